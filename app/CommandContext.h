@@ -1,0 +1,38 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace Quiverstep {
+
+// Bad input on the command line: exit status 2.
+class UsageError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What every subcommand gets: its streams and the store, opened when first needed.
+class CommandContext
+{
+public:
+    CommandContext(std::ostream &out, std::ostream &err)
+        : out(out)
+        , err(err)
+    {}
+
+    SettingsStore &store();
+
+    std::ostream &out;
+    std::ostream &err;
+    std::string storePath; // --store FILE; empty for the per-user store
+
+private:
+    std::unique_ptr<SettingsStore> m_store;
+};
+
+} // namespace Quiverstep

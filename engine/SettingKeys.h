@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Every key of the settings store, so that no key text is typed twice.
+namespace Quiverstep::Keys {
+
+inline constexpr std::string_view Application = "Orrerix";
+inline constexpr std::string_view Section = "Quiverstep";
+
+inline constexpr std::string_view DitherType = "Dither Type";
+inline constexpr std::string_view DitherStep = "Dither Step";
+inline constexpr std::string_view MaxDitherX = "Max Dither X";
+inline constexpr std::string_view MaxDitherY = "Max Dither Y";
+inline constexpr std::string_view AO7Compatible = "AO7 Compatible";
+inline constexpr std::string_view Log = "Log";
+inline constexpr std::string_view LogFile = "LogFile";
+inline constexpr std::string_view CurrentStep = "Current Step";
+inline constexpr std::string_view CurrentDirection = "Current Direction";
+inline constexpr std::string_view CurrentOffsetX = "Current Offset X";
+inline constexpr std::string_view CurrentOffsetY = "Current Offset Y";
+inline constexpr std::string_view Version = "Version";
+inline constexpr std::string_view SpiralInOut = "Spiral InOut";
+inline constexpr std::string_view SpiralRadius = "Spiral Radius";
+inline constexpr std::string_view SpiralDirectionX = "Spiral Direction X";
+inline constexpr std::string_view SpiralDirectionY = "Spiral Direction Y";
+inline constexpr std::string_view SpiralStartX = "Spiral Start X";
+inline constexpr std::string_view SpiralStartY = "Spiral Start Y";
+inline constexpr std::string_view SpiralPosX = "Spiral Pos X";
+inline constexpr std::string_view SpiralPosY = "Spiral Pos Y";
+inline constexpr std::string_view NewPatternHorizontalSnake = "New Pattern Horizontal Snake";
+inline constexpr std::string_view NewPatternVerticalSnake = "New Pattern Vertical Snake";
+
+inline constexpr std::string_view PatternPrefix = "Pattern";
+
+// "Pattern" followed by n as integer text: "Pattern2".
+std::string Pattern(std::int64_t n);
+
+} // namespace Quiverstep::Keys

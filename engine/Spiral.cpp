@@ -1,0 +1,161 @@
+#include "Spiral.h"
+
+#include "Conversions.h"
+#include "Errors.h"
+#include "SettingKeys.h"
+
+namespace Quiverstep {
+
+namespace Spiral {
+
+namespace {
+constexpr double Centre = 16;
+} // namespace
+
+ModuleState &Module()
+{
+    static ModuleState state;
+    return state;
+}
+
+void InitSpiral(const Settings &settings, double maxDither, double stepSize, bool reset)
+{
+    if (stepSize == 0)
+        throw SettingError("Dither Step must not be 0");
+    ModuleState &m = Module();
+    m.SpiralStepSize = stepSize;
+    m.initialised = true;
+    if (reset) {
+        m.SpiralInOut = true;
+        m.SpiralRadius = 0;
+        m.SpiralDirX = 0;
+        m.SpiralDirY = 0;
+        m.SpiralStartX = Centre;
+        m.SpiralStartY = Centre;
+        m.SpiralPosX = 16;
+        m.SpiralPosY = 16;
+        SaveSpiralState(settings);
+    } else {
+        LoadSpiralState(settings);
+    }
+    m.SpiralGridStep = 1;
+    m.SpiralLimit = ToLong(maxDither / stepSize);
+    m.PathColour = ColourBlue;
+}
+
+void NextSpiralPosition(const Settings &settings, double &x, double &y)
+{
+    ModuleState &m = Module();
+    if (!m.initialised) {
+        // Nothing has brought the walk into memory yet: continue the stored one.
+        InitSpiral(settings,
+                   StrictNumber(settings.Get(Keys::MaxDitherX, "4")),
+                   StrictNumber(settings.Get(Keys::DitherStep, "1")),
+                   false);
+    }
+    double gx = m.SpiralPosX;
+    double gy = m.SpiralPosY;
+    StepSpiral(gx, gy);
+    m.SpiralPosX = ToLong(gx);
+    m.SpiralPosY = ToLong(gy);
+    x = (gx - Centre) * m.SpiralStepSize + Centre;
+    y = (gy - Centre) * m.SpiralStepSize + Centre;
+    SaveSpiralState(settings);
+}
+
+void StepSpiral(double &gx, double &gy)
+{
+    ModuleState &m = Module();
+    const double s = m.SpiralGridStep;
+    const double limit = m.SpiralLimit;
+    if (m.SpiralRadius == 0) {
+        m.SpiralInOut = true;
+        gx -= s;
+        m.SpiralRadius = s;
+        m.SpiralStartX = gx;
+        m.SpiralStartY = gy;
+        m.SpiralDirX = 0;
+        m.SpiralDirY = -1;
+        m.PathColour = ColourBlue;
+        return;
+    }
+    if (m.SpiralStartX == gx && m.SpiralStartY + s == gy) {
+        // Back below the ring's start: the ring is complete.
+        m.SpiralDirX = 0;
+        m.SpiralDirY = -1;
+        gy -= s;
+        if (m.SpiralInOut) {
+            if (gx - s < Centre - limit) {
+                m.SpiralInOut = false;
+                m.PathColour = ColourRed;
+            } else {
+                gx -= s;
+                m.SpiralRadius += s;
+            }
+        } else {
+            gx += s;
+            m.SpiralRadius -= s;
+        }
+        m.SpiralStartX = gx;
+        m.SpiralStartY = gy;
+        return;
+    }
+    const double low = Centre - s * m.SpiralRadius;
+    const double high = Centre + s * m.SpiralRadius;
+    double cx = gx + s * m.SpiralDirX;
+    double cy = gy + s * m.SpiralDirY;
+    if (cx < low || cx > high || cy < low || cy > high) {
+        if (m.SpiralDirX == 0 && m.SpiralDirY == -1) {
+            m.SpiralDirX = 1;
+            m.SpiralDirY = 0;
+        } else if (m.SpiralDirX == 1 && m.SpiralDirY == 0) {
+            m.SpiralDirX = 0;
+            m.SpiralDirY = 1;
+        } else if (m.SpiralDirX == 0 && m.SpiralDirY == 1) {
+            m.SpiralDirX = -1;
+            m.SpiralDirY = 0;
+        } else {
+            m.SpiralDirX = 0;
+            m.SpiralDirY = -1;
+        }
+        cx = gx + s * m.SpiralDirX;
+        cy = gy + s * m.SpiralDirY;
+    }
+    gx = cx;
+    gy = cy;
+}
+
+void SaveSpiralState(const Settings &settings)
+{
+    const ModuleState &m = Module();
+    settings.Save(Keys::SpiralInOut, FlagToText(m.SpiralInOut));
+    settings.Save(Keys::SpiralRadius, RealToText(m.SpiralRadius));
+    settings.Save(Keys::SpiralDirectionX, IntegerToText(m.SpiralDirX));
+    settings.Save(Keys::SpiralDirectionY, IntegerToText(m.SpiralDirY));
+    settings.Save(Keys::SpiralStartX, RealToText(m.SpiralStartX));
+    settings.Save(Keys::SpiralStartY, RealToText(m.SpiralStartY));
+    settings.Save(Keys::SpiralPosX, IntegerToText(m.SpiralPosX));
+    settings.Save(Keys::SpiralPosY, IntegerToText(m.SpiralPosY));
+}
+
+void LoadSpiralState(const Settings &settings)
+{
+    ModuleState &m = Module();
+    m.SpiralInOut = StrictFlag(settings.Get(Keys::SpiralInOut, "True"));
+    m.SpiralRadius = StrictNumber(settings.Get(Keys::SpiralRadius, "0"));
+    m.SpiralDirX = ToLong(StrictNumber(settings.Get(Keys::SpiralDirectionX, "0")));
+    m.SpiralDirY = ToLong(StrictNumber(settings.Get(Keys::SpiralDirectionY, "0")));
+    m.SpiralStartX = StrictNumber(settings.Get(Keys::SpiralStartX, "16"));
+    m.SpiralStartY = StrictNumber(settings.Get(Keys::SpiralStartY, "16"));
+    m.SpiralPosX = ToLong(StrictNumber(settings.Get(Keys::SpiralPosX, "16")));
+    m.SpiralPosY = ToLong(StrictNumber(settings.Get(Keys::SpiralPosY, "16")));
+}
+
+} // namespace Spiral
+
+std::int32_t PathColourValue()
+{
+    return Spiral::Module().PathColour.value_or(0);
+}
+
+} // namespace Quiverstep

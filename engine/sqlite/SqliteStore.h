@@ -1,0 +1,62 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <filesystem>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace Quiverstep {
+
+// The per-user settings store: one SQLite database, one row per application, section and
+// key. Write-ahead log with full synchronisation, so a write that returned survives a crash
+// and a killed process leaves no lock behind. Every read goes to the database.
+class SqliteStore : public SettingsStore
+{
+public:
+    // Opens or creates the database; throws StoreError naming the path when the file
+    // cannot be opened or is not a sound settings database. Never starts empty over it.
+    explicit SqliteStore(std::filesystem::path path);
+    ~SqliteStore() override;
+    SqliteStore(const SqliteStore &) = delete;
+    SqliteStore &operator=(const SqliteStore &) = delete;
+
+    // $XDG_CONFIG_HOME/Orrerix/Quiverstep.db
+    static std::filesystem::path DefaultPath();
+    // Opens the per-user store, creating its folder.
+    static std::unique_ptr<SqliteStore> OpenUserStore();
+
+    std::optional<std::string> Find(std::string_view application,
+                                    std::string_view section,
+                                    std::string_view key) override;
+    void SaveSetting(std::string_view application,
+                     std::string_view section,
+                     std::string_view key,
+                     std::string_view value) override;
+    std::vector<std::pair<std::string, std::string>> List(std::string_view application,
+                                                          std::string_view section) override;
+
+    void BeginOperation() override;
+    void CommitOperation() override;
+    void AbandonOperation() override;
+
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    [[noreturn]] void fail(const std::string &what) const;
+    void exec(const char *sql);
+    sqlite3_stmt *prepare(const char *sql);
+    void endOperation(bool commit);
+
+    std::filesystem::path m_path;
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_find = nullptr;
+    sqlite3_stmt *m_save = nullptr;
+    sqlite3_stmt *m_list = nullptr;
+    int m_depth = 0;
+    bool m_inTransaction = false;
+};
+
+} // namespace Quiverstep

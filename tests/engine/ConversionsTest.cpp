@@ -1,0 +1,97 @@
+#include "Conversions.h"
+#include "Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace Quiverstep;
+
+TEST(LeadingNumber, TakesTheNumericPrefix)
+{
+    EXPECT_EQ(LeadingNumber("  0.50"), 0.5);
+    EXPECT_EQ(LeadingNumber("-5,-5"), -5);
+    EXPECT_EQ(LeadingNumber("abc"), 0);
+    EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(LeadingNumber("1E3"), 1000);
+    EXPECT_EQ(LeadingNumber("1D2"), 100);
+    EXPECT_EQ(LeadingNumber("2.5e-1x"), 0.25);
+    EXPECT_EQ(LeadingNumber("1abc"), 1);
+    EXPECT_EQ(LeadingNumber("1E"), 1); // an exponent letter without digits is not taken
+    EXPECT_EQ(LeadingNumber(".5"), 0.5);
+    EXPECT_EQ(LeadingNumber("+3"), 3);
+    EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
+    EXPECT_EQ(LeadingNumber("- 5"), 0);
+}
+
+TEST(LeadingNumber, OutOfRangeNeverFails)
+{
+    EXPECT_TRUE(std::isinf(LeadingNumber("1E400")));
+    EXPECT_EQ(LeadingNumber("1E-400"), 0);
+}
+
+TEST(StrictNumber, AcceptsOnlyAWholeNumber)
+{
+    EXPECT_EQ(StrictNumber(" 4 "), 4);
+    EXPECT_EQ(StrictNumber("-0.25"), -0.25);
+    EXPECT_EQ(StrictNumber("1E3"), 1000);
+    EXPECT_THROW(StrictNumber("1x"), ConversionError);
+    EXPECT_THROW(StrictNumber(""), ConversionError);
+    EXPECT_THROW(StrictNumber("  "), ConversionError);
+    EXPECT_THROW(StrictNumber("NaN"), ConversionError);
+    EXPECT_THROW(StrictNumber("1 2"), ConversionError);
+    EXPECT_THROW(StrictNumber("1E400"), OverflowError);
+}
+
+TEST(StrictFlag, ReadsTruthValuesAndNumbers)
+{
+    EXPECT_TRUE(StrictFlag("TRUE"));
+    EXPECT_TRUE(StrictFlag("true"));
+    EXPECT_FALSE(StrictFlag("false"));
+    EXPECT_FALSE(StrictFlag("False"));
+    EXPECT_TRUE(StrictFlag("2"));
+    EXPECT_TRUE(StrictFlag("-1"));
+    EXPECT_FALSE(StrictFlag("0"));
+    EXPECT_THROW(StrictFlag("yes"), ConversionError);
+    EXPECT_THROW(StrictFlag(""), ConversionError);
+}
+
+TEST(RealToText, WritesTheShortestText)
+{
+    EXPECT_EQ(RealToText(16), "16");
+    EXPECT_EQ(RealToText(15.5), "15.5");
+    EXPECT_EQ(RealToText(-0.25), "-0.25");
+    EXPECT_EQ(RealToText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(RealToText(16 - 0.2), "15.8");
+    EXPECT_EQ(RealToText(-0.0), "0");
+    EXPECT_EQ(RealToText(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(RealToText(123456789012345), "123456789012345");
+    EXPECT_EQ(RealToText(1e15), "1E+15");
+    EXPECT_EQ(StrictNumber(RealToText(1e308)), 1e308);
+    EXPECT_THROW(RealToText(std::numeric_limits<double>::infinity()), OverflowError);
+}
+
+TEST(IntegerAndFlagToText, PlainForms)
+{
+    EXPECT_EQ(IntegerToText(0), "0");
+    EXPECT_EQ(IntegerToText(-1), "-1");
+    EXPECT_EQ(IntegerToText(17), "17");
+    EXPECT_EQ(FlagToText(true), "True");
+    EXPECT_EQ(FlagToText(false), "False");
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2);
+    EXPECT_EQ(RoundHalfEven(0.5), 0);
+    EXPECT_EQ(RoundHalfEven(2.6), 3);
+    EXPECT_EQ(ToInteger(32767.4), 32767);
+    EXPECT_THROW(ToInteger(32767.5), OverflowError);
+    EXPECT_THROW(ToInteger(-32769), OverflowError);
+    EXPECT_EQ(ToLong(-2147483648.0), -2147483647 - 1);
+    EXPECT_THROW(ToLong(2147483648.0), OverflowError);
+    EXPECT_THROW(CheckedAdd(2147483647, 1), OverflowError);
+}

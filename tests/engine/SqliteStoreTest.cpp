@@ -1,0 +1,124 @@
+#include "SqliteStore.h"
+#include "Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace Quiverstep;
+
+namespace {
+
+class SqliteStoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path()
+                 / ("quiverstep-store-" + std::to_string(::getpid()) + "-"
+                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        path = folder / "Quiverstep.db";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path folder;
+    std::filesystem::path path;
+};
+
+std::string contents(const std::filesystem::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+} // namespace
+
+TEST_F(SqliteStoreTest, TextsRoundTripExactly)
+{
+    const std::vector<std::pair<std::string, std::string>> values = {
+            {"Dither Step", "2"},
+            {"Pattern2", "A\\1,2\\3:4\\TOP"},
+            {"Odd", "a,b;c\\d"},
+            {"Blanks", "  4"},
+            {"Lines", "one\r\ntwo\nthree"},
+            {"Empty", ""},
+    };
+    {
+        SqliteStore store(path);
+        for (const auto &[key, value] : values)
+            store.SaveSetting("Orrerix", "Quiverstep", key, value);
+    }
+    SqliteStore store(path);
+    for (const auto &[key, value] : values)
+        EXPECT_EQ(store.Find("Orrerix", "Quiverstep", key), value) << key;
+    EXPECT_EQ(store.GetSetting("Orrerix", "Quiverstep", "Empty", "default"), "");
+    EXPECT_EQ(store.GetSetting("Orrerix", "Quiverstep", "Absent", "default"), "default");
+    EXPECT_EQ(store.Find("Orrerix", "Quiverstep", "dither step"), "2"); // keys ignore case
+    EXPECT_EQ(store.List("Orrerix", "Quiverstep").size(), values.size());
+}
+
+TEST_F(SqliteStoreTest, ReadsSeeWritesOfAnotherConnection)
+{
+    SqliteStore reader(path);
+    SqliteStore writer(path);
+    writer.SaveSetting("Orrerix", "Quiverstep", "Current Step", "1");
+    EXPECT_EQ(reader.Find("Orrerix", "Quiverstep", "Current Step"), "1");
+    writer.SaveSetting("Orrerix", "Quiverstep", "Current Step", "2");
+    EXPECT_EQ(reader.Find("Orrerix", "Quiverstep", "Current Step"), "2");
+}
+
+TEST_F(SqliteStoreTest, OperationCommitsTogetherOrNotAtAll)
+{
+    SqliteStore store(path);
+    SqliteStore other(path);
+    {
+        StoreOperation operation(store);
+        store.SaveSetting("Orrerix", "Quiverstep", "Current Offset X", "17");
+        store.SaveSetting("Orrerix", "Quiverstep", "Current Offset Y", "15");
+        EXPECT_EQ(store.Find("Orrerix", "Quiverstep", "Current Offset X"), "17");
+        EXPECT_EQ(other.Find("Orrerix", "Quiverstep", "Current Offset X"), std::nullopt);
+        operation.Commit();
+    }
+    EXPECT_EQ(other.Find("Orrerix", "Quiverstep", "Current Offset Y"), "15");
+    {
+        StoreOperation abandoned(store);
+        store.SaveSetting("Orrerix", "Quiverstep", "Current Offset X", "99");
+    }
+    EXPECT_EQ(other.Find("Orrerix", "Quiverstep", "Current Offset X"), "17");
+}
+
+TEST_F(SqliteStoreTest, CorruptFileIsAnErrorAndStaysAsItWas)
+{
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "this is not a settings database, but the user's file" << std::string(5000, 'x');
+    }
+    const std::string before = contents(path);
+    try {
+        SqliteStore store(path);
+        FAIL() << "opened a corrupt file";
+    } catch (const StoreError &e) {
+        EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(contents(path), before);
+}
+
+TEST_F(SqliteStoreTest, UnwritableFolderIsAnErrorNamingThePath)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes everywhere";
+    std::filesystem::permissions(folder,
+                                 std::filesystem::perms::owner_read
+                                         | std::filesystem::perms::owner_exec);
+    EXPECT_THROW(SqliteStore store(path), StoreError);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+}
+
+TEST_F(SqliteStoreTest, MissingFolderIsAnError)
+{
+    EXPECT_THROW(SqliteStore store(folder / "absent" / "x.db"), StoreError);
+}
