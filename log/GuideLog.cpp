@@ -1,0 +1,155 @@
+#include "GuideLog.h"
+
+#include "Conversions.h"
+#include "SettingKeys.h"
+#include "UserPaths.h"
+#include "Version.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace Quiverstep {
+
+namespace {
+
+constexpr std::string_view EndOfLine = "\r\n";
+
+std::string read(HostCamera &camera, std::string_view member)
+{
+    return CameraText(camera.Get(member));
+}
+
+} // namespace
+
+struct GuideLog::Open
+{
+    std::unique_ptr<HostCamera> camera;
+    std::unique_ptr<TextStream> stream;
+
+    void line(const std::string &text) { stream->Write(text + std::string(EndOfLine)); }
+
+    // Steps 6 and 7 of every call: close, release the file, reset the camera.
+    void finish()
+    {
+        stream->Close();
+        stream.reset();
+        camera->Set("Autoguider", 0.0);
+        camera.reset();
+    }
+};
+
+GuideLog::GuideLog(const Settings &settings,
+                   HostCameraFactory &cameras,
+                   TextFileSystem &files,
+                   Clock &clock)
+    : m_settings(settings)
+    , m_cameras(cameras)
+    , m_files(files)
+    , m_clock(clock)
+{}
+
+GuideLog::Open GuideLog::open()
+{
+    Open o;
+    o.camera = m_cameras.Create();
+    o.camera->Set("Autoguider", 1.0);
+    o.camera->Set("Status", std::string("Writing guide data"));
+    const std::string defaultPath = DefaultLogPath();
+    const std::string path = m_settings.Get(Keys::LogFile, defaultPath);
+    if (path == defaultPath) {
+        // The default folder is ours to make; a path the user chose is used as given.
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    }
+    o.stream = m_files.OpenForAppending(path);
+    return o;
+}
+
+void GuideLog::WriteLogBlock(bool &bLog, bool bImageCaptured, const LogValues &v)
+{
+    bLog = LeadingNumber(m_settings.Get(Keys::Log, "False")) != 0;
+    if (!bLog)
+        return;
+    Open o = open();
+    HostCamera &c = *o.camera;
+    const std::string stamp = FormatStamp(m_clock.Now());
+    if (!bImageCaptured) {
+        o.line(std::string(46, '-'));
+        o.line("Autoguider started at " + stamp);
+        o.line("Version = " + VersionText());
+        o.line("Autoguider Backlash: X = " + read(c, "AutoguiderBacklashXAxis") + " Y = "
+               + read(c, "AutoguiderBacklashYAxis"));
+        o.line("Autoguider Calibration: X = " + read(c, "AutoguiderCalibrationTimeXAxis")
+               + " Y = " + read(c, "AutoguiderCalibrationTimeYAxis"));
+        o.line("Autoguider Delay = " + read(c, "AutoguiderDelayAfterCorrection"));
+        o.line("Autoguider Exposure = " + read(c, "AutoguiderExposureTime"));
+        o.line("Autoguider Max Move = " + read(c, "AutoguiderMaximumMove"));
+        o.line("Autoguider Min Move = " + read(c, "AutoguiderMinimumMove"));
+        o.line("Autoguider Bin X = " + read(c, "BinX") + " Y = " + read(c, "BinY"));
+        o.line("Delay = " + read(c, "Delay"));
+        o.line("Enabled X = " + read(c, "EnabledXAxis") + " Y = " + read(c, "enabledyaxis"));
+        o.line("Exposure Time = " + read(c, "exposureTime"));
+        o.line("Reduction = " + read(c, "ImageReduction"));
+        o.line("Move Via = " + read(c, "MoveVia"));
+        o.line("Reverse X = " + read(c, "ReverseX"));
+        o.line("Subframe = " + read(c, "Subframe"));
+        o.line("Subframe rect = (" + read(c, "SubframeLeft") + ", " + read(c, "SubframeTop")
+               + ", " + read(c, "SubframeRight") + ", " + read(c, "SubframeBottom") + ")");
+    } else {
+        o.line("----> Image captured at " + stamp);
+    }
+    o.line("Guide Star X = " + read(c, "GuideStarX") + " Y = " + read(c, "GuideStarY"));
+    o.line("MoveTo X = " + read(c, "MoveToX") + " Y = " + read(c, "MoveToY"));
+    o.line("Declination = " + read(c, "TelescopeDeclination"));
+    o.line("Dither Type = " + IntegerToText(v.nDitherType));
+    o.line("Offset X = " + RealToText(v.XOffset) + " Y = " + RealToText(v.YOffset));
+    o.line("Step Size = " + RealToText(v.nStepSize) + "  Max Dither = " + RealToText(v.nMaxDitherX));
+    o.line("Guiding =  " + FlagToText(v.bGuiding));
+    o.line("Current Step # = " + IntegerToText(v.nCurrentStep));
+    o.line("Current Direction = " + FlagToText(v.bCurrentDirection));
+    o.line("");
+    o.line("");
+    o.finish();
+}
+
+void GuideLog::WriteGuideErrorLine(bool bLog,
+                                   double ErrorX,
+                                   double ErrorY,
+                                   double OffsetX,
+                                   double OffsetY)
+{
+    if (!bLog)
+        return;
+    Open o = open();
+    o.line("Autoguider Error X=" + RealToText(ErrorX + 16 - OffsetX) + " Y = "
+           + RealToText(ErrorY + 16 - OffsetY) + "  Offset X = " + RealToText(OffsetX)
+           + " Y = " + RealToText(OffsetY));
+    o.finish();
+}
+
+std::string GuideLog::FormatStamp(const LocalTime &t)
+{
+    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+    char text[64];
+    std::snprintf(text,
+                  sizeof text,
+                  "%04d/%02d/%02d %02d:%02d:%02d %s",
+                  t.year,
+                  t.month,
+                  t.day,
+                  hour12,
+                  t.minute,
+                  t.second,
+                  t.hour < 12 ? "AM" : "PM");
+    return text;
+}
+
+std::string GuideLog::DefaultLogPath()
+{
+    return (UserStateFolder()
+            / ("Quiverstep" + std::to_string(VersionMajor) + std::to_string(VersionMinor)
+               + std::to_string(VersionRevision) + ".log"))
+            .string();
+}
+
+} // namespace Quiverstep

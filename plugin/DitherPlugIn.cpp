@@ -1,0 +1,101 @@
+#include "DitherPlugIn.h"
+
+#include "moduleEvent.h"
+
+#include "Conversions.h"
+#include "GuideLog.h"
+#include "Version.h"
+
+namespace Quiverstep {
+
+DitherPlugIn::DitherPlugIn(PlugInEnvironment &environment)
+    : m_environment(environment)
+{}
+
+std::string DitherPlugIn::Name() const
+{
+    return "Quiverstep Guider " + VersionText();
+}
+
+std::int32_t DitherPlugIn::WantEvent(const std::int32_t &WhichEvent)
+{
+    bGuiding = false;
+    return WhichEvent == 19 || WhichEvent == 22 ? 1 : 0;
+}
+
+std::int16_t DitherPlugIn::NumberToAverage() const
+{
+    return moduleEvent::N;
+}
+
+void DitherPlugIn::SetNumberToAverage(const std::int16_t &)
+{
+    // Averaging always uses one frame.
+}
+
+void DitherPlugIn::CameraEvent(const std::int32_t &WhichEvent,
+                               const std::int32_t &WhichCamera,
+                               const std::string &,
+                               const std::int32_t &,
+                               const std::int32_t &) noexcept
+{
+    SkipOnFailure step;
+    try {
+        // The event's store writes reach the disk together, before the host gets control back.
+        StoreOperation operation(m_environment.store);
+        if (Debugging == 3)
+            moduleEvent::ImageCaptured(*this, step);
+        else if (Debugging == 2 || Debugging == 1)
+            moduleEvent::GuideEvent(*this, WhichCamera, step);
+        else if (WhichEvent == 19 && WhichCamera == 0 && bGuiding)
+            moduleEvent::ImageCaptured(*this, step);
+        else if (WhichEvent == 22)
+            moduleEvent::GuideEvent(*this, WhichCamera, step);
+        step([&] { operation.Commit(); });
+    } catch (...) {
+        // The host never sees an error.
+    }
+}
+
+void DitherPlugIn::Settings()
+{
+    m_environment.ui.ShowSettings();
+}
+
+void DitherPlugIn::myDelay(const double &duration)
+{
+    if (!(duration > 100))
+        return;
+    moduleEvent::Module().DelayWaiting = true;
+    m_environment.ui.StartDelayTimer(ToLong(duration));
+    while (moduleEvent::Module().DelayWaiting)
+        m_environment.ui.ProcessEvents();
+}
+
+void DitherPlugIn::WriteLogBlock(bool bImageCaptured)
+{
+    const Quiverstep::Settings settings(m_environment.store);
+    GuideLog log(settings, m_environment.cameras, m_environment.files, m_environment.clock);
+    log.WriteLogBlock(bLog,
+                      bImageCaptured,
+                      {XOffset,
+                       YOffset,
+                       bGuiding,
+                       nDitherType,
+                       nStepSize,
+                       nMaxDitherX,
+                       nCurrentStep,
+                       bCurrentDirection});
+}
+
+void DitherPlugIn::WriteGuideErrorLine(double ErrorX,
+                                       double ErrorY,
+                                       double &OffsetX,
+                                       double &OffsetY)
+{
+    const Quiverstep::Settings settings(m_environment.store);
+    GuideLog log(settings, m_environment.cameras, m_environment.files, m_environment.clock);
+    log.WriteGuideErrorLine(bLog, ErrorX, ErrorY, OffsetX, OffsetY);
+}
+
+} // namespace Quiverstep

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "HostCamera.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "UserInterface.h"
+
+#include "Clock.h"
+#include "TextFile.h"
+
+namespace Quiverstep {
+
+// The platform pieces a plug-in object reaches, passed in so that tests can replace each.
+struct PlugInEnvironment
+{
+    SettingsStore &store;
+    HostCameraFactory &cameras;
+    UserInterface &ui;
+    Clock &clock;
+    RandomSource &random;
+    TextFileSystem &files;
+};
+
+} // namespace Quiverstep

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "HostCamera.h"
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace Quiverstep {
+
+// A substitute for the host's camera: it records every access in order as a line
+// ("camera: GuideErrorX -> 0.5"), returns the values set for it (0 for a member never set),
+// and can be told to fail on creation or on any one member.
+class RecordingCameraFactory : public HostCameraFactory
+{
+public:
+    using Recorder = std::function<void(const std::string &)>;
+    explicit RecordingCameraFactory(Recorder recorder = {});
+
+    std::unique_ptr<HostCamera> Create() override;
+
+    void SetValue(const std::string &member, CameraValue value);
+    void SetAbsent(bool absent) { m_absent = absent; }
+    void FailMember(const std::string &member);
+
+    const std::vector<std::string> &lines() const { return m_lines; }
+    void clearLines() { m_lines.clear(); }
+    int liveCameras() const { return m_live; }
+
+    static std::string ValueText(const CameraValue &value);
+
+private:
+    friend class RecordingCamera;
+    static std::string folded(const std::string &member);
+    void record(const std::string &line);
+
+    Recorder m_recorder;
+    std::vector<std::string> m_lines;
+    std::map<std::string, CameraValue> m_values; // by folded name
+    std::set<std::string> m_failing;             // folded names
+    bool m_absent = false;
+    int m_live = 0;
+};
+
+class RecordingCamera : public HostCamera
+{
+public:
+    explicit RecordingCamera(RecordingCameraFactory &factory);
+    ~RecordingCamera() override;
+
+    CameraValue Get(std::string_view member) override;
+    void Set(std::string_view member, const CameraValue &value) override;
+    void Move(double fromX, double fromY, double &toX, double &toY) override;
+
+private:
+    void check(std::string_view member);
+
+    RecordingCameraFactory &m_factory;
+};
+
+} // namespace Quiverstep
