@@ -40,7 +40,8 @@ std::string RecordingCameraFactory::folded(const std::string &member)
 
 void RecordingCameraFactory::record(const std::string &line)
 {
-    m_lines.push_back(line);
+    if (m_keepLines)
+        m_lines.push_back(line);
     if (m_recorder)
         m_recorder(line);
 }
@@ -54,12 +55,14 @@ RecordingCamera::RecordingCamera(RecordingCameraFactory &factory)
 RecordingCamera::~RecordingCamera()
 {
     --m_factory.m_live;
-    m_factory.record("camera: release");
+    if (m_factory.recording())
+        m_factory.record("camera: release");
 }
 
 void RecordingCamera::check(std::string_view member)
 {
-    if (m_factory.m_failing.count(RecordingCameraFactory::folded(std::string(member)))) {
+    if (!m_factory.m_failing.empty()
+        && m_factory.m_failing.count(RecordingCameraFactory::folded(std::string(member)))) {
         m_factory.record("camera: " + std::string(member) + " failed");
         throw CameraError(std::string(member) + " failed");
     }
@@ -70,21 +73,27 @@ CameraValue RecordingCamera::Get(std::string_view member)
     check(member);
     const auto it = m_factory.m_values.find(RecordingCameraFactory::folded(std::string(member)));
     const CameraValue value = it == m_factory.m_values.end() ? CameraValue(0.0) : it->second;
-    m_factory.record("camera: " + std::string(member) + " -> "
-                     + RecordingCameraFactory::ValueText(value));
+    if (m_factory.recording()) {
+        m_factory.record("camera: " + std::string(member) + " -> "
+                         + RecordingCameraFactory::ValueText(value));
+    }
     return value;
 }
 
 void RecordingCamera::Set(std::string_view member, const CameraValue &value)
 {
     check(member);
-    m_factory.record("camera: " + std::string(member) + " = "
-                     + RecordingCameraFactory::ValueText(value));
+    if (m_factory.recording()) {
+        m_factory.record("camera: " + std::string(member) + " = "
+                         + RecordingCameraFactory::ValueText(value));
+    }
 }
 
 void RecordingCamera::Move(double fromX, double fromY, double &toX, double &toY)
 {
     check("Move");
+    if (!m_factory.recording())
+        return;
     m_factory.record("camera: Move(" + RealToText(fromX) + ", " + RealToText(fromY) + ", "
                      + RealToText(toX) + ", " + RealToText(toY) + ")");
 }

@@ -24,6 +24,9 @@ public:
     void SetValue(const std::string &member, CameraValue value);
     void SetAbsent(bool absent) { m_absent = absent; }
     void FailMember(const std::string &member);
+    // Without kept lines and without a recorder, accesses build no line at all: the
+    // benchmarks and the soak run measure the plug-in, not the recording.
+    void KeepLines(bool keep) { m_keepLines = keep; }
 
     const std::vector<std::string> &lines() const { return m_lines; }
     void clearLines() { m_lines.clear(); }
@@ -34,6 +37,7 @@ public:
 private:
     friend class RecordingCamera;
     static std::string folded(const std::string &member);
+    bool recording() const { return m_keepLines || m_recorder; }
     void record(const std::string &line);
 
     Recorder m_recorder;
@@ -41,6 +45,7 @@ private:
     std::map<std::string, CameraValue> m_values; // by folded name
     std::set<std::string> m_failing;             // folded names
     bool m_absent = false;
+    bool m_keepLines = true;
     int m_live = 0;
 };
 
