@@ -1,0 +1,213 @@
+// The plug-in over an arbitrary store (every key absent, telling or fuzzed text), an
+// arbitrary camera (values, failing members, no camera at all), failing log files and an
+// arbitrary sequence of events, test modes, hand edits and member writes. Every event must
+// return, release its camera, close its store operation, write only the running state,
+// and write only what its readers can read back.
+#include "Conversions.h"
+#include "FuzzCheck.h"
+#include "FuzzInput.h"
+#include "MemoryFiles.h"
+#include "PlugInRig.h"
+#include "SettingKeys.h"
+#include "WatchedStore.h"
+
+#include <cmath>
+#include <set>
+
+using namespace Quiverstep;
+
+namespace {
+
+const std::vector<std::string_view> TellingTexts = {
+        "",
+        "0",
+        "1",
+        "-1",
+        "2",
+        "3",
+        "True",
+        "false",
+        "1E308",
+        "-1E308",
+        "NaN",
+        "2147483647",
+        "-2147483648",
+        "2.5",
+        "16",
+        "30",
+        "\\\\\\",
+        "Half-step 2x2\\ 0.00,  0.00\\ 0.50,  0.00\\ 0.50,  0.50\\ 0.00,  0.50\\TOP",
+        "A\\1,1\\-1:-1\\BOTTOM",
+};
+
+std::vector<std::string> allKeys()
+{
+    std::vector<std::string> keys;
+    for (std::string_view key :
+         {Keys::DitherType,       Keys::DitherStep,     Keys::MaxDitherX,
+          Keys::MaxDitherY,       Keys::AO7Compatible,  Keys::Log,
+          Keys::LogFile,          Keys::CurrentStep,    Keys::CurrentDirection,
+          Keys::CurrentOffsetX,   Keys::CurrentOffsetY, Keys::Version,
+          Keys::SpiralInOut,      Keys::SpiralRadius,   Keys::SpiralDirectionX,
+          Keys::SpiralDirectionY, Keys::SpiralStartX,   Keys::SpiralStartY,
+          Keys::SpiralPosX,       Keys::SpiralPosY})
+        keys.emplace_back(key);
+    for (int n = 2; n <= 6; ++n)
+        keys.push_back(Keys::Pattern(n));
+    return keys;
+}
+
+const std::vector<std::string> CameraMembers = {
+        "Autoguider",
+        "GuideErrorX",
+        "GuideErrorY",
+        "AutoguiderMaximumMove",
+        "AutoguiderMinimumMove",
+        "EnabledXAxis",
+        "enabledyaxis",
+        "Move",
+        "Status",
+        "GuideStarX",
+        "MoveToY",
+        "TelescopeDeclination",
+        "BinX",
+        "SubframeBottom",
+};
+
+CameraValue cameraValue(FuzzInput &in)
+{
+    switch (in.pick(4)) {
+    case 0:
+        return {};
+    case 1:
+        return in.flag();
+    case 2:
+        return in.text(64);
+    default:
+        return in.number();
+    }
+}
+
+double realOf(const std::string &text)
+{
+    const double value = StrictNumber(text);
+    FUZZ_CHECK(std::isfinite(value), "a stored number is not finite");
+    return value;
+}
+
+// The writer's text must satisfy the reader of its key.
+void checkReadsBack(const std::string &key, const std::string &value)
+{
+    const std::string upper = ToUpper(key);
+    try {
+        if (upper == "CURRENT DIRECTION" || upper == "SPIRAL INOUT") {
+            FUZZ_CHECK(value == "True" || value == "False", "a flag is not True or False");
+            StrictFlag(value);
+        } else if (upper == "CURRENT STEP" || upper == "SPIRAL DIRECTION X"
+                   || upper == "SPIRAL DIRECTION Y" || upper == "SPIRAL POS X"
+                   || upper == "SPIRAL POS Y") {
+            const double number = realOf(value);
+            FUZZ_CHECK(ToLong(number) == number, "an integer key holds a fraction");
+            FUZZ_CHECK(IntegerToText(ToLong(number)) == value, "an integer text is not plain");
+        } else if (upper == "CURRENT OFFSET X" || upper == "CURRENT OFFSET Y"
+                   || upper == "SPIRAL RADIUS" || upper == "SPIRAL START X"
+                   || upper == "SPIRAL START Y") {
+            FUZZ_CHECK(RealToText(realOf(value)) == value, "a real text is not in its form");
+        } else {
+            FUZZ_CHECK(false, "an event wrote a key that only the windows write");
+        }
+    } catch (const std::exception &) {
+        FUZZ_CHECK(false, "a value written by an event does not read back");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const std::vector<std::string> keys = allKeys();
+    FuzzInput in(data, size);
+    PlugInRig::ForgetProcessState();
+
+    WatchedStore store;
+    MemoryFiles files;
+    PlugInRig rig(store, &files);
+    rig.cameras.KeepLines(false);
+
+    for (const std::string &key : keys) {
+        if (in.flag())
+            rig.settings.Save(key, in.textOr(TellingTexts, 2000));
+    }
+    for (const std::string &member : CameraMembers) {
+        switch (in.pick(4)) {
+        case 0:
+            rig.cameras.SetValue(member, cameraValue(in));
+            break;
+        case 1:
+            rig.cameras.FailMember(member);
+            break;
+        default:
+            break;
+        }
+    }
+    rig.cameras.SetAbsent(in.pick(8) == 0);
+    files.failOpen = in.pick(8) == 0;
+    files.failWrite = in.pick(8) == 0;
+    files.failClose = in.pick(8) == 0;
+
+    DitherPlugIn &p = rig.plugIn;
+    for (int events = 0; !in.empty() && events < 64; ++events) {
+        store.writes.clear();
+        std::int32_t event = 0, camera = 0;
+        switch (in.pick(6)) {
+        case 0:
+            rig.cameras.SetValue("GuideErrorX", in.pick(3) ? CameraValue(in.number()) : 0.0);
+            rig.cameras.SetValue("GuideErrorY", in.pick(3) ? CameraValue(in.number()) : 0.0);
+            event = 22;
+            camera = in.pick(3) ? 1 : in.raw<std::int32_t>();
+            break;
+        case 1:
+            event = 19;
+            camera = in.pick(3) ? 0 : in.raw<std::int32_t>();
+            break;
+        case 2:
+            event = in.raw<std::int32_t>();
+            camera = in.raw<std::int32_t>();
+            break;
+        case 3:
+            p.Debugging = std::int16_t(in.pick(5) ? in.pick(5) : in.raw<std::int16_t>());
+            continue;
+        case 4:
+            rig.settings.Save(keys[in.pick(keys.size())], in.textOr(TellingTexts, 2000));
+            continue;
+        default:
+            switch (in.pick(5)) {
+            case 0:
+                p.XOffset = in.number();
+                break;
+            case 1:
+                p.YOffset = in.number();
+                break;
+            case 2:
+                p.nMaxMove = in.number();
+                break;
+            case 3:
+                p.nMinMove = in.number();
+                break;
+            default:
+                p.WantEvent(in.raw<std::int32_t>());
+                break;
+            }
+            continue;
+        }
+
+        p.CameraEvent(event, camera, "", 0, 0);
+
+        FUZZ_CHECK(rig.cameras.liveCameras() == 0, "a camera object was not released");
+        FUZZ_CHECK(store.depth == 0 && store.begun == store.ended,
+                   "a store operation was left open");
+        for (const auto &[key, value] : store.writes)
+            checkReadsBack(key, value);
+    }
+    return 0;
+}
