@@ -187,6 +187,13 @@ std::string RealToText(double value)
                                    std::chars_format::general,
                                    15);
     (void) ec;
+    if (std::fabs(value) > 1e308) {
+        // Next to the largest Double, 15 digits can round past it: such a text would not
+        // read back, so the value counts as out of range like an infinity.
+        double back = 0;
+        if (std::from_chars(buffer, end, back).ec == std::errc::result_out_of_range)
+            throw OverflowError("number out of range");
+    }
     std::string text(buffer, end);
     // Exponent form as "1E+15", "2.5E-07".
     for (char &c : text) {

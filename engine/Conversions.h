@@ -19,7 +19,8 @@ bool StrictFlag(std::string_view text);
 std::string IntegerToText(std::int64_t value);
 
 // Shortest text of at most 15 significant digits, "." separator: 16, 15.5, -0.25, 0.3.
-// Throws OverflowError for a value that is not finite.
+// Throws OverflowError for a value that is not finite, or so close to the largest Double
+// that its 15-digit text would not read back.
 std::string RealToText(double value);
 
 std::string FlagToText(bool value);

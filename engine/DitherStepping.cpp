@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace Quiverstep {
 
@@ -18,6 +19,15 @@ constexpr double LowThreshold = 0.3333333;
 constexpr double HighThreshold = 0.66666;
 constexpr double BoxLow = 2;
 constexpr double BoxHigh = 30;
+
+// Arithmetic that overflows is an error of its step, as everywhere under the event entry:
+// a position of infinity, or NaN from infinity times a step of 0, is never taken.
+double finite(double value)
+{
+    if (!std::isfinite(value))
+        throw OverflowError("overflow");
+    return value;
+}
 
 bool insideBox(double value, double maxDither)
 {
@@ -108,9 +118,9 @@ void patternWalk(
             step([&] {
                 if (!parts.hasSeparator)
                     throw ConversionError("step without separator");
-                nx = LeadingNumber(parts.x) * m.nStepSize + Centre;
+                nx = finite(LeadingNumber(parts.x) * m.nStepSize + Centre);
             });
-            step([&] { ny = LeadingNumber(parts.y) * m.nStepSize + Centre; });
+            step([&] { ny = finite(LeadingNumber(parts.y) * m.nStepSize + Centre); });
             if (m.bCurrentDirection) {
                 step([&] { m.nCurrentStep = CheckedAdd(m.nCurrentStep, -1); });
             } else {

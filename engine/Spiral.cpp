@@ -4,6 +4,8 @@
 #include "Errors.h"
 #include "SettingKeys.h"
 
+#include <cmath>
+
 namespace Quiverstep {
 
 namespace Spiral {
@@ -58,8 +60,13 @@ void NextSpiralPosition(const Settings &settings, double &x, double &y)
     StepSpiral(gx, gy);
     m.SpiralPosX = ToLong(gx);
     m.SpiralPosY = ToLong(gy);
-    x = (gx - Centre) * m.SpiralStepSize + Centre;
-    y = (gy - Centre) * m.SpiralStepSize + Centre;
+    const double nx = (gx - Centre) * m.SpiralStepSize + Centre;
+    const double ny = (gy - Centre) * m.SpiralStepSize + Centre;
+    // A huge step can overflow: the call fails before it hands out or saves a position.
+    if (!std::isfinite(nx) || !std::isfinite(ny))
+        throw OverflowError("spiral position out of range");
+    x = nx;
+    y = ny;
     SaveSpiralState(settings);
 }
 
