@@ -1,0 +1,292 @@
+// Hand-edited settings of every kind under every key, for each dither type: every event of
+// a night must return within a second, release its camera, keep the target a finite number
+// and write only running state that its readers take back.
+#include "Conversions.h"
+#include "Pattern.h"
+#include "PlugInRig.h"
+#include "RunningState.h"
+#include "SettingKeys.h"
+#include "SqliteStore.h"
+#include "WatchedStore.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <unistd.h>
+
+using namespace Quiverstep;
+
+namespace {
+
+std::string patternOfSteps(int steps)
+{
+    std::string text = "Long walk";
+    for (int i = 0; i < steps; ++i)
+        text += "\\" + IntegerToText(i % 9 - 4) + "," + IntegerToText(i / 9 % 9 - 4);
+    return text + "\\BOTTOM";
+}
+
+struct Hostile
+{
+    std::string name;
+    std::string text;
+};
+
+const std::vector<Hostile> &hostileValues()
+{
+    static const std::vector<Hostile> values = {
+            {"empty", ""},
+            {"letters", "abcXYZ"},
+            {"1E308", "1E308"},
+            {"-1E308", "-1E308"},
+            {"NaN", "NaN"},
+            {"a million digits", std::string(1000000, '7')},
+            {"backslashes", "\\\\\\\\"},
+            {"control characters", std::string("\x01\x02\t\r\n\x1b\x7f\0z", 9)},
+            {"100,000 steps", patternOfSteps(100000)},
+            {"2147483647", "2147483647"},
+            {"-2147483648", "-2147483648"},
+    };
+    return values;
+}
+
+std::vector<std::string> everyKey()
+{
+    std::vector<std::string> keys;
+    for (std::string_view key : {Keys::DitherType,
+                                 Keys::DitherStep,
+                                 Keys::MaxDitherX,
+                                 Keys::MaxDitherY,
+                                 Keys::AO7Compatible,
+                                 Keys::Log,
+                                 Keys::LogFile,
+                                 Keys::CurrentStep,
+                                 Keys::CurrentDirection,
+                                 Keys::CurrentOffsetX,
+                                 Keys::CurrentOffsetY,
+                                 Keys::Version,
+                                 Keys::SpiralInOut,
+                                 Keys::SpiralRadius,
+                                 Keys::SpiralDirectionX,
+                                 Keys::SpiralDirectionY,
+                                 Keys::SpiralStartX,
+                                 Keys::SpiralStartY,
+                                 Keys::SpiralPosX,
+                                 Keys::SpiralPosY,
+                                 Keys::NewPatternHorizontalSnake,
+                                 Keys::NewPatternVerticalSnake})
+        keys.emplace_back(key);
+    keys.push_back(Keys::Pattern(2));
+    keys.push_back(Keys::Pattern(3));
+    return keys;
+}
+
+class HostileStoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path()
+                 / ("quiverstep-hostile-" + std::to_string(::getpid()) + "-"
+                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        // A hostile "LogFile" is a relative path: let it land here.
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(folder);
+    }
+
+    // A working configuration with logging on, for the given dither type.
+    void configure(const Settings &settings, const std::string &type)
+    {
+        settings.Save(Keys::DitherType, type);
+        settings.Save(Keys::DitherStep, "1");
+        settings.Save(Keys::MaxDitherX, "4");
+        settings.Save(Keys::MaxDitherY, "4");
+        settings.Save(Keys::Log, "1");
+        settings.Save(Keys::LogFile, (folder / "guide.log").string());
+        settings.Save(Keys::CurrentOffsetX, "16");
+        settings.Save(Keys::CurrentOffsetY, "16");
+        settings.Save(Keys::CurrentStep, "0");
+        settings.Save(Keys::CurrentDirection, "False");
+        InstallBuiltInPatterns(settings);
+    }
+
+    // A night in all test modes; returns what went wrong, empty when nothing did.
+    std::vector<std::string> night(WatchedStore &store)
+    {
+        PlugInRig::ForgetProcessState();
+        PlugInRig rig(store);
+        rig.cameras.KeepLines(false);
+        rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
+        rig.cameras.SetValue("AutoguiderMinimumMove", 100.0);
+        std::vector<std::string> problems;
+        auto event = [&](const char *what, std::int16_t mode, auto &&raise) {
+            rig.plugIn.Debugging = mode;
+            store.writes.clear();
+            const auto start = std::chrono::steady_clock::now();
+            raise();
+            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now()
+                                                                 - start)
+                                           .count();
+            if (seconds >= 1)
+                problems.push_back(std::string(what) + " took " + std::to_string(seconds) + " s");
+            if (rig.cameras.liveCameras() != 0)
+                problems.push_back(std::string(what) + " kept a camera");
+            if (store.depth != 0)
+                problems.push_back(std::string(what) + " left its store operation open");
+            if (!std::isfinite(rig.plugIn.XOffset) || !std::isfinite(rig.plugIn.YOffset))
+                problems.push_back(std::string(what) + " made the target not finite");
+            for (const auto &[key, value] : store.writes) {
+                if (std::string problem = RunningStateProblem(key, value); !problem.empty())
+                    problems.push_back(std::string(what) + ": " + problem);
+            }
+        };
+        event("guide start", 0, [&] { rig.GuideFrame(0, 0); });
+        // Ten dithers reach the spiral's second ring.
+        for (int i = 0; i < 10; ++i) {
+            event("correction", 0, [&] { rig.GuideFrame(0.4, -0.3); });
+            event("image", 0, [&] { rig.ImageDone(); });
+        }
+        event("mode 1", 1, [&] { rig.ImageDone(); });
+        event("mode 2", 2, [&] { rig.ImageDone(); });
+        event("mode 3", 3, [&] { rig.ImageDone(); });
+        event("mode 7", 7, [&] { rig.GuideFrame(0.1, 0.1); });
+        return problems;
+    }
+
+    std::filesystem::path folder;
+    std::filesystem::path previous;
+};
+
+} // namespace
+
+TEST_F(HostileStoreTest, EveryKeyWithEveryHostileValueForEveryDitherType)
+{
+    int nights = 0;
+    for (const std::string type : {"0", "1", "2", "3"}) {
+        for (const std::string &key : everyKey()) {
+            for (const Hostile &hostile : hostileValues()) {
+                WatchedStore store;
+                const Settings settings(store);
+                configure(settings, type);
+                settings.Save(key, hostile.text);
+                const std::vector<std::string> problems = night(store);
+                ++nights;
+                EXPECT_TRUE(problems.empty()) << "type " << type << ", " << key << " = "
+                                              << hostile.name << ": " << problems.front();
+            }
+        }
+    }
+    EXPECT_EQ(nights, 4 * 24 * 11);
+}
+
+TEST_F(HostileStoreTest, LongPatternWalkedFromHostileSteps)
+{
+    // The walk scans the pattern text up to the current step: from any stored step, in
+    // either direction, it must stay quick and end inside the box.
+    for (const std::string step :
+         {"0", "99998", "99999", "100000", "2147483646", "2147483647", "-1", "-2147483648"}) {
+        for (const std::string direction : {"False", "True"}) {
+            WatchedStore store;
+            const Settings settings(store);
+            configure(settings, "2");
+            settings.Save(Keys::Pattern(2), patternOfSteps(100000));
+            settings.Save(Keys::CurrentStep, step);
+            settings.Save(Keys::CurrentDirection, direction);
+            const std::vector<std::string> problems = night(store);
+            EXPECT_TRUE(problems.empty())
+                    << "step " << step << " " << direction << ": " << problems.front();
+            const double x = StrictNumber(settings.Get(Keys::CurrentOffsetX, ""));
+            EXPECT_TRUE(x >= 2 && x <= 30) << "step " << step << " " << direction << ": " << x;
+        }
+    }
+}
+
+TEST_F(HostileStoreTest, HugeValuesThroughTheProductionStore)
+{
+    // The same night on the database: a million characters and 100,000 steps are stored
+    // and read back whole, and every event still returns at once.
+    const std::filesystem::path path = folder / "Quiverstep.db";
+    for (const std::string &key : {std::string(Keys::DitherType),
+                                   std::string(Keys::CurrentStep),
+                                   std::string(Keys::CurrentOffsetX),
+                                   Keys::Pattern(2)}) {
+        for (const Hostile &hostile : hostileValues()) {
+            if (hostile.text.size() < 1000)
+                continue;
+            std::filesystem::remove(path);
+            SqliteStore database(path);
+            const Settings settings(database);
+            configure(settings, "2");
+            settings.Save(key, hostile.text);
+            ASSERT_EQ(settings.Get(key, ""), hostile.text) << key << " = " << hostile.name;
+
+            PlugInRig::ForgetProcessState();
+            PlugInRig rig(database);
+            rig.cameras.KeepLines(false);
+            for (int i = 0; i < 3; ++i) {
+                const auto start = std::chrono::steady_clock::now();
+                rig.GuideFrame(i == 0 ? 0 : 0.3, 0.2);
+                rig.ImageDone();
+                EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                                  .count(),
+                          2.0)
+                        << key << " = " << hostile.name;
+            }
+            EXPECT_TRUE(std::isfinite(rig.plugIn.XOffset));
+            EXPECT_EQ(settings.Get(Keys::Pattern(3), ""), BuiltInPatternTexts()[1]);
+        }
+    }
+}
+
+TEST_F(HostileStoreTest, PositionsThatOverflowAreRefused)
+{
+    struct Case
+    {
+        std::string type, step, maxDither, pattern, message;
+    };
+    // An overflowing step position keeps the update's 0, which the box check reports and
+    // clamps; an overflowing spiral position leaves the target where it was.
+    const std::vector<Case> cases = {
+            {"2", "1E308", "4", "A\\-4,0\\TOP", "Position  = (0, 16)"},
+            {"2", "0", "4", "A\\1E400,0\\TOP", "Position  = (0, 16)"},
+            {"2", "0", "4", "A\\0,-1E400\\TOP", "Position  = (16, 0)"},
+            {"0", "1E308", "1.7E308", "", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.step + " " + c.pattern);
+        WatchedStore store;
+        const Settings settings(store);
+        configure(settings, c.type);
+        settings.Save(Keys::Log, "0");
+        settings.Save(Keys::DitherStep, c.step);
+        settings.Save(Keys::MaxDitherX, c.maxDither);
+        if (!c.pattern.empty())
+            settings.Save(Keys::Pattern(2), c.pattern);
+        PlugInRig::ForgetProcessState();
+        PlugInRig rig(store);
+        rig.plugIn.Debugging = 3;
+        for (int i = 0; i < 12; ++i) {
+            store.writes.clear();
+            rig.ImageDone();
+            ASSERT_TRUE(std::isfinite(rig.plugIn.XOffset) && std::isfinite(rig.plugIn.YOffset))
+                    << "update " << i;
+            for (const auto &[key, value] : store.writes)
+                EXPECT_EQ(RunningStateProblem(key, value), "") << "update " << i;
+        }
+        if (!c.message.empty()) {
+            ASSERT_FALSE(rig.ui.messages().empty());
+            const std::string &message = rig.ui.messages().front();
+            EXPECT_EQ(message.substr(message.rfind("\r\n") + 2), c.message);
+            EXPECT_TRUE(rig.plugIn.XOffset == 2 || rig.plugIn.YOffset == 2);
+        }
+    }
+}
