@@ -1,0 +1,206 @@
+// A child process dithers through the production store as fast as it can and reports each
+// update that returned; it is killed with SIGKILL at a random moment, 200 times. After each
+// kill the store must open, read and write at once, and hold exactly the state after the
+// last reported update or the one after it: every key its old or its new value, the keys of
+// one update together, every pattern whole. The expected states come from running the same
+// updates on a copy in memory.
+#include "MemoryStore.h"
+#include "Pattern.h"
+#include "PlugInRig.h"
+#include "SettingKeys.h"
+#include "SqliteStore.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <filesystem>
+#include <poll.h>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace Quiverstep;
+
+namespace {
+
+using Snapshot = std::vector<std::pair<std::string, std::string>>;
+
+constexpr int Kills = 200;
+
+std::string longPattern()
+{
+    std::string text = "Long walk";
+    for (int i = 0; i < 10000; ++i)
+        text += "\\" + std::to_string(i % 9 - 4) + ":" + std::to_string(i / 9 % 9 - 4);
+    return text + "\\BOTTOM";
+}
+
+// The child: dither updates until killed, each reported by its count once it has returned.
+[[noreturn]] void dither(const std::filesystem::path &path, int report)
+{
+    PlugInRig::ForgetProcessState();
+    SqliteStore store(path);
+    PlugInRig rig(store);
+    rig.cameras.KeepLines(false);
+    rig.plugIn.Debugging = 3;
+    for (std::uint32_t done = 0; done < 1000000; ++done) {
+        if (write(report, &done, sizeof done) != sizeof done)
+            _exit(3);
+        rig.ImageDone();
+    }
+    _exit(0);
+}
+
+// The states after 0, 1, ..., count updates from `start`, as the plug-in makes them.
+std::vector<Snapshot> expectedStates(const Snapshot &start, std::uint32_t count)
+{
+    MemoryStore copy;
+    for (const auto &[key, value] : start)
+        copy.SaveSetting(Keys::Application, Keys::Section, key, value);
+    PlugInRig::ForgetProcessState();
+    PlugInRig rig(copy);
+    rig.cameras.KeepLines(false);
+    rig.plugIn.Debugging = 3;
+    std::vector<Snapshot> states{start};
+    for (std::uint32_t i = 0; i < count; ++i) {
+        rig.ImageDone();
+        states.push_back(copy.List(Keys::Application, Keys::Section));
+    }
+    return states;
+}
+
+class CrashSafeStoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = std::filesystem::temp_directory_path()
+                 / ("quiverstep-kills-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        path = folder / "Quiverstep.db";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path folder;
+    std::filesystem::path path;
+};
+
+} // namespace
+
+TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
+{
+    Snapshot patterns;
+    {
+        SqliteStore store(path);
+        const Settings settings(store);
+        settings.Save(Keys::DitherStep, "1");
+        settings.Save(Keys::MaxDitherX, "4");
+        InstallBuiltInPatterns(settings);
+        settings.Save(Keys::Pattern(7), longPattern());
+        settings.Save(Keys::Pattern(8), "");
+        for (const auto &entry : store.List(Keys::Application, Keys::Section)) {
+            if (entry.first.rfind("Pattern", 0) == 0)
+                patterns.push_back(entry);
+        }
+    }
+    ASSERT_EQ(patterns.size(), 7u);
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    // Spiral, random walk, a built-in snake and the long user pattern in turn.
+    const std::vector<std::string> types = {"0", "1", "4", "7"};
+
+    int losses = 0, roundsWithUpdates = 0;
+    std::uint64_t updates = 0;
+    double slowestOpen = 0;
+    for (int round = 0; round < Kills; ++round) {
+        Snapshot before;
+        {
+            const auto start = std::chrono::steady_clock::now();
+            SqliteStore store(path);
+            const Settings settings(store);
+            settings.Save(Keys::DitherType, types[std::size_t(round) % types.size()]);
+            before = store.List(Keys::Application, Keys::Section);
+            slowestOpen = std::max(slowestOpen,
+                                   std::chrono::duration<double>(std::chrono::steady_clock::now()
+                                                                 - start)
+                                           .count());
+        }
+
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(fds[0]);
+            dither(path, fds[1]);
+        }
+        close(fds[1]);
+
+        // Half of the kills fall anywhere from the start (opening, recovery), half while
+        // the child is writing.
+        if (random() % 2) {
+            pollfd ready{fds[0], POLLIN, 0};
+            poll(&ready, 1, 5000);
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
+        } else {
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+        }
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended by itself: " << status;
+
+        // The last report: that many updates have returned, and so are stored.
+        std::uint32_t reported = 0, value = 0;
+        while (read(fds[0], &value, sizeof value) == sizeof value)
+            reported = value;
+        close(fds[0]);
+
+        const auto start = std::chrono::steady_clock::now();
+        Snapshot after;
+        {
+            SqliteStore store(path);
+            after = store.List(Keys::Application, Keys::Section);
+            Settings(store).Save(Keys::Version, "1.1");
+        }
+        const double seconds
+                = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        slowestOpen = std::max(slowestOpen, seconds);
+        EXPECT_LT(seconds, 1.0) << "round " << round << ": opening after the kill waited";
+
+        const std::vector<Snapshot> states = expectedStates(before, reported + 1);
+        const bool atReported = after == states[reported];
+        const bool atNext = after == states[reported + 1];
+        if (!atReported && !atNext) {
+            ++losses;
+            ADD_FAILURE() << "round " << round << ": the store holds neither the state after "
+                          << reported << " updates nor the one after";
+        }
+        Snapshot storedPatterns;
+        for (const auto &entry : after) {
+            if (entry.first.rfind("Pattern", 0) == 0)
+                storedPatterns.push_back(entry);
+        }
+        EXPECT_EQ(storedPatterns, patterns) << "round " << round;
+
+        const std::uint32_t made = reported + (atNext ? 1 : 0);
+        updates += made;
+        roundsWithUpdates += made > 0;
+    }
+    EXPECT_EQ(losses, 0);
+    // The kills must have hit a writer at work, not only one that was starting.
+    EXPECT_GE(roundsWithUpdates, Kills / 4);
+    RecordProperty("updates", std::to_string(updates));
+    RecordProperty("slowestOpenSeconds", std::to_string(slowestOpen));
+    std::printf("%d kills, %llu updates survived, %d rounds with updates, slowest open %.3f s\n",
+                Kills,
+                static_cast<unsigned long long>(updates),
+                roundsWithUpdates,
+                slowestOpen);
+}
