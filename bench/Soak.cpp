@@ -1,0 +1,85 @@
+// A long night in one process: guide frames with an image every 10 frames, every dither
+// type in turn, on the in-memory store. The resident memory after the last frame must be
+// within 1 MiB of what it was after the first 10,000 frames.
+#include "MemoryStore.h"
+#include "Pattern.h"
+#include "PlugInRig.h"
+#include "SettingKeys.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+using namespace Quiverstep;
+
+namespace {
+
+long residentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const long frames = argc > 1 ? std::atol(argv[1]) : 1000000;
+    constexpr long Baseline = 10000;
+    constexpr long Allowed = 1 << 20;
+    if (frames <= Baseline) {
+        std::fprintf(stderr, "usage: quiverstep_soak FRAMES (more than %ld)\n", Baseline);
+        return 2;
+    }
+
+    MemoryStore store;
+    const Settings settings(store);
+    settings.Save(Keys::DitherStep, "1");
+    settings.Save(Keys::MaxDitherX, "4");
+    InstallBuiltInPatterns(settings);
+    PlugInRig rig(store);
+    rig.cameras.KeepLines(false);
+    rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
+    rig.cameras.SetValue("AutoguiderMinimumMove", 50.0);
+
+    const char *types[] = {"0", "1", "2", "3", "4", "5", "6"};
+    long baseline = 0;
+    long images = 0;
+    for (long frame = 0; frame < frames; ++frame) {
+        if (frame % 20000 == 0) {
+            // The user picks another dither type; guiding starts again.
+            settings.Save(Keys::DitherType, types[frame / 20000 % 7]);
+            rig.GuideFrame(0, 0);
+            continue;
+        }
+        // A star that wanders a little around the target.
+        const double t = double(frame);
+        rig.GuideFrame(0.05 + 0.3 * std::sin(t * 0.37), -0.05 + 0.3 * std::cos(t * 0.23));
+        if (frame % 10 == 0) {
+            rig.ImageDone();
+            ++images;
+        }
+        if (frame + 1 == Baseline)
+            baseline = residentBytes();
+    }
+    const long last = residentBytes();
+    const long growth = last - baseline;
+    std::printf("soak: %ld guide frames, %ld images; resident %.2f MiB after %ld frames, "
+                "%.2f MiB after the last (%+ld bytes)\n",
+                frames,
+                images,
+                baseline / 1048576.0,
+                Baseline,
+                last / 1048576.0,
+                growth);
+    const bool kept = growth <= Allowed;
+    // The plug-in must still be dithering: the target has moved off the centre.
+    const bool working = rig.plugIn.XOffset != 16 || rig.plugIn.YOffset != 16;
+    std::printf("soak: %d passed, %d failed\n", kept && working, !(kept && working));
+    return kept && working ? 0 : 1;
+}
