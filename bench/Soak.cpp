@@ -31,7 +31,7 @@ int main(int argc, char **argv)
 {
     const long frames = argc > 1 ? std::atol(argv[1]) : 1000000;
     constexpr long Baseline = 10000;
-    constexpr long Allowed = 1 << 20;
+    [[maybe_unused]] constexpr long Allowed = 1 << 20;
     if (frames <= Baseline) {
         std::fprintf(stderr, "usage: quiverstep_soak FRAMES (more than %ld)\n", Baseline);
         return 2;
@@ -77,7 +77,14 @@ int main(int argc, char **argv)
                 Baseline,
                 last / 1048576.0,
                 growth);
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer's allocator holds freed memory back by design; under it this run
+    // looks for memory errors and leaks, and resident memory is judged in the normal build.
+    const bool kept = true;
+    std::printf("soak: resident memory not judged under AddressSanitizer\n");
+#else
     const bool kept = growth <= Allowed;
+#endif
     // The plug-in must still be dithering: the target has moved off the centre.
     const bool working = rig.plugIn.XOffset != 16 || rig.plugIn.YOffset != 16;
     std::printf("soak: %d passed, %d failed\n", kept && working, !(kept && working));
