@@ -2,6 +2,7 @@
 
 #include "CommandContext.h"
 #include "PathCommand.h"
+#include "RunCommand.h"
 #include "StoreCommands.h"
 
 #include "Errors.h"
@@ -36,6 +37,7 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
             ->type_name("FILE");
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
+    AddRunCommand(app, context);
 
     // CLI11 parses its arguments back to front.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
