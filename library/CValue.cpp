@@ -32,7 +32,7 @@ CameraValue FromCValue(const QuiverstepValue &value)
     case QUIVERSTEP_TEXT:
         return std::string(value.text ? value.text : "");
     }
-    throw ConversionError("unknown value type " + std::to_string(int(value.type)));
+    throw ConversionError("unknown value type " + std::to_string(value.type));
 }
 
 } // namespace Quiverstep

@@ -161,34 +161,35 @@ QuiverstepStatus quiverstep_get(const QuiverstepPlugIn *plugin,
 {
     if (!plugin || !member || !value)
         return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
-    const DitherPlugIn &p = plugin->plugIn;
-    QuiverstepValue result{QUIVERSTEP_NUMBER, 0, 0, nullptr};
-    switch (memberNamed(member)) {
-    case Member::XOffset:
-        result.number = p.XOffset;
-        break;
-    case Member::YOffset:
-        result.number = p.YOffset;
-        break;
-    case Member::nMaxMove:
-        result.number = p.nMaxMove;
-        break;
-    case Member::nMinMove:
-        result.number = p.nMinMove;
-        break;
-    case Member::Debugging:
-        result.number = p.Debugging;
-        break;
-    case Member::bGuiding:
-        result.type = QUIVERSTEP_BOOLEAN;
-        result.boolean = p.bGuiding ? 1 : 0;
-        break;
-    case Member::None:
-        return guarded(
-                [&] { return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member); });
-    }
-    *value = result;
-    return QUIVERSTEP_OK;
+    return guarded([&] {
+        const DitherPlugIn &p = plugin->plugIn;
+        QuiverstepValue result{QUIVERSTEP_NUMBER, 0, 0, nullptr};
+        switch (memberNamed(member)) {
+        case Member::XOffset:
+            result.number = p.XOffset;
+            break;
+        case Member::YOffset:
+            result.number = p.YOffset;
+            break;
+        case Member::nMaxMove:
+            result.number = p.nMaxMove;
+            break;
+        case Member::nMinMove:
+            result.number = p.nMinMove;
+            break;
+        case Member::Debugging:
+            result.number = p.Debugging;
+            break;
+        case Member::bGuiding:
+            result.type = QUIVERSTEP_BOOLEAN;
+            result.boolean = p.bGuiding ? 1 : 0;
+            break;
+        case Member::None:
+            return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
+        }
+        *value = result;
+        return QUIVERSTEP_OK;
+    });
 }
 
 QuiverstepStatus quiverstep_set(QuiverstepPlugIn *plugin,

@@ -59,7 +59,7 @@ typedef enum QuiverstepValueType {
 } QuiverstepValueType;
 
 typedef struct QuiverstepValue {
-    QuiverstepValueType type;
+    int type; /* a QuiverstepValueType */
     int boolean;
     double number;
     /* Owned by whoever filled in the value; the receiver copies it before it returns. */

@@ -189,7 +189,7 @@ TEST_F(LibraryTest, BadNamesAndValuesAreReportedAndChangeNothing)
     EXPECT_EQ(quiverstep_set(plugin, "YOffset", &value), QUIVERSTEP_ERROR_VALUE);
     EXPECT_EQ(quiverstep_set(plugin, "bGuiding", &value), QUIVERSTEP_ERROR_VALUE);
 
-    value = {QuiverstepValueType(9), 0, 0, nullptr};
+    value = {9, 0, 0, nullptr};
     EXPECT_EQ(quiverstep_set(plugin, "XOffset", &value), QUIVERSTEP_ERROR_VALUE);
 
     value = {QUIVERSTEP_NUMBER, 0, 1, nullptr};

@@ -1,10 +1,12 @@
 # Builds the C example host the way an outside host would (only the header, no link to the
 # library), runs it against the shared library on a fresh store, and checks what it printed.
-# Arguments: C_COMPILER, SOURCE_DIR, BINARY_DIR, LIBRARY.
+# Arguments: C_COMPILER, C_FLAGS (the build's, so that a sanitizer build links its runtime),
+# SOURCE_DIR, BINARY_DIR, LIBRARY.
 set(host ${BINARY_DIR}/example-host)
 set(store ${BINARY_DIR}/example-host.db)
+separate_arguments(flags UNIX_COMMAND "${C_FLAGS}")
 execute_process(
-    COMMAND ${C_COMPILER} -std=c99 -Wall -Wextra -Wpedantic -Werror
+    COMMAND ${C_COMPILER} ${flags} -std=c99 -Wall -Wextra -Wpedantic -Werror
             -I ${SOURCE_DIR}/library ${SOURCE_DIR}/examples/host.c -ldl -o ${host}
     RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
