@@ -25,6 +25,8 @@ std::optional<double> numeric(const std::string &text)
         return StrictNumber(text);
     } catch (const ConversionError &) {
         return std::nullopt;
+    } catch (const OverflowError &) {
+        return std::nullopt;
     }
 }
 

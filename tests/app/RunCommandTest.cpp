@@ -130,6 +130,7 @@ TEST_F(RunCommandTest, SettingsThatFailTheChecksGetTheDialogsMessageAndChangeNot
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
             {{"--step", "5", "--max", "4"}, "Step Size is larger than dither box size - please fix"},
             {{"--max", "4x"}, "Max Dither is not numeric."},
+            {{"--max", "1e999"}, "Max Dither is not numeric."},
             {{"--step", ""}, "Dither Step Size is not numeric"},
             {{"--max", "14"},
              "Max Dither box size is too large: the guide star will come too close to the edge "
