@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CommandContext.h"
+#include "HostCommand.h"
 #include "PathCommand.h"
 #include "StoreCommands.h"
 
@@ -24,9 +25,12 @@ SettingsStore &CommandContext::store()
     return *m_store;
 }
 
-int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+int RunCommandLine(const std::vector<std::string> &arguments,
+                   std::istream &in,
+                   std::ostream &out,
+                   std::ostream &err)
 {
-    CommandContext context(out, err);
+    CommandContext context(in, out, err);
     CLI::App app("Quiverstep: dithering for autoguided imaging", "quiverstep");
     app.require_subcommand(1);
     app.add_option("--store",
@@ -36,6 +40,7 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
             ->type_name("FILE");
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
+    AddHostCommand(app, context);
 
     // CLI11 parses its arguments back to front.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -54,7 +59,7 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
         err << "quiverstep: " << e.what() << '\n';
         return 1;
     }
-    return 0;
+    return context.status;
 }
 
 } // namespace Quiverstep
