@@ -33,8 +33,9 @@ protected:
     Result run(std::vector<std::string> arguments)
     {
         arguments.insert(arguments.begin(), {"--store", (folder / "s.db").string()});
+        std::istringstream in;
         std::ostringstream out, err;
-        const int status = RunCommandLine(arguments, out, err);
+        const int status = RunCommandLine(arguments, in, out, err);
         return {status, out.str(), err.str()};
     }
 
