@@ -116,18 +116,6 @@ TEST(GuideCameraModelTest, SeeingHasTheSetSigma)
     EXPECT_EQ(model.StarY(), 16);
 }
 
-TEST(GuideCameraModelTest, TheSeedDecidesTheSeeing)
-{
-    GuideCameraModel::Options options;
-    GuideCameraModel a(options), b(options);
-    options.seed = 2;
-    GuideCameraModel c(options);
-    for (GuideCameraModel *model : {&a, &b, &c})
-        model->TakeFrame();
-    EXPECT_EQ(a.Get("GuideErrorX"), b.Get("GuideErrorX"));
-    EXPECT_NE(a.Get("GuideErrorX"), c.Get("GuideErrorX"));
-}
-
 TEST(GuideCameraModelTest, MembersMatchWithoutCaseAndUnknownOnesFail)
 {
     GuideCameraModel::Options options;
@@ -143,40 +131,4 @@ TEST(GuideCameraModelTest, MembersMatchWithoutCaseAndUnknownOnesFail)
     EXPECT_EQ(model.Get("Status"), CameraValue(std::string("Writing guide data")));
     EXPECT_THROW(model.Get("FocusPosition"), CameraError);
     EXPECT_THROW(model.Set("GuideErrorX", 1.0), CameraError);
-}
-
-TEST(GuideCameraModelTest, EveryLogReadingHasAValue)
-{
-    GuideCameraModel model{GuideCameraModel::Options{}};
-    for (const char *member : {"AutoguiderBacklashXAxis",
-                               "AutoguiderBacklashYAxis",
-                               "AutoguiderCalibrationTimeXAxis",
-                               "AutoguiderCalibrationTimeYAxis",
-                               "AutoguiderDelayAfterCorrection",
-                               "AutoguiderExposureTime",
-                               "AutoguiderMaximumMove",
-                               "AutoguiderMinimumMove",
-                               "BinX",
-                               "BinY",
-                               "Delay",
-                               "EnabledXAxis",
-                               "enabledyaxis",
-                               "exposureTime",
-                               "ImageReduction",
-                               "MoveVia",
-                               "ReverseX",
-                               "Subframe",
-                               "SubframeLeft",
-                               "SubframeTop",
-                               "SubframeRight",
-                               "SubframeBottom",
-                               "GuideStarX",
-                               "GuideStarY",
-                               "MoveToX",
-                               "MoveToY",
-                               "TelescopeDeclination"}) {
-        const CameraValue value = model.Get(member);
-        EXPECT_FALSE(std::holds_alternative<std::monostate>(value)) << member;
-    }
-    EXPECT_EQ(number(model, "SubframeRight") - number(model, "SubframeLeft"), 33);
 }
