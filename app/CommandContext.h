@@ -20,15 +20,18 @@ public:
 class CommandContext
 {
 public:
-    CommandContext(std::ostream &out, std::ostream &err)
-        : out(out)
+    CommandContext(std::istream &in, std::ostream &out, std::ostream &err)
+        : in(in)
+        , out(out)
         , err(err)
     {}
 
     SettingsStore &store();
 
+    std::istream &in;
     std::ostream &out;
     std::ostream &err;
+    int status = 0;        // a command that completes with a status other than 0 sets it
     std::string storePath; // --store FILE; empty for the per-user store
 
 private:

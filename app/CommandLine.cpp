@@ -1,7 +1,9 @@
 #include "CommandLine.h"
 
 #include "CommandContext.h"
+#include "HostCommand.h"
 #include "PathCommand.h"
+#include "RunCommand.h"
 #include "StoreCommands.h"
 
 #include "Errors.h"
@@ -24,9 +26,12 @@ SettingsStore &CommandContext::store()
     return *m_store;
 }
 
-int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+int RunCommandLine(const std::vector<std::string> &arguments,
+                   std::istream &in,
+                   std::ostream &out,
+                   std::ostream &err)
 {
-    CommandContext context(out, err);
+    CommandContext context(in, out, err);
     CLI::App app("Quiverstep: dithering for autoguided imaging", "quiverstep");
     app.require_subcommand(1);
     app.add_option("--store",
@@ -36,6 +41,8 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
             ->type_name("FILE");
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
+    AddRunCommand(app, context);
+    AddHostCommand(app, context);
 
     // CLI11 parses its arguments back to front.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -54,7 +61,7 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
         err << "quiverstep: " << e.what() << '\n';
         return 1;
     }
-    return 0;
+    return context.status;
 }
 
 } // namespace Quiverstep

@@ -1,10 +1,14 @@
 #include "PathCommand.h"
 
 #include "Conversions.h"
-#include "DitherStepping.h"
+#include "DitherPlugIn.h"
+#include "HeadlessUserInterface.h"
+#include "LocalTextFiles.h"
 #include "MemoryStore.h"
+#include "RecordingCamera.h"
 #include "SettingKeys.h"
-#include "Spiral.h"
+#include "SystemClock.h"
+#include "UnseededRandom.h"
 
 #include <memory>
 #include <ostream>
@@ -13,29 +17,29 @@ namespace Quiverstep {
 
 namespace {
 
-// Collects the box messages instead of showing them.
-class CollectedMessages : public MessageSink
-{
-public:
-    void ShowTimedMessage(const std::string &) override {}
-};
-
 void printPath(CommandContext &context, int steps)
 {
-    // Work on a copy so that the stored walk is not advanced.
+    // Work on a copy so that the stored walk is not advanced, and keep the user's log out of it.
     MemoryStore copy;
     for (const auto &[key, value] : context.store().List(Keys::Application, Keys::Section))
         copy.SaveSetting(Keys::Application, Keys::Section, key, value);
-    const Settings settings(copy);
+    copy.SaveSetting(Keys::Application, Keys::Section, Keys::Log, "0");
 
-    Spiral::InitSpiral(settings,
-                       StrictNumber(settings.Get(Keys::MaxDitherX, "4")),
-                       StrictNumber(settings.Get(Keys::DitherStep, "1")),
-                       false);
-    double x = 0, y = 0;
+    RecordingCameraFactory cameras;
+    HeadlessUserInterface ui(
+            [&context](const std::string &text) { context.err << "message: " << text << '\n'; });
+    SystemClock clock;
+    LocalTextFiles files;
+    PlugInEnvironment environment{copy, cameras, ui, clock, UnseededRandom::Process(), files};
+    DitherPlugIn plugIn(environment);
+
+    // As the simulator does: a guide start in test mode 2, then one image per step in mode 3.
+    plugIn.Debugging = 2;
+    plugIn.CameraEvent(22, 1, "", 0, 0);
+    plugIn.Debugging = 3;
     for (int i = 0; i < steps; ++i) {
-        Spiral::NextSpiralPosition(settings, x, y);
-        context.out << RealToText(x) << ' ' << RealToText(y) << '\n';
+        plugIn.CameraEvent(19, 0, "", 0, 0);
+        context.out << RealToText(plugIn.XOffset) << ' ' << RealToText(plugIn.YOffset) << '\n';
     }
 }
 
@@ -45,7 +49,8 @@ void AddPathCommand(CLI::App &app, CommandContext &context)
 {
     auto steps = std::make_shared<int>(20);
     CLI::App *path = app.add_subcommand("path",
-                                        "Print the next dither positions of the stored settings");
+                                        "Print the next dither positions of the stored settings "
+                                        "(computed on a copy; the store is not changed)");
     path->add_option("--steps", *steps, "How many positions")
             ->check(CLI::Range(0, 1000000))
             ->capture_default_str();

@@ -8,8 +8,9 @@
 
 namespace Quiverstep {
 
-// Text files in memory that fail where they are told to: fuzzed log paths never reach the
-// disk, and opening, writing and closing can each fail.
+// Text files in memory for fuzzed log paths, which never reach the disk. Unlike the tests'
+// MemoryTextFiles, a failure holds for every path, whatever the fuzzer makes "LogFile",
+// and closing can fail too.
 class MemoryFiles : public TextFileSystem
 {
 public:

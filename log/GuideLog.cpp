@@ -77,8 +77,8 @@ void GuideLog::WriteLogBlock(bool &bLog, bool bImageCaptured, const LogValues &v
         o.line(std::string(46, '-'));
         o.line("Autoguider started at " + stamp);
         o.line("Version = " + VersionText());
-        o.line("Autoguider Backlash: X = " + read(c, "AutoguiderBacklashXAxis") + " Y = "
-               + read(c, "AutoguiderBacklashYAxis"));
+        o.line("Autoguider Backlash: X = " + read(c, "AutoguiderBacklashXAxis")
+               + " Y = " + read(c, "AutoguiderBacklashYAxis"));
         o.line("Autoguider Calibration: X = " + read(c, "AutoguiderCalibrationTimeXAxis")
                + " Y = " + read(c, "AutoguiderCalibrationTimeYAxis"));
         o.line("Autoguider Delay = " + read(c, "AutoguiderDelayAfterCorrection"));
@@ -93,8 +93,8 @@ void GuideLog::WriteLogBlock(bool &bLog, bool bImageCaptured, const LogValues &v
         o.line("Move Via = " + read(c, "MoveVia"));
         o.line("Reverse X = " + read(c, "ReverseX"));
         o.line("Subframe = " + read(c, "Subframe"));
-        o.line("Subframe rect = (" + read(c, "SubframeLeft") + ", " + read(c, "SubframeTop")
-               + ", " + read(c, "SubframeRight") + ", " + read(c, "SubframeBottom") + ")");
+        o.line("Subframe rect = (" + read(c, "SubframeLeft") + ", " + read(c, "SubframeTop") + ", "
+               + read(c, "SubframeRight") + ", " + read(c, "SubframeBottom") + ")");
     } else {
         o.line("----> Image captured at " + stamp);
     }
@@ -112,17 +112,14 @@ void GuideLog::WriteLogBlock(bool &bLog, bool bImageCaptured, const LogValues &v
     o.finish();
 }
 
-void GuideLog::WriteGuideErrorLine(bool bLog,
-                                   double ErrorX,
-                                   double ErrorY,
-                                   double OffsetX,
-                                   double OffsetY)
+void GuideLog::WriteGuideErrorLine(
+        bool bLog, double ErrorX, double ErrorY, double OffsetX, double OffsetY)
 {
     if (!bLog)
         return;
     Open o = open();
-    o.line("Autoguider Error X=" + RealToText(ErrorX + 16 - OffsetX) + " Y = "
-           + RealToText(ErrorY + 16 - OffsetY) + "  Offset X = " + RealToText(OffsetX)
+    o.line("Autoguider Error X=" + RealToText(ErrorX + 16 - OffsetX)
+           + " Y = " + RealToText(ErrorY + 16 - OffsetY) + "  Offset X = " + RealToText(OffsetX)
            + " Y = " + RealToText(OffsetY));
     o.finish();
 }

@@ -38,11 +38,7 @@ public:
     // image-captured block (true).
     void WriteLogBlock(bool &bLog, bool bImageCaptured, const LogValues &values);
     // One line per correction when bLog is on; the setting is not read.
-    void WriteGuideErrorLine(bool bLog,
-                             double ErrorX,
-                             double ErrorY,
-                             double OffsetX,
-                             double OffsetY);
+    void WriteGuideErrorLine(bool bLog, double ErrorX, double ErrorY, double OffsetX, double OffsetY);
 
     // "yyyy/MM/dd hh:mm:ss AMPM"
     static std::string FormatStamp(const LocalTime &time);

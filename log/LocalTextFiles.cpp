@@ -41,10 +41,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail() const
-    {
-        throw FileError(m_path + ": " + std::strerror(errno));
-    }
+    [[noreturn]] void fail() const { throw FileError(m_path + ": " + std::strerror(errno)); }
 
     std::FILE *m_file;
     std::string m_path;

@@ -14,11 +14,11 @@ public:
     explicit DitherPlugIn(PlugInEnvironment &environment);
 
     // Public data members.
-    double XOffset = 0;    // dither target X, guide-box pixels (16 is the centre)
-    double YOffset = 0;    // dither target Y
-    bool bGuiding = false; // a correction was handled since the last guide start or dither
-    double nMaxMove = 0;   // largest guide move (host value / 1000)
-    double nMinMove = 0;   // smallest guide move
+    double XOffset = 0;         // dither target X, guide-box pixels (16 is the centre)
+    double YOffset = 0;         // dither target Y
+    bool bGuiding = false;      // a correction was handled since the last guide start or dither
+    double nMaxMove = 0;        // largest guide move (host value / 1000)
+    double nMinMove = 0;        // smallest guide move
     std::int16_t Debugging = 0; // test mode 0 to 3
 
     // "Quiverstep Guider 1.1.8"

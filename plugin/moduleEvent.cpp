@@ -122,18 +122,12 @@ void moduleEvent::GuideEvent(DitherPlugIn &p, std::int32_t WhichCamera, SkipOnFa
         s.ErrorCount = 0.0;
         step([&] { p.XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, "16")); });
         step([&] { p.YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, "16")); });
-        step([&] {
-            p.nMaxMove = CameraNumber(cam().Get("AutoguiderMaximumMove")) / MoveDivisor;
-        });
-        step([&] {
-            p.nMinMove = CameraNumber(cam().Get("AutoguiderMinimumMove")) / MoveDivisor;
-        });
+        step([&] { p.nMaxMove = CameraNumber(cam().Get("AutoguiderMaximumMove")) / MoveDivisor; });
+        step([&] { p.nMinMove = CameraNumber(cam().Get("AutoguiderMinimumMove")) / MoveDivisor; });
         s.ErrorBufferX = freshBuffer();
         s.ErrorBufferY = freshBuffer();
         // Read as a truth value: 0 or -1 until the next dither update decodes the type.
-        step([&] {
-            p.nDitherType = StrictFlag(settings.Get(Keys::DitherType, "0")) ? -1 : 0;
-        });
+        step([&] { p.nDitherType = StrictFlag(settings.Get(Keys::DitherType, "0")) ? -1 : 0; });
         step([&] { p.nStepSize = StrictNumber(settings.Get(Keys::DitherStep, "1")); });
         step([&] { p.nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, "4")); });
         p.nMaxDitherY = p.nMaxDitherX;
@@ -161,9 +155,13 @@ void moduleEvent::GuideEvent(DitherPlugIn &p, std::int32_t WhichCamera, SkipOnFa
     int countY = 0;
     for (int i = 0; i < N; ++i) {
         ++countX;
-        step([&] { s.ErrorSumX = finite(number(s.ErrorSumX) + number(s.ErrorBufferX.value().at(i))); });
+        step([&] {
+            s.ErrorSumX = finite(number(s.ErrorSumX) + number(s.ErrorBufferX.value().at(i)));
+        });
         ++countY;
-        step([&] { s.ErrorSumY = finite(number(s.ErrorSumY) + number(s.ErrorBufferY.value().at(i))); });
+        step([&] {
+            s.ErrorSumY = finite(number(s.ErrorSumY) + number(s.ErrorBufferY.value().at(i)));
+        });
     }
     s.AvgErrorX = number(s.ErrorSumX) / countX;
     s.AvgErrorY = number(s.ErrorSumY) / countY;

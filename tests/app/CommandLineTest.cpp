@@ -33,11 +33,12 @@ protected:
             std::filesystem::remove(db.string() + suffix);
     }
 
-    Result run(std::vector<std::string> arguments)
+    Result run(std::vector<std::string> arguments, const std::string &input = "")
     {
         arguments.insert(arguments.begin(), {"--store", db.string()});
         std::ostringstream out, err;
-        const int status = RunCommandLine(arguments, out, err);
+        std::istringstream in(input);
+        const int status = RunCommandLine(arguments, in, out, err);
         return {status, out.str(), err.str()};
     }
 
@@ -100,4 +101,25 @@ TEST_F(CommandLineTest, HelpForEverySubcommand)
         EXPECT_NE(r.out.find("Usage"), std::string::npos) << r.out;
     }
     EXPECT_NE(run({"path", "--help"}).out.find("--steps"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, PathFollowsPatternsAndRandomThroughTheDitherUpdate)
+{
+    run({"store",
+         "set",
+         "Pattern2",
+         "H\\ 0.00,  0.00\\ 0.50,  0.00\\ 0.50,  0.50\\ 0.00,  0.50\\TOP"});
+    run({"store", "set", "Dither Type", "2"});
+    run({"store", "set", "Dither Step", "2"});
+    run({"store", "set", "Current Step", "0"});
+    EXPECT_EQ(run({"path", "--steps", "5"}).out, "16 16\n17 16\n17 17\n16 17\n16 16\n");
+    EXPECT_EQ(run({"store", "get", "Current Step"}).out, "0\n");
+
+    run({"store", "set", "Dither Type", "1"});
+    Result random = run({"path", "--steps", "50"});
+    std::istringstream in(random.out);
+    int count = 0;
+    for (double x, y; in >> x >> y; ++count)
+        EXPECT_TRUE(x >= 8 && x <= 24 && y >= 8 && y <= 24) << x << " " << y;
+    EXPECT_EQ(count, 50);
 }

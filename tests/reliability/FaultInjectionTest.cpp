@@ -209,7 +209,7 @@ TEST_F(FaultInjectionTest, HealthyNightIsTheReference)
     EXPECT_EQ(lines[0], Hyphens);
     // The remaining error against the target: 0 on X (below the minimum), 0.8 on Y.
     EXPECT_EQ(lines[29], "Autoguider Error X=0 Y = 0.800000000000001  Offset X = 17 Y = 15");
-    EXPECT_EQ(lines[30], "----> Image captured at 2024/03/09 10:15:30 PM");
+    EXPECT_EQ(lines[30], "----> Image captured at 2026/12/06 09:30:05 PM");
     const auto stored = [&](std::string_view key) {
         for (const auto &[k, v] : n.store) {
             if (k == key)

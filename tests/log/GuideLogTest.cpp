@@ -1,0 +1,214 @@
+#include "PlugInFixture.h"
+
+#include "GuideLog.h"
+#include "LocalTextFiles.h"
+#include "SettingKeys.h"
+
+#include <filesystem>
+#include <fstream>
+
+using namespace Quiverstep;
+
+namespace {
+
+class GuideLogTest : public PlugInFixture
+{
+protected:
+    GuideLogTest()
+    {
+        settings.Save(Keys::LogFile, path);
+        settings.Save(Keys::Log, "1");
+        clock.time = {2026, 12, 6, 21, 30, 5};
+        cameras.SetValue("AutoguiderBacklashXAxis", 12.0);
+        cameras.SetValue("EnabledXAxis", true);
+        cameras.SetValue("MoveVia", std::string("Relays"));
+    }
+
+    std::string log() { return files.files[path]; }
+
+    const std::string path = "/logs/guide.log";
+};
+
+const std::string HeaderBlock = "----------------------------------------------\r\n"
+                                "Autoguider started at 2026/12/06 09:30:05 PM\r\n"
+                                "Version = 1.1.8\r\n"
+                                "Autoguider Backlash: X = 12 Y = 0\r\n"
+                                "Autoguider Calibration: X = 0 Y = 0\r\n"
+                                "Autoguider Delay = 0\r\n"
+                                "Autoguider Exposure = 0\r\n"
+                                "Autoguider Max Move = 1000\r\n"
+                                "Autoguider Min Move = 100\r\n"
+                                "Autoguider Bin X = 0 Y = 0\r\n"
+                                "Delay = 0\r\n"
+                                "Enabled X = True Y = 0\r\n"
+                                "Exposure Time = 0\r\n"
+                                "Reduction = 0\r\n"
+                                "Move Via = Relays\r\n"
+                                "Reverse X = 0\r\n"
+                                "Subframe = 0\r\n"
+                                "Subframe rect = (0, 0, 0, 0)\r\n"
+                                "Guide Star X = 0 Y = 0\r\n"
+                                "MoveTo X = 0 Y = 0\r\n"
+                                "Declination = 0\r\n"
+                                "Dither Type = 0\r\n"
+                                "Offset X = 16 Y = 16\r\n"
+                                "Step Size = 1  Max Dither = 4\r\n"
+                                "Guiding =  False\r\n"
+                                "Current Step # = 0\r\n"
+                                "Current Direction = False\r\n"
+                                "\r\n"
+                                "\r\n";
+
+} // namespace
+
+TEST_F(GuideLogTest, GuidingStartImageAndCorrectionLines)
+{
+    guideStart();
+    EXPECT_EQ(log(), HeaderBlock);
+
+    correction(-0.25, 0.5);
+    EXPECT_EQ(log(), HeaderBlock + "Autoguider Error X=-0.25 Y = 0.5  Offset X = 16 Y = 16\r\n");
+
+    clock.time = {2026, 12, 7, 0, 30, 0};
+    event(19, 0);
+    const std::string image = "----> Image captured at 2026/12/07 12:30:00 AM\r\n"
+                              "Guide Star X = 0 Y = 0\r\n"
+                              "MoveTo X = 0 Y = 0\r\n"
+                              "Declination = 0\r\n"
+                              "Dither Type = 0\r\n"
+                              "Offset X = 16 Y = 16\r\n"
+                              "Step Size = 1  Max Dither = 4\r\n"
+                              "Guiding =  True\r\n"
+                              "Current Step # = 0\r\n"
+                              "Current Direction = False\r\n"
+                              "\r\n"
+                              "\r\n";
+    EXPECT_TRUE(log().ends_with(image)) << log();
+    // A second guiding start appends after the two empty lines.
+    guideStart();
+    const std::string second = "Current Direction = False\r\n\r\n\r\n" + std::string(46, '-')
+                               + "\r\nAutoguider started at 2026/12/07 12:30:00 AM\r\n";
+    EXPECT_NE(log().find(second), std::string::npos) << log();
+    EXPECT_TRUE(log().ends_with("Offset X = 15 Y = 16\r\n"
+                                "Step Size = 1  Max Dither = 4\r\n"
+                                "Guiding =  False\r\n"
+                                "Current Step # = 0\r\n"
+                                "Current Direction = False\r\n\r\n\r\n"))
+            << log();
+}
+
+TEST_F(GuideLogTest, CameraAccessOfALogCall)
+{
+    plugIn.bGuiding = true;
+    cameras.clearLines();
+    guideStart();
+    const auto &lines = cameras.lines();
+    // The guide start's own camera is still held while the log makes its own.
+    const auto second = std::find(lines.begin() + 1, lines.end(), "camera: create");
+    ASSERT_NE(second, lines.end());
+    EXPECT_EQ(*(second + 1), "camera: Autoguider = 1");
+    EXPECT_EQ(*(second + 2), "camera: Status = Writing guide data");
+    EXPECT_EQ(lines[lines.size() - 3], "camera: Autoguider = 0");
+    EXPECT_EQ(lines[lines.size() - 2], "camera: release");
+    EXPECT_EQ(lines[lines.size() - 1], "camera: release");
+}
+
+TEST_F(GuideLogTest, StampsUseTheTwelveHourClock)
+{
+    EXPECT_EQ(GuideLog::FormatStamp({2026, 1, 2, 0, 30, 0}), "2026/01/02 12:30:00 AM");
+    EXPECT_EQ(GuideLog::FormatStamp({2026, 1, 2, 12, 30, 0}), "2026/01/02 12:30:00 PM");
+    EXPECT_EQ(GuideLog::FormatStamp({2026, 1, 2, 13, 5, 9}), "2026/01/02 01:05:09 PM");
+    EXPECT_EQ(GuideLog::FormatStamp({2026, 11, 30, 11, 59, 59}), "2026/11/30 11:59:59 AM");
+}
+
+TEST_F(GuideLogTest, LogValuesThatSwitchItOn)
+{
+    for (const char *off : {"0", "False", "True", ""}) {
+        settings.Save(Keys::Log, off);
+        cameras.clearLines();
+        guideStart();
+        correction(0.5, 0.5);
+        EXPECT_TRUE(files.files.empty()) << off;
+        EXPECT_EQ(std::count(cameras.lines().begin(), cameras.lines().end(), "camera: create"), 2)
+                << off;
+    }
+    for (const char *on : {"1", "2", "1abc"}) {
+        files.files.clear();
+        settings.Save(Keys::Log, on);
+        guideStart();
+        EXPECT_FALSE(log().empty()) << on;
+    }
+}
+
+TEST_F(GuideLogTest, CorrectionLinesFollowTheSwitchOnlyAfterTheNextBlock)
+{
+    settings.Save(Keys::Log, "0");
+    guideStart();
+    settings.Save(Keys::Log, "1");
+    correction(0.5, 0.5);
+    EXPECT_TRUE(files.files.empty());
+
+    guideStart();
+    settings.Save(Keys::Log, "0");
+    correction(0.5, 0.5);
+    EXPECT_TRUE(log().ends_with("Autoguider Error X=0.5 Y = 0.5  Offset X = 16 Y = 16\r\n"))
+            << log();
+}
+
+TEST_F(GuideLogTest, FailingFileLeavesGuidingGoingOn)
+{
+    files.unopenable.insert(path);
+    guideStart();
+    correction(0.5, 0.5);
+    EXPECT_TRUE(plugIn.bGuiding);
+    EXPECT_EQ(moves().size(), 1u);
+    // On failure the camera is released without resetting its selector.
+    const auto &lines = cameras.lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "camera: Autoguider = 0"), 1);
+}
+
+TEST_F(GuideLogTest, CameraReadFailureCutsTheBlockShort)
+{
+    cameras.FailMember("Delay");
+    guideStart();
+    EXPECT_TRUE(log().ends_with("Autoguider Bin X = 0 Y = 0\r\n")) << log();
+    EXPECT_FALSE(plugIn.bGuiding);
+}
+
+TEST_F(GuideLogTest, RealFilesMissingFolderAndFullDisk)
+{
+    LocalTextFiles local;
+    PlugInEnvironment real{store, cameras, ui, clock, random, local};
+    DitherPlugIn plugIn(real);
+    settings.Save(Keys::LogFile, "/nonexistent-folder/quiverstep.log");
+    plugIn.CameraEvent(22, 1, "", 0, 0);
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder"));
+
+    settings.Save(Keys::LogFile, "/dev/full");
+    cameras.SetValue("GuideErrorX", 0.5);
+    plugIn.CameraEvent(22, 1, "", 0, 0); // a correction; bLog is on from the last block
+    plugIn.CameraEvent(19, 0, "", 0, 0);
+    EXPECT_EQ(plugIn.XOffset, 15); // the dither went on after the failed block
+    EXPECT_FALSE(plugIn.bGuiding);
+
+    const auto file = std::filesystem::temp_directory_path()
+                      / ("quiverstep-log-" + std::to_string(::getpid()) + ".log");
+    std::filesystem::remove(file);
+    settings.Save(Keys::LogFile, file.string());
+    cameras.SetValue("GuideErrorX", 0.0);
+    plugIn.CameraEvent(22, 1, "", 0, 0);
+    std::ifstream in(file, std::ios::binary);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, std::string(46, '-') + "\r");
+    std::filesystem::remove(file);
+}
+
+TEST(GuideLogPath, DefaultLivesInTheStateFolder)
+{
+    ::setenv("XDG_STATE_HOME", "/var/tmp/qs-state", 1);
+    EXPECT_EQ(GuideLog::DefaultLogPath(), "/var/tmp/qs-state/Orrerix/Quiverstep118.log");
+    ::setenv("XDG_STATE_HOME", "relative", 1);
+    ::setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(GuideLog::DefaultLogPath(), "/home/someone/.local/state/Orrerix/Quiverstep118.log");
+}

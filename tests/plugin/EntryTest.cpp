@@ -1,0 +1,106 @@
+#include "PlugInFixture.h"
+
+#include "SettingKeys.h"
+
+#include <chrono>
+
+using namespace Quiverstep;
+
+using EntryTest = PlugInFixture;
+
+TEST_F(EntryTest, NameAndTrivialMembers)
+{
+    EXPECT_EQ(plugIn.Name(), "Quiverstep Guider 1.1.8");
+    plugIn.SetNumberToAverage(5);
+    EXPECT_EQ(plugIn.NumberToAverage(), 1);
+}
+
+TEST_F(EntryTest, WantEventAnswersOneForNineteenAndTwentyTwoAndClearsGuiding)
+{
+    for (auto [which, wanted] : {std::pair{19, 1}, {22, 1}, {0, 0}, {20, 0}, {-1, 0}}) {
+        plugIn.bGuiding = true;
+        EXPECT_EQ(plugIn.WantEvent(which), wanted) << which;
+        EXPECT_FALSE(plugIn.bGuiding);
+    }
+}
+
+TEST_F(EntryTest, ImageEventsThatDoNotCountChangeNothing)
+{
+    event(19, 0); // before any guide event
+    plugIn.bGuiding = true;
+    event(19, 1); // from the autoguider
+    event(20, 0); // not wanted
+    EXPECT_EQ(store.writeCount(), 0);
+    EXPECT_TRUE(cameras.lines().empty());
+    EXPECT_EQ(plugIn.XOffset, 0);
+}
+
+TEST_F(EntryTest, TestModeThreeDithersWhateverTheEvent)
+{
+    plugIn.Debugging = 3;
+    event(0, 1);
+    EXPECT_EQ(plugIn.XOffset, 15);
+    EXPECT_EQ(plugIn.YOffset, 16);
+    EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "15");
+    EXPECT_TRUE(cameras.lines().empty());
+}
+
+TEST_F(EntryTest, TestModesOneAndTwoCreateNoCamera)
+{
+    settings.Save(Keys::CurrentOffsetX, "18");
+    settings.Save(Keys::DitherStep, "2");
+    plugIn.nMaxMove = 7;
+    plugIn.Debugging = 2;
+    event(19, 0); // the event number is not looked at
+    EXPECT_EQ(plugIn.XOffset, 18);
+    EXPECT_EQ(plugIn.stepSize(), 2);
+    EXPECT_EQ(plugIn.nMaxMove, 7); // no camera: the limits keep their values
+    EXPECT_EQ(Spiral::Module().SpiralLimit, 2);
+    EXPECT_FALSE(plugIn.bGuiding);
+
+    plugIn.Debugging = 1;
+    event(22, 1);
+    EXPECT_TRUE(plugIn.bGuiding);
+    EXPECT_TRUE(cameras.lines().empty());
+}
+
+TEST_F(EntryTest, OtherTestModesMakeEveryGuideEventAGuideStart)
+{
+    plugIn.Debugging = 7;
+    cameras.SetValue("GuideErrorX", 0.5);
+    event(22, 1);
+    EXPECT_FALSE(plugIn.bGuiding);
+    EXPECT_EQ(plugIn.XOffset, 16);
+    EXPECT_TRUE(cameras.lines().empty());
+}
+
+TEST_F(EntryTest, CameraThatCannotBeCreatedNeverReachesTheHost)
+{
+    cameras.SetAbsent(true);
+    settings.Save(Keys::Log, "1");
+    correction(0.5, 0.5); // unreadable errors: handled as a guide start
+    EXPECT_FALSE(plugIn.bGuiding);
+    EXPECT_EQ(plugIn.XOffset, 16);
+    EXPECT_TRUE(moves().empty());
+    EXPECT_EQ(Spiral::Module().SpiralLimit, 4);
+    EXPECT_TRUE(files.files.empty()); // the log block failed at its camera
+    EXPECT_EQ(cameras.lines(),
+              (std::vector<std::string>{"camera: create failed", "camera: create failed"}));
+}
+
+TEST_F(EntryTest, SettingsOpensTheDialog)
+{
+    plugIn.Settings();
+    EXPECT_EQ(ui.settingsShown(), 1);
+}
+
+TEST_F(EntryTest, MyDelayWaitsForOneTickAboveOneHundred)
+{
+    const auto start = std::chrono::steady_clock::now();
+    plugIn.myDelay(100);
+    EXPECT_EQ(ui.delayTicks(), 0);
+    plugIn.myDelay(101);
+    EXPECT_EQ(ui.delayTicks(), 1);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(101));
+    EXPECT_FALSE(moduleEvent::Module().DelayWaiting);
+}

@@ -1,0 +1,169 @@
+#include "PlugInFixture.h"
+
+#include "SettingKeys.h"
+
+using namespace Quiverstep;
+
+using GuideEventTest = PlugInFixture;
+
+TEST_F(GuideEventTest, GuideStartReloadsTargetAndLimits)
+{
+    settings.Save(Keys::CurrentOffsetX, "17");
+    settings.Save(Keys::CurrentOffsetY, "15.5");
+    plugIn.bGuiding = true;
+    guideStart(1500, 200);
+    EXPECT_EQ(plugIn.XOffset, 17);
+    EXPECT_EQ(plugIn.YOffset, 15.5);
+    EXPECT_EQ(plugIn.nMaxMove, 1.5);
+    EXPECT_EQ(plugIn.nMinMove, 0.2);
+    EXPECT_FALSE(plugIn.bGuiding);
+    EXPECT_TRUE(moves().empty());
+    EXPECT_EQ(cameras.lines(),
+              (std::vector<std::string>{"camera: create",
+                                        "camera: Autoguider = 1",
+                                        "camera: GuideErrorX -> 0",
+                                        "camera: GuideErrorY -> 0",
+                                        "camera: AutoguiderMaximumMove -> 1500",
+                                        "camera: AutoguiderMinimumMove -> 200",
+                                        "camera: release"}));
+}
+
+TEST_F(GuideEventTest, GuideStartReadsDitherTypeAsTruthValue)
+{
+    settings.Save(Keys::DitherType, "2");
+    guideStart();
+    EXPECT_EQ(plugIn.ditherType(), -1);
+    settings.Save(Keys::DitherType, "0");
+    guideStart();
+    EXPECT_EQ(plugIn.ditherType(), 0);
+    settings.Save(Keys::DitherType, "Spiral");
+    guideStart();
+    EXPECT_EQ(plugIn.ditherType(), 0); // unchanged
+}
+
+TEST_F(GuideEventTest, CorrectionMovesWithAxesEnabledOnlyAroundTheMove)
+{
+    guideStart();
+    cameras.clearLines();
+    correction(0.5, -0.2);
+    EXPECT_TRUE(plugIn.bGuiding);
+    EXPECT_EQ(cameras.lines(),
+              (std::vector<std::string>{"camera: create",
+                                        "camera: Autoguider = 1",
+                                        "camera: GuideErrorX -> 0.5",
+                                        "camera: GuideErrorY -> -0.2",
+                                        "camera: Autoguider = 1001",
+                                        "camera: GuideErrorX -> 0.5",
+                                        "camera: GuideErrorY -> -0.2",
+                                        "camera: Autoguider = 1",
+                                        "camera: Autoguider = 1001",
+                                        "camera: EnabledXAxis = True",
+                                        "camera: enabledyaxis = True",
+                                        "camera: Move(16.5, 15.8, 16, 16)",
+                                        "camera: EnabledXAxis = False",
+                                        "camera: enabledyaxis = False",
+                                        "camera: Autoguider = 1",
+                                        "camera: Autoguider = 0",
+                                        "camera: release"}));
+}
+
+TEST_F(GuideEventTest, MovesBelowTheMinimumBecomeNoMove)
+{
+    guideStart(1000, 600);
+    correction(0.5, -0.2);
+    EXPECT_EQ(moves(), (std::vector<std::string>{"Move(16, 16, 16, 16)"}));
+}
+
+TEST_F(GuideEventTest, MovesAreLimitedToTheMaximum)
+{
+    guideStart();
+    settings.Save(Keys::CurrentOffsetX, "18");
+    plugIn.XOffset = 18; // after a dither to 18
+    correction(0.1, 0.3);
+    EXPECT_EQ(moves(), (std::vector<std::string>{"Move(17, 16.3, 18, 16)"}));
+    plugIn.XOffset = 14;
+    correction(0.1, -1.5);
+    EXPECT_EQ(moves().back(), "Move(15, 15, 14, 16)");
+}
+
+TEST_F(GuideEventTest, ImageDithersOnlyAfterACorrection)
+{
+    guideStart();
+    event(19, 0);
+    EXPECT_EQ(plugIn.XOffset, 16);
+    EXPECT_FALSE(settings.Find(Keys::CurrentOffsetX));
+
+    correction(0.5, 0.5);
+    event(19, 0);
+    EXPECT_EQ(plugIn.XOffset, 15);
+    EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "15");
+    EXPECT_FALSE(plugIn.bGuiding);
+    event(19, 0); // no further dither until the next correction
+    EXPECT_EQ(plugIn.YOffset, 16);
+}
+
+TEST_F(GuideEventTest, AutoguiderSelectorAfterEachPath)
+{
+    guideStart();
+    EXPECT_EQ(cameras.lines()[cameras.lines().size() - 2], "camera: AutoguiderMinimumMove -> 100");
+    cameras.clearLines();
+    correction(0.5, 0.5);
+    EXPECT_EQ(cameras.lines()[cameras.lines().size() - 2], "camera: Autoguider = 0");
+
+    cameras.clearLines();
+    cameras.SetValue("GuideErrorX", 0.5);
+    event(22, 2); // another guide camera: the selector is left on it
+    EXPECT_EQ(cameras.lines()[1], "camera: Autoguider = 2");
+    EXPECT_EQ(cameras.lines()[cameras.lines().size() - 2], "camera: Autoguider = 2");
+}
+
+TEST_F(GuideEventTest, CorrectionBeforeAnyGuideStartMovesFromTheTarget)
+{
+    plugIn.XOffset = 16;
+    plugIn.YOffset = 16;
+    plugIn.nMaxMove = 1;
+    correction(0.7, 0.4);
+    // No error buffers yet: the sums stay empty and the averages are 0.
+    EXPECT_EQ(moves(), (std::vector<std::string>{"Move(16, 16, 16, 16)"}));
+    EXPECT_TRUE(plugIn.bGuiding);
+}
+
+TEST_F(GuideEventTest, FailingErrorReadIsHandledAsGuideStart)
+{
+    cameras.FailMember("GuideErrorY");
+    cameras.SetValue("GuideErrorX", 0.5);
+    cameras.SetValue("AutoguiderMaximumMove", 2000.0);
+    settings.Save(Keys::CurrentOffsetX, "17");
+    plugIn.bGuiding = true;
+    event(22, 1);
+    EXPECT_FALSE(plugIn.bGuiding);
+    EXPECT_EQ(plugIn.XOffset, 17);
+    EXPECT_EQ(plugIn.nMaxMove, 2);
+    EXPECT_TRUE(moves().empty());
+}
+
+TEST_F(GuideEventTest, FailingMoveLeavesTheAxesSwitchedOff)
+{
+    guideStart();
+    cameras.FailMember("Move");
+    cameras.clearLines();
+    correction(0.5, 0.5);
+    const auto &lines = cameras.lines();
+    const auto failed = std::find(lines.begin(), lines.end(), "camera: Move failed");
+    ASSERT_NE(failed, lines.end());
+    EXPECT_EQ(*(failed + 1), "camera: EnabledXAxis = False");
+    EXPECT_EQ(*(failed + 2), "camera: enabledyaxis = False");
+}
+
+TEST_F(GuideEventTest, HandEditedStoreValuesLeaveMembersAsTheyWere)
+{
+    settings.Save(Keys::CurrentOffsetX, "sixteen");
+    settings.Save(Keys::DitherStep, "0");
+    plugIn.XOffset = 18;
+    guideStart();
+    EXPECT_EQ(plugIn.XOffset, 18);
+    EXPECT_EQ(plugIn.stepSize(), 0);
+    EXPECT_EQ(Spiral::Module().SpiralLimit, 0); // the step of 0 was refused
+    correction(0.5, 0.5);
+    EXPECT_TRUE(plugIn.bGuiding);
+}
