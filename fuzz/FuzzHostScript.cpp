@@ -1,0 +1,33 @@
+// The script reader of `quiverstep host` on arbitrary text: every script either runs to its
+// end or stops at a line it cannot understand, with nothing but that answer escaping it.
+#include "FixedClock.h"
+#include "FuzzCheck.h"
+#include "HostScript.h"
+#include "MemoryStore.h"
+#include "MemoryTextFiles.h"
+#include "PlugInRig.h"
+
+#include <sstream>
+
+using namespace Quiverstep;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    PlugInRig::ForgetProcessState();
+    MemoryStore store;
+    FixedClock clock;
+    MemoryTextFiles files;
+    std::ostringstream out, err;
+    std::istringstream in(std::string(reinterpret_cast<const char *>(data), size));
+    int status = -1;
+    try {
+        HostScript script(store, clock, files, out);
+        status = script.Run(in, err);
+    } catch (...) {
+        FUZZ_CHECK(false, "an error escaped the script reader");
+    }
+    FUZZ_CHECK(status == 0 || status == 2, "a script ended with an unknown status");
+    FUZZ_CHECK((status == 2) == (err.str().rfind("error: line ", 0) == 0),
+               "a bad line without its message, or a message without a bad line");
+    return 0;
+}
