@@ -124,6 +124,9 @@ void HostScript::RunLine(const std::string &rawLine)
     if (text.empty() || text.starts_with('#'))
         return;
     const std::vector<std::string> w = words(text);
+    // A line of other blanks alone (a carriage return, a form feed) is empty too.
+    if (w.empty())
+        return;
     const std::string &command = w[0];
     const std::string rest = trimmed(text.substr(command.size()));
 
