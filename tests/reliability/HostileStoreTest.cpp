@@ -38,6 +38,7 @@ const std::vector<Hostile> &hostileValues()
 {
     static const std::vector<Hostile> values = {
             {"empty", ""},
+            {"zero", "0"},
             {"letters", "abcXYZ"},
             {"1E308", "1E308"},
             {"-1E308", "-1E308"},
@@ -185,7 +186,7 @@ TEST_F(HostileStoreTest, EveryKeyWithEveryHostileValueForEveryDitherType)
             }
         }
     }
-    EXPECT_EQ(nights, 4 * 24 * 11);
+    EXPECT_EQ(nights, 4 * 24 * 12);
 }
 
 TEST_F(HostileStoreTest, LongPatternWalkedFromHostileSteps)
