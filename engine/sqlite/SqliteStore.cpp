@@ -132,10 +132,22 @@ sqlite3_stmt *SqliteStore::prepare(const char *sql)
     return statement;
 }
 
+// The reads of an operation share one transaction, which its first write turns into the
+// write transaction: an event costs one commit, and reads what it then writes over.
+void SqliteStore::beginReading()
+{
+    if (m_depth > 0 && !m_inTransaction) {
+        exec("BEGIN");
+        m_inTransaction = true;
+        m_writing = false;
+    }
+}
+
 std::optional<std::string> SqliteStore::Find(std::string_view application,
                                              std::string_view section,
                                              std::string_view key)
 {
+    beginReading();
     StatementUse use(m_find);
     bindText(m_find, 1, application);
     bindText(m_find, 2, section);
@@ -156,19 +168,38 @@ void SqliteStore::SaveSetting(std::string_view application,
     if (m_depth > 0 && !m_inTransaction) {
         exec("BEGIN IMMEDIATE");
         m_inTransaction = true;
+        m_writing = true;
     }
+    int rc = upsert(application, section, key, value);
+    if (rc == SQLITE_BUSY && m_inTransaction && !m_writing) {
+        // Another connection wrote since this operation began reading, so its reads cannot
+        // become a write. Write in a transaction of its own, as after reads made one by one.
+        exec("ROLLBACK");
+        exec("BEGIN IMMEDIATE");
+        rc = upsert(application, section, key, value);
+    }
+    if (rc != SQLITE_DONE)
+        fail("cannot write");
+    m_writing = m_inTransaction;
+}
+
+int SqliteStore::upsert(std::string_view application,
+                        std::string_view section,
+                        std::string_view key,
+                        std::string_view value)
+{
     StatementUse use(m_save);
     bindText(m_save, 1, application);
     bindText(m_save, 2, section);
     bindText(m_save, 3, key);
     bindText(m_save, 4, value);
-    if (sqlite3_step(m_save) != SQLITE_DONE)
-        fail("cannot write");
+    return sqlite3_step(m_save);
 }
 
 std::vector<std::pair<std::string, std::string>> SqliteStore::List(std::string_view application,
                                                                    std::string_view section)
 {
+    beginReading();
     StatementUse use(m_list);
     bindText(m_list, 1, application);
     bindText(m_list, 2, section);
@@ -201,6 +232,7 @@ void SqliteStore::endOperation(bool commit)
     if (m_depth == 0 || --m_depth > 0 || !m_inTransaction)
         return;
     m_inTransaction = false;
+    m_writing = false;
     if (commit) {
         if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
             return;

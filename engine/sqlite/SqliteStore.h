@@ -49,6 +49,11 @@ private:
     void exec(const char *sql);
     sqlite3_stmt *prepare(const char *sql);
     void endOperation(bool commit);
+    void beginReading();
+    int upsert(std::string_view application,
+               std::string_view section,
+               std::string_view key,
+               std::string_view value);
 
     std::filesystem::path m_path;
     sqlite3 *m_db = nullptr;
@@ -57,6 +62,7 @@ private:
     sqlite3_stmt *m_list = nullptr;
     int m_depth = 0;
     bool m_inTransaction = false;
+    bool m_writing = false; // the operation's transaction holds the write lock
 };
 
 } // namespace Quiverstep
