@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 
 #include "CommandContext.h"
+#include "GuiCommands.h"
 #include "HostCommand.h"
 #include "PathCommand.h"
+#include "SettingsCommands.h"
 #include "StoreCommands.h"
 
 #include "Errors.h"
@@ -41,6 +43,8 @@ int RunCommandLine(const std::vector<std::string> &arguments,
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
     AddHostCommand(app, context);
+    AddSettingsCommands(app, context);
+    AddGuiCommands(app, context);
 
     // CLI11 parses its arguments back to front.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
