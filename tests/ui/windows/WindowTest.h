@@ -71,9 +71,6 @@ protected:
     static ModalWatch::Action answer(const QString &expectedText,
                                      QMessageBox::StandardButton button = QMessageBox::Ok);
 
-    // Object names of the focusable controls in tab order, from the first one.
-    static QStringList tabOrder(const QWidget *window, const QStringList &names);
-
     std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
 
     MemoryStore store;
