@@ -5,6 +5,7 @@
 #include "HostCommand.h"
 #include "PathCommand.h"
 #include "SettingsCommands.h"
+#include "RunCommand.h"
 #include "StoreCommands.h"
 
 #include "Errors.h"
@@ -42,6 +43,7 @@ int RunCommandLine(const std::vector<std::string> &arguments,
             ->type_name("FILE");
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
+    AddRunCommand(app, context);
     AddHostCommand(app, context);
     AddSettingsCommands(app, context);
     AddGuiCommands(app, context);

@@ -206,22 +206,28 @@ double RoundHalfEven(double value)
     return std::nearbyint(value); // the default rounding mode rounds halves to even
 }
 
-std::int16_t ToInteger(double value)
+namespace {
+
+template<typename Integer>
+Integer rounded(double value)
 {
     const double r = RoundHalfEven(value);
-    if (!(r >= std::numeric_limits<std::int16_t>::min()
-          && r <= std::numeric_limits<std::int16_t>::max()))
-        throw OverflowError("value does not fit a 16-bit integer");
-    return static_cast<std::int16_t>(r);
+    if (!(r >= std::numeric_limits<Integer>::min() && r <= std::numeric_limits<Integer>::max()))
+        throw OverflowError("value does not fit a " + std::to_string(sizeof(Integer) * 8)
+                            + "-bit integer");
+    return static_cast<Integer>(r);
+}
+
+} // namespace
+
+std::int16_t ToInteger(double value)
+{
+    return rounded<std::int16_t>(value);
 }
 
 std::int32_t ToLong(double value)
 {
-    const double r = RoundHalfEven(value);
-    if (!(r >= std::numeric_limits<std::int32_t>::min()
-          && r <= std::numeric_limits<std::int32_t>::max()))
-        throw OverflowError("value does not fit a 32-bit integer");
-    return static_cast<std::int32_t>(r);
+    return rounded<std::int32_t>(value);
 }
 
 std::int32_t CheckedAdd(std::int32_t a, std::int32_t b)

@@ -1,0 +1,306 @@
+// The C entry points of libquiverstep.so. Every one catches everything: no C++ exception
+// may unwind into a C host.
+#include "quiverstep.h"
+
+#include "CValue.h"
+#include "CallbackCameraFactory.h"
+
+#include "Conversions.h"
+#include "DitherPlugIn.h"
+#include "Errors.h"
+#include "HeadlessUserInterface.h"
+#include "LocalTextFiles.h"
+#include "SqliteStore.h"
+#include "SystemClock.h"
+#include "UnseededRandom.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+using namespace Quiverstep;
+
+struct QuiverstepPlugIn
+{
+    explicit QuiverstepPlugIn(const QuiverstepHostCamera *table)
+        : store(openStore())
+        , cameras(table)
+        , ui([this](const std::string &text) { showMessage(text); })
+        , environment{*store, cameras, ui, clock, UnseededRandom::Process(), files}
+        , plugIn(environment)
+    {}
+
+    // QUIVERSTEP_STORE names another database, for tests and trials.
+    static std::unique_ptr<SettingsStore> openStore()
+    {
+        const char *path = std::getenv("QUIVERSTEP_STORE");
+        if (path && *path)
+            return std::make_unique<SqliteStore>(path);
+        return SqliteStore::OpenUserStore();
+    }
+
+    void showMessage(const std::string &text)
+    {
+        if (messageHandler)
+            messageHandler(messageContext, text.c_str());
+    }
+
+    std::unique_ptr<SettingsStore> store;
+    CallbackCameraFactory cameras;
+    HeadlessUserInterface ui;
+    SystemClock clock;
+    LocalTextFiles files;
+    PlugInEnvironment environment;
+    DitherPlugIn plugIn;
+    void (*messageHandler)(void *, const char *) = nullptr;
+    void *messageContext = nullptr;
+};
+
+namespace {
+
+thread_local std::string lastError = "no error";
+
+QuiverstepStatus fail(QuiverstepStatus status, const std::string &what)
+{
+    try {
+        lastError = what;
+    } catch (...) {
+        // Out of memory for the text: the status still tells.
+    }
+    return status;
+}
+
+// Runs body, turning every exception into a status.
+template<typename Body>
+QuiverstepStatus guarded(Body &&body) noexcept
+{
+    try {
+        return body();
+    } catch (const ConversionError &e) {
+        return fail(QUIVERSTEP_ERROR_VALUE, e.what());
+    } catch (const OverflowError &e) {
+        return fail(QUIVERSTEP_ERROR_VALUE, e.what());
+    } catch (const std::exception &e) {
+        return fail(QUIVERSTEP_ERROR_FAILED, e.what());
+    } catch (...) {
+        return fail(QUIVERSTEP_ERROR_FAILED, "unknown failure");
+    }
+}
+
+enum class Member { XOffset, YOffset, bGuiding, nMaxMove, nMinMove, Debugging, None };
+
+// Automation binds names without regard to case.
+Member memberNamed(const char *name)
+{
+    const std::string upper = ToUpper(name);
+    if (upper == "XOFFSET")
+        return Member::XOffset;
+    if (upper == "YOFFSET")
+        return Member::YOffset;
+    if (upper == "BGUIDING")
+        return Member::bGuiding;
+    if (upper == "NMAXMOVE")
+        return Member::nMaxMove;
+    if (upper == "NMINMOVE")
+        return Member::nMinMove;
+    if (upper == "DEBUGGING")
+        return Member::Debugging;
+    return Member::None;
+}
+
+double *doubleMember(DitherPlugIn &p, Member member)
+{
+    switch (member) {
+    case Member::XOffset:
+        return &p.XOffset;
+    case Member::YOffset:
+        return &p.YOffset;
+    case Member::nMaxMove:
+        return &p.nMaxMove;
+    case Member::nMinMove:
+        return &p.nMinMove;
+    default:
+        return nullptr;
+    }
+}
+
+// A truth value from a Variant: "True"/"False" or a number, non-zero is true.
+bool truthValue(const CameraValue &value)
+{
+    if (const std::string *text = std::get_if<std::string>(&value))
+        return StrictFlag(*text);
+    return CameraNumber(value) != 0;
+}
+
+} // namespace
+
+extern "C" {
+
+QuiverstepPlugIn *quiverstep_create(const QuiverstepHostCamera *camera)
+{
+    QuiverstepPlugIn *plugin = nullptr;
+    guarded([&] {
+        plugin = new QuiverstepPlugIn(camera);
+        return QUIVERSTEP_OK;
+    });
+    return plugin;
+}
+
+void quiverstep_release(QuiverstepPlugIn *plugin)
+{
+    guarded([&] {
+        delete plugin;
+        return QUIVERSTEP_OK;
+    });
+}
+
+QuiverstepStatus quiverstep_get(const QuiverstepPlugIn *plugin,
+                                const char *member,
+                                QuiverstepValue *value)
+{
+    if (!plugin || !member || !value)
+        return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
+    return guarded([&] {
+        const DitherPlugIn &p = plugin->plugIn;
+        QuiverstepValue result{QUIVERSTEP_NUMBER, 0, 0, nullptr};
+        switch (memberNamed(member)) {
+        case Member::XOffset:
+            result.number = p.XOffset;
+            break;
+        case Member::YOffset:
+            result.number = p.YOffset;
+            break;
+        case Member::nMaxMove:
+            result.number = p.nMaxMove;
+            break;
+        case Member::nMinMove:
+            result.number = p.nMinMove;
+            break;
+        case Member::Debugging:
+            result.number = p.Debugging;
+            break;
+        case Member::bGuiding:
+            result.type = QUIVERSTEP_BOOLEAN;
+            result.boolean = p.bGuiding ? 1 : 0;
+            break;
+        case Member::None:
+            return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
+        }
+        *value = result;
+        return QUIVERSTEP_OK;
+    });
+}
+
+QuiverstepStatus quiverstep_set(QuiverstepPlugIn *plugin,
+                                const char *member,
+                                const QuiverstepValue *value)
+{
+    if (!plugin || !member || !value)
+        return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
+    return guarded([&] {
+        DitherPlugIn &p = plugin->plugIn;
+        const Member which = memberNamed(member);
+        const CameraValue given = FromCValue(*value);
+        if (double *target = doubleMember(p, which)) {
+            *target = CameraNumber(given);
+        } else if (which == Member::bGuiding) {
+            p.bGuiding = truthValue(given);
+        } else if (which == Member::Debugging) {
+            p.Debugging = ToInteger(CameraNumber(given));
+        } else {
+            return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
+        }
+        return QUIVERSTEP_OK;
+    });
+}
+
+size_t quiverstep_Name(const QuiverstepPlugIn *plugin, char *buffer, size_t size)
+{
+    size_t length = 0;
+    if (!plugin)
+        return length;
+    guarded([&] {
+        const std::string name = plugin->plugIn.Name();
+        length = name.size();
+        if (buffer && size > 0) {
+            const size_t copied = std::min(length, size - 1);
+            std::memcpy(buffer, name.data(), copied);
+            buffer[copied] = '\0';
+        }
+        return QUIVERSTEP_OK;
+    });
+    return length;
+}
+
+int32_t quiverstep_WantEvent(QuiverstepPlugIn *plugin, int32_t which_event)
+{
+    return plugin ? plugin->plugIn.WantEvent(which_event) : 0;
+}
+
+int16_t quiverstep_NumberToAverage(const QuiverstepPlugIn *plugin)
+{
+    return plugin ? plugin->plugIn.NumberToAverage() : 0;
+}
+
+void quiverstep_SetNumberToAverage(QuiverstepPlugIn *plugin, int16_t value)
+{
+    if (plugin)
+        plugin->plugIn.SetNumberToAverage(value);
+}
+
+void quiverstep_CameraEvent(QuiverstepPlugIn *plugin,
+                            int32_t which_event,
+                            int32_t which_camera,
+                            const char *my_string,
+                            int32_t param1,
+                            int32_t param2)
+{
+    if (!plugin)
+        return;
+    guarded([&] {
+        plugin->plugIn.CameraEvent(which_event,
+                                   which_camera,
+                                   my_string ? my_string : "",
+                                   param1,
+                                   param2);
+        return QUIVERSTEP_OK;
+    });
+}
+
+void quiverstep_Settings(QuiverstepPlugIn *plugin)
+{
+    if (!plugin)
+        return;
+    guarded([&] {
+        plugin->plugIn.Settings();
+        return QUIVERSTEP_OK;
+    });
+}
+
+void quiverstep_myDelay(QuiverstepPlugIn *plugin, double duration)
+{
+    if (!plugin)
+        return;
+    guarded([&] {
+        plugin->plugIn.myDelay(duration);
+        return QUIVERSTEP_OK;
+    });
+}
+
+void quiverstep_set_message_handler(QuiverstepPlugIn *plugin,
+                                    void (*handler)(void *context, const char *text),
+                                    void *context)
+{
+    if (!plugin)
+        return;
+    plugin->messageHandler = handler;
+    plugin->messageContext = context;
+}
+
+const char *quiverstep_last_error(void)
+{
+    return lastError.c_str();
+}
+
+} // extern "C"

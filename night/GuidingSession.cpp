@@ -1,0 +1,133 @@
+#include "GuidingSession.h"
+
+#include "SeededRandom.h"
+#include "SimulatedCameraFactory.h"
+
+#include "Conversions.h"
+#include "DitherPlugIn.h"
+#include "DitherStepping.h"
+#include "GuideLog.h"
+#include "HeadlessUserInterface.h"
+#include "Pattern.h"
+#include "SettingKeys.h"
+#include "Settings.h"
+#include "Spiral.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace Quiverstep {
+
+namespace {
+
+constexpr std::int32_t EventImage = 19;
+constexpr std::int32_t EventGuideFrame = 22;
+constexpr std::int32_t ImagingCamera = 0;
+constexpr std::int32_t Autoguider = 1;
+
+// Keeps the plug-in's random draws apart from the seeing's, from one seed.
+constexpr std::uint64_t DitherStream = 0x9E3779B97F4A7C15ull;
+
+std::string ditherTypeName(const Settings &settings)
+{
+    const double type = DecodeDitherType(settings.Get(Keys::DitherType, "0"));
+    if (type == 0)
+        return "Spiral";
+    if (type == 1)
+        return "Random";
+    const std::string text = ReadPattern(settings, std::int64_t(type));
+    if (text.empty())
+        return Keys::Pattern(std::int64_t(type));
+    return text.substr(0, text.find('\\'));
+}
+
+} // namespace
+
+GuidingSession::GuidingSession(SettingsStore &store,
+                               Clock &clock,
+                               TextFileSystem &files,
+                               Options options)
+    : m_store(store)
+    , m_clock(clock)
+    , m_files(files)
+    , m_options(options)
+{
+    if (m_options.images < 0)
+        throw std::invalid_argument("the number of images must not be negative");
+    if (m_options.framesPerImage < 1)
+        throw std::invalid_argument("an exposure needs at least one guide frame");
+}
+
+void GuidingSession::describe(SessionReport &report) const
+{
+    const Settings settings(m_store);
+    report.ditherType = ditherTypeName(settings);
+    report.stepSize = settings.Get(Keys::DitherStep, "1");
+    report.maxDither = settings.Get(Keys::MaxDitherX, "4");
+    report.seed = m_options.seed;
+    report.framesPerImage = m_options.framesPerImage;
+    report.tolerance = m_options.tolerance;
+    if (LeadingNumber(settings.Get(Keys::Log, "False")) != 0)
+        report.logFile = settings.Get(Keys::LogFile, GuideLog::DefaultLogPath());
+}
+
+SessionReport GuidingSession::Run(const Progress &progress)
+{
+    GuideCameraModel::Options cameraOptions = m_options.camera;
+    cameraOptions.seed = m_options.seed;
+    cameraOptions.exposureSeconds = m_options.framesPerImage * cameraOptions.frameSeconds;
+    GuideCameraModel model(cameraOptions);
+    SimulatedCameraFactory cameras(model);
+
+    SessionReport report;
+    describe(report);
+    HeadlessUserInterface ui(
+            [&report](const std::string &text) { report.messages.push_back(text); });
+    SeededRandom random(m_options.seed ^ DitherStream);
+    PlugInEnvironment environment{m_store, cameras, ui, m_clock, random, m_files};
+    DitherPlugIn plugIn(environment);
+    report.plugInName = plugIn.Name();
+
+    // The host raises only the events the plug-in asked for.
+    const bool guideFrames = plugIn.WantEvent(EventGuideFrame) == 1;
+    const bool images = plugIn.WantEvent(EventImage) == 1;
+
+    model.StartGuiding();
+    if (guideFrames)
+        plugIn.CameraEvent(EventGuideFrame, Autoguider, "", 0, 0);
+    report.track.push_back({model.MeasuredX(), model.MeasuredY()});
+
+    // The simulator paints each target in the colour the path had before the step to it.
+    std::int32_t colour = PathColourValue();
+    for (int number = 1; number <= m_options.images; ++number) {
+        SessionReport::Image image;
+        image.number = number;
+        image.targetX = plugIn.XOffset;
+        image.targetY = plugIn.YOffset;
+        image.colour = colour;
+        image.frames = m_options.framesPerImage;
+        double sumSquares = 0;
+        for (int frame = 0; frame < m_options.framesPerImage; ++frame) {
+            model.TakeFrame();
+            const double ex = model.MeasuredX() - image.targetX;
+            const double ey = model.MeasuredY() - image.targetY;
+            if (!image.settleFrames && std::abs(ex) <= m_options.tolerance
+                && std::abs(ey) <= m_options.tolerance)
+                image.settleFrames = frame;
+            sumSquares += ex * ex + ey * ey;
+            report.track.push_back({model.MeasuredX(), model.MeasuredY()});
+            if (guideFrames)
+                plugIn.CameraEvent(EventGuideFrame, Autoguider, "", 0, 0);
+        }
+        image.rmsError = std::sqrt(sumSquares / image.frames);
+        colour = PathColourValue();
+        if (images)
+            plugIn.CameraEvent(EventImage, ImagingCamera, "", 0, 0);
+        report.images.push_back(image);
+        if (progress)
+            progress(image, m_options.images);
+    }
+    return report;
+}
+
+} // namespace Quiverstep

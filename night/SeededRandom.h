@@ -1,0 +1,26 @@
+#pragma once
+
+#include "RandomSource.h"
+
+#include <cstdint>
+#include <random>
+
+namespace Quiverstep {
+
+// A uniform generator in [0, 1) started from a chosen seed, so that a simulated night can be
+// replayed exactly. The 64-bit Mersenne Twister is fully specified by the standard, so the
+// same seed gives the same draws with every library.
+class SeededRandom : public RandomSource
+{
+public:
+    explicit SeededRandom(std::uint64_t seed);
+
+    double Next() override;
+    // Standard normal deviate (Box-Muller), for the seeing.
+    double NextGaussian();
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+} // namespace Quiverstep

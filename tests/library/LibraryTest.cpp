@@ -1,0 +1,263 @@
+// The C interface as a host sees it: through quiverstep.h and the shared library only.
+#include "quiverstep.h"
+
+#include "SettingKeys.h"
+#include "Settings.h"
+#include "SqliteStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <strings.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A host camera that records what the plug-in does with it.
+struct Host
+{
+    double errorX = 0;
+    double errorY = 0;
+    bool creatable = true;
+    bool readable = true;
+    int live = 0;
+    std::vector<std::string> calls;
+
+    static void *create(void *context)
+    {
+        Host &host = *static_cast<Host *>(context);
+        if (!host.creatable)
+            return nullptr;
+        ++host.live;
+        return &host;
+    }
+    static void release(void *context, void *) { --static_cast<Host *>(context)->live; }
+    static int get(void *context, void *, const char *member, QuiverstepValue *value)
+    {
+        Host &host = *static_cast<Host *>(context);
+        if (!host.readable)
+            return 1;
+        value->type = QUIVERSTEP_NUMBER;
+        if (strcasecmp(member, "GuideErrorX") == 0)
+            value->number = host.errorX;
+        else if (strcasecmp(member, "GuideErrorY") == 0)
+            value->number = host.errorY;
+        else if (strcasecmp(member, "AutoguiderMaximumMove") == 0)
+            value->number = 1000;
+        else if (strcasecmp(member, "AutoguiderMinimumMove") == 0)
+            value->number = 100;
+        else
+            return 1;
+        return 0;
+    }
+    static int set(void *context, void *, const char *member, const QuiverstepValue *value)
+    {
+        std::string text = value->type == QUIVERSTEP_BOOLEAN ? (value->boolean ? "True" : "False")
+                                                             : std::to_string(int(value->number));
+        static_cast<Host *>(context)->calls.push_back(std::string(member) + " = " + text);
+        return 0;
+    }
+    static int move(void *context, void *, double fromX, double fromY, double *toX, double *toY)
+    {
+        char text[128];
+        std::snprintf(text, sizeof text, "Move(%g, %g, %g, %g)", fromX, fromY, *toX, *toY);
+        static_cast<Host *>(context)->calls.push_back(text);
+        return 0;
+    }
+
+    QuiverstepHostCamera table() { return {this, create, release, get, set, move}; }
+};
+
+class LibraryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        db = std::filesystem::temp_directory_path()
+             / ("quiverstep-library-" + std::to_string(::getpid()) + ".db");
+        removeDb();
+        ::setenv("QUIVERSTEP_STORE", db.c_str(), 1);
+        table = host.table();
+        plugin = quiverstep_create(&table);
+        ASSERT_NE(plugin, nullptr) << quiverstep_last_error();
+    }
+    void TearDown() override
+    {
+        quiverstep_release(plugin);
+        removeDb();
+    }
+    void removeDb()
+    {
+        for (const char *suffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(db.string() + suffix);
+    }
+
+    void guideFrame(double x, double y)
+    {
+        host.errorX = x;
+        host.errorY = y;
+        quiverstep_CameraEvent(plugin, 22, 1, "", 0, 0);
+    }
+
+    double number(const char *member)
+    {
+        QuiverstepValue value{};
+        EXPECT_EQ(quiverstep_get(plugin, member, &value), QUIVERSTEP_OK);
+        EXPECT_EQ(value.type, QUIVERSTEP_NUMBER);
+        return value.number;
+    }
+
+    std::filesystem::path db;
+    Host host;
+    QuiverstepHostCamera table{};
+    QuiverstepPlugIn *plugin = nullptr;
+};
+
+} // namespace
+
+TEST_F(LibraryTest, ACorrectionIsAMoveThroughTheHostsTable)
+{
+    EXPECT_EQ(quiverstep_WantEvent(plugin, 22), 1);
+    EXPECT_EQ(quiverstep_WantEvent(plugin, 20), 0);
+    guideFrame(0, 0);
+    EXPECT_EQ(number("nMaxMove"), 1);
+    host.calls.clear();
+    guideFrame(0.5, -0.2);
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"Autoguider = 1",
+                                        "Autoguider = 1001",
+                                        "Autoguider = 1",
+                                        "Autoguider = 1001",
+                                        "EnabledXAxis = True",
+                                        "enabledyaxis = True",
+                                        "Move(16.5, 15.8, 16, 16)",
+                                        "EnabledXAxis = False",
+                                        "enabledyaxis = False",
+                                        "Autoguider = 1",
+                                        "Autoguider = 0"}));
+    EXPECT_EQ(host.live, 0);
+}
+
+TEST_F(LibraryTest, AnImageMovesTheTargetAndTheStoreKeepsIt)
+{
+    guideFrame(0, 0);
+    guideFrame(0.5, -0.2);
+    quiverstep_CameraEvent(plugin, 19, 0, "", 0, 0);
+    EXPECT_EQ(number("XOffset"), 15);
+    EXPECT_EQ(number("YOffset"), 16);
+    QuiverstepValue guiding{};
+    ASSERT_EQ(quiverstep_get(plugin, "bGuiding", &guiding), QUIVERSTEP_OK);
+    EXPECT_EQ(guiding.type, QUIVERSTEP_BOOLEAN);
+    EXPECT_EQ(guiding.boolean, 0);
+
+    // The database named by QUIVERSTEP_STORE holds the new target.
+    Quiverstep::SqliteStore store(db);
+    EXPECT_EQ(Quiverstep::Settings(store).Get(Quiverstep::Keys::CurrentOffsetX, ""), "15");
+}
+
+TEST_F(LibraryTest, MembersAreReadAndWrittenByNameWithoutRegardToCase)
+{
+    QuiverstepValue value{QUIVERSTEP_NUMBER, 0, 17.5, nullptr};
+    EXPECT_EQ(quiverstep_set(plugin, "xoffset", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(number("XOffset"), 17.5);
+
+    value = {QUIVERSTEP_TEXT, 0, 0, " 2.5 "};
+    EXPECT_EQ(quiverstep_set(plugin, "DEBUGGING", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(number("Debugging"), 2); // halves round to even
+
+    value = {QUIVERSTEP_BOOLEAN, 1, 0, nullptr};
+    EXPECT_EQ(quiverstep_set(plugin, "nMinMove", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(number("nMinMove"), -1);
+
+    value = {QUIVERSTEP_TEXT, 0, 0, "true"};
+    EXPECT_EQ(quiverstep_set(plugin, "bGuiding", &value), QUIVERSTEP_OK);
+    QuiverstepValue guiding{};
+    quiverstep_get(plugin, "bGuiding", &guiding);
+    EXPECT_EQ(guiding.boolean, 1);
+}
+
+TEST_F(LibraryTest, BadNamesAndValuesAreReportedAndChangeNothing)
+{
+    QuiverstepValue value{QUIVERSTEP_NUMBER, 0, 40000, nullptr};
+    EXPECT_EQ(quiverstep_set(plugin, "Debugging", &value), QUIVERSTEP_ERROR_VALUE);
+    EXPECT_EQ(number("Debugging"), 0);
+
+    value = {QUIVERSTEP_TEXT, 0, 0, "abc"};
+    EXPECT_EQ(quiverstep_set(plugin, "YOffset", &value), QUIVERSTEP_ERROR_VALUE);
+    EXPECT_EQ(quiverstep_set(plugin, "bGuiding", &value), QUIVERSTEP_ERROR_VALUE);
+
+    value = {9, 0, 0, nullptr};
+    EXPECT_EQ(quiverstep_set(plugin, "XOffset", &value), QUIVERSTEP_ERROR_VALUE);
+
+    value = {QUIVERSTEP_NUMBER, 0, 1, nullptr};
+    EXPECT_EQ(quiverstep_set(plugin, "Name", &value), QUIVERSTEP_ERROR_MEMBER);
+    EXPECT_STREQ(quiverstep_last_error(), "no member Name");
+    EXPECT_EQ(quiverstep_get(plugin, "nStepSize", &value), QUIVERSTEP_ERROR_MEMBER);
+    EXPECT_EQ(quiverstep_get(plugin, nullptr, &value), QUIVERSTEP_ERROR_ARGUMENT);
+    EXPECT_EQ(quiverstep_set(nullptr, "XOffset", &value), QUIVERSTEP_ERROR_ARGUMENT);
+}
+
+TEST_F(LibraryTest, AFailingHostNeverFailsAnEvent)
+{
+    // Unreadable errors make the event a guide start, which still loads the target.
+    host.readable = false;
+    QuiverstepValue value{QUIVERSTEP_NUMBER, 0, 3, nullptr};
+    quiverstep_set(plugin, "XOffset", &value);
+    guideFrame(0.5, 0.5);
+    EXPECT_EQ(number("XOffset"), 16);
+
+    host.creatable = false;
+    quiverstep_set(plugin, "XOffset", &value);
+    guideFrame(0.5, 0.5);
+    EXPECT_EQ(number("XOffset"), 16);
+    EXPECT_EQ(host.live, 0);
+
+    QuiverstepPlugIn *hostless = quiverstep_create(nullptr);
+    ASSERT_NE(hostless, nullptr);
+    quiverstep_CameraEvent(hostless, 22, 1, nullptr, 0, 0);
+    quiverstep_release(hostless);
+}
+
+TEST_F(LibraryTest, NameIsCutToTheBufferLikeSnprintf)
+{
+    char buffer[8];
+    EXPECT_EQ(quiverstep_Name(plugin, buffer, sizeof buffer), 23u); // "Quiverstep Guider 1.1.8"
+    EXPECT_STREQ(buffer, "Quivers");
+    EXPECT_EQ(quiverstep_Name(plugin, nullptr, 0), 23u);
+}
+
+TEST_F(LibraryTest, TheBoxMessageGoesToTheHostsHandler)
+{
+    {
+        Quiverstep::SqliteStore store(db);
+        const Quiverstep::Settings settings(store);
+        settings.Save(Quiverstep::Keys::Pattern(2), "Far\\8,0\\TOP");
+        settings.Save(Quiverstep::Keys::DitherType, "2");
+        settings.Save(Quiverstep::Keys::DitherStep, "2");
+    }
+    std::vector<std::string> messages;
+    quiverstep_set_message_handler(
+            plugin,
+            [](void *context, const char *text) {
+                static_cast<std::vector<std::string> *>(context)->push_back(text);
+            },
+            &messages);
+    QuiverstepValue test{QUIVERSTEP_NUMBER, 0, 3, nullptr};
+    quiverstep_set(plugin, "Debugging", &test);
+    quiverstep_CameraEvent(plugin, 19, 0, "", 0, 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].substr(0, messages[0].find('\r')),
+              "Dither Pattern position exceeds Dither Box limit: please check!");
+    EXPECT_EQ(number("XOffset"), 30);
+}
+
+TEST(LibraryStoreTest, AStoreThatCannotBeOpenedFailsTheCreation)
+{
+    ::setenv("QUIVERSTEP_STORE", "/nonexistent-folder/quiverstep.db", 1);
+    EXPECT_EQ(quiverstep_create(nullptr), nullptr);
+    EXPECT_NE(std::string(quiverstep_last_error()).find("/nonexistent-folder/quiverstep.db"),
+              std::string::npos);
+}

@@ -1,0 +1,134 @@
+#include "GuideCameraModel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Quiverstep;
+
+namespace {
+
+// A star that only moves when it is moved.
+GuideCameraModel::Options still()
+{
+    GuideCameraModel::Options options;
+    options.seeing = 0;
+    options.driftX = 0;
+    options.driftY = 0;
+    options.periodicAmplitude = 0;
+    return options;
+}
+
+double number(const GuideCameraModel &model, const char *member)
+{
+    return CameraNumber(model.Get(member));
+}
+
+} // namespace
+
+TEST(GuideCameraModelTest, FirstFrameAfterGuidingStartsReadsExactlyZero)
+{
+    GuideCameraModel model{GuideCameraModel::Options{}};
+    for (int i = 0; i < 5; ++i)
+        model.TakeFrame();
+    EXPECT_NE(number(model, "GuideErrorX"), 0);
+    model.StartGuiding();
+    EXPECT_EQ(model.Get("GuideErrorX"), CameraValue(0.0));
+    EXPECT_EQ(model.Get("GuideErrorY"), CameraValue(0.0));
+    model.TakeFrame();
+    EXPECT_NE(number(model, "GuideErrorX"), 0);
+    EXPECT_NE(number(model, "GuideErrorY"), 0);
+}
+
+TEST(GuideCameraModelTest, MoveShiftsTheStarOnlyOnEnabledAxes)
+{
+    GuideCameraModel model(still());
+    model.StartGuiding();
+
+    model.Set("EnabledXAxis", true);
+    model.Set("enabledyaxis", false);
+    model.Move(16, 16, 18, 13);
+    EXPECT_EQ(model.StarX(), 18);
+    EXPECT_EQ(model.StarY(), 16);
+
+    model.Set("EnabledXAxis", false);
+    model.Set("enabledyaxis", true);
+    model.Move(18, 16, 17, 15);
+    EXPECT_EQ(model.StarX(), 18);
+    EXPECT_EQ(model.StarY(), 15);
+
+    model.Set("enabledyaxis", false);
+    model.Move(18, 15, 16, 16);
+    EXPECT_EQ(model.StarX(), 18);
+    EXPECT_EQ(model.StarY(), 15);
+    EXPECT_EQ(model.MoveCount(), 3);
+}
+
+TEST(GuideCameraModelTest, MoveShiftsByTheDifferenceNotToTheTarget)
+{
+    GuideCameraModel model(still());
+    model.StartGuiding();
+    // Measured at 17 while it is at 16: the mount moves it by one pixel, to 17.
+    model.Move(17, 16, 18, 16);
+    EXPECT_EQ(model.StarX(), 17);
+    model.TakeFrame();
+    EXPECT_EQ(number(model, "GuideErrorX"), 1);
+    EXPECT_EQ(number(model, "GuideStarX") - number(model, "SubframeLeft"), 17);
+    EXPECT_EQ(number(model, "MoveToX") - number(model, "SubframeLeft"), 18);
+}
+
+TEST(GuideCameraModelTest, DriftAndPeriodicErrorMoveTheStarBetweenFrames)
+{
+    GuideCameraModel::Options options = still();
+    options.driftX = 0.02;
+    options.driftY = -0.01;
+    options.periodicAmplitude = 0.3;
+    options.periodicFrames = 120;
+    GuideCameraModel model(options);
+    model.StartGuiding();
+    for (int i = 0; i < 30; ++i)
+        model.TakeFrame();
+    // A quarter period: the periodic error is at its peak, on X only.
+    EXPECT_NEAR(model.StarX(), 16 + 0.6 + 0.3, 1e-9);
+    EXPECT_NEAR(model.StarY(), 16 - 0.3, 1e-9);
+    for (int i = 0; i < 90; ++i)
+        model.TakeFrame();
+    EXPECT_NEAR(model.StarX(), 16 + 2.4, 1e-9);
+    EXPECT_NEAR(number(model, "GuideErrorX"), 2.4, 1e-9);
+}
+
+TEST(GuideCameraModelTest, SeeingHasTheSetSigma)
+{
+    GuideCameraModel::Options options = still();
+    options.seeing = 0.2;
+    GuideCameraModel model(options);
+    model.StartGuiding();
+    const int frames = 20000;
+    double sum = 0, sumSquares = 0;
+    for (int i = 0; i < frames; ++i) {
+        model.TakeFrame();
+        const double error = number(model, "GuideErrorY");
+        sum += error;
+        sumSquares += error * error;
+    }
+    EXPECT_NEAR(sum / frames, 0, 0.01);
+    EXPECT_NEAR(std::sqrt(sumSquares / frames), 0.2, 0.005);
+    EXPECT_EQ(model.StarY(), 16);
+}
+
+TEST(GuideCameraModelTest, MembersMatchWithoutCaseAndUnknownOnesFail)
+{
+    GuideCameraModel::Options options;
+    options.maxMove = 1.5;
+    options.minMove = 0.2;
+    GuideCameraModel model(options);
+    EXPECT_EQ(number(model, "AutoguiderMaximumMove"), 1500);
+    EXPECT_EQ(number(model, "autoguiderminimummove"), 200);
+    EXPECT_EQ(model.Get("ENABLEDYAXIS"), CameraValue(true));
+    model.Set("Autoguider", 1001.0);
+    EXPECT_EQ(number(model, "autoguider"), 1001);
+    model.Set("Status", std::string("Writing guide data"));
+    EXPECT_EQ(model.Get("Status"), CameraValue(std::string("Writing guide data")));
+    EXPECT_THROW(model.Get("FocusPosition"), CameraError);
+    EXPECT_THROW(model.Set("GuideErrorX", 1.0), CameraError);
+}

@@ -1,0 +1,125 @@
+#include "GuidingSession.h"
+#include "ReportText.h"
+
+#include "FixedClock.h"
+#include "MemoryStore.h"
+#include "MemoryTextFiles.h"
+#include "SettingKeys.h"
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace Quiverstep;
+
+namespace {
+
+class GuidingSessionTest : public ::testing::Test
+{
+protected:
+    SessionReport run(GuidingSession::Options options)
+    {
+        GuidingSession session(store, clock, files, options);
+        return session.Run();
+    }
+
+    static GuidingSession::Options night(int images, int frames)
+    {
+        GuidingSession::Options options;
+        options.images = images;
+        options.framesPerImage = frames;
+        return options;
+    }
+
+    MemoryStore store;
+    Settings settings{store};
+    FixedClock clock;
+    MemoryTextFiles files;
+};
+
+std::string table(const SessionReport &report)
+{
+    std::ostringstream out;
+    WriteReportTable(out, report);
+    return out.str();
+}
+
+int count(const std::string &text, const std::string &what)
+{
+    int n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST_F(GuidingSessionTest, ADitherOfThreePixelsAtOnePixelPerFrameTakesThreeFrames)
+{
+    settings.Save(Keys::DitherStep, "3");
+    settings.Save(Keys::MaxDitherX, "3");
+    GuidingSession::Options options = night(2, 12);
+    options.camera.maxMove = 1;
+    const SessionReport report = run(options);
+
+    ASSERT_EQ(report.images.size(), 2u);
+    EXPECT_EQ(report.images[0].targetX, 16);
+    EXPECT_EQ(report.images[1].targetX, 13);
+    EXPECT_EQ(report.images[1].targetY, 16);
+    ASSERT_TRUE(report.images[1].settleFrames.has_value());
+    EXPECT_GE(*report.images[1].settleFrames, 3);
+    EXPECT_LE(*report.images[1].settleFrames, 5);
+    // By the end of the exposure the star is held at the new target.
+    EXPECT_NEAR(report.track.back().x, 13, 0.8);
+}
+
+TEST_F(GuidingSessionTest, TheReportCountsEveryImageAndEveryFrame)
+{
+    const SessionReport report = run(night(7, 5));
+    ASSERT_EQ(report.images.size(), 7u);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(report.images[i].number, i + 1);
+        EXPECT_EQ(report.images[i].frames, 5);
+    }
+    EXPECT_EQ(report.track.size(), 1u + 7 * 5);
+    EXPECT_EQ(report.track.front().x, 16); // the guide start reads 0, 0
+    EXPECT_EQ(report.plugInName, "Quiverstep Guider 1.1.8");
+    EXPECT_EQ(report.ditherType, "Spiral");
+    EXPECT_EQ(count(table(report), "\n"), 2 + 1 + 7 + 1 + 3);
+}
+
+TEST_F(GuidingSessionTest, EveryFrameIsACorrectionAndEveryImageADither)
+{
+    settings.Save(Keys::Log, "1");
+    settings.Save(Keys::LogFile, "/night.log");
+    const SessionReport report = run(night(4, 6));
+    const std::string &log = files.files["/night.log"];
+    EXPECT_EQ(count(log, "Autoguider started at"), 1);
+    // The modelled camera answers every reading of the header.
+    EXPECT_EQ(count(log, "Subframe rect = (312, 228, 345, 261)"), 1);
+    EXPECT_EQ(count(log, "Autoguider Error X="), 4 * 6);
+    EXPECT_EQ(count(log, "----> Image captured at"), 4);
+    EXPECT_EQ(report.logFile, "/night.log");
+    // Four dither updates walked the spiral on.
+    EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "17");
+    EXPECT_EQ(settings.Get(Keys::CurrentOffsetY, ""), "15");
+}
+
+TEST_F(GuidingSessionTest, TheSameSeedGivesTheSameReport)
+{
+    settings.Save(Keys::DitherType, "1"); // the random walk draws from the seed too
+    const std::string first = table(run(night(12, 8)));
+
+    MemoryStore otherStore;
+    Settings(otherStore).Save(Keys::DitherType, "1");
+    GuidingSession again(otherStore, clock, files, night(12, 8));
+    EXPECT_EQ(table(again.Run()), first);
+
+    MemoryStore thirdStore;
+    Settings(thirdStore).Save(Keys::DitherType, "1");
+    GuidingSession::Options reseeded = night(12, 8);
+    reseeded.seed = 2;
+    GuidingSession different(thirdStore, clock, files, reseeded);
+    EXPECT_NE(table(different.Run()), first);
+}
