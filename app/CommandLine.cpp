@@ -4,8 +4,8 @@
 #include "GuiCommands.h"
 #include "HostCommand.h"
 #include "PathCommand.h"
-#include "SettingsCommands.h"
 #include "RunCommand.h"
+#include "SettingsCommands.h"
 #include "StoreCommands.h"
 
 #include "Errors.h"

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "CommandLineFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -8,45 +8,9 @@
 
 using namespace Quiverstep;
 
+using SettingsCommandsTest = CommandLineFixture;
+
 namespace {
-
-struct Result
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class SettingsCommandsTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        db = std::filesystem::temp_directory_path()
-             / ("quiverstep-settings-" + std::to_string(::getpid()) + ".db");
-        removeDb();
-    }
-    void TearDown() override { removeDb(); }
-
-    void removeDb()
-    {
-        for (const char *suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(db.string() + suffix);
-    }
-
-    Result run(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), {"--store", db.string()});
-        std::ostringstream out, err;
-        std::istringstream in;
-        const int status = RunCommandLine(arguments, in, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    std::string get(const std::string &key) { return run({"store", "get", key}).out; }
-
-    std::filesystem::path db;
-};
 
 const std::string EmptyStoreView = "Dither Type: Spiral\n"
                                    "Step Size: 1\n"
@@ -67,11 +31,13 @@ const std::string EmptyStoreView = "Dither Type: Spiral\n"
 
 TEST_F(SettingsCommandsTest, FailingCheckPrintsItsMessageAndStoresNothing)
 {
-    const Result larger = run({"settings", "save", "--type", "0", "--step", "5", "--max", "4"});
+    const CommandResult larger = run(
+            {"settings", "save", "--type", "0", "--step", "5", "--max", "4"});
     EXPECT_EQ(larger.status, 1);
     EXPECT_EQ(larger.out, "");
     EXPECT_EQ(larger.err, "Step Size is larger than dither box size - please fix\n");
-    const Result outside = run({"settings", "save", "--type", "3", "--step", "1", "--max", "4"});
+    const CommandResult outside = run(
+            {"settings", "save", "--type", "3", "--step", "1", "--max", "4"});
     EXPECT_EQ(outside.status, 1);
     EXPECT_TRUE(outside.err.ends_with("Dither and/or decrease Step Size.\n")) << outside.err;
     // Not even the built-in patterns the check needed are kept.
@@ -80,18 +46,19 @@ TEST_F(SettingsCommandsTest, FailingCheckPrintsItsMessageAndStoresNothing)
 
 TEST_F(SettingsCommandsTest, SuccessfulSaveStoresAsTheDialogDoes)
 {
-    const Result saved = run({"settings", "save", "--type", "0", "--step", "1", "--max", "4"});
+    const CommandResult saved = run(
+            {"settings", "save", "--type", "0", "--step", "1", "--max", "4"});
     EXPECT_EQ(saved.status, 0) << saved.err;
-    EXPECT_EQ(get("Current Offset X"), "16\n");
-    EXPECT_EQ(get("Spiral Radius"), "0\n");
+    EXPECT_EQ(stored("Current Offset X"), "16\n");
+    EXPECT_EQ(stored("Spiral Radius"), "0\n");
 
-    removeDb(); // a built-in pattern on a fresh store, as the dialog would see it
-    const Result snake = run(
+    db = folder / "fresh.db"; // a built-in pattern on a fresh store, as the dialog would see it
+    const CommandResult snake = run(
             {"settings", "save", "--type", "3", "--step", "1", "--max", " 5", "--log"});
     EXPECT_EQ(snake.status, 0) << snake.err;
-    EXPECT_EQ(get("Current Offset X"), "11\n");
-    EXPECT_EQ(get("Max Dither X"), " 5\n");
-    EXPECT_EQ(get("Log"), "1\n");
+    EXPECT_EQ(stored("Current Offset X"), "11\n");
+    EXPECT_EQ(stored("Max Dither X"), " 5\n");
+    EXPECT_EQ(stored("Log"), "1\n");
 }
 
 TEST_F(SettingsCommandsTest, ShowPrintsTheDialogsViewWithoutWriting)

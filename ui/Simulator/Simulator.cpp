@@ -8,23 +8,13 @@
 #include "frmSetupOptions.h"
 
 #include "DitherPlugIn.h"
+#include "EventNumbers.h"
 #include "Spiral.h"
 
 #include <QPushButton>
 #include <QTimer>
 
 namespace Quiverstep {
-
-namespace {
-
-constexpr std::int16_t GuideStartMode = 2;
-constexpr std::int16_t DitherMode = 3;
-constexpr std::int32_t GuideEvent = 22;
-constexpr std::int32_t ExposureEvent = 19;
-constexpr std::int32_t Autoguider = 1;
-constexpr std::int32_t ImagingCamera = 0;
-
-} // namespace
 
 Simulator::Simulator(PlugInEnvironment &environment, QWidget *parent)
     : QDialog(parent)
@@ -80,8 +70,8 @@ void Simulator::InitSimulation()
     if (!m_oPlugIn)
         return;
     Picture1->Clear();
-    m_oPlugIn->Debugging = GuideStartMode;
-    m_oPlugIn->CameraEvent(GuideEvent, Autoguider, "", 0, 0);
+    m_oPlugIn->Debugging = TestModes::GuideStart;
+    m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
 void Simulator::SimulateStep()
@@ -89,8 +79,8 @@ void Simulator::SimulateStep()
     if (!m_oPlugIn)
         return;
     const std::int32_t colour = PathColourValue();
-    m_oPlugIn->Debugging = DitherMode;
-    m_oPlugIn->CameraEvent(ExposureEvent, ImagingCamera, "", 0, 0);
+    m_oPlugIn->Debugging = TestModes::Dither;
+    m_oPlugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
     Picture1->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);
     emit stepped();
 }

@@ -7,23 +7,12 @@
 #include "frmSetupOptions.h"
 
 #include "DitherPlugIn.h"
+#include "EventNumbers.h"
 #include "Spiral.h"
 
 #include <QPushButton>
 
 namespace Quiverstep {
-
-namespace {
-
-constexpr std::int16_t CorrectionMode = 1;
-constexpr std::int16_t GuideStartMode = 2;
-constexpr std::int16_t DitherMode = 3;
-constexpr std::int32_t GuideEvent = 22;
-constexpr std::int32_t ExposureEvent = 19;
-constexpr std::int32_t Autoguider = 1;
-constexpr std::int32_t ImagingCamera = 0;
-
-} // namespace
 
 TestForm::TestForm(PlugInEnvironment &environment, QWidget *parent)
     : QDialog(parent)
@@ -72,21 +61,21 @@ void TestForm::Command1_Click()
 
 void TestForm::Command2_Click()
 {
-    m_oPlugIn->Debugging = GuideStartMode;
-    m_oPlugIn->CameraEvent(GuideEvent, Autoguider, "", 0, 0);
+    m_oPlugIn->Debugging = TestModes::GuideStart;
+    m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
 void TestForm::Command3_Click()
 {
-    m_oPlugIn->Debugging = CorrectionMode;
-    m_oPlugIn->CameraEvent(GuideEvent, Autoguider, "", 0, 0);
+    m_oPlugIn->Debugging = TestModes::Correction;
+    m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
 void TestForm::Command4_Click()
 {
     const std::int32_t colour = PathColourValue();
-    m_oPlugIn->Debugging = DitherMode;
-    m_oPlugIn->CameraEvent(ExposureEvent, ImagingCamera, "", 0, 0);
+    m_oPlugIn->Debugging = TestModes::Dither;
+    m_oPlugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
     Picture1->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);
 }
 
