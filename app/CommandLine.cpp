@@ -1,9 +1,11 @@
 #include "CommandLine.h"
 
 #include "CommandContext.h"
+#include "GuiCommands.h"
 #include "HostCommand.h"
 #include "PathCommand.h"
 #include "RunCommand.h"
+#include "SettingsCommands.h"
 #include "StoreCommands.h"
 
 #include "Errors.h"
@@ -43,6 +45,8 @@ int RunCommandLine(const std::vector<std::string> &arguments,
     AddPathCommand(app, context);
     AddRunCommand(app, context);
     AddHostCommand(app, context);
+    AddSettingsCommands(app, context);
+    AddGuiCommands(app, context);
 
     // CLI11 parses its arguments back to front.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "DitherPlugIn.h"
+#include "EventNumbers.h"
 #include "HeadlessUserInterface.h"
 #include "LocalTextFiles.h"
 #include "MemoryStore.h"
@@ -34,11 +35,11 @@ void printPath(CommandContext &context, int steps)
     DitherPlugIn plugIn(environment);
 
     // As the simulator does: a guide start in test mode 2, then one image per step in mode 3.
-    plugIn.Debugging = 2;
-    plugIn.CameraEvent(22, 1, "", 0, 0);
-    plugIn.Debugging = 3;
+    plugIn.Debugging = TestModes::GuideStart;
+    plugIn.CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    plugIn.Debugging = TestModes::Dither;
     for (int i = 0; i < steps; ++i) {
-        plugIn.CameraEvent(19, 0, "", 0, 0);
+        plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
         context.out << RealToText(plugIn.XOffset) << ' ' << RealToText(plugIn.YOffset) << '\n';
     }
 }

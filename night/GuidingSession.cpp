@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "DitherPlugIn.h"
 #include "DitherStepping.h"
+#include "EventNumbers.h"
 #include "GuideLog.h"
 #include "HeadlessUserInterface.h"
 #include "Pattern.h"
@@ -19,11 +20,6 @@
 namespace Quiverstep {
 
 namespace {
-
-constexpr std::int32_t EventImage = 19;
-constexpr std::int32_t EventGuideFrame = 22;
-constexpr std::int32_t ImagingCamera = 0;
-constexpr std::int32_t Autoguider = 1;
 
 // Keeps the plug-in's random draws apart from the seeing's, from one seed.
 constexpr std::uint64_t DitherStream = 0x9E3779B97F4A7C15ull;
@@ -89,12 +85,12 @@ SessionReport GuidingSession::Run(const Progress &progress)
     report.plugInName = plugIn.Name();
 
     // The host raises only the events the plug-in asked for.
-    const bool guideFrames = plugIn.WantEvent(EventGuideFrame) == 1;
-    const bool images = plugIn.WantEvent(EventImage) == 1;
+    const bool guideFrames = plugIn.WantEvent(Events::GuideFrame) == 1;
+    const bool images = plugIn.WantEvent(Events::ExposureEnd) == 1;
 
     model.StartGuiding();
     if (guideFrames)
-        plugIn.CameraEvent(EventGuideFrame, Autoguider, "", 0, 0);
+        plugIn.CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
     report.track.push_back({model.MeasuredX(), model.MeasuredY()});
 
     // The simulator paints each target in the colour the path had before the step to it.
@@ -117,12 +113,12 @@ SessionReport GuidingSession::Run(const Progress &progress)
             sumSquares += ex * ex + ey * ey;
             report.track.push_back({model.MeasuredX(), model.MeasuredY()});
             if (guideFrames)
-                plugIn.CameraEvent(EventGuideFrame, Autoguider, "", 0, 0);
+                plugIn.CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
         }
         image.rmsError = std::sqrt(sumSquares / image.frames);
         colour = PathColourValue();
         if (images)
-            plugIn.CameraEvent(EventImage, ImagingCamera, "", 0, 0);
+            plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
         report.images.push_back(image);
         if (progress)
             progress(image, m_options.images);

@@ -1,5 +1,6 @@
 #include "DitherPlugIn.h"
 
+#include "EventNumbers.h"
 #include "moduleEvent.h"
 
 #include "Conversions.h"
@@ -20,7 +21,7 @@ std::string DitherPlugIn::Name() const
 std::int32_t DitherPlugIn::WantEvent(const std::int32_t &WhichEvent)
 {
     bGuiding = false;
-    return WhichEvent == 19 || WhichEvent == 22 ? 1 : 0;
+    return WhichEvent == Events::ExposureEnd || WhichEvent == Events::GuideFrame ? 1 : 0;
 }
 
 std::int16_t DitherPlugIn::NumberToAverage() const
@@ -43,13 +44,14 @@ void DitherPlugIn::CameraEvent(const std::int32_t &WhichEvent,
     try {
         // The event's store writes reach the disk together, before the host gets control back.
         StoreOperation operation(m_environment.store);
-        if (Debugging == 3)
+        if (Debugging == TestModes::Dither)
             moduleEvent::ImageCaptured(*this, step);
-        else if (Debugging == 2 || Debugging == 1)
+        else if (Debugging == TestModes::GuideStart || Debugging == TestModes::Correction)
             moduleEvent::GuideEvent(*this, WhichCamera, step);
-        else if (WhichEvent == 19 && WhichCamera == 0 && bGuiding)
+        else if (WhichEvent == Events::ExposureEnd && WhichCamera == Events::ImagingCamera
+                 && bGuiding)
             moduleEvent::ImageCaptured(*this, step);
-        else if (WhichEvent == 22)
+        else if (WhichEvent == Events::GuideFrame)
             moduleEvent::GuideEvent(*this, WhichCamera, step);
         step([&] { operation.Commit(); });
     } catch (...) {

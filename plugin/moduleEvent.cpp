@@ -1,6 +1,7 @@
 #include "moduleEvent.h"
 
 #include "DitherPlugIn.h"
+#include "EventNumbers.h"
 
 #include "Conversions.h"
 #include "DitherStepping.h"
@@ -96,16 +97,16 @@ void moduleEvent::GuideEvent(DitherPlugIn &p, std::int32_t WhichCamera, SkipOnFa
         step([&] { cam().Set("Autoguider", double(CheckedAdd(WhichCamera, offset))); });
     };
 
-    if (p.Debugging == 0) {
+    if (p.Debugging == TestModes::Normal) {
         step([&] { camera = p.m_environment.cameras.Create(); });
         select(0);
     }
     p.bGuiding = true;
 
     bool guideStart = false;
-    if (p.Debugging == 1) {
+    if (p.Debugging == TestModes::Correction) {
         guideStart = false;
-    } else if (p.Debugging == 2) {
+    } else if (p.Debugging == TestModes::GuideStart) {
         guideStart = true;
     } else {
         // Unreadable errors (no camera object) count as a guide start.
@@ -200,7 +201,7 @@ void moduleEvent::GuideEvent(DitherPlugIn &p, std::int32_t WhichCamera, SkipOnFa
             s.ErrorBufferY.value().at(i) = 0.0;
     });
 
-    if (WhichCamera == 1)
+    if (WhichCamera == Events::Autoguider)
         step([&] { cam().Set("Autoguider", 0.0); });
     camera.reset();
 }

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "CommandLineFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,50 +7,12 @@
 
 using namespace Quiverstep;
 
-namespace {
-
-struct Result
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class CommandLineTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        db = std::filesystem::temp_directory_path()
-             / ("quiverstep-cli-" + std::to_string(::getpid()) + ".db");
-        removeDb();
-    }
-    void TearDown() override { removeDb(); }
-
-    void removeDb()
-    {
-        for (const char *suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(db.string() + suffix);
-    }
-
-    Result run(std::vector<std::string> arguments, const std::string &input = "")
-    {
-        arguments.insert(arguments.begin(), {"--store", db.string()});
-        std::ostringstream out, err;
-        std::istringstream in(input);
-        const int status = RunCommandLine(arguments, in, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    std::filesystem::path db;
-};
-
-} // namespace
+using CommandLineTest = CommandLineFixture;
 
 TEST_F(CommandLineTest, StoreSetGetList)
 {
     EXPECT_EQ(run({"store", "set", "Dither Step", "2"}).status, 0);
-    Result get = run({"store", "get", "Dither Step"});
+    CommandResult get = run({"store", "get", "Dither Step"});
     EXPECT_EQ(get.status, 0);
     EXPECT_EQ(get.out, "2\n");
     EXPECT_EQ(run({"store", "set", "Empty", ""}).status, 0);
@@ -60,7 +22,7 @@ TEST_F(CommandLineTest, StoreSetGetList)
 
 TEST_F(CommandLineTest, AbsentKeyIsReportedWithStatusOne)
 {
-    Result get = run({"store", "get", "Nothing"});
+    CommandResult get = run({"store", "get", "Nothing"});
     EXPECT_EQ(get.status, 1);
     EXPECT_EQ(get.out, "");
     EXPECT_NE(get.err.find("Nothing"), std::string::npos);
@@ -83,7 +45,7 @@ TEST_F(CommandLineTest, BadInputExitsWithTwoAndChangesNothing)
           {"store", "set", "Only Key"},
           {"frobnicate"},
           {"store"}}) {
-        Result r = run(arguments);
+        CommandResult r = run(arguments);
         EXPECT_EQ(r.status, 2) << arguments[0];
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
@@ -96,7 +58,7 @@ TEST_F(CommandLineTest, HelpForEverySubcommand)
                                                       {"store", "--help"},
                                                       {"path", "--help"},
                                                       {"store", "set", "--help"}}) {
-        Result r = run(arguments);
+        CommandResult r = run(arguments);
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.out.find("Usage"), std::string::npos) << r.out;
     }
@@ -116,7 +78,7 @@ TEST_F(CommandLineTest, PathFollowsPatternsAndRandomThroughTheDitherUpdate)
     EXPECT_EQ(run({"store", "get", "Current Step"}).out, "0\n");
 
     run({"store", "set", "Dither Type", "1"});
-    Result random = run({"path", "--steps", "50"});
+    CommandResult random = run({"path", "--steps", "50"});
     std::istringstream in(random.out);
     int count = 0;
     for (double x, y; in >> x >> y; ++count)

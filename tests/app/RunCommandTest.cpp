@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "CommandLineFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,43 +11,14 @@ using namespace Quiverstep;
 
 namespace {
 
-struct Result
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class RunCommandTest : public ::testing::Test
+class RunCommandTest : public CommandLineFixture
 {
 protected:
-    void SetUp() override
-    {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-run-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    Result run(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), {"--store", (folder / "s.db").string()});
-        std::istringstream in;
-        std::ostringstream out, err;
-        const int status = RunCommandLine(arguments, in, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    std::string stored(const std::string &key) { return run({"store", "get", key}).out; }
-
     static std::string contents(const std::filesystem::path &path)
     {
         std::ifstream file(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
-
-    std::filesystem::path folder;
 };
 
 } // namespace
@@ -56,15 +27,15 @@ TEST_F(RunCommandTest, ANightWritesTheTableTheJsonAndThePlot)
 {
     const auto json = folder / "r.json";
     const auto plot = folder / "r.png";
-    const Result r = run({"run",
-                          "--images",
-                          "3",
-                          "--frames",
-                          "5",
-                          "--json",
-                          json.string(),
-                          "--plot",
-                          plot.string()});
+    const CommandResult r = run({"run",
+                                 "--images",
+                                 "3",
+                                 "--frames",
+                                 "5",
+                                 "--json",
+                                 json.string(),
+                                 "--plot",
+                                 plot.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find("Quiverstep Guider 1.1.8: Spiral, step 1, max dither 4; 3 images of 5 "
                          "guide frames; seed 1\n"),
@@ -82,8 +53,8 @@ TEST_F(RunCommandTest, ANightWritesTheTableTheJsonAndThePlot)
 
 TEST_F(RunCommandTest, EveryRunStartsTheWalkAfreshSoItRepeats)
 {
-    const Result first = run({"run", "--images", "6", "--frames", "4"});
-    const Result second = run({"run", "--images", "6", "--frames", "4"});
+    const CommandResult first = run({"run", "--images", "6", "--frames", "4"});
+    const CommandResult second = run({"run", "--images", "6", "--frames", "4"});
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(first.out, second.out);
     EXPECT_NE(run({"run", "--images", "6", "--frames", "4", "--seed", "9"}).out, first.out);
@@ -102,7 +73,7 @@ TEST_F(RunCommandTest, OptionsAreSavedAsTheSettingsDialogSavesThem)
     EXPECT_EQ(stored("Log"), "0\n");
 
     // Later runs keep what was saved.
-    const Result r = run({"run", "--images", "1"});
+    const CommandResult r = run({"run", "--images", "1"});
     EXPECT_NE(r.out.find(": Random, step 2, max dither  6;"), std::string::npos) << r.out;
 }
 
@@ -140,7 +111,7 @@ TEST_F(RunCommandTest, SettingsThatFailTheChecksGetTheDialogsMessageAndChangeNot
     for (const auto &[options, message] : cases) {
         std::vector<std::string> arguments{"run"};
         arguments.insert(arguments.end(), options.begin(), options.end());
-        const Result r = run(arguments);
+        const CommandResult r = run(arguments);
         EXPECT_EQ(r.status, 2) << message;
         EXPECT_EQ(r.err, "quiverstep: " + message + "\n");
         EXPECT_EQ(r.out, "");
@@ -150,7 +121,7 @@ TEST_F(RunCommandTest, SettingsThatFailTheChecksGetTheDialogsMessageAndChangeNot
 
 TEST_F(RunCommandTest, AnUnknownDitherTypeNamesTheChoices)
 {
-    const Result r = run({"run", "--type", "zigzag"});
+    const CommandResult r = run({"run", "--type", "zigzag"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("\"zigzag\""), std::string::npos);
     EXPECT_NE(r.err.find("Half-step 2x2"), std::string::npos);

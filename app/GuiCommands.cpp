@@ -1,0 +1,218 @@
+#include "GuiCommands.h"
+
+#ifdef QUIVERSTEP_HAVE_UI
+
+#include "Custom.h"
+#include "DitherTypeList.h"
+#include "QtApplication.h"
+#include "QtUserInterface.h"
+#include "SettingsValidation.h"
+#include "Simulator.h"
+#include "TestForm.h"
+#include "frmSetupOptions.h"
+#include "msgdlg.h"
+
+#include "DitherStepping.h"
+#include "LocalTextFiles.h"
+#include "RecordingCamera.h"
+#include "SystemClock.h"
+#include "UnseededRandom.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QTimer>
+
+#include <memory>
+#include <ostream>
+
+namespace Quiverstep {
+
+namespace {
+
+constexpr int ScreenshotSteps = 10;
+
+struct GuiArguments
+{
+    std::string window;
+    std::string screenshot;
+};
+
+// Lets the window lay itself out and paint before it is grabbed.
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void saveScreenshot(QWidget &window, const std::string &file)
+{
+    settle();
+    if (!window.grab().save(QString::fromStdString(file), "PNG"))
+        throw std::runtime_error("cannot write the picture " + file);
+}
+
+void closeAllWindows()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void waitUntilFinished(QDialog &window)
+{
+    QEventLoop loop;
+    QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void showSettings(QtUserInterface &ui, PlugInEnvironment &environment, const GuiArguments &a)
+{
+    if (a.screenshot.empty()) {
+        ui.ShowSettings();
+        return;
+    }
+    frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+    dialog.show();
+    saveScreenshot(dialog, a.screenshot);
+    frmSetupOptions::Unload();
+}
+
+void showEditor(CommandContext &context, const GuiArguments &a)
+{
+    Custom editor;
+    editor.m_sDither = QString();
+    editor.m_sDitherName = "New Pattern";
+    editor.m_bNewPattern = true;
+    if (!a.screenshot.empty()) {
+        editor.show();
+        saveScreenshot(editor, a.screenshot);
+        return;
+    }
+    editor.exec();
+    // The pattern text the settings dialog would store.
+    if (editor.m_bOK)
+        context.out << (editor.m_sDitherName + "\\" + editor.m_sDither).toStdString() << '\n';
+}
+
+void showSimulator(CommandContext &context, PlugInEnvironment &environment, const GuiArguments &a)
+{
+    // As the dialog's Simulate... button: check and store the loaded settings, then open.
+    frmSetupOptions::Instance(environment);
+    const SettingsView view = LoadSettingsView(Settings(environment.store));
+    const SettingsInput input{view.maxDither, view.stepSize, view.ditherType, view.ao7, view.log};
+    if (const auto problem = ValidateAndSave(input, environment.store)) {
+        frmSetupOptions::Unload();
+        context.err << *problem << '\n';
+        context.status = 1;
+        return;
+    }
+    {
+        Simulator simulator(environment);
+        simulator.setWindowTitle(
+                "Simulator - "
+                + QString::fromStdString(view.list.entries[std::size_t(view.ditherType)]));
+        if (a.screenshot.empty()) {
+            simulator.exec();
+        } else {
+            int steps = 0;
+            QEventLoop loop;
+            QObject::connect(&simulator, &Simulator::stepped, &loop, [&] {
+                if (++steps == ScreenshotSteps)
+                    loop.quit();
+            });
+            simulator.show();
+            loop.exec();
+            saveScreenshot(simulator, a.screenshot);
+            simulator.close();
+        }
+    }
+    frmSetupOptions::Unload();
+}
+
+void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
+{
+    TestForm form(environment);
+    if (a.screenshot.empty()) {
+        form.exec();
+        return;
+    }
+    form.show();
+    saveScreenshot(form, a.screenshot);
+}
+
+void showMessage(const GuiArguments &a)
+{
+    msgdlg message;
+    message.m_sMessageText = QString::fromStdString(BoxLimitMessage(4, 2, 32, 16));
+    message.show();
+    if (!a.screenshot.empty())
+        saveScreenshot(message, a.screenshot);
+    else
+        waitUntilFinished(message);
+}
+
+void runGui(CommandContext &context, const GuiArguments &a)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (!a.screenshot.empty())
+            qputenv("QT_QPA_PLATFORM", "offscreen"); // a picture needs no display
+        else if (qEnvironmentVariableIsEmpty("DISPLAY")
+                 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            throw std::runtime_error("no display to show the window on (use --screenshot FILE, "
+                                     "or set QT_QPA_PLATFORM)");
+    }
+    EnsureQtApplication();
+
+    QtUserInterface ui;
+    RecordingCameraFactory cameras;
+    cameras.SetAbsent(true); // no host: every camera access fails and is skipped
+    SystemClock clock;
+    LocalTextFiles files;
+    PlugInEnvironment environment{context.store(),
+                                  cameras,
+                                  ui,
+                                  clock,
+                                  UnseededRandom::Process(),
+                                  files};
+    ui.Attach(environment);
+
+    if (a.window == "settings")
+        showSettings(ui, environment, a);
+    else if (a.window == "editor")
+        showEditor(context, a);
+    else if (a.window == "simulator")
+        showSimulator(context, environment, a);
+    else if (a.window == "testform")
+        showTestForm(environment, a);
+    else
+        showMessage(a);
+    closeAllWindows();
+}
+
+} // namespace
+
+void AddGuiCommands(CLI::App &app, CommandContext &context)
+{
+    auto arguments = std::make_shared<GuiArguments>();
+    CLI::App *gui = app.add_subcommand("gui", "Open one of the windows as the host would");
+    gui->add_option("WINDOW", arguments->window, "settings, editor, simulator, testform or message")
+            ->required()
+            ->check(CLI::IsMember({"settings", "editor", "simulator", "testform", "message"}));
+    gui->add_option("--screenshot",
+                    arguments->screenshot,
+                    "Save the painted window as a PNG picture and exit; needs no display")
+            ->type_name("FILE");
+    gui->callback([&context, arguments] { runGui(context, *arguments); });
+}
+
+} // namespace Quiverstep
+
+#else
+
+namespace Quiverstep {
+
+void AddGuiCommands(CLI::App &, CommandContext &) {}
+
+} // namespace Quiverstep
+
+#endif

@@ -1,0 +1,149 @@
+#include "SettingsValidation.h"
+
+#include "MemoryStore.h"
+#include "Pattern.h"
+#include "SettingKeys.h"
+
+#include <gtest/gtest.h>
+
+using namespace Quiverstep;
+namespace Messages = Quiverstep::ValidationMessages;
+
+namespace {
+
+// Counts the outermost operations that reach the medium.
+class CountingStore : public MemoryStore
+{
+public:
+    void BeginOperation() override { ++m_depth; }
+    void CommitOperation() override
+    {
+        if (--m_depth == 0)
+            ++commits;
+    }
+    void AbandonOperation() override { --m_depth; }
+    int commits = 0;
+
+private:
+    int m_depth = 0;
+};
+
+class ValidateAndSaveTest : public ::testing::Test
+{
+protected:
+    ValidateAndSaveTest() { InstallBuiltInPatterns(settings); }
+
+    std::optional<std::string> save(std::string max, std::string step, int type = 0, int ao7 = 0)
+    {
+        writesBefore = store.writeCount();
+        return ValidateAndSave({std::move(max), std::move(step), type, ao7, 0}, store);
+    }
+    bool wroteNothing() const { return store.writeCount() == writesBefore; }
+    std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
+
+    CountingStore store;
+    Settings settings{store};
+    int writesBefore = 0;
+};
+
+} // namespace
+
+TEST_F(ValidateAndSaveTest, EachCheckShowsItsOwnMessageAndStoresNothing)
+{
+    struct Case
+    {
+        const char *max;
+        const char *step;
+        int type;
+        int ao7;
+        std::string_view message;
+    };
+    const Case cases[] = {
+            {"abc", "x", 0, 0, Messages::MaxDitherNotNumeric}, // check 1 comes first
+            {"", "1", 0, 0, Messages::MaxDitherNotNumeric},
+            {"1e999", "1", 0, 0, Messages::MaxDitherNotNumeric}, // too large for a number
+            {"4", "x", 0, 0, Messages::StepNotNumeric},
+            {"4", "", 0, 0, Messages::StepNotNumeric},
+            {"4", "-1e999", 0, 0, Messages::StepNotNumeric},
+            {"4", "5", 0, 0, Messages::StepLargerThanBox},
+            {"20", "30", 0, 0, Messages::StepLargerThanBox}, // check 3 before check 4
+            {"14", "1", 0, 0, Messages::BoxTooLarge},
+            {"4", "0", 0, 0, Messages::StepNotPositive},
+            {"4", "-1", 0, 0, Messages::StepNotPositive},
+            {"4", "1", -1, 0, Messages::NoDitherType},
+            {"4", "1", 3, 0, Messages::PatternOutsideBox}, // Horizontal Snake 10x10
+            {"4", "1.5", 0, 1, Messages::FractionalAo7Step},
+            {"4", "1.5", 0, 2, Messages::FractionalAo7Step}, // grayed is not unchecked
+            {"4", "1", 9, 0, Messages::PatternMissing},
+    };
+    for (const Case &c : cases) {
+        const auto problem = save(c.max, c.step, c.type, c.ao7);
+        ASSERT_TRUE(problem) << c.max << " / " << c.step;
+        EXPECT_EQ(*problem, c.message) << c.max << " / " << c.step;
+        EXPECT_TRUE(wroteNothing()) << c.max << " / " << c.step;
+    }
+    EXPECT_EQ(std::string(Messages::PatternOutsideBox),
+              "Selected dither pattern and step size will take the guide star outside the "
+              "specified Max Dither box.\r\nPlease choose a different pattern or increase Max "
+              "Dither and/or decrease Step Size.");
+}
+
+TEST_F(ValidateAndSaveTest, BoundariesThatPass)
+{
+    EXPECT_FALSE(save("13.9", "1"));
+    EXPECT_FALSE(save("4", "4")); // a step equal to the box
+    EXPECT_FALSE(save("4", "2", 0, 1));
+    EXPECT_FALSE(save("4", "1.5", 0, 0));
+    EXPECT_FALSE(save("2", "2", 2)); // Half-step 2x2 reaches 0.5 times 2
+    ReplacePattern(settings, 2, "Edge\\4,-4\\-4:4\\TOP");
+    EXPECT_FALSE(save("4", "1", 2)); // a step exactly at the box edge fits
+}
+
+TEST_F(ValidateAndSaveTest, SpiralSaveStoresEverySettingAndRestartsTheWalk)
+{
+    settings.Save(Keys::SpiralRadius, "3");
+    settings.Save(Keys::SpiralPosX, "13");
+    settings.Save(Keys::CurrentStep, "7");
+    ASSERT_FALSE(ValidateAndSave({" 4", "1.0", 0, 1, 1}, store)); // texts stored as typed
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
+    EXPECT_EQ(get(Keys::DitherType), "0");
+    EXPECT_EQ(get(Keys::DitherStep), "1.0");
+    EXPECT_EQ(get(Keys::MaxDitherX), " 4");
+    EXPECT_EQ(get(Keys::MaxDitherY), " 4");
+    EXPECT_EQ(get(Keys::AO7Compatible), "1");
+    EXPECT_EQ(get(Keys::Log), "1");
+    EXPECT_EQ(get(Keys::SpiralRadius), "0");
+    EXPECT_EQ(get(Keys::SpiralPosX), "16");
+    EXPECT_EQ(get(Keys::CurrentStep), "7"); // only pattern types reset the step
+    EXPECT_EQ(store.commits, 1);
+}
+
+TEST_F(ValidateAndSaveTest, PatternSaveStartsOnTheFirstStep)
+{
+    ASSERT_FALSE(save("5", "1", 3));
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "11");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "11");
+    EXPECT_EQ(get(Keys::CurrentStep), "1");
+    EXPECT_EQ(get(Keys::CurrentDirection), "False");
+    EXPECT_EQ(get(Keys::DitherType), "3");
+
+    ReplacePattern(settings, 2, "H\\ 0.50,  -0.25\\TOP");
+    ASSERT_FALSE(save("4", "2", 2));
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "17");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "15.5");
+}
+
+TEST(PatternFitsBox, ReadsTheStoredPatternAtTheTypedSizes)
+{
+    MemoryStore store;
+    Settings settings(store);
+    settings.Save(Keys::Pattern(2), "P\\1,0\\0:-3\\BOTTOM");
+    EXPECT_TRUE(PatternFitsBox(settings, 2, "1", "3"));
+    EXPECT_FALSE(PatternFitsBox(settings, 2, "1", "2.9"));
+    EXPECT_FALSE(PatternFitsBox(settings, 2, "2", "5"));
+    EXPECT_TRUE(PatternFitsBox(settings, 0, "9", "1")); // spiral and random always fit
+    EXPECT_TRUE(PatternFitsBox(settings, 5, "9", "1")); // missing: the save reports it
+    settings.Save(Keys::Pattern(3), "Q\\1,0\\9,9");     // the last field is the end marker
+    EXPECT_TRUE(PatternFitsBox(settings, 3, "1", "1"));
+}

@@ -1,0 +1,135 @@
+#include "WindowTest.h"
+
+#include "GeneratedPatterns.h"
+#include "PathCanvas.h"
+#include "PathCell.h"
+#include "Pattern.h"
+#include "SettingKeys.h"
+#include "TestForm.h"
+#include "msgdlg.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Quiverstep;
+
+namespace {
+
+using MessageTest = WindowTest;
+
+QList<msgdlg *> messages()
+{
+    QList<msgdlg *> found;
+    for (QWidget *window : WindowTest::openWindows()) {
+        if (auto *message = qobject_cast<msgdlg *>(window))
+            found << message;
+    }
+    return found;
+}
+
+} // namespace
+
+TEST_F(MessageTest, ClosesItselfAfterThreeSeconds)
+{
+    ui.ShowTimedMessage("first");
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(waitFor([] { return messages().isEmpty(); }, 5000));
+    EXPECT_GE(timer.elapsed(), 2900);
+    EXPECT_LT(timer.elapsed(), 4500);
+}
+
+TEST_F(MessageTest, OkClosesAtOnceAndEachMessageHasItsOwnWindow)
+{
+    ui.ShowTimedMessage("first");
+    ui.ShowTimedMessage("second");
+    ASSERT_EQ(messages().size(), 2);
+    QPointer<msgdlg> first = messages().front();
+    if (child<QLabel>(first, "MsgText")->text() != "first")
+        first = messages().back();
+    auto *timer = child<QTimer>(first, "Timer1");
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 3000);
+    click(first, "OKButton");
+    settle();
+    EXPECT_TRUE(first.isNull()); // deleted on close
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(child<QLabel>(messages().front(), "MsgText")->text(), "second");
+    click(messages().front(), "OKButton");
+}
+
+TEST_F(MessageTest, TextIsPlainAndItsLinesAreShownAsLines)
+{
+    msgdlg message;
+    message.m_sMessageText = "<b>x</b>\r\nsecond line";
+    message.show();
+    auto *label = child<QLabel>(&message, "MsgText");
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), "<b>x</b>\nsecond line");
+    EXPECT_EQ(message.windowTitle(), "Quiverstep: Error");
+    message.close();
+
+    msgdlg titled;
+    titled.m_sTitle = "Own title";
+    titled.show();
+    EXPECT_EQ(titled.windowTitle(), "Own title");
+    titled.close();
+}
+
+namespace {
+
+class TestFormTest : public WindowTest
+{
+protected:
+    QRgb cellColour(TestForm &form, double x, double y)
+    {
+        auto *canvas = child<PathCanvas>(&form, "Picture1");
+        const QImage &image = canvas->image();
+        const CellRect rect = PathCell(image.width(), image.height(), x, y);
+        return image.pixel(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
+    }
+};
+
+} // namespace
+
+TEST_F(TestFormTest, GeneratePatternStoresTheTwoSnakes)
+{
+    TestForm form(environment);
+    form.show();
+    click(&form, "CustomPattern");
+    EXPECT_EQ(get(Keys::NewPatternHorizontalSnake), GeneratedHorizontalSnake());
+    EXPECT_EQ(get(Keys::NewPatternVerticalSnake), GeneratedVerticalSnake());
+    form.close();
+}
+
+TEST_F(TestFormTest, DownloadCompletePlotsEachTargetInThePathColourBeforeTheStep)
+{
+    settings.Save(Keys::Pattern(2), "Cross\\0,0\\1,0\\0,1\\TOP");
+    settings.Save(Keys::DitherType, "2");
+    settings.Save(Keys::DitherStep, "1");
+    settings.Save(Keys::CurrentStep, "0");
+    TestForm form(environment);
+    form.show();
+    const QRgb background = cellColour(form, 16, 16);
+    click(&form, "Command2"); // guide start: the spiral sets the path colour to blue
+    EXPECT_EQ(PathColourValue(), ColourBlue);
+    for (int i = 0; i < 3; ++i)
+        click(&form, "Command4");
+    EXPECT_EQ(cellColour(form, 16, 16), 0xFF0000FFu);
+    EXPECT_EQ(cellColour(form, 17, 16), 0xFF0000FFu);
+    EXPECT_EQ(cellColour(form, 16, 17), 0xFF0000FFu); // the step that wrapped turned it red
+    EXPECT_EQ(PathColourValue(), ColourRed);
+    EXPECT_EQ(cellColour(form, 15, 16), background);
+
+    modals.expect([](QWidget *window) {
+        EXPECT_EQ(window->objectName(), "frmSetupOptions");
+        click(window, "Command1");
+    });
+    click(&form, "Command1"); // Setup, closed without a change, clears the plot
+    EXPECT_EQ(cellColour(form, 17, 16), background);
+    form.close();
+}

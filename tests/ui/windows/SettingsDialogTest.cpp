@@ -1,0 +1,273 @@
+#include "WindowTest.h"
+
+#include "DitherPlugIn.h"
+#include "Pattern.h"
+#include "SettingKeys.h"
+#include "frmSetupOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace Quiverstep;
+
+namespace {
+
+class SettingsDialogTest : public WindowTest
+{
+protected:
+    frmSetupOptions &open()
+    {
+        frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+        dialog.show();
+        return dialog;
+    }
+
+    static QStringList entries(const frmSetupOptions &dialog)
+    {
+        QStringList list;
+        const auto *combo = child<QComboBox>(&dialog, "DitherType");
+        for (int i = 0; i < combo->count(); ++i)
+            list << combo->itemText(i);
+        return list;
+    }
+    static QComboBox *ditherType(const frmSetupOptions &dialog)
+    {
+        return child<QComboBox>(&dialog, "DitherType");
+    }
+    void close(frmSetupOptions &dialog)
+    {
+        click(&dialog, "Command1");
+        settle();
+    }
+};
+
+const QStringList BuiltInEntries{"Spiral",
+                                 "Random",
+                                 "Half-step 2x2",
+                                 "Horizontal Snake 10x10",
+                                 "Vertical Snake 10x10",
+                                 "Horizontall Snake 20x20",
+                                 "Vertical Snake 20x20",
+                                 "        < Add New Pattern... >"};
+
+} // namespace
+
+TEST_F(SettingsDialogTest, EmptyStoreOpensWithTheBuiltInPatternsAndTheDefaults)
+{
+    frmSetupOptions &dialog = open();
+    EXPECT_EQ(dialog.windowTitle(), "Quiverstep 1.1 Settings");
+    EXPECT_EQ(entries(dialog), BuiltInEntries);
+    EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
+    EXPECT_EQ(text(&dialog, "StepSize"), "1");
+    EXPECT_EQ(text(&dialog, "MaxDitherX"), "4");
+    EXPECT_FALSE(child<QCheckBox>(&dialog, "ckLog")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(&dialog, "AO7")->isChecked());
+    EXPECT_EQ(dialog.m_nNextPattern, 7);
+    EXPECT_EQ(get(Keys::Version), "1.1");
+    EXPECT_EQ(get(Keys::Pattern(7)), "");
+    close(dialog);
+    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+}
+
+TEST_F(SettingsDialogTest, StoredValuesAreShownAsStored)
+{
+    InstallBuiltInPatterns(settings);
+    settings.Save(Keys::DitherStep, " 2.50");
+    settings.Save(Keys::MaxDitherX, "5 ");
+    settings.Save(Keys::Log, "1");
+    settings.Save(Keys::AO7Compatible, "0");
+    for (const auto &[stored, index] : {std::pair{"7", 0}, {"6", 6}}) {
+        settings.Save(Keys::DitherType, stored);
+        frmSetupOptions &dialog = open();
+        EXPECT_EQ(ditherType(dialog)->currentIndex(), index) << stored;
+        EXPECT_EQ(text(&dialog, "StepSize"), " 2.50");
+        EXPECT_EQ(text(&dialog, "MaxDitherX"), "5 ");
+        EXPECT_TRUE(child<QCheckBox>(&dialog, "ckLog")->isChecked());
+        EXPECT_FALSE(child<QCheckBox>(&dialog, "AO7")->isChecked());
+        close(dialog);
+    }
+}
+
+TEST_F(SettingsDialogTest, AddEntryThenCancelSelectsTheSpiral)
+{
+    frmSetupOptions &dialog = open();
+    ditherType(dialog)->setCurrentIndex(1);
+    modals.expect([](QWidget *window) {
+        EXPECT_EQ(window->objectName(), "Custom");
+        EXPECT_EQ(text(window, "DitherName"), "New Pattern");
+        EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 0);
+        EXPECT_TRUE(child<QRadioButton>(window, "BottomToTop")->isChecked());
+        click(window, "Command2");
+    });
+    ditherType(dialog)->setCurrentIndex(7);
+    EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
+    EXPECT_EQ(entries(dialog), BuiltInEntries);
+    EXPECT_EQ(get(Keys::Pattern(7)), "");
+    close(dialog);
+}
+
+TEST_F(SettingsDialogTest, AddedPatternGoesJustAboveTheAddEntryAndIsSelected)
+{
+    frmSetupOptions &dialog = open();
+    modals.expect([](QWidget *window) {
+        type(window, "DitherName", "P");
+        type(window, "XStep", "1");
+        type(window, "YStep", "0");
+        click(window, "pbAdd");
+        click(window, "Command1");
+    });
+    ditherType(dialog)->setCurrentIndex(7);
+    QStringList expected = BuiltInEntries;
+    expected.insert(7, "P");
+    EXPECT_EQ(entries(dialog), expected);
+    EXPECT_EQ(ditherType(dialog)->currentIndex(), 7);
+    EXPECT_EQ(dialog.m_nNextPattern, 8);
+    EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
+    EXPECT_EQ(get(Keys::Pattern(8)), "");
+    close(dialog);
+}
+
+TEST_F(SettingsDialogTest, DeletingTheFirstPatternSelectsRandom)
+{
+    InstallBuiltInPatterns(settings);
+    const std::string third = get(Keys::Pattern(3));
+    frmSetupOptions &dialog = open();
+    ditherType(dialog)->setCurrentIndex(2);
+    modals.expect([](QWidget *window) {
+        EXPECT_EQ(text(window, "DitherName"), "Half-step 2x2");
+        click(window, "Command7");
+    });
+    modals.expect(answer("Do you want to delete this pattern permanently?", QMessageBox::Yes));
+    click(&dialog, "Pattern");
+    EXPECT_EQ(ditherType(dialog)->currentIndex(), 1);
+    EXPECT_EQ(entries(dialog).at(2), "Horizontal Snake 10x10");
+    EXPECT_EQ(dialog.m_nNextPattern, 6);
+    EXPECT_EQ(get(Keys::Pattern(2)), third);
+    EXPECT_EQ(get(Keys::Pattern(6)), "");
+    close(dialog);
+}
+
+TEST_F(SettingsDialogTest, EditedPatternIsStoredUnderItsNumberWithItsNameAsTyped)
+{
+    frmSetupOptions &dialog = open();
+    ditherType(dialog)->setCurrentIndex(3);
+    modals.expect([](QWidget *window) {
+        EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 121);
+        EXPECT_EQ(child<QListWidget>(window, "List1")->item(0)->text(), "-5:-5");
+        type(window, "DitherName", "<b>x</b>");
+        click(window, "Command1");
+    });
+    click(&dialog, "Pattern");
+    EXPECT_EQ(ditherType(dialog)->currentIndex(), 3);
+    EXPECT_EQ(entries(dialog).at(3), "<b>x</b>");
+    EXPECT_TRUE(get(Keys::Pattern(3)).starts_with("<b>x</b>\\-5:-5\\-4:-5\\"));
+    EXPECT_TRUE(get(Keys::Pattern(3)).ends_with("\\5:5\\BOTTOM"));
+
+    close(dialog);
+}
+
+TEST_F(SettingsDialogTest, PatternButtonOnBuiltInTypesOnlyShowsTheMessage)
+{
+    frmSetupOptions &dialog = open();
+    for (int index : {1, 0}) {
+        ditherType(dialog)->setCurrentIndex(index);
+        modals.expect(answer("This pattern is built-in and cannot be altered"));
+        click(&dialog, "Pattern");
+        EXPECT_EQ(modals.pending(), 0u);
+    }
+    close(dialog);
+}
+
+TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothing)
+{
+    frmSetupOptions &dialog = open();
+    const int writes = store.writeCount();
+    type(&dialog, "StepSize", "0");
+    modals.expect(answer("Step Size should be greater than zero"));
+    click(&dialog, "Command3"); // no simulator opens
+    modals.expect(answer("Step Size is larger than dither box size - please fix"));
+    type(&dialog, "StepSize", "5");
+    click(&dialog, "OK");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(text(&dialog, "StepSize"), "5");
+    EXPECT_EQ(store.writeCount(), writes);
+    close(dialog);
+    EXPECT_EQ(get(Keys::DitherStep), "<absent>");
+}
+
+TEST_F(SettingsDialogTest, OkStoresAndCloses)
+{
+    frmSetupOptions &dialog = open();
+    ditherType(dialog)->setCurrentIndex(3);
+    type(&dialog, "MaxDitherX", " 5");
+    child<QCheckBox>(&dialog, "ckLog")->setChecked(true);
+    click(&dialog, "OK");
+    settle();
+    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_EQ(get(Keys::DitherType), "3");
+    EXPECT_EQ(get(Keys::MaxDitherX), " 5");
+    EXPECT_EQ(get(Keys::Log), "1");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "11");
+}
+
+TEST_F(SettingsDialogTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry)
+{
+    frmSetupOptions &dialog = open();
+    ditherType(dialog)->setCurrentIndex(1);
+    type(&dialog, "StepSize", "2");
+    modals.expect([this](QWidget *window) {
+        EXPECT_EQ(window->objectName(), "Simulator");
+        EXPECT_EQ(window->windowTitle(), "Simulator - Random");
+        EXPECT_EQ(get(Keys::DitherStep), "2"); // stored before it opened
+        click(window, "OKButton");
+    });
+    click(&dialog, "Command3");
+    EXPECT_EQ(modals.pending(), 0u);
+    EXPECT_TRUE(dialog.isVisible());
+    click(&dialog, "Command1"); // does not undo the save
+    settle();
+    EXPECT_EQ(get(Keys::DitherType), "1");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
+}
+
+TEST_F(SettingsDialogTest, ShowSettingsIsModalAndUnloadsOnClose)
+{
+    modals.expect([](QWidget *window) {
+        EXPECT_EQ(window->objectName(), "frmSetupOptions");
+        click(window, "Command1");
+    });
+    DitherPlugIn plugIn(environment);
+    plugIn.Settings();
+    settle();
+    EXPECT_EQ(modals.pending(), 0u);
+    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+}
+
+TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimer)
+{
+    DitherPlugIn plugIn(environment);
+    QElapsedTimer timer;
+    timer.start();
+    plugIn.myDelay(100);
+    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr); // returned at once, nothing loaded
+    plugIn.myDelay(150);
+    EXPECT_GE(timer.elapsed(), 145);
+    ASSERT_NE(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_FALSE(frmSetupOptions::Loaded()->isVisible());
+    EXPECT_FALSE(child<QTimer>(frmSetupOptions::Loaded(), "Timer1")->isActive());
+}
+
+TEST_F(SettingsDialogTest, MyDelayEndsEvenWhenTheDialogClosesDuringTheWait)
+{
+    DitherPlugIn plugIn(environment);
+    QTimer::singleShot(30, [] { frmSetupOptions::Unload(); });
+    QElapsedTimer timer;
+    timer.start();
+    plugIn.myDelay(200);
+    EXPECT_GE(timer.elapsed(), 190);
+    EXPECT_LT(timer.elapsed(), 2000);
+}

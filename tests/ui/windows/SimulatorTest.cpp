@@ -1,0 +1,202 @@
+#include "WindowTest.h"
+
+#include "PathCanvas.h"
+#include "PathCell.h"
+#include "Pattern.h"
+#include "SettingKeys.h"
+#include "Simulator.h"
+#include "frmSetupOptions.h"
+#include "msgdlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Quiverstep;
+
+namespace {
+
+constexpr QRgb Blue = 0xFF0000FF;
+constexpr QRgb Red = 0xFFFF0000;
+constexpr QRgb White = 0xFFFFFFFF;
+
+class SimulatorTest : public WindowTest
+{
+protected:
+    // The example pattern as "Pattern2", stored and typed with a step size of 2.
+    void storePattern(const std::string &text = "P\\1,0\\0:1\\-1,0\\TOP")
+    {
+        InstallBuiltInPatterns(settings);
+        settings.Save(Keys::Pattern(2), text);
+        settings.Save(Keys::DitherType, "2");
+        settings.Save(Keys::DitherStep, "2");
+        settings.Save(Keys::MaxDitherX, "4");
+    }
+
+    PathCanvas *canvas(Simulator &simulator) { return child<PathCanvas>(&simulator, "Picture1"); }
+
+    // The colour at the middle of the cell of (x, y), and at its top left corner.
+    std::pair<QRgb, QRgb> cell(Simulator &simulator, double x, double y)
+    {
+        PathCanvas *picture = canvas(simulator);
+        const QImage &image = picture->image();
+        const CellRect rect = PathCell(image.width(), image.height(), x, y);
+        const QPoint middle(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
+        const QPoint corner(int(rect.x1 + 0.5f), int(rect.y1 + 0.5f));
+        return {image.pixel(middle), image.pixel(corner)};
+    }
+
+    QString runCaption(Simulator &simulator)
+    {
+        return child<QAbstractButton>(&simulator, "pbRun")->text();
+    }
+
+    void exit(Simulator &simulator)
+    {
+        click(&simulator, "OKButton");
+        settle();
+    }
+};
+
+} // namespace
+
+TEST_F(SimulatorTest, OpensRunningAndStepsEveryEightyMilliseconds)
+{
+    storePattern();
+    Simulator simulator(environment);
+    simulator.show();
+    EXPECT_EQ(simulator.windowTitle(), "Dither Simulator");
+    EXPECT_TRUE(simulator.running());
+    EXPECT_EQ(runCaption(simulator), "Stop");
+    int steps = 0;
+    QObject::connect(&simulator, &Simulator::stepped, [&] { ++steps; });
+    EXPECT_TRUE(waitFor([&] { return steps >= 3; }));
+    click(&simulator, "pbRun");
+    EXPECT_EQ(runCaption(simulator), "Run");
+    const int stopped = steps;
+    settle(200);
+    EXPECT_EQ(steps, stopped);
+    click(&simulator, "pbRun");
+    click(&simulator, "pbRun"); // twice: stopped again
+    EXPECT_FALSE(simulator.running());
+    exit(simulator);
+}
+
+TEST_F(SimulatorTest, CellsArePaintedInTheColourTakenBeforeTheStep)
+{
+    storePattern();
+    frmSetupOptions::Instance(environment); // its step box holds the stored "2"
+    Simulator simulator(environment);
+    simulator.show();
+    click(&simulator, "pbReset");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
+    EXPECT_EQ(get(Keys::CurrentStep), "1");
+    const struct
+    {
+        double x, y;
+        QRgb colour;
+    } expected[] = {{16, 18, Blue},
+                    {14, 16, Blue},
+                    {18, 16, Red},
+                    {16, 18, Red},
+                    {14, 16, Red},
+                    {18, 16, Blue},
+                    {16, 18, Blue}};
+    for (const auto &step : expected) {
+        click(&simulator, "pbStep");
+        const auto [middle, corner] = cell(simulator, step.x, step.y);
+        EXPECT_EQ(middle, step.colour) << step.x << ", " << step.y;
+        EXPECT_EQ(corner, White) << step.x << ", " << step.y;
+    }
+    exit(simulator);
+}
+
+TEST_F(SimulatorTest, ResetUsesTheStepTypedInTheSettingsDialog)
+{
+    storePattern();
+    type(&frmSetupOptions::Instance(environment), "StepSize", "3");
+    Simulator simulator(environment);
+    simulator.show();
+    click(&simulator, "pbReset");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
+    click(&simulator, "pbStep");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "18"); // the walk itself uses the stored step
+    exit(simulator);
+}
+
+TEST_F(SimulatorTest, StepWhileRunningStopsAndMakesExactlyOneStep)
+{
+    storePattern();
+    Simulator simulator(environment);
+    simulator.show();
+    int steps = 0;
+    QObject::connect(&simulator, &Simulator::stepped, [&] { ++steps; });
+    click(&simulator, "pbStep");
+    EXPECT_EQ(steps, 1);
+    EXPECT_EQ(runCaption(simulator), "Run");
+    EXPECT_FALSE(simulator.running());
+    settle(200);
+    EXPECT_EQ(steps, 1);
+    exit(simulator);
+}
+
+TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
+{
+    InstallBuiltInPatterns(settings);
+    settings.Save(Keys::DitherType, "5");
+    settings.Save(Keys::Pattern(5), "");
+    settings.Save(Keys::CurrentStep, "4");
+    settings.Save(Keys::CurrentOffsetX, "20");
+    Simulator simulator(environment);
+    simulator.show();
+    modals.expect(answer("Dither Pattern doesn't exist. Please select another."));
+    click(&simulator, "pbReset");
+    EXPECT_EQ(modals.pending(), 0u);
+    EXPECT_EQ(get(Keys::CurrentStep), "4");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
+    EXPECT_FALSE(simulator.running());
+    modals.expect(answer("Dither Pattern doesn't exist. Please select another."));
+    exit(simulator);
+    EXPECT_FALSE(simulator.isVisible());
+}
+
+TEST_F(SimulatorTest, ClosingPutsThePatternWalkBackOnItsFirstStep)
+{
+    storePattern();
+    Simulator simulator(environment);
+    simulator.show();
+    for (int i = 0; i < 2; ++i)
+        click(&simulator, "pbStep");
+    EXPECT_EQ(get(Keys::CurrentStep), "2");
+    exit(simulator);
+    EXPECT_EQ(get(Keys::CurrentStep), "1");
+    EXPECT_EQ(get(Keys::CurrentDirection), "False");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
+}
+
+TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
+{
+    storePattern("Far\\1,0\\8,0\\TOP");
+    frmSetupOptions::Instance(environment);
+    Simulator simulator(environment);
+    simulator.show();
+    click(&simulator, "pbReset");
+    click(&simulator, "pbStep");
+    msgdlg *message = nullptr;
+    for (QWidget *window : openWindows()) {
+        if (auto *found = qobject_cast<msgdlg *>(window))
+            message = found;
+    }
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->windowTitle(), "Quiverstep: Error");
+    EXPECT_EQ(child<QLabel>(message, "MsgText")->text(),
+              "Dither Pattern position exceeds Dither Box limit: please check!\nDither Max=4\n"
+              "Step Size =2\nPosition  = (32, 16)");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "30"); // clamped, and painted there
+    EXPECT_EQ(cell(simulator, 30, 16).first, Blue);
+    click(&simulator, "pbStep");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
+    click(message, "OKButton");
+    exit(simulator);
+}

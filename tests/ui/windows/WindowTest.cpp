@@ -1,0 +1,109 @@
+#include "WindowTest.h"
+
+#include "frmSetupOptions.h"
+
+#include <QAbstractButton>
+#include <QThread>
+
+namespace Quiverstep {
+
+void WindowTest::TearDown()
+{
+    settle();
+    QWidgetList left = openWindows();
+    QStringList names;
+    for (QWidget *window : left)
+        names << window->objectName();
+    EXPECT_TRUE(left.isEmpty()) << "left open: " << names.join(", ").toStdString();
+    for (QWidget *window : left)
+        window->hide();
+    frmSetupOptions::Unload();
+    EXPECT_TRUE(modals.unexpected.empty())
+            << "unexpected window: " << modals.unexpected.front().toStdString();
+    EXPECT_EQ(modals.pending(), 0u) << "an expected window never opened";
+    settle();
+}
+
+WindowTest::~WindowTest()
+{
+    // Windows the test held itself are gone by now: nothing may be left at all.
+    settle();
+    QStringList names;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        names << window->metaObject()->className();
+    EXPECT_TRUE(names.isEmpty()) << "windows left: " << names.join(", ").toStdString();
+}
+
+bool WindowTest::waitFor(const std::function<bool()> &condition, int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+void WindowTest::settle(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } while (timer.elapsed() < milliseconds);
+}
+
+void WindowTest::click(const QWidget *root, const char *name)
+{
+    if (auto *button = child<QAbstractButton>(root, name))
+        button->click();
+}
+
+void WindowTest::type(const QWidget *root, const char *name, const QString &text)
+{
+    if (auto *box = child<QLineEdit>(root, name))
+        box->setText(text);
+}
+
+QString WindowTest::text(const QWidget *root, const char *name)
+{
+    auto *box = child<QLineEdit>(root, name);
+    return box ? box->text() : QString();
+}
+
+ModalWatch::Action WindowTest::answer(const QString &expectedText,
+                                      QMessageBox::StandardButton button)
+{
+    return [expectedText, button](QWidget *window) {
+        auto *box = qobject_cast<QMessageBox *>(window);
+        EXPECT_NE(box, nullptr) << window->objectName().toStdString();
+        if (!box) {
+            static_cast<QDialog *>(window)->reject();
+            return;
+        }
+        EXPECT_EQ(box->text().toStdString(), expectedText.toStdString());
+        EXPECT_EQ(box->windowTitle(), "Quiverstep");
+        QAbstractButton *pressed = box->button(button);
+        EXPECT_NE(pressed, nullptr);
+        if (pressed)
+            pressed->click();
+        else
+            box->reject();
+    };
+}
+
+QWidgetList WindowTest::openWindows()
+{
+    QWidgetList open;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            open << widget;
+    }
+    return open;
+}
+
+} // namespace Quiverstep

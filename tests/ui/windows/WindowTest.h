@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ModalWatch.h"
+
+#include "FixedClock.h"
+#include "MemoryStore.h"
+#include "MemoryTextFiles.h"
+#include "QtUserInterface.h"
+#include "RecordingCamera.h"
+#include "Settings.h"
+#include "Spiral.h"
+#include "UnseededRandom.h"
+#include "moduleEvent.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColor>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+// Readable failure messages for texts of the windows.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace Quiverstep {
+
+// A window test over a store in memory and the Qt user interface. Every test closes the
+// windows it opens; TearDown fails the test when one is left.
+class WindowTest : public ::testing::Test
+{
+public:
+    // The visible windows that are not closed yet.
+    static QWidgetList openWindows();
+
+protected:
+    WindowTest()
+    {
+        Spiral::Module() = {};
+        moduleEvent::Module() = {};
+        cameras.SetAbsent(true);
+        ui.Attach(environment);
+    }
+
+    ~WindowTest() override;
+    void TearDown() override;
+
+    // Processes events until the condition holds or the time is up; returns the condition.
+    static bool waitFor(const std::function<bool()> &condition, int milliseconds = 3000);
+    static void settle(int milliseconds = 0);
+
+    template<typename T = QWidget>
+    static T *child(const QWidget *root, const char *name)
+    {
+        T *found = root->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static void click(const QWidget *root, const char *name);
+    static void type(const QWidget *root, const char *name, const QString &text);
+    static QString text(const QWidget *root, const char *name);
+
+    // For a message box: checks its text and presses the button.
+    static ModalWatch::Action answer(const QString &expectedText,
+                                     QMessageBox::StandardButton button = QMessageBox::Ok);
+
+    std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
+
+    MemoryStore store;
+    Settings settings{store};
+    RecordingCameraFactory cameras;
+    QtUserInterface ui;
+    FixedClock clock;
+    UnseededRandom random;
+    MemoryTextFiles files;
+    PlugInEnvironment environment{store, cameras, ui, clock, random, files};
+    ModalWatch modals;
+};
+
+} // namespace Quiverstep

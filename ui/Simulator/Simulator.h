@@ -1,0 +1,62 @@
+#pragma once
+
+#include "PlugInEnvironment.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QPushButton;
+class QTimer;
+
+namespace Quiverstep {
+
+class DitherPlugIn;
+class PathCanvas;
+
+// Draws, cell by cell, the path the stored dither settings follow. It has no stepping of
+// its own: it drives its own plug-in object in the test modes, so every simulated step is
+// a real dither update on the stored running state.
+class Simulator : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int StepMilliseconds = 80;
+
+    // Loads: the simulation starts running at once.
+    explicit Simulator(PlugInEnvironment &environment, QWidget *parent = nullptr);
+    ~Simulator() override;
+
+    bool running() const { return m_bRunning; }
+
+public slots:
+    void done(int result) override;
+
+signals:
+    // After each simulated step has been painted.
+    void stepped();
+
+private:
+    void InitSimulation();
+    void SimulateStep();
+    void Reset();
+    void RunStop();
+    void pbStep_Click();
+    void Timer1_Timer();
+    void unload();
+
+    PlugInEnvironment &m_environment;
+    bool m_bRunning = false;
+    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    bool m_unloaded = false;
+
+    PathCanvas *Picture1;
+    QPushButton *OKButton;
+    QPushButton *pbReset;
+    QPushButton *pbRun;
+    QPushButton *pbStep;
+    QTimer *Timer1;
+};
+
+} // namespace Quiverstep

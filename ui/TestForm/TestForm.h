@@ -1,0 +1,45 @@
+#pragma once
+
+#include "PlugInEnvironment.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QPushButton;
+
+namespace Quiverstep {
+
+class DitherPlugIn;
+class PathCanvas;
+
+// A developer's window that plays the host: it opens the settings dialog, raises guide
+// starts, guide errors and finished images on its own plug-in object, plots each new
+// target, and generates two snake patterns.
+class TestForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TestForm(PlugInEnvironment &environment, QWidget *parent = nullptr);
+    ~TestForm() override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void CustomPattern_Click();
+
+    PlugInEnvironment &m_environment;
+    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    PathCanvas *Picture1;
+    QPushButton *CustomPattern;
+};
+
+} // namespace Quiverstep

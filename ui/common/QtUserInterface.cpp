@@ -1,0 +1,47 @@
+#include "QtUserInterface.h"
+
+#include "QtApplication.h"
+#include "frmSetupOptions.h"
+#include "msgdlg.h"
+
+#include <QApplication>
+
+#include <stdexcept>
+
+namespace Quiverstep {
+
+PlugInEnvironment &QtUserInterface::environment()
+{
+    if (!m_environment)
+        throw std::logic_error("QtUserInterface used before Attach");
+    return *m_environment;
+}
+
+void QtUserInterface::ShowSettings()
+{
+    EnsureQtApplication();
+    frmSetupOptions::ShowModal(environment());
+}
+
+void QtUserInterface::StartDelayTimer(std::int32_t milliseconds)
+{
+    EnsureQtApplication();
+    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds);
+}
+
+void QtUserInterface::ProcessEvents()
+{
+    // Waits for the next event rather than spinning; the timer's tick is one.
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void QtUserInterface::ShowTimedMessage(const std::string &text)
+{
+    EnsureQtApplication();
+    auto *message = new msgdlg;
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->m_sMessageText = QString::fromStdString(text);
+    message->show();
+}
+
+} // namespace Quiverstep

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "Pattern.h"
+#include "PlugInEnvironment.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace Quiverstep {
+
+struct DitherTypeList;
+struct SettingsInput;
+
+// The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
+// and the simulator. One instance per process, loaded from the store when first needed and
+// destroyed when it closes; its Timer1 also serves myDelay while the dialog is hidden.
+class frmSetupOptions : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The process's instance, created and loaded (not shown) when there is none.
+    static frmSetupOptions &Instance(PlugInEnvironment &environment);
+    // The instance when one is loaded.
+    static frmSetupOptions *Loaded();
+    // Shows the instance modally and unloads it when it closes.
+    static void ShowModal(PlugInEnvironment &environment);
+    // Destroys the instance, if any.
+    static void Unload();
+
+    ~frmSetupOptions() override;
+
+    // Checks the controls' values and stores them; shows the first problem and returns false.
+    bool ValidateAndSave();
+    void FillDitherTypeList();
+    void AddPattern(const QString &name, const QString &body);
+
+    // myDelay's one-shot timer.
+    void StartDelayTimer(std::int32_t milliseconds);
+
+    QString stepSizeText() const;
+
+    std::int32_t m_nNextPattern = 2;
+
+public slots:
+    void done(int result) override;
+
+private:
+    explicit frmSetupOptions(PlugInEnvironment &environment);
+
+    void load();
+    void showList(const DitherTypeList &list);
+    SettingsInput input() const;
+    void DitherType_Click(int index);
+    void Pattern_Click();
+    void Command3_Click();
+    void OK_Click();
+    void Timer1_Timer();
+    void addNewPattern();
+    void selectDitherType(int index);
+
+    PlugInEnvironment &m_environment;
+    std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
+
+    QPushButton *OK;
+    QPushButton *Command1;
+    QPushButton *Command3;
+    QCheckBox *ckLog;
+    QGroupBox *Frame2;
+    QPushButton *Pattern;
+    QComboBox *DitherType;
+    QLabel *Label4;
+    QLineEdit *StepSize;
+    QLabel *Label5;
+    QCheckBox *AO7;
+    QLabel *Label8;
+    QLineEdit *MaxDitherX;
+    QLabel *Label9;
+    QLabel *Label10;
+    QLabel *Label11;
+    QTimer *Timer1;
+};
+
+} // namespace Quiverstep

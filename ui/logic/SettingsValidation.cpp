@@ -1,0 +1,114 @@
+#include "SettingsValidation.h"
+
+#include "Conversions.h"
+#include "Errors.h"
+#include "Pattern.h"
+#include "SettingKeys.h"
+#include "Spiral.h"
+
+#include <cmath>
+
+namespace Quiverstep {
+
+namespace {
+
+constexpr double Centre = 16;
+// 16 plus or minus this would leave the 2 to 30 range the dither update keeps.
+constexpr double LargestMaxDither = 14;
+
+std::optional<double> numeric(std::string_view text)
+{
+    try {
+        return StrictNumber(text);
+    } catch (const ConversionError &) {
+        return std::nullopt;
+    } catch (const OverflowError &) {
+        return std::nullopt; // too large for a number
+    }
+}
+
+std::optional<std::string> message(std::string_view text)
+{
+    return std::string(text);
+}
+
+} // namespace
+
+GuidePosition FirstStepPosition(std::string_view patternText, double stepSize)
+{
+    const auto field = StepField(patternText, 1);
+    if (!field)
+        return {};
+    const StepParts parts = SplitStep(*field);
+    return {LeadingNumber(parts.x) * stepSize + Centre, LeadingNumber(parts.y) * stepSize + Centre};
+}
+
+bool PatternFitsBox(const Settings &settings,
+                    std::int64_t n,
+                    std::string_view stepSizeText,
+                    std::string_view maxDitherText)
+{
+    if (n < 2)
+        return true;
+    const double stepSize = StrictNumber(stepSizeText);
+    const double maxDither = StrictNumber(maxDitherText);
+    const std::string text = ReadPattern(settings, n);
+    for (std::size_t i = 1;; ++i) {
+        const auto field = StepField(text, i);
+        if (!field)
+            return true; // what is left is the end marker
+        const StepParts parts = SplitStep(*field);
+        const double x = LeadingNumber(parts.x) * stepSize;
+        const double y = LeadingNumber(parts.y) * stepSize;
+        if (maxDither < std::abs(x) || maxDither < std::abs(y))
+            return false;
+    }
+}
+
+std::optional<std::string> ValidateAndSave(const SettingsInput &input, SettingsStore &store)
+{
+    const auto maxDither = numeric(input.maxDither);
+    if (!maxDither)
+        return message(ValidationMessages::MaxDitherNotNumeric);
+    const auto stepSize = numeric(input.stepSize);
+    if (!stepSize)
+        return message(ValidationMessages::StepNotNumeric);
+    if (*maxDither < *stepSize)
+        return message(ValidationMessages::StepLargerThanBox);
+    if (*maxDither >= LargestMaxDither)
+        return message(ValidationMessages::BoxTooLarge);
+    if (*stepSize <= 0)
+        return message(ValidationMessages::StepNotPositive);
+    if (input.ditherType < 0)
+        return message(ValidationMessages::NoDitherType);
+
+    const Settings settings(store);
+    if (!PatternFitsBox(settings, input.ditherType, input.stepSize, input.maxDither))
+        return message(ValidationMessages::PatternOutsideBox);
+    if (input.ao7 != 0 && *stepSize != std::trunc(*stepSize))
+        return message(ValidationMessages::FractionalAo7Step);
+
+    StoreOperation operation(store);
+    GuidePosition start;
+    if (input.ditherType >= 2) {
+        const std::string text = ReadPattern(settings, input.ditherType);
+        if (text.empty())
+            return message(ValidationMessages::PatternMissing);
+        start = FirstStepPosition(text, *stepSize);
+        settings.Save(Keys::CurrentStep, "1");
+        settings.Save(Keys::CurrentDirection, FlagToText(false));
+    }
+    settings.Save(Keys::CurrentOffsetX, RealToText(start.x));
+    settings.Save(Keys::CurrentOffsetY, RealToText(start.y));
+    settings.Save(Keys::DitherType, IntegerToText(input.ditherType));
+    settings.Save(Keys::DitherStep, input.stepSize);
+    settings.Save(Keys::MaxDitherX, input.maxDither);
+    settings.Save(Keys::MaxDitherY, input.maxDither);
+    settings.Save(Keys::AO7Compatible, IntegerToText(input.ao7));
+    settings.Save(Keys::Log, IntegerToText(input.log));
+    Spiral::InitSpiral(settings, *maxDither, *stepSize, true);
+    operation.Commit();
+    return std::nullopt;
+}
+
+} // namespace Quiverstep

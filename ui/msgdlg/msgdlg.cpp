@@ -1,0 +1,72 @@
+#include "msgdlg.h"
+
+#include "WindowLayout.h"
+
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace Quiverstep {
+
+msgdlg::msgdlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName("msgdlg");
+    setWindowTitle("Quiverstep: Error");
+    MakeFixedDialog(this, 384, 171);
+
+    MsgText = new QLabel(this);
+    Place(MsgText, "MsgText", 8, 12, 369, 109);
+    MsgText->setTextFormat(Qt::PlainText);
+    MsgText->setWordWrap(true);
+    MsgText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    OKButton = new QPushButton("OK", this);
+    Place(OKButton, "OKButton", 144, 132, 81, 25);
+    OKButton->setDefault(true);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
+
+    connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(Timer1, &QTimer::timeout, this, &QWidget::close);
+}
+
+void msgdlg::load()
+{
+    if (!m_sTitle.isEmpty())
+        setWindowTitle(m_sTitle);
+    // Lines joined by CR LF show as lines.
+    MsgText->setText(QString(m_sMessageText).replace("\r\n", "\n"));
+    Timer1->setInterval(DisplayMilliseconds);
+    Timer1->start();
+}
+
+void msgdlg::showEvent(QShowEvent *event)
+{
+    // A show request while open only brings the window forward.
+    if (!m_loaded) {
+        m_loaded = true;
+        load();
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void msgdlg::hideEvent(QHideEvent *event)
+{
+    // Closed: the next opening loads afresh with its own countdown.
+    if (!event->spontaneous()) {
+        Timer1->stop();
+        m_loaded = false;
+    }
+    QDialog::hideEvent(event);
+}
+
+} // namespace Quiverstep

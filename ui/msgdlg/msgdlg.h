@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace Quiverstep {
+
+// A small error window that does not stop the caller: shown modeless, it closes itself
+// after three seconds or when OK is pressed.
+class msgdlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DisplayMilliseconds = 3000;
+
+    explicit msgdlg(QWidget *parent = nullptr);
+
+    // Taken when the window opens: the message, and a title replacing the design title
+    // when not empty.
+    QString m_sMessageText;
+    QString m_sTitle;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void load();
+
+    QLabel *MsgText;
+    QPushButton *OKButton;
+    QTimer *Timer1;
+    bool m_loaded = false;
+};
+
+} // namespace Quiverstep
