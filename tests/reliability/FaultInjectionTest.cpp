@@ -4,16 +4,13 @@
 #include "MemoryStore.h"
 #include "PlugInRig.h"
 #include "SettingKeys.h"
+#include "TempFolderTest.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 using namespace Quiverstep;
 
@@ -40,12 +37,6 @@ struct Night
     int liveCameras = -1;
     std::vector<std::string> cameraLines;
 };
-
-std::string contents(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::vector<std::string> linesOf(const std::string &text)
 {
@@ -93,19 +84,14 @@ std::string withCorrectionLine(const std::string &log, const std::string &correc
     return joined(lines);
 }
 
-class FaultInjectionTest : public ::testing::Test
+class FaultInjectionTest : public TempFolderTest
 {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-faults-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        TempFolderTest::SetUp();
         logPath = (folder / "guide.log").string();
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     // Guide start, one correction, one captured image; `breakIt` makes the fault.
     Night night(const std::function<void(PlugInRig &)> &breakIt)
@@ -167,7 +153,6 @@ protected:
         return night([&](PlugInRig &rig) { rig.cameras.FailMember(member); });
     }
 
-    std::filesystem::path folder;
     std::string logPath;
 };
 
@@ -180,6 +165,12 @@ void expectDithered(const Night &n)
     EXPECT_EQ(n.YOffset, 16);
     EXPECT_FALSE(n.bGuiding);
     EXPECT_EQ(n.liveCameras, 0);
+}
+
+// How often the camera was left pointed at the autoguider.
+long resets(const Night &n)
+{
+    return std::count(n.cameraLines.begin(), n.cameraLines.end(), "camera: Autoguider = 0");
 }
 
 // Every event 22 was a guide start: no move, no image block, nothing written to the store.
@@ -372,15 +363,9 @@ TEST_F(FaultInjectionTest, LogReadingsThatFail)
         EXPECT_LT(expected.size(), before.log->size()) << "the cut must remove something";
         EXPECT_EQ(*n.log, expected);
         // A block cut short leaves the camera pointed at the autoguider.
-        int resets = 0;
-        for (const std::string &l : n.cameraLines)
-            resets += l == "camera: Autoguider = 0";
-        int healthyResets = 0;
-        for (const std::string &l : before.cameraLines)
-            healthyResets += l == "camera: Autoguider = 0";
         const bool inBody = line.rfind("Guide Star", 0) == 0 || line.rfind("MoveTo", 0) == 0
                             || line.rfind("Declination", 0) == 0;
-        EXPECT_EQ(resets, healthyResets - (inBody ? 2 : 1));
+        EXPECT_EQ(resets(n), resets(before) - (inBody ? 2 : 1));
     }
 }
 
@@ -405,12 +390,6 @@ TEST_F(FaultInjectionTest, LogFileThatCannotBeWritten)
         // A missing folder of a chosen path is not made.
         EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
         // Three log calls, each leaving the camera on the autoguider.
-        int resets = 0;
-        for (const std::string &l : n.cameraLines)
-            resets += l == "camera: Autoguider = 0";
-        int healthyResets = 0;
-        for (const std::string &l : before.cameraLines)
-            healthyResets += l == "camera: Autoguider = 0";
-        EXPECT_EQ(resets, healthyResets - 3);
+        EXPECT_EQ(resets(n), resets(before) - 3);
     }
 }
