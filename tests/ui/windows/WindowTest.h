@@ -5,12 +5,12 @@
 #include "FixedClock.h"
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
+#include "PlugInRig.h"
 #include "QtUserInterface.h"
 #include "RecordingCamera.h"
 #include "Settings.h"
 #include "Spiral.h"
 #include "UnseededRandom.h"
-#include "moduleEvent.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,8 +43,7 @@ public:
 protected:
     WindowTest()
     {
-        Spiral::Module() = {};
-        moduleEvent::Module() = {};
+        PlugInRig::ForgetProcessState();
         cameras.SetAbsent(true);
         ui.Attach(environment);
     }
