@@ -167,6 +167,15 @@ void expectDithered(const Night &n)
     EXPECT_EQ(n.liveCameras, 0);
 }
 
+// The night went on as the healthy one: the same move and the same store.
+void expectDitheredAsHealthy(const Night &n, const Night &healthy)
+{
+    expectDithered(n);
+    EXPECT_EQ(n.nMaxMove, 1);
+    EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove});
+    EXPECT_EQ(n.store, healthy.store);
+}
+
 // How often the camera was left pointed at the autoguider.
 long resets(const Night &n)
 {
@@ -282,10 +291,7 @@ TEST_F(FaultInjectionTest, CameraSelectionAndStatusThatCannotBeWritten)
         SCOPED_TRACE(member);
         const Night n = failing(member);
         // Guiding and dithering go on; every log call stops before it opens the file.
-        expectDithered(n);
-        EXPECT_EQ(n.nMaxMove, 1);
-        EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove});
-        EXPECT_EQ(n.store, before.store);
+        expectDitheredAsHealthy(n, before);
         EXPECT_FALSE(n.log);
     }
 }
@@ -296,9 +302,7 @@ TEST_F(FaultInjectionTest, AxisSwitchesThatCannotBeWritten)
     for (const std::string member : {"EnabledXAxis", "enabledyaxis"}) {
         SCOPED_TRACE(member);
         const Night n = failing(member);
-        expectDithered(n);
-        EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove}) << "the move is still made";
-        EXPECT_EQ(n.store, before.store);
+        expectDitheredAsHealthy(n, before); // the move is still made
         ASSERT_TRUE(n.log);
         // The header reads both switches for one line.
         EXPECT_EQ(*n.log, cutBlocks(*before.log, "Enabled X = "));
@@ -354,10 +358,7 @@ TEST_F(FaultInjectionTest, LogReadingsThatFail)
     for (const auto &[member, line] : readings) {
         SCOPED_TRACE(member);
         const Night n = failing(member);
-        expectDithered(n);
-        EXPECT_EQ(n.nMaxMove, 1);
-        EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove});
-        EXPECT_EQ(n.store, before.store);
+        expectDitheredAsHealthy(n, before);
         ASSERT_TRUE(n.log);
         const std::string expected = cutBlocks(*before.log, line);
         EXPECT_LT(expected.size(), before.log->size()) << "the cut must remove something";
