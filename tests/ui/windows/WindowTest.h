@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "Spiral.h"
 #include "UnseededRandom.h"
+#include "msgdlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,6 +40,8 @@ class WindowTest : public ::testing::Test
 public:
     // The visible windows that are not closed yet.
     static QWidgetList openWindows();
+    // The open message windows, oldest first.
+    static QList<msgdlg *> openMessages();
 
 protected:
     WindowTest()
@@ -65,6 +68,8 @@ protected:
     static void click(const QWidget *root, const char *name);
     static void type(const QWidget *root, const char *name, const QString &text);
     static QString text(const QWidget *root, const char *name);
+    // The colour at the middle of the path cell of (x, y) on the window's canvas.
+    static QRgb cellColour(const QWidget *root, double x, double y);
 
     // For a message box: checks its text and presses the button.
     static ModalWatch::Action answer(const QString &expectedText,
