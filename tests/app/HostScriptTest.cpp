@@ -2,8 +2,7 @@
 #include "FixedClock.h"
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
-#include "Spiral.h"
-#include "moduleEvent.h"
+#include "PlugInRig.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +15,7 @@ namespace {
 class HostScriptTest : public ::testing::Test
 {
 protected:
-    HostScriptTest()
-    {
-        moduleEvent::Module() = {};
-        Spiral::Module() = {};
-    }
+    HostScriptTest() { PlugInRig::ForgetProcessState(); }
 
     int run(const std::string &script)
     {

@@ -1,27 +1,8 @@
 #include "CommandLineFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
-
 using namespace Quiverstep;
 
-namespace {
-
-class RunCommandTest : public CommandLineFixture
-{
-protected:
-    static std::string contents(const std::filesystem::path &path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-};
-
-} // namespace
+using RunCommandTest = CommandLineFixture;
 
 TEST_F(RunCommandTest, ANightWritesTheTableTheJsonAndThePlot)
 {

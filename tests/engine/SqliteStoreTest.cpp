@@ -1,41 +1,11 @@
 #include "SqliteStore.h"
 #include "Errors.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "TempFolderTest.h"
 
 using namespace Quiverstep;
 
-namespace {
-
-class SqliteStoreTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-store-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        path = folder / "Quiverstep.db";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::filesystem::path folder;
-    std::filesystem::path path;
-};
-
-std::string contents(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-} // namespace
+using SqliteStoreTest = TempFolderTest;
 
 TEST_F(SqliteStoreTest, TextsRoundTripExactly)
 {

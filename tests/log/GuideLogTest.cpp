@@ -1,11 +1,7 @@
 #include "PlugInFixture.h"
 
 #include "GuideLog.h"
-#include "LocalTextFiles.h"
 #include "SettingKeys.h"
-
-#include <filesystem>
-#include <fstream>
 
 using namespace Quiverstep;
 
@@ -153,55 +149,6 @@ TEST_F(GuideLogTest, CorrectionLinesFollowTheSwitchOnlyAfterTheNextBlock)
     correction(0.5, 0.5);
     EXPECT_TRUE(log().ends_with("Autoguider Error X=0.5 Y = 0.5  Offset X = 16 Y = 16\r\n"))
             << log();
-}
-
-TEST_F(GuideLogTest, FailingFileLeavesGuidingGoingOn)
-{
-    files.unopenable.insert(path);
-    guideStart();
-    correction(0.5, 0.5);
-    EXPECT_TRUE(plugIn.bGuiding);
-    EXPECT_EQ(moves().size(), 1u);
-    // On failure the camera is released without resetting its selector.
-    const auto &lines = cameras.lines();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "camera: Autoguider = 0"), 1);
-}
-
-TEST_F(GuideLogTest, CameraReadFailureCutsTheBlockShort)
-{
-    cameras.FailMember("Delay");
-    guideStart();
-    EXPECT_TRUE(log().ends_with("Autoguider Bin X = 0 Y = 0\r\n")) << log();
-    EXPECT_FALSE(plugIn.bGuiding);
-}
-
-TEST_F(GuideLogTest, RealFilesMissingFolderAndFullDisk)
-{
-    LocalTextFiles local;
-    PlugInEnvironment real{store, cameras, ui, clock, random, local};
-    DitherPlugIn plugIn(real);
-    settings.Save(Keys::LogFile, "/nonexistent-folder/quiverstep.log");
-    plugIn.CameraEvent(22, 1, "", 0, 0);
-    EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder"));
-
-    settings.Save(Keys::LogFile, "/dev/full");
-    cameras.SetValue("GuideErrorX", 0.5);
-    plugIn.CameraEvent(22, 1, "", 0, 0); // a correction; bLog is on from the last block
-    plugIn.CameraEvent(19, 0, "", 0, 0);
-    EXPECT_EQ(plugIn.XOffset, 15); // the dither went on after the failed block
-    EXPECT_FALSE(plugIn.bGuiding);
-
-    const auto file = std::filesystem::temp_directory_path()
-                      / ("quiverstep-log-" + std::to_string(::getpid()) + ".log");
-    std::filesystem::remove(file);
-    settings.Save(Keys::LogFile, file.string());
-    cameras.SetValue("GuideErrorX", 0.0);
-    plugIn.CameraEvent(22, 1, "", 0, 0);
-    std::ifstream in(file, std::ios::binary);
-    std::string first;
-    std::getline(in, first);
-    EXPECT_EQ(first, std::string(46, '-') + "\r");
-    std::filesystem::remove(file);
 }
 
 TEST(GuideLogPath, DefaultLivesInTheStateFolder)

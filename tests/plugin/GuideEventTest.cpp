@@ -128,33 +128,6 @@ TEST_F(GuideEventTest, CorrectionBeforeAnyGuideStartMovesFromTheTarget)
     EXPECT_TRUE(plugIn.bGuiding);
 }
 
-TEST_F(GuideEventTest, FailingErrorReadIsHandledAsGuideStart)
-{
-    cameras.FailMember("GuideErrorY");
-    cameras.SetValue("GuideErrorX", 0.5);
-    cameras.SetValue("AutoguiderMaximumMove", 2000.0);
-    settings.Save(Keys::CurrentOffsetX, "17");
-    plugIn.bGuiding = true;
-    event(22, 1);
-    EXPECT_FALSE(plugIn.bGuiding);
-    EXPECT_EQ(plugIn.XOffset, 17);
-    EXPECT_EQ(plugIn.nMaxMove, 2);
-    EXPECT_TRUE(moves().empty());
-}
-
-TEST_F(GuideEventTest, FailingMoveLeavesTheAxesSwitchedOff)
-{
-    guideStart();
-    cameras.FailMember("Move");
-    cameras.clearLines();
-    correction(0.5, 0.5);
-    const auto &lines = cameras.lines();
-    const auto failed = std::find(lines.begin(), lines.end(), "camera: Move failed");
-    ASSERT_NE(failed, lines.end());
-    EXPECT_EQ(*(failed + 1), "camera: EnabledXAxis = False");
-    EXPECT_EQ(*(failed + 2), "camera: enabledyaxis = False");
-}
-
 TEST_F(GuideEventTest, HandEditedStoreValuesLeaveMembersAsTheyWere)
 {
     settings.Save(Keys::CurrentOffsetX, "sixteen");

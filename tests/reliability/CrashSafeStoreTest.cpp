@@ -9,6 +9,7 @@
 #include "PlugInRig.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
+#include "TempFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -72,22 +73,7 @@ std::vector<Snapshot> expectedStates(const Snapshot &start, std::uint32_t count)
     return states;
 }
 
-class CrashSafeStoreTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-kills-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        path = folder / "Quiverstep.db";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::filesystem::path folder;
-    std::filesystem::path path;
-};
+using CrashSafeStoreTest = TempFolderTest;
 
 } // namespace
 

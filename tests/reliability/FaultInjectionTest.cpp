@@ -4,16 +4,13 @@
 #include "MemoryStore.h"
 #include "PlugInRig.h"
 #include "SettingKeys.h"
+#include "TempFolderTest.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 using namespace Quiverstep;
 
@@ -40,12 +37,6 @@ struct Night
     int liveCameras = -1;
     std::vector<std::string> cameraLines;
 };
-
-std::string contents(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::vector<std::string> linesOf(const std::string &text)
 {
@@ -93,19 +84,14 @@ std::string withCorrectionLine(const std::string &log, const std::string &correc
     return joined(lines);
 }
 
-class FaultInjectionTest : public ::testing::Test
+class FaultInjectionTest : public TempFolderTest
 {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-faults-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        TempFolderTest::SetUp();
         logPath = (folder / "guide.log").string();
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     // Guide start, one correction, one captured image; `breakIt` makes the fault.
     Night night(const std::function<void(PlugInRig &)> &breakIt)
@@ -167,7 +153,6 @@ protected:
         return night([&](PlugInRig &rig) { rig.cameras.FailMember(member); });
     }
 
-    std::filesystem::path folder;
     std::string logPath;
 };
 
@@ -180,6 +165,21 @@ void expectDithered(const Night &n)
     EXPECT_EQ(n.YOffset, 16);
     EXPECT_FALSE(n.bGuiding);
     EXPECT_EQ(n.liveCameras, 0);
+}
+
+// The night went on as the healthy one: the same move and the same store.
+void expectDitheredAsHealthy(const Night &n, const Night &healthy)
+{
+    expectDithered(n);
+    EXPECT_EQ(n.nMaxMove, 1);
+    EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove});
+    EXPECT_EQ(n.store, healthy.store);
+}
+
+// How often the camera was left pointed at the autoguider.
+long resets(const Night &n)
+{
+    return std::count(n.cameraLines.begin(), n.cameraLines.end(), "camera: Autoguider = 0");
 }
 
 // Every event 22 was a guide start: no move, no image block, nothing written to the store.
@@ -291,10 +291,7 @@ TEST_F(FaultInjectionTest, CameraSelectionAndStatusThatCannotBeWritten)
         SCOPED_TRACE(member);
         const Night n = failing(member);
         // Guiding and dithering go on; every log call stops before it opens the file.
-        expectDithered(n);
-        EXPECT_EQ(n.nMaxMove, 1);
-        EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove});
-        EXPECT_EQ(n.store, before.store);
+        expectDitheredAsHealthy(n, before);
         EXPECT_FALSE(n.log);
     }
 }
@@ -305,9 +302,7 @@ TEST_F(FaultInjectionTest, AxisSwitchesThatCannotBeWritten)
     for (const std::string member : {"EnabledXAxis", "enabledyaxis"}) {
         SCOPED_TRACE(member);
         const Night n = failing(member);
-        expectDithered(n);
-        EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove}) << "the move is still made";
-        EXPECT_EQ(n.store, before.store);
+        expectDitheredAsHealthy(n, before); // the move is still made
         ASSERT_TRUE(n.log);
         // The header reads both switches for one line.
         EXPECT_EQ(*n.log, cutBlocks(*before.log, "Enabled X = "));
@@ -363,24 +358,15 @@ TEST_F(FaultInjectionTest, LogReadingsThatFail)
     for (const auto &[member, line] : readings) {
         SCOPED_TRACE(member);
         const Night n = failing(member);
-        expectDithered(n);
-        EXPECT_EQ(n.nMaxMove, 1);
-        EXPECT_EQ(n.moves, std::vector<std::string>{HealthyMove});
-        EXPECT_EQ(n.store, before.store);
+        expectDitheredAsHealthy(n, before);
         ASSERT_TRUE(n.log);
         const std::string expected = cutBlocks(*before.log, line);
         EXPECT_LT(expected.size(), before.log->size()) << "the cut must remove something";
         EXPECT_EQ(*n.log, expected);
         // A block cut short leaves the camera pointed at the autoguider.
-        int resets = 0;
-        for (const std::string &l : n.cameraLines)
-            resets += l == "camera: Autoguider = 0";
-        int healthyResets = 0;
-        for (const std::string &l : before.cameraLines)
-            healthyResets += l == "camera: Autoguider = 0";
         const bool inBody = line.rfind("Guide Star", 0) == 0 || line.rfind("MoveTo", 0) == 0
                             || line.rfind("Declination", 0) == 0;
-        EXPECT_EQ(resets, healthyResets - (inBody ? 2 : 1));
+        EXPECT_EQ(resets(n), resets(before) - (inBody ? 2 : 1));
     }
 }
 
@@ -405,12 +391,6 @@ TEST_F(FaultInjectionTest, LogFileThatCannotBeWritten)
         // A missing folder of a chosen path is not made.
         EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
         // Three log calls, each leaving the camera on the autoguider.
-        int resets = 0;
-        for (const std::string &l : n.cameraLines)
-            resets += l == "camera: Autoguider = 0";
-        int healthyResets = 0;
-        for (const std::string &l : before.cameraLines)
-            healthyResets += l == "camera: Autoguider = 0";
-        EXPECT_EQ(resets, healthyResets - 3);
+        EXPECT_EQ(resets(n), resets(before) - 3);
     }
 }

@@ -7,14 +7,13 @@
 #include "RunningState.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
+#include "TempFolderTest.h"
 #include "WatchedStore.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
-#include <filesystem>
-#include <unistd.h>
 
 using namespace Quiverstep;
 
@@ -84,16 +83,12 @@ std::vector<std::string> everyKey()
     return keys;
 }
 
-class HostileStoreTest : public ::testing::Test
+class HostileStoreTest : public TempFolderTest
 {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-hostile-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        TempFolderTest::SetUp();
         // A hostile "LogFile" is a relative path: let it land here.
         previous = std::filesystem::current_path();
         std::filesystem::current_path(folder);
@@ -101,7 +96,7 @@ protected:
     void TearDown() override
     {
         std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
+        TempFolderTest::TearDown();
     }
 
     // A working configuration with logging on, for the given dither type.
@@ -163,7 +158,6 @@ protected:
         return problems;
     }
 
-    std::filesystem::path folder;
     std::filesystem::path previous;
 };
 
@@ -215,7 +209,6 @@ TEST_F(HostileStoreTest, HugeValuesThroughTheProductionStore)
 {
     // The same night on the database: a million characters and 100,000 steps are stored
     // and read back whole, and every event still returns at once.
-    const std::filesystem::path path = folder / "Quiverstep.db";
     for (const std::string &key : {std::string(Keys::DitherType),
                                    std::string(Keys::CurrentStep),
                                    std::string(Keys::CurrentOffsetX),

@@ -4,34 +4,11 @@
 #include "Settings.h"
 #include "SqliteStore.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <unistd.h>
+#include "TempFolderTest.h"
 
 using namespace Quiverstep;
 
-namespace {
-
-class StoreTransactionTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-transaction-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        path = folder / "Quiverstep.db";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::filesystem::path folder;
-    std::filesystem::path path;
-};
-
-} // namespace
+using StoreTransactionTest = TempFolderTest;
 
 TEST_F(StoreTransactionTest, OperationReadsOneSnapshot)
 {

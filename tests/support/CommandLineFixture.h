@@ -1,13 +1,9 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "TempFolderTest.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <sstream>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace Quiverstep {
@@ -20,19 +16,14 @@ struct CommandResult
 };
 
 // Runs the quiverstep command in-process against a store in a fresh folder of its own.
-class CommandLineFixture : public ::testing::Test
+class CommandLineFixture : public TempFolderTest
 {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path()
-                 / ("quiverstep-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        TempFolderTest::SetUp();
         db = folder / "s.db";
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     CommandResult run(std::vector<std::string> arguments, const std::string &input = "")
     {
@@ -45,7 +36,6 @@ protected:
 
     std::string stored(const std::string &key) { return run({"store", "get", key}).out; }
 
-    std::filesystem::path folder;
     std::filesystem::path db;
 };
 

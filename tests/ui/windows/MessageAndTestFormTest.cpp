@@ -1,44 +1,27 @@
 #include "WindowTest.h"
 
 #include "GeneratedPatterns.h"
-#include "PathCanvas.h"
-#include "PathCell.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
 #include "TestForm.h"
 #include "msgdlg.h"
 
 #include <QElapsedTimer>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 using namespace Quiverstep;
 
-namespace {
-
 using MessageTest = WindowTest;
-
-QList<msgdlg *> messages()
-{
-    QList<msgdlg *> found;
-    for (QWidget *window : WindowTest::openWindows()) {
-        if (auto *message = qobject_cast<msgdlg *>(window))
-            found << message;
-    }
-    return found;
-}
-
-} // namespace
 
 TEST_F(MessageTest, ClosesItselfAfterThreeSeconds)
 {
     ui.ShowTimedMessage("first");
     QElapsedTimer timer;
     timer.start();
-    ASSERT_EQ(messages().size(), 1);
-    EXPECT_TRUE(waitFor([] { return messages().isEmpty(); }, 5000));
+    ASSERT_EQ(openMessages().size(), 1);
+    EXPECT_TRUE(waitFor([] { return openMessages().isEmpty(); }, 5000));
     EXPECT_GE(timer.elapsed(), 2900);
     EXPECT_LT(timer.elapsed(), 4500);
 }
@@ -47,19 +30,19 @@ TEST_F(MessageTest, OkClosesAtOnceAndEachMessageHasItsOwnWindow)
 {
     ui.ShowTimedMessage("first");
     ui.ShowTimedMessage("second");
-    ASSERT_EQ(messages().size(), 2);
-    QPointer<msgdlg> first = messages().front();
+    ASSERT_EQ(openMessages().size(), 2);
+    QPointer<msgdlg> first = openMessages().front();
     if (child<QLabel>(first, "MsgText")->text() != "first")
-        first = messages().back();
+        first = openMessages().back();
     auto *timer = child<QTimer>(first, "Timer1");
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 3000);
     click(first, "OKButton");
     settle();
     EXPECT_TRUE(first.isNull()); // deleted on close
-    ASSERT_EQ(messages().size(), 1);
-    EXPECT_EQ(child<QLabel>(messages().front(), "MsgText")->text(), "second");
-    click(messages().front(), "OKButton");
+    ASSERT_EQ(openMessages().size(), 1);
+    EXPECT_EQ(child<QLabel>(openMessages().front(), "MsgText")->text(), "second");
+    click(openMessages().front(), "OKButton");
 }
 
 TEST_F(MessageTest, TextIsPlainAndItsLinesAreShownAsLines)
@@ -80,21 +63,7 @@ TEST_F(MessageTest, TextIsPlainAndItsLinesAreShownAsLines)
     titled.close();
 }
 
-namespace {
-
-class TestFormTest : public WindowTest
-{
-protected:
-    QRgb cellColour(TestForm &form, double x, double y)
-    {
-        auto *canvas = child<PathCanvas>(&form, "Picture1");
-        const QImage &image = canvas->image();
-        const CellRect rect = PathCell(image.width(), image.height(), x, y);
-        return image.pixel(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
-    }
-};
-
-} // namespace
+using TestFormTest = WindowTest;
 
 TEST_F(TestFormTest, GeneratePatternStoresTheTwoSnakes)
 {
@@ -114,22 +83,22 @@ TEST_F(TestFormTest, DownloadCompletePlotsEachTargetInThePathColourBeforeTheStep
     settings.Save(Keys::CurrentStep, "0");
     TestForm form(environment);
     form.show();
-    const QRgb background = cellColour(form, 16, 16);
+    const QRgb background = cellColour(&form, 16, 16);
     click(&form, "Command2"); // guide start: the spiral sets the path colour to blue
     EXPECT_EQ(PathColourValue(), ColourBlue);
     for (int i = 0; i < 3; ++i)
         click(&form, "Command4");
-    EXPECT_EQ(cellColour(form, 16, 16), 0xFF0000FFu);
-    EXPECT_EQ(cellColour(form, 17, 16), 0xFF0000FFu);
-    EXPECT_EQ(cellColour(form, 16, 17), 0xFF0000FFu); // the step that wrapped turned it red
+    EXPECT_EQ(cellColour(&form, 16, 16), 0xFF0000FFu);
+    EXPECT_EQ(cellColour(&form, 17, 16), 0xFF0000FFu);
+    EXPECT_EQ(cellColour(&form, 16, 17), 0xFF0000FFu); // the step that wrapped turned it red
     EXPECT_EQ(PathColourValue(), ColourRed);
-    EXPECT_EQ(cellColour(form, 15, 16), background);
+    EXPECT_EQ(cellColour(&form, 15, 16), background);
 
     modals.expect([](QWidget *window) {
         EXPECT_EQ(window->objectName(), "frmSetupOptions");
         click(window, "Command1");
     });
     click(&form, "Command1"); // Setup, closed without a change, clears the plot
-    EXPECT_EQ(cellColour(form, 17, 16), background);
+    EXPECT_EQ(cellColour(&form, 17, 16), background);
     form.close();
 }

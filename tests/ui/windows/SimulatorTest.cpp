@@ -6,7 +6,6 @@
 #include "SettingKeys.h"
 #include "Simulator.h"
 #include "frmSetupOptions.h"
-#include "msgdlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,15 +33,12 @@ protected:
 
     PathCanvas *canvas(Simulator &simulator) { return child<PathCanvas>(&simulator, "Picture1"); }
 
-    // The colour at the middle of the cell of (x, y), and at its top left corner.
-    std::pair<QRgb, QRgb> cell(Simulator &simulator, double x, double y)
+    // The colour at the top left corner of the cell of (x, y).
+    QRgb cornerColour(Simulator &simulator, double x, double y)
     {
-        PathCanvas *picture = canvas(simulator);
-        const QImage &image = picture->image();
+        const QImage &image = canvas(simulator)->image();
         const CellRect rect = PathCell(image.width(), image.height(), x, y);
-        const QPoint middle(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
-        const QPoint corner(int(rect.x1 + 0.5f), int(rect.y1 + 0.5f));
-        return {image.pixel(middle), image.pixel(corner)};
+        return image.pixel(int(rect.x1 + 0.5f), int(rect.y1 + 0.5f));
     }
 
     QString runCaption(Simulator &simulator)
@@ -104,9 +100,8 @@ TEST_F(SimulatorTest, CellsArePaintedInTheColourTakenBeforeTheStep)
                     {16, 18, Blue}};
     for (const auto &step : expected) {
         click(&simulator, "pbStep");
-        const auto [middle, corner] = cell(simulator, step.x, step.y);
-        EXPECT_EQ(middle, step.colour) << step.x << ", " << step.y;
-        EXPECT_EQ(corner, White) << step.x << ", " << step.y;
+        EXPECT_EQ(cellColour(&simulator, step.x, step.y), step.colour) << step.x << ", " << step.y;
+        EXPECT_EQ(cornerColour(simulator, step.x, step.y), White) << step.x << ", " << step.y;
     }
     exit(simulator);
 }
@@ -183,18 +178,14 @@ TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
     simulator.show();
     click(&simulator, "pbReset");
     click(&simulator, "pbStep");
-    msgdlg *message = nullptr;
-    for (QWidget *window : openWindows()) {
-        if (auto *found = qobject_cast<msgdlg *>(window))
-            message = found;
-    }
-    ASSERT_NE(message, nullptr);
+    ASSERT_EQ(openMessages().size(), 1);
+    msgdlg *message = openMessages().front();
     EXPECT_EQ(message->windowTitle(), "Quiverstep: Error");
     EXPECT_EQ(child<QLabel>(message, "MsgText")->text(),
               "Dither Pattern position exceeds Dither Box limit: please check!\nDither Max=4\n"
               "Step Size =2\nPosition  = (32, 16)");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "30"); // clamped, and painted there
-    EXPECT_EQ(cell(simulator, 30, 16).first, Blue);
+    EXPECT_EQ(cellColour(&simulator, 30, 16), Blue);
     click(&simulator, "pbStep");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
     click(message, "OKButton");

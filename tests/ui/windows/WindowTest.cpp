@@ -1,5 +1,7 @@
 #include "WindowTest.h"
 
+#include "PathCanvas.h"
+#include "PathCell.h"
 #include "frmSetupOptions.h"
 
 #include <QAbstractButton>
@@ -104,6 +106,23 @@ QWidgetList WindowTest::openWindows()
             open << widget;
     }
     return open;
+}
+
+QList<msgdlg *> WindowTest::openMessages()
+{
+    QList<msgdlg *> found;
+    for (QWidget *window : openWindows()) {
+        if (auto *message = qobject_cast<msgdlg *>(window))
+            found << message;
+    }
+    return found;
+}
+
+QRgb WindowTest::cellColour(const QWidget *root, double x, double y)
+{
+    const QImage &image = child<PathCanvas>(root, "Picture1")->image();
+    const CellRect rect = PathCell(image.width(), image.height(), x, y);
+    return image.pixel(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
 }
 
 } // namespace Quiverstep

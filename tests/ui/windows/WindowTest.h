@@ -5,12 +5,13 @@
 #include "FixedClock.h"
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
+#include "PlugInRig.h"
 #include "QtUserInterface.h"
 #include "RecordingCamera.h"
 #include "Settings.h"
 #include "Spiral.h"
 #include "UnseededRandom.h"
-#include "moduleEvent.h"
+#include "msgdlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,12 +40,13 @@ class WindowTest : public ::testing::Test
 public:
     // The visible windows that are not closed yet.
     static QWidgetList openWindows();
+    // The open message windows, oldest first.
+    static QList<msgdlg *> openMessages();
 
 protected:
     WindowTest()
     {
-        Spiral::Module() = {};
-        moduleEvent::Module() = {};
+        PlugInRig::ForgetProcessState();
         cameras.SetAbsent(true);
         ui.Attach(environment);
     }
@@ -66,6 +68,8 @@ protected:
     static void click(const QWidget *root, const char *name);
     static void type(const QWidget *root, const char *name, const QString &text);
     static QString text(const QWidget *root, const char *name);
+    // The colour at the middle of the path cell of (x, y) on the window's canvas.
+    static QRgb cellColour(const QWidget *root, double x, double y);
 
     // For a message box: checks its text and presses the button.
     static ModalWatch::Action answer(const QString &expectedText,
