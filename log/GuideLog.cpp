@@ -14,9 +14,30 @@ namespace {
 
 constexpr std::string_view EndOfLine = "\r\n";
 
-std::string read(HostCamera &camera, std::string_view member)
+// A log line of fixed texts and camera members. The members are read strictly left to
+// right, as the line reads, so the camera sees its reads in a fixed order.
+struct Piece
 {
-    return CameraText(camera.Get(member));
+    Piece(const char *text)
+        : text(text)
+    {}
+    std::string_view text;
+    bool member = false;
+};
+
+Piece Member(const char *name)
+{
+    Piece piece(name);
+    piece.member = true;
+    return piece;
+}
+
+std::string compose(HostCamera &camera, std::initializer_list<Piece> pieces)
+{
+    std::string line;
+    for (const Piece &piece : pieces)
+        line += piece.member ? CameraText(camera.Get(piece.text)) : std::string(piece.text);
+    return line;
 }
 
 } // namespace
@@ -77,30 +98,45 @@ void GuideLog::WriteLogBlock(bool &bLog, bool bImageCaptured, const LogValues &v
         o.line(std::string(46, '-'));
         o.line("Autoguider started at " + stamp);
         o.line("Version = " + VersionText());
-        o.line("Autoguider Backlash: X = " + read(c, "AutoguiderBacklashXAxis")
-               + " Y = " + read(c, "AutoguiderBacklashYAxis"));
-        o.line("Autoguider Calibration: X = " + read(c, "AutoguiderCalibrationTimeXAxis")
-               + " Y = " + read(c, "AutoguiderCalibrationTimeYAxis"));
-        o.line("Autoguider Delay = " + read(c, "AutoguiderDelayAfterCorrection"));
-        o.line("Autoguider Exposure = " + read(c, "AutoguiderExposureTime"));
-        o.line("Autoguider Max Move = " + read(c, "AutoguiderMaximumMove"));
-        o.line("Autoguider Min Move = " + read(c, "AutoguiderMinimumMove"));
-        o.line("Autoguider Bin X = " + read(c, "BinX") + " Y = " + read(c, "BinY"));
-        o.line("Delay = " + read(c, "Delay"));
-        o.line("Enabled X = " + read(c, "EnabledXAxis") + " Y = " + read(c, "enabledyaxis"));
-        o.line("Exposure Time = " + read(c, "exposureTime"));
-        o.line("Reduction = " + read(c, "ImageReduction"));
-        o.line("Move Via = " + read(c, "MoveVia"));
-        o.line("Reverse X = " + read(c, "ReverseX"));
-        o.line("Subframe = " + read(c, "Subframe"));
-        o.line("Subframe rect = (" + read(c, "SubframeLeft") + ", " + read(c, "SubframeTop") + ", "
-               + read(c, "SubframeRight") + ", " + read(c, "SubframeBottom") + ")");
+        o.line(compose(c,
+                       {"Autoguider Backlash: X = ",
+                        Member("AutoguiderBacklashXAxis"),
+                        " Y = ",
+                        Member("AutoguiderBacklashYAxis")}));
+        o.line(compose(c,
+                       {"Autoguider Calibration: X = ",
+                        Member("AutoguiderCalibrationTimeXAxis"),
+                        " Y = ",
+                        Member("AutoguiderCalibrationTimeYAxis")}));
+        o.line(compose(c, {"Autoguider Delay = ", Member("AutoguiderDelayAfterCorrection")}));
+        o.line(compose(c, {"Autoguider Exposure = ", Member("AutoguiderExposureTime")}));
+        o.line(compose(c, {"Autoguider Max Move = ", Member("AutoguiderMaximumMove")}));
+        o.line(compose(c, {"Autoguider Min Move = ", Member("AutoguiderMinimumMove")}));
+        o.line(compose(c, {"Autoguider Bin X = ", Member("BinX"), " Y = ", Member("BinY")}));
+        o.line(compose(c, {"Delay = ", Member("Delay")}));
+        o.line(compose(c,
+                       {"Enabled X = ", Member("EnabledXAxis"), " Y = ", Member("enabledyaxis")}));
+        o.line(compose(c, {"Exposure Time = ", Member("exposureTime")}));
+        o.line(compose(c, {"Reduction = ", Member("ImageReduction")}));
+        o.line(compose(c, {"Move Via = ", Member("MoveVia")}));
+        o.line(compose(c, {"Reverse X = ", Member("ReverseX")}));
+        o.line(compose(c, {"Subframe = ", Member("Subframe")}));
+        o.line(compose(c,
+                       {"Subframe rect = (",
+                        Member("SubframeLeft"),
+                        ", ",
+                        Member("SubframeTop"),
+                        ", ",
+                        Member("SubframeRight"),
+                        ", ",
+                        Member("SubframeBottom"),
+                        ")"}));
     } else {
         o.line("----> Image captured at " + stamp);
     }
-    o.line("Guide Star X = " + read(c, "GuideStarX") + " Y = " + read(c, "GuideStarY"));
-    o.line("MoveTo X = " + read(c, "MoveToX") + " Y = " + read(c, "MoveToY"));
-    o.line("Declination = " + read(c, "TelescopeDeclination"));
+    o.line(compose(c, {"Guide Star X = ", Member("GuideStarX"), " Y = ", Member("GuideStarY")}));
+    o.line(compose(c, {"MoveTo X = ", Member("MoveToX"), " Y = ", Member("MoveToY")}));
+    o.line(compose(c, {"Declination = ", Member("TelescopeDeclination")}));
     o.line("Dither Type = " + IntegerToText(v.nDitherType));
     o.line("Offset X = " + RealToText(v.XOffset) + " Y = " + RealToText(v.YOffset));
     o.line("Step Size = " + RealToText(v.nStepSize) + "  Max Dither = " + RealToText(v.nMaxDitherX));

@@ -104,6 +104,40 @@ TEST_F(GuideLogTest, CameraAccessOfALogCall)
     ASSERT_NE(second, lines.end());
     EXPECT_EQ(*(second + 1), "camera: Autoguider = 1");
     EXPECT_EQ(*(second + 2), "camera: Status = Writing guide data");
+    // The readings come in the order the lines show them, left to right.
+    std::vector<std::string> reads;
+    for (auto line = second + 3; line != lines.end(); ++line) {
+        if (const std::size_t arrow = line->find(" -> "); arrow != std::string::npos)
+            reads.push_back(line->substr(8, arrow - 8));
+    }
+    EXPECT_EQ(reads,
+              (std::vector<std::string>{"AutoguiderBacklashXAxis",
+                                        "AutoguiderBacklashYAxis",
+                                        "AutoguiderCalibrationTimeXAxis",
+                                        "AutoguiderCalibrationTimeYAxis",
+                                        "AutoguiderDelayAfterCorrection",
+                                        "AutoguiderExposureTime",
+                                        "AutoguiderMaximumMove",
+                                        "AutoguiderMinimumMove",
+                                        "BinX",
+                                        "BinY",
+                                        "Delay",
+                                        "EnabledXAxis",
+                                        "enabledyaxis",
+                                        "exposureTime",
+                                        "ImageReduction",
+                                        "MoveVia",
+                                        "ReverseX",
+                                        "Subframe",
+                                        "SubframeLeft",
+                                        "SubframeTop",
+                                        "SubframeRight",
+                                        "SubframeBottom",
+                                        "GuideStarX",
+                                        "GuideStarY",
+                                        "MoveToX",
+                                        "MoveToY",
+                                        "TelescopeDeclination"}));
     EXPECT_EQ(lines[lines.size() - 3], "camera: Autoguider = 0");
     EXPECT_EQ(lines[lines.size() - 2], "camera: release");
     EXPECT_EQ(lines[lines.size() - 1], "camera: release");
