@@ -172,22 +172,21 @@ void Custom::Delete_Click()
 
 void Custom::MoveUp_Click()
 {
-    const int i = selectedIndex();
-    const int target = PatternEditing::MoveUpTarget(i);
-    if (target < 0)
-        return;
-    const QString moved = List1->item(i)->text();
-    List1->item(i)->setText(List1->item(target)->text());
-    List1->item(target)->setText(moved);
-    select(target);
+    moveSelectedTo(PatternEditing::MoveUpTarget(selectedIndex()));
 }
 
 void Custom::MoveDown_Click()
 {
-    const int i = selectedIndex();
-    const int target = PatternEditing::MoveDownTarget(i, List1->count());
+    moveSelectedTo(PatternEditing::MoveDownTarget(selectedIndex(), List1->count()));
+}
+
+// Exchanges the selected line with line `target` (none when below 0); the moved step stays
+// selected.
+void Custom::moveSelectedTo(int target)
+{
     if (target < 0)
         return;
+    const int i = selectedIndex();
     const QString moved = List1->item(i)->text();
     List1->item(i)->setText(List1->item(target)->text());
     List1->item(target)->setText(moved);

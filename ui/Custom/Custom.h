@@ -37,6 +37,7 @@ private:
     void load();
     int selectedIndex() const;
     void select(int index);
+    void moveSelectedTo(int target);
     void pbAdd_Click();
     void List1_Click();
     void Delete_Click();
