@@ -1,0 +1,29 @@
+#include "WindowsEnvironment.h"
+
+#include "DispatchCameraFactory.h"
+#include "RegistryStore.h"
+#include "Win32Clock.h"
+#include "Win32TextFiles.h"
+#include "Win32UserInterface.h"
+
+#include "UnseededRandom.h"
+
+namespace Quiverstep {
+
+PlugInEnvironment &WindowsEnvironment()
+{
+    struct Pieces
+    {
+        RegistryStore store;
+        DispatchCameraFactory cameras;
+        Win32UserInterface ui;
+        Win32Clock clock;
+        Win32TextFiles files;
+        PlugInEnvironment environment{store, cameras, ui, clock, UnseededRandom::Process(), files};
+        Pieces() { ui.Attach(environment); }
+    };
+    static Pieces pieces;
+    return pieces.environment;
+}
+
+} // namespace Quiverstep
