@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows tests: Quiverstep.dll as a host loads it, in a fresh Wine prefix under Xvfb.
-#   tests/windows/run-wine-tests.sh BUILD_X64 BUILD_X86
+#   tests/windows/run-wine-tests.sh BUILD_X64 BUILD_X86 [PICTURES]
 # BUILD_X64 holds the 64-bit Quiverstep.dll, CameraDouble.dll and QuiverstepWindowTest.exe
 # (these machines run 64-bit code only); the 32-bit DLL in BUILD_X86 is checked statically.
 # Prints one line per check and closes with "windows: N passed, N failed".
@@ -8,6 +8,8 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 x64=$(cd "$1" && pwd)
 x86=$(cd "$2" && pwd)
+# The windows' pictures go here (docs/windows/ for the README).
+pictures=$(mkdir -p "${3:-$x64/pictures}" && cd "${3:-$x64/pictures}" && pwd)
 
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -101,6 +103,22 @@ check "log: C:\\Quiverstep118.log written" "$([ -f "$log" ] && echo yes)" yes
 check "log: header" "$(grep -c $'^Version = 1.1.8\r$' "$log")" 1
 check "log: a line per correction" "$(grep -c '^Autoguider Error X=' "$log")" 4
 check "log: an image block per image" "$(grep -c '^----> Image captured at ' "$log")" 4
+
+# --- The windows over a fresh store, on a Wine desktop that draws their frames; pictures
+# as PNG.
+wine reg delete 'HKCU\Software\VB and VBA Program Settings\Orrerix' /f >/dev/null 2>&1
+mkdir -p "$pictures"
+wine explorer /desktop=quiverstep,1024x768 "$(winpath "$x64/QuiverstepWindowTest.exe")" \
+    "$(winpath "$record_dir/windows.txt")" "$(winpath "$record_dir")" >/dev/null 2>&1
+results=$(cat "$record_dir/windows.txt" 2>/dev/null)
+echo "$results" | grep -E '^(ok|not ok) '
+passed=$((passed + $(grep -c '^ok ' <<<"$results")))
+failed=$((failed + $(grep -c '^not ok ' <<<"$results")))
+check "window test ran to its end" "$(grep -c '^windowtest: ' <<<"$results")" 1
+for picture in settings editor simulator message testform; do
+    convert "$record_dir/$picture.bmp" "$pictures/$picture.png" 2>/dev/null
+    check "picture $picture.png" "$([ -s "$pictures/$picture.png" ] && echo saved)" saved
+done
 
 # --- regsvr32 /u removes every entry that registering made.
 wine regsvr32 /s /u "$(winpath "$x64/Quiverstep.dll")"
