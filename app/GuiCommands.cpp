@@ -1,7 +1,5 @@
 #include "GuiCommands.h"
 
-#ifdef QUIVERSTEP_HAVE_UI
-
 #include "Custom.h"
 #include "DitherTypeList.h"
 #include "QtApplication.h"
@@ -206,13 +204,3 @@ void AddGuiCommands(CLI::App &app, CommandContext &context)
 }
 
 } // namespace Quiverstep
-
-#else
-
-namespace Quiverstep {
-
-void AddGuiCommands(CLI::App &, CommandContext &) {}
-
-} // namespace Quiverstep
-
-#endif

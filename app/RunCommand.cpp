@@ -62,6 +62,8 @@ private:
 
 void run(CommandContext &context, const RunOptions &options)
 {
+    if (!options.plot.empty() && !CanDrawPictures())
+        throw UsageError(std::string("--plot: ") + NoWindows);
     SettingsStore &store = context.store();
     SaveRunSettings(store, options.settings);
 
