@@ -11,9 +11,8 @@
 #include "msgdlg.h"
 
 #include "DitherStepping.h"
-#include "LocalTextFiles.h"
+#include "PosixPlatform.h"
 #include "RecordingCamera.h"
-#include "SystemClock.h"
 #include "UnseededRandom.h"
 
 #include <QApplication>
@@ -164,14 +163,14 @@ void runGui(CommandContext &context, const GuiArguments &a)
     QtUserInterface ui;
     RecordingCameraFactory cameras;
     cameras.SetAbsent(true); // no host: every camera access fails and is skipped
-    SystemClock clock;
-    LocalTextFiles files;
+    PosixPlatform platform;
     PlugInEnvironment environment{context.store(),
                                   cameras,
                                   ui,
-                                  clock,
+                                  platform.clock,
                                   UnseededRandom::Process(),
-                                  files};
+                                  platform.files,
+                                  platform.paths};
     ui.Attach(environment);
 
     if (a.window == "settings")
