@@ -65,12 +65,14 @@ void GuidingSession::describe(SessionReport &report) const
     report.seed = m_options.seed;
     report.framesPerImage = m_options.framesPerImage;
     report.tolerance = m_options.tolerance;
-    if (LeadingNumber(settings.Get(Keys::Log, "False")) != 0)
-        if (const auto stored = settings.Find(Keys::LogFile))
-            report.logFile = *stored;
-        else if (const auto places = m_paths.DefaultLogFiles(GuideLog::DefaultLogFileName());
-                 !places.empty())
-            report.logFile = places.front();
+    if (LeadingNumber(settings.Get(Keys::Log, "False")) == 0)
+        return;
+    if (const auto stored = settings.Find(Keys::LogFile)) {
+        report.logFile = *stored;
+    } else {
+        const auto places = m_paths.DefaultLogFiles(GuideLog::DefaultLogFileName());
+        report.logFile = places.empty() ? std::string() : places.front();
+    }
 }
 
 SessionReport GuidingSession::Run(const Progress &progress)
