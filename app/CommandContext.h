@@ -16,6 +16,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Why a build without Qt refuses the gui command and --plot.
+inline constexpr const char *NoWindows = "this build has no windows (it was built without Qt)";
+
 // What every subcommand gets: its streams and the store, opened when first needed.
 class CommandContext
 {

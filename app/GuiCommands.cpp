@@ -1,7 +1,5 @@
 #include "GuiCommands.h"
 
-#ifdef QUIVERSTEP_HAVE_UI
-
 #include "Custom.h"
 #include "DitherTypeList.h"
 #include "QtApplication.h"
@@ -13,9 +11,8 @@
 #include "msgdlg.h"
 
 #include "DitherStepping.h"
-#include "LocalTextFiles.h"
+#include "PosixPlatform.h"
 #include "RecordingCamera.h"
-#include "SystemClock.h"
 #include "UnseededRandom.h"
 
 #include <QApplication>
@@ -166,14 +163,14 @@ void runGui(CommandContext &context, const GuiArguments &a)
     QtUserInterface ui;
     RecordingCameraFactory cameras;
     cameras.SetAbsent(true); // no host: every camera access fails and is skipped
-    SystemClock clock;
-    LocalTextFiles files;
+    PosixPlatform platform;
     PlugInEnvironment environment{context.store(),
                                   cameras,
                                   ui,
-                                  clock,
+                                  platform.clock,
                                   UnseededRandom::Process(),
-                                  files};
+                                  platform.files,
+                                  platform.paths};
     ui.Attach(environment);
 
     if (a.window == "settings")
@@ -206,13 +203,3 @@ void AddGuiCommands(CLI::App &app, CommandContext &context)
 }
 
 } // namespace Quiverstep
-
-#else
-
-namespace Quiverstep {
-
-void AddGuiCommands(CLI::App &, CommandContext &) {}
-
-} // namespace Quiverstep
-
-#endif

@@ -1,8 +1,7 @@
 #include "HostCommand.h"
 
 #include "HostScript.h"
-#include "LocalTextFiles.h"
-#include "SystemClock.h"
+#include "PosixPlatform.h"
 
 #include <fstream>
 #include <memory>
@@ -26,9 +25,8 @@ void AddHostCommand(CLI::App &app, CommandContext &context)
             if (!file)
                 throw UsageError("cannot read script " + *script);
         }
-        SystemClock clock;
-        LocalTextFiles files;
-        HostScript session(context.store(), clock, files, context.out);
+        PosixPlatform platform;
+        HostScript session(context.store(), platform.clock, platform.files, platform.paths, context.out);
         context.status = session.Run(*script == "-" ? context.in : file, context.err);
     });
 }

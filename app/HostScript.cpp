@@ -91,12 +91,22 @@ std::string trimmed(const std::string &text)
 
 } // namespace
 
-HostScript::HostScript(SettingsStore &store, Clock &clock, TextFileSystem &files, std::ostream &out)
+HostScript::HostScript(SettingsStore &store,
+                       Clock &clock,
+                       TextFileSystem &files,
+                       UserPaths &paths,
+                       std::ostream &out)
     : m_store(store)
     , m_out(out)
     , m_cameras([this](const std::string &line) { m_out << line << '\n'; })
     , m_ui([this](const std::string &text) { m_out << "message: " << oneLine(text) << '\n'; })
-    , m_environment{store, m_cameras, m_ui, clock, UnseededRandom::Process(), files}
+    , m_environment{store,
+                    m_cameras,
+                    m_ui,
+                    clock,
+                    UnseededRandom::Process(),
+                    files,
+                    paths}
     , m_plugIn(std::make_unique<DitherPlugIn>(m_environment))
 {}
 

@@ -24,7 +24,11 @@ public:
 class HostScript
 {
 public:
-    HostScript(SettingsStore &store, Clock &clock, TextFileSystem &files, std::ostream &out);
+    HostScript(SettingsStore &store,
+               Clock &clock,
+               TextFileSystem &files,
+               UserPaths &paths,
+               std::ostream &out);
 
     // Runs one line; throws ScriptError for a line it cannot understand.
     void RunLine(const std::string &line);

@@ -4,11 +4,10 @@
 #include "DitherPlugIn.h"
 #include "EventNumbers.h"
 #include "HeadlessUserInterface.h"
-#include "LocalTextFiles.h"
+#include "PosixPlatform.h"
 #include "MemoryStore.h"
 #include "RecordingCamera.h"
 #include "SettingKeys.h"
-#include "SystemClock.h"
 #include "UnseededRandom.h"
 
 #include <memory>
@@ -29,9 +28,14 @@ void printPath(CommandContext &context, int steps)
     RecordingCameraFactory cameras;
     HeadlessUserInterface ui(
             [&context](const std::string &text) { context.err << "message: " << text << '\n'; });
-    SystemClock clock;
-    LocalTextFiles files;
-    PlugInEnvironment environment{copy, cameras, ui, clock, UnseededRandom::Process(), files};
+    PosixPlatform platform;
+    PlugInEnvironment environment{copy,
+                                  cameras,
+                                  ui,
+                                  platform.clock,
+                                  UnseededRandom::Process(),
+                                  platform.files,
+                                  platform.paths};
     DitherPlugIn plugIn(environment);
 
     // As the simulator does: a guide start in test mode 2, then one image per step in mode 3.

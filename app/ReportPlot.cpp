@@ -32,6 +32,11 @@ QPointF cellCentre(double x, double y)
 
 } // namespace
 
+bool CanDrawPictures()
+{
+    return true;
+}
+
 void WriteReportPlot(const std::string &path, const SessionReport &report)
 {
     QImage image(Size, Size, QImage::Format_RGB32);

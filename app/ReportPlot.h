@@ -6,6 +6,9 @@
 
 namespace Quiverstep {
 
+// Whether this build can draw pictures: one built without Qt has no windows and no plots.
+bool CanDrawPictures();
+
 // A PNG of the night: every dither target painted on the 33 by 33 grid as the simulator
 // paints its cells, and the star's measured track over them. Throws std::runtime_error when
 // the file cannot be written.

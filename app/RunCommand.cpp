@@ -5,9 +5,8 @@
 
 #include "Conversions.h"
 #include "GuidingSession.h"
-#include "LocalTextFiles.h"
+#include "PosixPlatform.h"
 #include "ReportText.h"
-#include "SystemClock.h"
 
 #include <fstream>
 #include <iostream>
@@ -62,12 +61,13 @@ private:
 
 void run(CommandContext &context, const RunOptions &options)
 {
+    if (!options.plot.empty() && !CanDrawPictures())
+        throw UsageError(std::string("--plot: ") + NoWindows);
     SettingsStore &store = context.store();
     SaveRunSettings(store, options.settings);
 
-    SystemClock clock;
-    LocalTextFiles files;
-    GuidingSession session(store, clock, files, options.session);
+    PosixPlatform platform;
+    GuidingSession session(store, platform.clock, platform.files, platform.paths, options.session);
     ProgressLine progress(context);
     const SessionReport report = session.Run(
             [&progress](const SessionReport::Image &image, int images) {

@@ -239,10 +239,10 @@ std::int32_t ToLong(double value)
 
 std::int32_t CheckedAdd(std::int32_t a, std::int32_t b)
 {
-    std::int32_t result = 0;
-    if (__builtin_add_overflow(a, b, &result))
+    const std::int64_t sum = std::int64_t(a) + b;
+    if (sum < std::numeric_limits<std::int32_t>::min() || sum > std::numeric_limits<std::int32_t>::max())
         throw OverflowError("32-bit integer overflow");
-    return result;
+    return std::int32_t(sum);
 }
 
 std::string ToUpper(std::string_view text)

@@ -1,13 +1,19 @@
 #pragma once
 
-#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace Quiverstep {
 
-// $XDG_CONFIG_HOME/Orrerix (~/.config/Orrerix when unset or not absolute).
-std::filesystem::path UserConfigFolder();
+// Where the platform keeps a user's files.
+class UserPaths
+{
+public:
+    virtual ~UserPaths() = default;
 
-// $XDG_STATE_HOME/Orrerix (~/.local/state/Orrerix when unset or not absolute).
-std::filesystem::path UserStateFolder();
+    // Where the guide log named fileName goes when no "LogFile" is stored, most preferred
+    // first: the log appends to the first of them that it can open.
+    virtual std::vector<std::string> DefaultLogFiles(const std::string &fileName) = 0;
+};
 
 } // namespace Quiverstep

@@ -1,6 +1,7 @@
 // The script reader of `quiverstep host` on arbitrary text: every script either runs to its
 // end or stops at a line it cannot understand, with nothing but that answer escaping it.
 #include "FixedClock.h"
+#include "FixedUserPaths.h"
 #include "FuzzCheck.h"
 #include "HostScript.h"
 #include "MemoryStore.h"
@@ -17,11 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     MemoryStore store;
     FixedClock clock;
     MemoryTextFiles files;
+    FixedUserPaths paths;
     std::ostringstream out, err;
     std::istringstream in(std::string(reinterpret_cast<const char *>(data), size));
     int status = -1;
     try {
-        HostScript script(store, clock, files, out);
+        HostScript script(store, clock, files, paths, out);
         status = script.Run(in, err);
     } catch (...) {
         FUZZ_CHECK(false, "an error escaped the script reader");

@@ -9,9 +9,8 @@
 #include "DitherPlugIn.h"
 #include "Errors.h"
 #include "HeadlessUserInterface.h"
-#include "LocalTextFiles.h"
+#include "PosixPlatform.h"
 #include "SqliteStore.h"
-#include "SystemClock.h"
 #include "UnseededRandom.h"
 
 #include <cstdlib>
@@ -27,7 +26,13 @@ struct QuiverstepPlugIn
         : store(openStore())
         , cameras(table)
         , ui([this](const std::string &text) { showMessage(text); })
-        , environment{*store, cameras, ui, clock, UnseededRandom::Process(), files}
+        , environment{*store,
+                      cameras,
+                      ui,
+                      platform.clock,
+                      UnseededRandom::Process(),
+                      platform.files,
+                      platform.paths}
         , plugIn(environment)
     {}
 
@@ -49,8 +54,7 @@ struct QuiverstepPlugIn
     std::unique_ptr<SettingsStore> store;
     CallbackCameraFactory cameras;
     HeadlessUserInterface ui;
-    SystemClock clock;
-    LocalTextFiles files;
+    PosixPlatform platform;
     PlugInEnvironment environment;
     DitherPlugIn plugIn;
     void (*messageHandler)(void *, const char *) = nullptr;

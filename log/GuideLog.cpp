@@ -2,11 +2,8 @@
 
 #include "Conversions.h"
 #include "SettingKeys.h"
-#include "UserPaths.h"
 #include "Version.h"
 
-#include <cstdio>
-#include <filesystem>
 
 namespace Quiverstep {
 
@@ -62,10 +59,12 @@ struct GuideLog::Open
 GuideLog::GuideLog(const Settings &settings,
                    HostCameraFactory &cameras,
                    TextFileSystem &files,
+                   UserPaths &paths,
                    Clock &clock)
     : m_settings(settings)
     , m_cameras(cameras)
     , m_files(files)
+    , m_paths(paths)
     , m_clock(clock)
 {}
 
@@ -75,14 +74,22 @@ GuideLog::Open GuideLog::open()
     o.camera = m_cameras.Create();
     o.camera->Set("Autoguider", 1.0);
     o.camera->Set("Status", std::string("Writing guide data"));
-    const std::string defaultPath = DefaultLogPath();
-    const std::string path = m_settings.Get(Keys::LogFile, defaultPath);
-    if (path == defaultPath) {
-        // The default folder is ours to make; a path the user chose is used as given.
-        std::error_code ignored;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    if (const auto stored = m_settings.Find(Keys::LogFile)) {
+        o.stream = m_files.OpenForAppending(*stored);
+        return o;
     }
-    o.stream = m_files.OpenForAppending(path);
+    // The platform may offer more than one default place; the first that opens is used.
+    const std::vector<std::string> candidates = m_paths.DefaultLogFiles(DefaultLogFileName());
+    for (std::size_t i = 0; !o.stream && i < candidates.size(); ++i) {
+        try {
+            o.stream = m_files.OpenForAppending(candidates[i]);
+        } catch (const FileError &) {
+            if (i + 1 == candidates.size())
+                throw;
+        }
+    }
+    if (!o.stream)
+        throw FileError("no place for the guide log");
     return o;
 }
 
@@ -177,12 +184,10 @@ std::string GuideLog::FormatStamp(const LocalTime &t)
     return text;
 }
 
-std::string GuideLog::DefaultLogPath()
+std::string GuideLog::DefaultLogFileName()
 {
-    return (UserStateFolder()
-            / ("Quiverstep" + std::to_string(VersionMajor) + std::to_string(VersionMinor)
-               + std::to_string(VersionRevision) + ".log"))
-            .string();
+    return "Quiverstep" + std::to_string(VersionMajor) + std::to_string(VersionMinor)
+           + std::to_string(VersionRevision) + ".log";
 }
 
 } // namespace Quiverstep

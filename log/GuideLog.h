@@ -4,6 +4,7 @@
 #include "HostCamera.h"
 #include "Settings.h"
 #include "TextFile.h"
+#include "UserPaths.h"
 
 #include <cstdint>
 #include <string>
@@ -32,6 +33,7 @@ public:
     GuideLog(const Settings &settings,
              HostCameraFactory &cameras,
              TextFileSystem &files,
+             UserPaths &paths,
              Clock &clock);
 
     // Refreshes bLog from "Log"; when on, writes the guiding-start header (false) or the
@@ -42,8 +44,8 @@ public:
 
     // "yyyy/MM/dd hh:mm:ss AMPM"
     static std::string FormatStamp(const LocalTime &time);
-    // $XDG_STATE_HOME/Orrerix/Quiverstep118.log: where "C:\Quiverstep118.log" lives here.
-    static std::string DefaultLogPath();
+    // "Quiverstep118.log" for version 1.1.8: the log's name in the platform's default places.
+    static std::string DefaultLogFileName();
 
 private:
     struct Open;
@@ -52,6 +54,7 @@ private:
     const Settings &m_settings;
     HostCameraFactory &m_cameras;
     TextFileSystem &m_files;
+    UserPaths &m_paths;
     Clock &m_clock;
 };
 

@@ -42,10 +42,12 @@ std::string ditherTypeName(const Settings &settings)
 GuidingSession::GuidingSession(SettingsStore &store,
                                Clock &clock,
                                TextFileSystem &files,
+                               UserPaths &paths,
                                Options options)
     : m_store(store)
     , m_clock(clock)
     , m_files(files)
+    , m_paths(paths)
     , m_options(options)
 {
     if (m_options.images < 0)
@@ -63,8 +65,14 @@ void GuidingSession::describe(SessionReport &report) const
     report.seed = m_options.seed;
     report.framesPerImage = m_options.framesPerImage;
     report.tolerance = m_options.tolerance;
-    if (LeadingNumber(settings.Get(Keys::Log, "False")) != 0)
-        report.logFile = settings.Get(Keys::LogFile, GuideLog::DefaultLogPath());
+    if (LeadingNumber(settings.Get(Keys::Log, "False")) == 0)
+        return;
+    if (const auto stored = settings.Find(Keys::LogFile)) {
+        report.logFile = *stored;
+    } else {
+        const auto places = m_paths.DefaultLogFiles(GuideLog::DefaultLogFileName());
+        report.logFile = places.empty() ? std::string() : places.front();
+    }
 }
 
 SessionReport GuidingSession::Run(const Progress &progress)
@@ -80,7 +88,7 @@ SessionReport GuidingSession::Run(const Progress &progress)
     HeadlessUserInterface ui(
             [&report](const std::string &text) { report.messages.push_back(text); });
     SeededRandom random(m_options.seed ^ DitherStream);
-    PlugInEnvironment environment{m_store, cameras, ui, m_clock, random, m_files};
+    PlugInEnvironment environment{m_store, cameras, ui, m_clock, random, m_files, m_paths};
     DitherPlugIn plugIn(environment);
     report.plugInName = plugIn.Name();
 

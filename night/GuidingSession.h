@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "SettingsStore.h"
 #include "TextFile.h"
+#include "UserPaths.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,7 +32,11 @@ public:
     using Progress = std::function<void(const SessionReport::Image &, int)>;
 
     // Throws std::invalid_argument for fewer than 0 images or 1 frame per image.
-    GuidingSession(SettingsStore &store, Clock &clock, TextFileSystem &files, Options options);
+    GuidingSession(SettingsStore &store,
+                   Clock &clock,
+                   TextFileSystem &files,
+                   UserPaths &paths,
+                   Options options);
 
     SessionReport Run(const Progress &progress = {});
 
@@ -41,6 +46,7 @@ private:
     SettingsStore &m_store;
     Clock &m_clock;
     TextFileSystem &m_files;
+    UserPaths &m_paths;
     Options m_options;
 };
 

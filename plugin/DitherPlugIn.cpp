@@ -77,7 +77,11 @@ void DitherPlugIn::myDelay(const double &duration)
 void DitherPlugIn::WriteLogBlock(bool bImageCaptured)
 {
     const Quiverstep::Settings settings(m_environment.store);
-    GuideLog log(settings, m_environment.cameras, m_environment.files, m_environment.clock);
+    GuideLog log(settings,
+                 m_environment.cameras,
+                 m_environment.files,
+                 m_environment.paths,
+                 m_environment.clock);
     log.WriteLogBlock(bLog,
                       bImageCaptured,
                       {XOffset,
@@ -96,7 +100,11 @@ void DitherPlugIn::WriteGuideErrorLine(double ErrorX,
                                        double &OffsetY)
 {
     const Quiverstep::Settings settings(m_environment.store);
-    GuideLog log(settings, m_environment.cameras, m_environment.files, m_environment.clock);
+    GuideLog log(settings,
+                 m_environment.cameras,
+                 m_environment.files,
+                 m_environment.paths,
+                 m_environment.clock);
     log.WriteGuideErrorLine(bLog, ErrorX, ErrorY, OffsetX, OffsetY);
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "HostCamera.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
 #include "UserInterface.h"
 
 #include "Clock.h"
+#include "HostCamera.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
 #include "TextFile.h"
+#include "UserPaths.h"
 
 namespace Quiverstep {
 
@@ -19,6 +20,7 @@ struct PlugInEnvironment
     Clock &clock;
     RandomSource &random;
     TextFileSystem &files;
+    UserPaths &paths;
 };
 
 } // namespace Quiverstep

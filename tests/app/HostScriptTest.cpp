@@ -1,5 +1,6 @@
 #include "HostScript.h"
 #include "FixedClock.h"
+#include "FixedUserPaths.h"
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
 #include "PlugInRig.h"
@@ -35,8 +36,9 @@ protected:
     MemoryStore store;
     FixedClock clock;
     MemoryTextFiles files;
+    FixedUserPaths paths;
     std::ostringstream out, err;
-    HostScript host{store, clock, files, out};
+    HostScript host{store, clock, files, paths, out};
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CommandLineFixture.h"
+#include "ReportPlot.h"
 
 using namespace Quiverstep;
 
@@ -8,15 +9,10 @@ TEST_F(RunCommandTest, ANightWritesTheTableTheJsonAndThePlot)
 {
     const auto json = folder / "r.json";
     const auto plot = folder / "r.png";
-    const CommandResult r = run({"run",
-                                 "--images",
-                                 "3",
-                                 "--frames",
-                                 "5",
-                                 "--json",
-                                 json.string(),
-                                 "--plot",
-                                 plot.string()});
+    std::vector<std::string> arguments{"run", "--images", "3", "--frames", "5", "--json", json.string()};
+    if (CanDrawPictures())
+        arguments.insert(arguments.end(), {"--plot", plot.string()});
+    const CommandResult r = run(arguments);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find("Quiverstep Guider 1.1.8: Spiral, step 1, max dither 4; 3 images of 5 "
                          "guide frames; seed 1\n"),
@@ -29,7 +25,22 @@ TEST_F(RunCommandTest, ANightWritesTheTableTheJsonAndThePlot)
     const std::string report = contents(json);
     EXPECT_EQ(report.find("{\n  \"plugIn\": \"Quiverstep Guider 1.1.8\""), 0u);
     EXPECT_NE(report.find("\"summary\": {\"images\": 3,"), std::string::npos);
-    EXPECT_EQ(contents(plot).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    if (CanDrawPictures()) {
+        EXPECT_EQ(contents(plot).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    }
+}
+
+TEST_F(RunCommandTest, ABuildWithoutWindowsRefusesGuiAndPlotsBeforeDoingAnything)
+{
+    if (CanDrawPictures())
+        GTEST_SKIP() << "this build has windows";
+    const CommandResult gui = run({"gui", "settings"});
+    EXPECT_EQ(gui.status, 2);
+    EXPECT_EQ(gui.err, "quiverstep: gui: this build has no windows (it was built without Qt)\n");
+    const CommandResult plot = run({"run", "--plot", (folder / "r.png").string()});
+    EXPECT_EQ(plot.status, 2);
+    EXPECT_EQ(plot.err, "quiverstep: --plot: this build has no windows (it was built without Qt)\n");
+    EXPECT_FALSE(std::filesystem::exists(db)) << "nothing was stored";
 }
 
 TEST_F(RunCommandTest, EveryRunStartsTheWalkAfreshSoItRepeats)

@@ -185,11 +185,17 @@ TEST_F(GuideLogTest, CorrectionLinesFollowTheSwitchOnlyAfterTheNextBlock)
             << log();
 }
 
-TEST(GuideLogPath, DefaultLivesInTheStateFolder)
+using GuideLogPlaceTest = PlugInFixture;
+
+TEST_F(GuideLogPlaceTest, WithoutLogFileTheFirstDefaultPlaceThatOpensTakesTheLog)
 {
-    ::setenv("XDG_STATE_HOME", "/var/tmp/qs-state", 1);
-    EXPECT_EQ(GuideLog::DefaultLogPath(), "/var/tmp/qs-state/Orrerix/Quiverstep118.log");
-    ::setenv("XDG_STATE_HOME", "relative", 1);
-    ::setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(GuideLog::DefaultLogPath(), "/home/someone/.local/state/Orrerix/Quiverstep118.log");
+    settings.Save(Keys::Log, "1");
+    rig.paths.logFolders = {"/denied", "/fallback"};
+    files.unopenable.insert("/denied/Quiverstep118.log");
+    guideStart();
+    EXPECT_TRUE(files.files["/fallback/Quiverstep118.log"].starts_with("-----"));
+
+    files.unopenable.clear();
+    guideStart();
+    EXPECT_TRUE(files.files["/denied/Quiverstep118.log"].starts_with("-----"));
 }

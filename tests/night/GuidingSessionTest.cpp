@@ -2,6 +2,7 @@
 #include "ReportText.h"
 
 #include "FixedClock.h"
+#include "FixedUserPaths.h"
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
 #include "SettingKeys.h"
@@ -20,7 +21,7 @@ class GuidingSessionTest : public ::testing::Test
 protected:
     SessionReport run(GuidingSession::Options options)
     {
-        GuidingSession session(store, clock, files, options);
+        GuidingSession session(store, clock, files, paths, options);
         return session.Run();
     }
 
@@ -36,6 +37,7 @@ protected:
     Settings settings{store};
     FixedClock clock;
     MemoryTextFiles files;
+    FixedUserPaths paths;
 };
 
 std::string table(const SessionReport &report)
@@ -114,7 +116,7 @@ TEST_F(GuidingSessionTest, TheSameSeedGivesTheSameReport)
         Settings(fresh).Save(Keys::DitherType, "1");
         GuidingSession::Options options = night(12, 8);
         options.seed = seed;
-        return table(GuidingSession(fresh, clock, files, options).Run());
+        return table(GuidingSession(fresh, clock, files, paths, options).Run());
     };
     const std::string first = randomNight(1);
     EXPECT_EQ(randomNight(1), first);

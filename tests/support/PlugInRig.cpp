@@ -8,7 +8,7 @@ namespace Quiverstep {
 PlugInRig::PlugInRig(SettingsStore &store, TextFileSystem *files)
     : store(store)
     , settings(store)
-    , environment{store, cameras, ui, clock, random, files ? *files : localFiles}
+    , environment{store, cameras, ui, clock, random, files ? *files : localFiles, paths}
     , plugIn(environment)
 {}
 

@@ -2,6 +2,7 @@
 
 #include "DitherPlugIn.h"
 #include "FixedClock.h"
+#include "FixedUserPaths.h"
 #include "HeadlessUserInterface.h"
 #include "LocalTextFiles.h"
 #include "RecordingCamera.h"
@@ -32,6 +33,7 @@ public:
     FixedClock clock;
     UnseededRandom random;
     LocalTextFiles localFiles;
+    FixedUserPaths paths;
     PlugInEnvironment environment;
     DitherPlugIn plugIn;
 };

@@ -3,6 +3,7 @@
 #include "ModalWatch.h"
 
 #include "FixedClock.h"
+#include "FixedUserPaths.h"
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
 #include "PlugInRig.h"
@@ -84,7 +85,8 @@ protected:
     FixedClock clock;
     UnseededRandom random;
     MemoryTextFiles files;
-    PlugInEnvironment environment{store, cameras, ui, clock, random, files};
+    FixedUserPaths paths;
+    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths};
     ModalWatch modals;
 };
 

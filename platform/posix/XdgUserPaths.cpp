@@ -1,4 +1,4 @@
-#include "UserPaths.h"
+#include "XdgUserPaths.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -28,12 +28,21 @@ std::filesystem::path xdgFolder(const char *variable, const std::filesystem::pat
 
 } // namespace
 
-std::filesystem::path UserConfigFolder()
+std::vector<std::string> XdgUserPaths::DefaultLogFiles(const std::string &fileName)
+{
+    const std::filesystem::path folder = StateFolder();
+    // The default folder is ours to make; a path the user stored is used as given.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return {(folder / fileName).string()};
+}
+
+std::filesystem::path XdgUserPaths::ConfigFolder()
 {
     return xdgFolder("XDG_CONFIG_HOME", ".config");
 }
 
-std::filesystem::path UserStateFolder()
+std::filesystem::path XdgUserPaths::StateFolder()
 {
     return xdgFolder("XDG_STATE_HOME", ".local/state");
 }

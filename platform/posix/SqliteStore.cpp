@@ -1,7 +1,7 @@
 #include "SqliteStore.h"
 
 #include "Errors.h"
-#include "UserPaths.h"
+#include "XdgUserPaths.h"
 
 #include <sqlite3.h>
 
@@ -43,7 +43,7 @@ std::string columnText(sqlite3_stmt *statement, int column)
 SqliteStore::SqliteStore(std::filesystem::path path)
     : m_path(std::move(path))
 {
-    const int rc = sqlite3_open_v2(m_path.c_str(),
+    const int rc = sqlite3_open_v2(reinterpret_cast<const char *>(m_path.u8string().c_str()),
                                    &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                                    nullptr);
@@ -94,7 +94,7 @@ SqliteStore::~SqliteStore()
 
 std::filesystem::path SqliteStore::DefaultPath()
 {
-    return UserConfigFolder() / "Quiverstep.db";
+    return XdgUserPaths::ConfigFolder() / "Quiverstep.db";
 }
 
 std::unique_ptr<SqliteStore> SqliteStore::OpenUserStore()
