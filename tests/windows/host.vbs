@@ -4,7 +4,7 @@
 ' "ok NAME" or "not ok NAME: ..."; the last line is "host PHASE: N passed, N failed", which
 ' the caller requires, since a script that dies halfway prints nothing more.
 '
-' cscript //nologo host.vbs PHASE   (PHASE: events, errors, faults, pattern, delay)
+' cscript //nologo host.vbs PHASE   (PHASE: events, errors, faults, pattern, delay, guidestart)
 Option Explicit
 
 Dim fso, shell, recordPath, passed, failed, camera, plugIn
@@ -192,6 +192,12 @@ Sub Pattern()
     Check "pattern: walk", walk, " 16,18 14,16 18,16 16,18"
 End Sub
 
+' A guide start, which writes the log's header when the log is on.
+Sub GuideStart()
+    StartGuiding "guide start"
+    Check "guide start: bGuiding", plugIn.bGuiding, False
+End Sub
+
 ' myDelay pumps the user interface until the settings dialog's timer ticks.
 Sub Delay()
     Dim started, waited
@@ -212,5 +218,6 @@ Select Case WScript.Arguments(0)
     Case "faults" Faults
     Case "pattern" Pattern
     Case "delay" Delay
+    Case "guidestart" GuideStart
 End Select
 WScript.Echo "host " & WScript.Arguments(0) & ": " & passed & " passed, " & failed & " failed"

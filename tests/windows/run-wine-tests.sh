@@ -103,6 +103,15 @@ check "log: C:\\Quiverstep118.log written" "$([ -f "$log" ] && echo yes)" yes
 check "log: header" "$(grep -c $'^Version = 1.1.8\r$' "$log")" 1
 check "log: a line per correction" "$(grep -c '^Autoguider Error X=' "$log")" 4
 check "log: an image block per image" "$(grep -c '^----> Image captured at ' "$log")" 4
+# Where C:\Quiverstep118.log cannot be made (here a folder has its name), the log goes to the
+# user's local application data instead.
+rm -f "$log"
+mkdir "$log"
+host guidestart
+fallback=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Orrerix/Quiverstep118.log)
+check "log: %LOCALAPPDATA%\Orrerix\Quiverstep118.log when C:\ refuses" \
+    "$(grep -c $'^Version = 1.1.8\r$' "$fallback" 2>/dev/null)" 1
+rmdir "$log"
 
 # --- The windows over a fresh store, on a Wine desktop that draws their frames; pictures
 # as PNG.

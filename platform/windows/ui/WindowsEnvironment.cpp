@@ -5,6 +5,7 @@
 #include "Win32Clock.h"
 #include "Win32TextFiles.h"
 #include "Win32UserInterface.h"
+#include "WindowsUserPaths.h"
 
 #include "UnseededRandom.h"
 
@@ -19,7 +20,8 @@ PlugInEnvironment &WindowsEnvironment()
         Win32UserInterface ui;
         Win32Clock clock;
         Win32TextFiles files;
-        PlugInEnvironment environment{store, cameras, ui, clock, UnseededRandom::Process(), files};
+        WindowsUserPaths paths;
+        PlugInEnvironment environment{store, cameras, ui, clock, UnseededRandom::Process(), files, paths};
         Pieces() { ui.Attach(environment); }
     };
     static Pieces pieces;

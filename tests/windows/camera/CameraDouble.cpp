@@ -106,7 +106,7 @@ std::wstring show(const VARIANT &value)
     return text;
 }
 
-class Camera : public IDispatch
+class Camera final : public IDispatch
 {
 public:
     Camera()

@@ -107,22 +107,22 @@ void type(HWND window, int id, const std::string &value)
                  reinterpret_cast<LPARAM>(Widen(value).c_str()));
 }
 
+BOOL CALLBACK takeStaticText(HWND child, LPARAM result)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextLengthW(child) > 0) {
+        *reinterpret_cast<std::string *>(result) = DialogWindow::Text(child);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The text of a message box: its one static control with text.
 std::string messageBoxText(HWND box)
 {
     std::string found;
-    EnumChildWindows(
-            box,
-            [](HWND child, LPARAM result) -> BOOL {
-                wchar_t name[16] = {};
-                GetClassNameW(child, name, 16);
-                if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextLengthW(child) > 0) {
-                    *reinterpret_cast<std::string *>(result) = DialogWindow::Text(child);
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(box, &takeStaticText, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
