@@ -36,6 +36,14 @@ std::wstring s_pictures;
 int s_passed = 0;
 int s_failed = 0;
 
+// A text on one line: its line breaks as " | ".
+std::string oneLine(std::string text)
+{
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;)
+        text.replace(at, 2, " | ");
+    return text;
+}
+
 void check(const std::string &name, const std::string &actual, const std::string &expected)
 {
     if (actual == expected) {
@@ -44,7 +52,7 @@ void check(const std::string &name, const std::string &actual, const std::string
     } else {
         ++s_failed;
         std::fprintf(s_results, "not ok %s: got [%s], expected [%s]\n", name.c_str(),
-                     actual.c_str(), expected.c_str());
+                     oneLine(actual).c_str(), oneLine(expected).c_str());
     }
     std::fflush(s_results);
 }
@@ -167,6 +175,43 @@ void savePicture(HWND window, const std::wstring &name)
     ReleaseDC(nullptr, screen);
 }
 
+// The message box that an action opened, its text, closed with the given button.
+std::string answerMessageBox(int button)
+{
+    const HWND box = waitForWindow(L"#32770", L"Quiverstep");
+    if (!box)
+        return "no message box";
+    const std::string shown = messageBoxText(box);
+    PostMessageW(box, WM_COMMAND, WPARAM(button), 0);
+    waitGone(box);
+    return shown;
+}
+
+std::string selectedEntry(HWND list)
+{
+    const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
+    std::wstring entry(std::size_t(SendMessageW(list, CB_GETLBTEXTLEN, WPARAM(index), 0)) + 1, L'\0');
+    entry.resize(std::size_t(SendMessageW(list, CB_GETLBTEXT, WPARAM(index),
+                                          reinterpret_cast<LPARAM>(entry.data()))));
+    return std::to_string(index) + " " + Narrow(entry) + " of "
+           + std::to_string(SendMessageW(list, CB_GETCOUNT, 0, 0));
+}
+
+// A selection as the user makes it: the list notifies its dialog.
+void selectDitherType(HWND dialog, HWND list, int index)
+{
+    SendMessageW(list, CB_SETCURSEL, WPARAM(index), 0);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(frmSetupOptions::DitherType, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+std::string storedPattern(int number)
+{
+    return RegistryStore()
+            .Find("Orrerix", "Quiverstep", "Pattern" + std::to_string(number))
+            .value_or("absent");
+}
+
 // --- Through the registered component: Settings, and from it the editor and the simulator.
 
 // The controls, by the windows' own identifiers.
@@ -175,7 +220,9 @@ constexpr int StepSize = frmSetupOptions::StepSize;
 constexpr int MaxDitherX = frmSetupOptions::MaxDitherX;
 constexpr int DitherType = frmSetupOptions::DitherType;
 constexpr int Command3 = frmSetupOptions::Command3;
-constexpr int EditorCancel = Custom::Command2;
+constexpr int PatternButton = frmSetupOptions::Pattern;
+constexpr int EditorSave = Custom::Command1;
+constexpr int EditorRemove = Custom::Command7;
 constexpr int EditorAdd = Custom::pbAdd;
 constexpr int EditorX = Custom::XStep;
 constexpr int EditorY = Custom::YStep;
@@ -200,21 +247,17 @@ DWORD WINAPI driveSettings(LPVOID)
     // OK with a step of 0: the validation's message, and the dialog stays.
     type(dialog, StepSize, "0");
     click(dialog, OK);
-    const HWND box = waitForWindow(L"#32770", L"Quiverstep");
-    check("OK with step 0: message box", box ? messageBoxText(box) : "none",
-          "Step Size should be greater than zero");
-    if (box) {
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        waitGone(box);
-    }
+    check("OK with step 0: message", answerMessageBox(IDOK), "Step Size should be greater than zero");
     check("OK with step 0: dialog stays open", IsWindowVisible(dialog) ? "open" : "closed", "open");
     type(dialog, StepSize, "1");
 
-    // The add entry opens the pattern editor; Cancel selects Spiral again.
-    SendMessageW(list, CB_SETCURSEL, 7, 0);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(DitherType, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-    const HWND editor = waitForWindow(L"QuiverstepDialog", L"Custom Dither Pattern");
+    click(dialog, PatternButton);
+    check("Pattern with Spiral selected: message", answerMessageBox(IDOK),
+          "This pattern is built-in and cannot be altered");
+
+    // The add entry opens the pattern editor; Save adds the pattern just above the add entry.
+    selectDitherType(dialog, list, 7);
+    HWND editor = waitForWindow(L"QuiverstepDialog", L"Custom Dither Pattern");
     check("add entry opens the pattern editor", editor ? "open" : "none", "open");
     if (editor) {
         check("pattern editor: client size", clientSize(editor), "445x414");
@@ -223,7 +266,6 @@ DWORD WINAPI driveSettings(LPVOID)
             type(editor, EditorY, y);
             clickAndWait(editor, EditorAdd);
         }
-        Sleep(300);
         std::wstring line(64, L'\0');
         line.resize(std::size_t(SendMessageW(GetDlgItem(editor, EditorList), LB_GETTEXT, 0,
                                              reinterpret_cast<LPARAM>(line.data()))));
@@ -231,12 +273,31 @@ DWORD WINAPI driveSettings(LPVOID)
         check("pattern editor: the last added step in the boxes",
               text(GetDlgItem(editor, EditorX)) + "," + text(GetDlgItem(editor, EditorY)), "-1,0");
         savePicture(editor, L"editor");
-        click(editor, EditorCancel);
+        click(editor, EditorSave);
         waitGone(editor);
-        Sleep(200);
-        check("editor cancelled: Spiral selected",
-              std::to_string(SendMessageW(list, CB_GETCURSEL, 0, 0)), "0");
+        Sleep(300);
+        check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
+        check("saved pattern: stored", storedPattern(7),
+              "New Pattern\\ 1.50: -2.00\\ 0.00: 1.00\\ -1.00: 0.00\\BOTTOM");
     }
+
+    // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
+    click(dialog, PatternButton);
+    editor = waitForWindow(L"QuiverstepDialog", L"Custom Dither Pattern");
+    check("Pattern opens the editor on the pattern", editor ? text(GetDlgItem(editor, Custom::DitherName)) : "none",
+          "New Pattern");
+    if (editor) {
+        click(editor, EditorRemove);
+        check("Remove: question", answerMessageBox(IDYES),
+              "Do you want to delete this pattern permanently?");
+        waitGone(editor);
+        Sleep(300);
+        check("removed pattern: the one before selected", selectedEntry(list),
+              "6 Vertical Snake 20x20 of 8");
+        check("removed pattern: the end of the list stored", storedPattern(7), "");
+    }
+    selectDitherType(dialog, list, 0);
+    Sleep(300);
 
     // Simulate...: the simulator over the saved settings, ten steps by hand.
     click(dialog, Command3);
@@ -333,6 +394,54 @@ DWORD WINAPI driveTestForm(LPVOID)
     return 0;
 }
 
+// A dither-box message while a modal window is open (the settings dialog over the test
+// form): the message window opens enabled, in front, and its OK closes it.
+DWORD WINAPI driveMessageOverModal(LPVOID)
+{
+    const HWND form = waitForWindow(L"QuiverstepDialog", L"Test");
+    if (!form)
+        return 0;
+    click(form, TestForm::Command1); // Setup: the settings dialog, modal
+    const HWND dialog = waitForWindow(L"QuiverstepDialog", L"Quiverstep 1.1 Settings");
+    check("Setup opens the settings dialog over the test form", dialog ? "open" : "none", "open");
+    click(form, TestForm::Command4); // an image that dithers out of the box
+    const HWND message = waitForWindow(L"QuiverstepDialog", L"Quiverstep: Error");
+    check("timed message over a modal dialog: enabled and in front",
+          message ? std::string(IsWindowEnabled(message) ? "enabled" : "disabled")
+                            + (GetForegroundWindow() == message ? " in front" : " behind")
+                  : "none",
+          "enabled in front");
+    if (message) {
+        const std::string shown = text(GetDlgItem(message, msgdlg::MsgText));
+        check("timed message: the box message", shown.substr(0, shown.find("\r\n")),
+              "Dither Pattern position exceeds Dither Box limit: please check!");
+        click(message, msgdlg::OKButton);
+        check("timed message: OK closes it", waitGone(message) ? "closed" : "open", "closed");
+    }
+    if (dialog) {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        waitGone(dialog);
+    }
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+void timedMessageOverModalDialog()
+{
+    RegistryStore store;
+    store.SaveSetting("Orrerix", "Quiverstep", "Pattern2", "Far\\10,0\\TOP");
+    store.SaveSetting("Orrerix", "Quiverstep", "Dither Type", "2");
+    store.SaveSetting("Orrerix", "Quiverstep", "Current Step", "1");
+    store.SaveSetting("Orrerix", "Quiverstep", "Dither Step", "1");
+    store.SaveSetting("Orrerix", "Quiverstep", "Max Dither X", "4");
+    TestForm form(WindowsEnvironment());
+    const HANDLE driver = CreateThread(nullptr, 0, &driveMessageOverModal, nullptr, 0, nullptr);
+    form.ShowModeless();
+    MessageLoop::RunUntil([&] { return !form.IsOpen(); });
+    WaitForSingleObject(driver, 20000);
+    CloseHandle(driver);
+}
+
 void testForm()
 {
     TestForm form(WindowsEnvironment());
@@ -357,6 +466,7 @@ int wmain(int argc, wchar_t **argv)
     settingsThroughTheComponent();
     timedMessage();
     testForm();
+    timedMessageOverModalDialog();
     std::fprintf(s_results, "windowtest: %d passed, %d failed\n", s_passed, s_failed);
     std::fclose(s_results);
     CoUninitialize();
