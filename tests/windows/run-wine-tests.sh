@@ -125,7 +125,7 @@ passed=$((passed + $(grep -c '^ok ' <<<"$results")))
 failed=$((failed + $(grep -c '^not ok ' <<<"$results")))
 check "window test ran to its end" "$(grep -c '^windowtest: ' <<<"$results")" 1
 for picture in settings editor simulator message testform; do
-    convert "$record_dir/$picture.bmp" "$pictures/$picture.png" 2>/dev/null
+    convert "$record_dir/$picture.bmp" -strip "$pictures/$picture.png" 2>/dev/null
     check "picture $picture.png" "$([ -s "$pictures/$picture.png" ] && echo saved)" saved
 done
 
