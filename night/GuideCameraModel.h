@@ -45,8 +45,6 @@ public:
     // Where the star really is.
     double StarX() const { return m_starX; }
     double StarY() const { return m_starY; }
-    bool EnabledX() const { return m_enabledX; }
-    bool EnabledY() const { return m_enabledY; }
     int MoveCount() const { return m_moves; }
 
     // The camera object's members by name, without regard to case. An unknown member, or a
