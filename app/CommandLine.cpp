@@ -48,8 +48,18 @@ int RunCommandLine(const std::vector<std::string> &arguments,
     AddSettingsCommands(app, context);
     AddGuiCommands(app, context);
 
-    // CLI11 parses its arguments back to front.
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    // CLI11 parses its arguments back to front. It would read "--step=" as an option still
+    // waiting for its value and take the next argument; given empty with "=", it is the empty
+    // text.
+    std::vector<std::string> reversed;
+    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument) {
+        if (argument->starts_with("--") && argument->find('=') == argument->size() - 1) {
+            reversed.emplace_back();
+            reversed.push_back(argument->substr(0, argument->size() - 1));
+        } else {
+            reversed.push_back(*argument);
+        }
+    }
     try {
         app.parse(reversed);
     } catch (const CLI::CallForHelp &) {

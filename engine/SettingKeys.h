@@ -35,6 +35,14 @@ inline constexpr std::string_view NewPatternVerticalSnake = "New Pattern Vertica
 
 inline constexpr std::string_view PatternPrefix = "Pattern";
 
+// What readers take when a key is absent, where more than one reader needs it.
+namespace Defaults {
+inline constexpr std::string_view DitherType = "0";
+inline constexpr std::string_view DitherStep = "1";
+inline constexpr std::string_view MaxDither = "4";
+inline constexpr std::string_view Position = "16"; // the offsets and the spiral's grid fields
+} // namespace Defaults
+
 // "Pattern" followed by n as integer text: "Pattern2".
 std::string Pattern(std::int64_t n);
 

@@ -6,7 +6,7 @@
 #include "Conversions.h"
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "MemoryFiles.h"
+#include "MemoryTextFiles.h"
 #include "PlugInRig.h"
 #include "RunningState.h"
 #include "SettingKeys.h"
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     PlugInRig::ForgetProcessState();
 
     WatchedStore store;
-    MemoryFiles files;
+    MemoryTextFiles files;
     PlugInRig rig(store, &files);
     rig.cameras.KeepLines(false);
 

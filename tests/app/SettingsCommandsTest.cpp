@@ -40,6 +40,10 @@ TEST_F(SettingsCommandsTest, FailingCheckPrintsItsMessageAndStoresNothing)
             {"settings", "save", "--type", "3", "--step", "1", "--max", "4"});
     EXPECT_EQ(outside.status, 1);
     EXPECT_TRUE(outside.err.ends_with("Dither and/or decrease Step Size.\n")) << outside.err;
+    // An option given empty with "=" is the empty text, not a wait for the next argument.
+    const CommandResult empty = run({"settings", "save", "--type=0", "--step=", "--max=4"});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "Dither Step Size is not numeric\n");
     // Not even the built-in patterns the check needed are kept.
     EXPECT_EQ(run({"store", "list"}).out, "");
 }

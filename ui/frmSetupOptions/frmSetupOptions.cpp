@@ -145,12 +145,12 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     setTabOrder(Command3, ckLog);
     setTabOrder(ckLog, AO7);
 
-    connect(OK, &QPushButton::clicked, this, &frmSetupOptions::OK_Click);
+    connect(OK, &QPushButton::clicked, this, &frmSetupOptions::saveAndClose);
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Command3, &QPushButton::clicked, this, &frmSetupOptions::Command3_Click);
-    connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::Pattern_Click);
-    connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::DitherType_Click);
-    connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::Timer1_Timer);
+    connect(Command3, &QPushButton::clicked, this, &frmSetupOptions::simulate);
+    connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::editSelectedPattern);
+    connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::ditherTypeChanged);
+    connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::endDelay);
 }
 
 frmSetupOptions::~frmSetupOptions()
@@ -231,7 +231,7 @@ void frmSetupOptions::AddPattern(const QString &name, const QString &body)
     selectDitherType(m_nNextPattern - 1);
 }
 
-void frmSetupOptions::DitherType_Click(int index)
+void frmSetupOptions::ditherTypeChanged(int index)
 {
     if (index >= m_nNextPattern)
         addNewPattern();
@@ -250,7 +250,7 @@ void frmSetupOptions::addNewPattern()
         selectDitherType(0);
 }
 
-void frmSetupOptions::Pattern_Click()
+void frmSetupOptions::editSelectedPattern()
 {
     const int i = DitherType->currentIndex();
     if (i < FirstPattern) {
@@ -307,7 +307,7 @@ bool frmSetupOptions::ValidateAndSave()
     return true;
 }
 
-void frmSetupOptions::Command3_Click()
+void frmSetupOptions::simulate()
 {
     if (!ValidateAndSave())
         return;
@@ -316,7 +316,7 @@ void frmSetupOptions::Command3_Click()
     simulator.exec();
 }
 
-void frmSetupOptions::OK_Click()
+void frmSetupOptions::saveAndClose()
 {
     if (ValidateAndSave())
         accept();
@@ -329,7 +329,7 @@ void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
     Timer1->start();
 }
 
-void frmSetupOptions::Timer1_Timer()
+void frmSetupOptions::endDelay()
 {
     Timer1->stop();
     moduleEvent::DelayTick();
