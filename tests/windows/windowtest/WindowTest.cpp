@@ -19,6 +19,7 @@
 #include "msgdlg.h"
 
 #include "DitherStepping.h"
+#include "PlugInMembers.h"
 
 #include <windows.h>
 #include <oaidl.h>
@@ -41,6 +42,8 @@ std::string oneLine(std::string text)
 {
     for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;)
         text.replace(at, 2, " | ");
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos;)
+        text.replace(at, 1, " | ");
     return text;
 }
 
@@ -323,6 +326,103 @@ DWORD WINAPI driveSettings(LPVOID)
     return 0;
 }
 
+// An automation type as the interface's description names it.
+std::string typeName(const TYPEDESC &type)
+{
+    if (type.vt == VT_PTR)
+        return typeName(*type.lptdesc) + " byref";
+    switch (type.vt) {
+    case VT_R8:
+        return "Double";
+    case VT_BOOL:
+        return "Boolean";
+    case VT_I2:
+        return "Integer";
+    case VT_I4:
+        return "Long";
+    case VT_BSTR:
+        return "String";
+    case VT_VARIANT:
+        return "Variant";
+    case VT_VOID:
+    case VT_HRESULT:
+        return "";
+    default:
+        return "?" + std::to_string(type.vt);
+    }
+}
+
+std::string typeName(MemberType type)
+{
+    switch (type) {
+    case MemberType::Double:
+        return "Double";
+    case MemberType::Boolean:
+        return "Boolean";
+    case MemberType::Integer:
+        return "Integer";
+    case MemberType::String:
+        return "String";
+    }
+    return "?";
+}
+
+// The members as the component's type library describes them to a late-bound client, one
+// per line in interface order: "get NAME(PARAMETERS): TYPE", "put NAME(TYPE)", "call ...".
+std::string describedMembers(IDispatch *plugIn)
+{
+    ITypeInfo *info = nullptr;
+    if (FAILED(plugIn->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info)))
+        return "no type information";
+    TYPEATTR *attributes = nullptr;
+    info->GetTypeAttr(&attributes);
+    std::string lines;
+    for (WORD i = 0; i < attributes->cFuncs; ++i) {
+        FUNCDESC *function = nullptr;
+        info->GetFuncDesc(i, &function);
+        if (!(function->wFuncFlags & FUNCFLAG_FRESTRICTED)) { // IUnknown's and IDispatch's
+            BSTR name = nullptr;
+            UINT count = 0;
+            info->GetNames(function->memid, &name, 1, &count);
+            std::string parameters;
+            for (SHORT p = 0; p < function->cParams; ++p)
+                parameters += (p ? ", " : "") + typeName(function->lprgelemdescParam[p].tdesc);
+            const std::string kind = function->invkind == INVOKE_PROPERTYGET   ? "get "
+                                     : function->invkind == INVOKE_PROPERTYPUT ? "put "
+                                                                               : "call ";
+            const std::string result = typeName(function->elemdescFunc.tdesc);
+            lines += kind + Narrow(name ? name : L"") + "(" + parameters + ")"
+                     + (result.empty() ? "" : ": " + result) + "\n";
+            SysFreeString(name);
+        }
+        info->ReleaseFuncDesc(function);
+    }
+    info->ReleaseTypeAttr(attributes);
+    info->Release();
+    return lines;
+}
+
+// The interface as the core describes its data members, then the rest of _DitherPlugIn.
+std::string expectedMembers()
+{
+    std::string lines;
+    for (const PlugInMember &member : PlugInMembers()) {
+        if (!member.dataMember)
+            continue;
+        const std::string name(member.name);
+        lines += "get " + name + "(): " + typeName(member.type) + "\n";
+        lines += "put " + name + "(" + typeName(member.type) + ")\n";
+    }
+    return lines
+           + "get Name(): String\n"
+             "get WantEvent(Long byref): Long\n"
+             "get NumberToAverage(): Integer\n"
+             "put NumberToAverage(Integer byref)\n"
+             "call CameraEvent(Long byref, Long byref, String byref, Long byref, Long byref)\n"
+             "call Settings()\n"
+             "call myDelay(Variant byref)\n";
+}
+
 void settingsThroughTheComponent()
 {
     CLSID plugInClass{};
@@ -333,6 +433,9 @@ void settingsThroughTheComponent()
         check("Quiverstep.DitherPlugIn created", "no", "yes");
         return;
     }
+    check("type library: the members in interface order, as the core describes them",
+          describedMembers(plugIn), expectedMembers());
+
     LPOLESTR name = const_cast<LPOLESTR>(L"Settings");
     DISPID settings = 0;
     plugIn->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &settings);
