@@ -125,7 +125,7 @@ Sub Events()
     Check "correction: camera", RecordSince("correction"), _
         "create | put Autoguider = 1 | get GuideErrorX -> 0.5 | get GuideErrorY -> -0.2 | " & _
         "put Autoguider = 1001 | get GuideErrorX -> 0.5 | get GuideErrorY -> -0.2 | put Autoguider = 1 | " & _
-        "put Autoguider = 1001 | put EnabledXAxis = True | put enabledyaxis = True | call Move(16.5, 15.8, 16, 16) | " & _
+        "put Autoguider = 1001 | put EnabledXAxis = True | put enabledyaxis = True | call Move(16.5, 15.8, &16, &16) | " & _
         "put EnabledXAxis = False | put enabledyaxis = False | put Autoguider = 1 | put Autoguider = 0 | release"
     Check "correction: bGuiding", plugIn.bGuiding, True
 

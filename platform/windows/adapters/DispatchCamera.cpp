@@ -108,8 +108,11 @@ CameraValue DispatchCamera::Get(std::string_view name)
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     VARIANT result;
     VariantInit(&result);
-    const HRESULT status = m_camera->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                                            &none, &result, nullptr, nullptr);
+    // As a late-bound read of an expression is made: a property, or a method without
+    // arguments.
+    const HRESULT status = m_camera->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
+                                            DISPATCH_PROPERTYGET | DISPATCH_METHOD, &none, &result,
+                                            nullptr, nullptr);
     if (FAILED(status))
         fail(name, "reading", status);
     try {
@@ -153,9 +156,8 @@ void DispatchCamera::Move(double fromX, double fromY, double &toX, double &toY)
     DISPPARAMS parameters{arguments, nullptr, 4, 0};
     VARIANT result;
     VariantInit(&result);
-    const HRESULT status = m_camera->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
-                                            DISPATCH_METHOD | DISPATCH_PROPERTYGET, &parameters,
-                                            &result, nullptr, nullptr);
+    const HRESULT status = m_camera->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                            &parameters, &result, nullptr, nullptr);
     VariantClear(&result);
     if (FAILED(status))
         fail("Move", "calling", status);

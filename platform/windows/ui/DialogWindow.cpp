@@ -1,5 +1,6 @@
 #include "DialogWindow.h"
 
+#include "MessageBoxes.h"
 #include "MessageLoop.h"
 #include "WideText.h"
 
@@ -244,7 +245,15 @@ LRESULT CALLBACK DialogWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam
     auto *window = reinterpret_cast<DialogWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!window)
         return DefDlgProcW(hwnd, message, wParam, lParam);
-    return window->handle(message, wParam, lParam);
+    // No C++ exception may unwind through the system's frames: a failure that a handler
+    // did not answer itself is shown, and the window stays.
+    try {
+        return window->handle(message, wParam, lParam);
+    } catch (const std::exception &error) {
+        ShowMessage(hwnd, error.what());
+    } catch (...) {
+    }
+    return 0;
 }
 
 LRESULT DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)

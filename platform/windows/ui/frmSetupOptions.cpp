@@ -75,6 +75,11 @@ frmSetupOptions *frmSetupOptions::Loaded()
 void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
 {
     frmSetupOptions &dialog = Instance(environment);
+    if (IsWindowVisible(dialog.hwnd())) {
+        // Already open (asked for again from a window over it): only brought forward.
+        SetForegroundWindow(dialog.hwnd());
+        return;
+    }
     dialog.DialogWindow::ShowModal();
     // Closed means unloaded: the next use loads afresh from the store.
     if (s_instance == &dialog)

@@ -4,6 +4,7 @@
 // line per access to the file named by QUIVERSTEP_CAMERA_RECORD:
 //   create | release | create refused | get NAME -> VALUE | put NAME = VALUE |
 //   call Move(FROMX, FROMY, TOX, TOY) | fail NAME | mark TEXT
+// An argument passed by reference is written with "&" before it.
 // Members whose names start with "Double" steer the double and are not recorded as such:
 //   DoubleCreateFails = True   every later creation fails
 //   DoubleFail = "NAME"        every later access of NAME fails ("" for none)
@@ -190,12 +191,17 @@ public:
             return E_FAIL;
         }
         if (key == L"move" && !put) {
+            if (!(flags & DISPATCH_METHOD))
+                return DISP_E_MEMBERNOTFOUND; // a method, not a property
             if (parameters->cArgs != 4)
                 return DISP_E_BADPARAMCOUNT;
             // Arguments come last first.
-            record(L"call " + name + L"(" + show(parameters->rgvarg[3]) + L", "
-                   + show(parameters->rgvarg[2]) + L", " + show(parameters->rgvarg[1]) + L", "
-                   + show(parameters->rgvarg[0]) + L")");
+            auto argument = [&](UINT i) {
+                const VARIANT &value = parameters->rgvarg[i];
+                return ((value.vt & VT_BYREF) ? L"&" : L"") + show(value);
+            };
+            record(L"call " + name + L"(" + argument(3) + L", " + argument(2) + L", "
+                   + argument(1) + L", " + argument(0) + L")");
             if (result)
                 VariantInit(result);
             return S_OK;
