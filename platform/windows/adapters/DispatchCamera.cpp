@@ -92,7 +92,11 @@ CameraValue DispatchCamera::FromVariant(const VARIANT &value)
     case VT_DECIMAL: {
         VARIANT number;
         VariantInit(&number);
-        const HRESULT result = VariantChangeTypeEx(&number, const_cast<VARIANT *>(&value), LOCALE_INVARIANT, 0, VT_R8);
+        const HRESULT result = VariantChangeTypeEx(&number,
+                                                   const_cast<VARIANT *>(&value),
+                                                   LOCALE_INVARIANT,
+                                                   0,
+                                                   VT_R8);
         if (FAILED(result))
             fail("value", "converting", result);
         return number.dblVal;
@@ -110,9 +114,14 @@ CameraValue DispatchCamera::Get(std::string_view name)
     VariantInit(&result);
     // As a late-bound read of an expression is made: a property, or a method without
     // arguments.
-    const HRESULT status = m_camera->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
-                                            DISPATCH_PROPERTYGET | DISPATCH_METHOD, &none, &result,
-                                            nullptr, nullptr);
+    const HRESULT status = m_camera->Invoke(id,
+                                            IID_NULL,
+                                            LOCALE_USER_DEFAULT,
+                                            DISPATCH_PROPERTYGET | DISPATCH_METHOD,
+                                            &none,
+                                            &result,
+                                            nullptr,
+                                            nullptr);
     if (FAILED(status))
         fail(name, "reading", status);
     try {
@@ -131,8 +140,14 @@ void DispatchCamera::Set(std::string_view name, const CameraValue &value)
     VARIANT argument = toVariant(value);
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS parameters{&argument, &named, 1, 1};
-    const HRESULT status = m_camera->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
-                                            &parameters, nullptr, nullptr, nullptr);
+    const HRESULT status = m_camera->Invoke(id,
+                                            IID_NULL,
+                                            LOCALE_USER_DEFAULT,
+                                            DISPATCH_PROPERTYPUT,
+                                            &parameters,
+                                            nullptr,
+                                            nullptr,
+                                            nullptr);
     VariantClear(&argument);
     if (FAILED(status))
         fail(name, "writing", status);
@@ -156,8 +171,14 @@ void DispatchCamera::Move(double fromX, double fromY, double &toX, double &toY)
     DISPPARAMS parameters{arguments, nullptr, 4, 0};
     VARIANT result;
     VariantInit(&result);
-    const HRESULT status = m_camera->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                            &parameters, &result, nullptr, nullptr);
+    const HRESULT status = m_camera->Invoke(id,
+                                            IID_NULL,
+                                            LOCALE_USER_DEFAULT,
+                                            DISPATCH_METHOD,
+                                            &parameters,
+                                            &result,
+                                            nullptr,
+                                            nullptr);
     VariantClear(&result);
     if (FAILED(status))
         fail("Move", "calling", status);

@@ -16,7 +16,10 @@ std::unique_ptr<HostCamera> DispatchCameraFactory::Create()
     if (FAILED(CLSIDFromProgID(m_progId.c_str(), &camera)))
         throw CameraError("camera: the host's camera component is not registered");
     IDispatch *dispatch = nullptr;
-    const HRESULT result = CoCreateInstance(camera, nullptr, CLSCTX_SERVER, IID_IDispatch,
+    const HRESULT result = CoCreateInstance(camera,
+                                            nullptr,
+                                            CLSCTX_SERVER,
+                                            IID_IDispatch,
                                             reinterpret_cast<void **>(&dispatch));
     if (FAILED(result) || !dispatch)
         throw CameraError("camera: the host's camera object cannot be created");

@@ -88,7 +88,8 @@ std::optional<std::string> RegistryStore::Find(std::string_view application,
     for (;;) {
         DWORD type = 0;
         DWORD bytes = 0;
-        LONG status = RegQueryValueExW(sectionKey.get(), name.c_str(), nullptr, &type, nullptr, &bytes);
+        LONG status
+                = RegQueryValueExW(sectionKey.get(), name.c_str(), nullptr, &type, nullptr, &bytes);
         if (status == ERROR_FILE_NOT_FOUND)
             return std::nullopt;
         if (status != ERROR_SUCCESS)
@@ -149,8 +150,18 @@ std::vector<std::pair<std::string, std::string>> RegistryStore::List(std::string
     DWORD count = 0;
     DWORD longestName = 0;
     DWORD longestData = 0;
-    LONG status = RegQueryInfoKeyW(sectionKey.get(), nullptr, nullptr, nullptr, nullptr, nullptr,
-                                   nullptr, &count, &longestName, &longestData, nullptr, nullptr);
+    LONG status = RegQueryInfoKeyW(sectionKey.get(),
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   &count,
+                                   &longestName,
+                                   &longestData,
+                                   nullptr,
+                                   nullptr);
     if (status != ERROR_SUCCESS)
         fail("listing the settings", status);
     for (DWORD i = 0; i < count; ++i) {
@@ -159,8 +170,14 @@ std::vector<std::pair<std::string, std::string>> RegistryStore::List(std::string
         DWORD nameLength = DWORD(name.size());
         DWORD bytes = DWORD(data.size() * sizeof(wchar_t));
         DWORD type = 0;
-        status = RegEnumValueW(sectionKey.get(), i, name.data(), &nameLength, nullptr, &type,
-                               reinterpret_cast<BYTE *>(data.data()), &bytes);
+        status = RegEnumValueW(sectionKey.get(),
+                               i,
+                               name.data(),
+                               &nameLength,
+                               nullptr,
+                               &type,
+                               reinterpret_cast<BYTE *>(data.data()),
+                               &bytes);
         if (status == ERROR_NO_MORE_ITEMS)
             break;
         if (status != ERROR_SUCCESS)

@@ -18,10 +18,23 @@ std::string Narrow(std::wstring_view wide)
 {
     if (wide.empty())
         return {};
-    const int length
-            = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8,
+                                           0,
+                                           wide.data(),
+                                           int(wide.size()),
+                                           nullptr,
+                                           0,
+                                           nullptr,
+                                           nullptr);
     std::string utf8(std::size_t(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8,
+                        0,
+                        wide.data(),
+                        int(wide.size()),
+                        utf8.data(),
+                        length,
+                        nullptr,
+                        nullptr);
     return utf8;
 }
 

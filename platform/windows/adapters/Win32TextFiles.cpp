@@ -19,10 +19,22 @@ std::string codePageText(std::string_view utf8)
     const std::wstring wide = Widen(utf8);
     if (wide.empty())
         return {};
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_ACP,
+                                           0,
+                                           wide.data(),
+                                           int(wide.size()),
+                                           nullptr,
+                                           0,
+                                           nullptr,
+                                           nullptr);
     std::string text(std::size_t(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(), length, nullptr,
+    WideCharToMultiByte(CP_ACP,
+                        0,
+                        wide.data(),
+                        int(wide.size()),
+                        text.data(),
+                        length,
+                        nullptr,
                         nullptr);
     return text;
 }

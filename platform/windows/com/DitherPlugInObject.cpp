@@ -125,15 +125,27 @@ HRESULT DitherPlugInObject::GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT coun
     return DispGetIDsOfNames(typeInfo(), names, count, ids);
 }
 
-HRESULT DitherPlugInObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS *parameters,
-                                   VARIANT *result, EXCEPINFO *exception, UINT *argumentError)
+HRESULT DitherPlugInObject::Invoke(DISPID id,
+                                   REFIID iid,
+                                   LCID,
+                                   WORD flags,
+                                   DISPPARAMS *parameters,
+                                   VARIANT *result,
+                                   EXCEPINFO *exception,
+                                   UINT *argumentError)
 {
     if (!IsEqualIID(iid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
     if (!typeInfo())
         return TYPE_E_CANTLOADLIBRARY;
-    return DispInvoke(static_cast<_DitherPlugIn *>(this), typeInfo(), id, flags, parameters,
-                      result, exception, argumentError);
+    return DispInvoke(static_cast<_DitherPlugIn *>(this),
+                      typeInfo(),
+                      id,
+                      flags,
+                      parameters,
+                      result,
+                      exception,
+                      argumentError);
 }
 
 HRESULT DitherPlugInObject::get_XOffset(double *value)
@@ -257,16 +269,16 @@ HRESULT DitherPlugInObject::put_NumberToAverage(short *value)
     return S_OK;
 }
 
-HRESULT DitherPlugInObject::CameraEvent(LONG *WhichEvent, LONG *WhichCamera, BSTR *MyString,
-                                        LONG *Param1, LONG *Param2)
+HRESULT DitherPlugInObject::CameraEvent(
+        LONG *WhichEvent, LONG *WhichCamera, BSTR *MyString, LONG *Param1, LONG *Param2)
 {
     // Nothing ever reaches the host from here, not even a missing argument.
     try {
         const std::int32_t event = WhichEvent ? *WhichEvent : 0;
         const std::int32_t camera = WhichCamera ? *WhichCamera : 0;
-        const std::string text = MyString && *MyString
-                                         ? Narrow(std::wstring_view(*MyString, SysStringLen(*MyString)))
-                                         : std::string();
+        const std::string text = MyString && *MyString ? Narrow(
+                                         std::wstring_view(*MyString, SysStringLen(*MyString)))
+                                                       : std::string();
         const std::int32_t first = Param1 ? *Param1 : 0;
         const std::int32_t second = Param2 ? *Param2 : 0;
         m_plugIn->CameraEvent(event, camera, text, first, second);

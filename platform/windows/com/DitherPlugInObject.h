@@ -24,11 +24,16 @@ public:
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **typeInfo) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT count, LCID locale,
-                                            DISPID *ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
-                                     DISPPARAMS *parameters, VARIANT *result,
-                                     EXCEPINFO *exception, UINT *argumentError) override;
+    HRESULT STDMETHODCALLTYPE
+    GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT count, LCID locale, DISPID *ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id,
+                                     REFIID iid,
+                                     LCID locale,
+                                     WORD flags,
+                                     DISPPARAMS *parameters,
+                                     VARIANT *result,
+                                     EXCEPINFO *exception,
+                                     UINT *argumentError) override;
 
     // _DitherPlugIn, in interface order
     HRESULT STDMETHODCALLTYPE get_XOffset(double *value) override;
@@ -47,8 +52,11 @@ public:
     HRESULT STDMETHODCALLTYPE get_WantEvent(LONG *WhichEvent, LONG *value) override;
     HRESULT STDMETHODCALLTYPE get_NumberToAverage(short *value) override;
     HRESULT STDMETHODCALLTYPE put_NumberToAverage(short *value) override;
-    HRESULT STDMETHODCALLTYPE CameraEvent(LONG *WhichEvent, LONG *WhichCamera, BSTR *MyString,
-                                          LONG *Param1, LONG *Param2) override;
+    HRESULT STDMETHODCALLTYPE CameraEvent(LONG *WhichEvent,
+                                          LONG *WhichCamera,
+                                          BSTR *MyString,
+                                          LONG *Param1,
+                                          LONG *Param2) override;
     HRESULT STDMETHODCALLTYPE Settings() override;
     HRESULT STDMETHODCALLTYPE myDelay(VARIANT *duration) override;
 

@@ -3,8 +3,8 @@
 #include "ComModule.h"
 #include "Quiverstep_h.h"
 
-#include <olectl.h>
 #include <oleauto.h>
+#include <olectl.h>
 
 #include <string>
 
@@ -29,12 +29,22 @@ std::wstring classKey()
 LONG setValue(const std::wstring &key, const wchar_t *name, const std::wstring &value)
 {
     HKEY handle = nullptr;
-    LONG status = RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr,
-                                  REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &handle,
+    LONG status = RegCreateKeyExW(HKEY_CLASSES_ROOT,
+                                  key.c_str(),
+                                  0,
+                                  nullptr,
+                                  REG_OPTION_NON_VOLATILE,
+                                  KEY_SET_VALUE,
+                                  nullptr,
+                                  &handle,
                                   nullptr);
     if (status != ERROR_SUCCESS)
         return status;
-    status = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
+    status = RegSetValueExW(handle,
+                            name,
+                            0,
+                            REG_SZ,
+                            reinterpret_cast<const BYTE *>(value.c_str()),
                             DWORD((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(handle);
     return status;
@@ -57,15 +67,15 @@ HRESULT Register()
     const std::wstring clsid = guidText(CLSID_DitherPlugIn);
     const std::wstring library = guidText(LIBID_Quiverstep);
     const LONG results[] = {
-        setValue(classKey(), nullptr, ProgId),
-        setValue(classKey() + L"\\InprocServer32", nullptr, path),
-        setValue(classKey() + L"\\InprocServer32", L"ThreadingModel", L"Apartment"),
-        setValue(classKey() + L"\\ProgID", nullptr, ProgId),
-        setValue(classKey() + L"\\VERSION", nullptr, L"1.0"),
-        setValue(classKey() + L"\\TypeLib", nullptr, library),
-        setValue(classKey() + L"\\Programmable", nullptr, L""),
-        setValue(std::wstring(ProgId), nullptr, ProgId),
-        setValue(std::wstring(ProgId) + L"\\CLSID", nullptr, clsid),
+            setValue(classKey(), nullptr, ProgId),
+            setValue(classKey() + L"\\InprocServer32", nullptr, path),
+            setValue(classKey() + L"\\InprocServer32", L"ThreadingModel", L"Apartment"),
+            setValue(classKey() + L"\\ProgID", nullptr, ProgId),
+            setValue(classKey() + L"\\VERSION", nullptr, L"1.0"),
+            setValue(classKey() + L"\\TypeLib", nullptr, library),
+            setValue(classKey() + L"\\Programmable", nullptr, L""),
+            setValue(std::wstring(ProgId), nullptr, ProgId),
+            setValue(std::wstring(ProgId) + L"\\CLSID", nullptr, clsid),
     };
     for (const LONG status : results) {
         if (status != ERROR_SUCCESS) {
@@ -89,13 +99,16 @@ HRESULT Register()
 HRESULT Unregister()
 {
     // The type library registration also made the interface's keys; both go.
-    UnRegisterTypeLib(LIBID_Quiverstep, 1, 0, LOCALE_NEUTRAL,
+    UnRegisterTypeLib(LIBID_Quiverstep,
+                      1,
+                      0,
+                      LOCALE_NEUTRAL,
                       sizeof(void *) == 8 ? SYS_WIN64 : SYS_WIN32);
     const LONG results[] = {
-        deleteTree(L"Interface\\" + guidText(IID__DitherPlugIn)),
-        deleteTree(L"TypeLib\\" + guidText(LIBID_Quiverstep)),
-        deleteTree(std::wstring(ProgId)),
-        deleteTree(classKey()),
+            deleteTree(L"Interface\\" + guidText(IID__DitherPlugIn)),
+            deleteTree(L"TypeLib\\" + guidText(LIBID_Quiverstep)),
+            deleteTree(std::wstring(ProgId)),
+            deleteTree(classKey()),
     };
     for (const LONG status : results)
         if (status != ERROR_SUCCESS)

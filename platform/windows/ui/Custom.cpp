@@ -51,7 +51,9 @@ void Custom::onLoad()
     const std::size_t lastSlash = m_sDither.rfind('\\');
     if (lastSlash != std::string::npos)
         m_sDither.erase(0, lastSlash + 1);
-    CheckRadioButton(m_hwnd, TopToBottom, BottomToTop,
+    CheckRadioButton(m_hwnd,
+                     TopToBottom,
+                     BottomToTop,
                      body.repeatFromTop ? TopToBottom : BottomToTop);
 }
 
@@ -102,7 +104,9 @@ std::string Custom::line(int index) const
 {
     std::wstring text(std::size_t(SendMessageW(item(List1), LB_GETTEXTLEN, WPARAM(index), 0)) + 1,
                       L'\0');
-    text.resize(std::size_t(SendMessageW(item(List1), LB_GETTEXT, WPARAM(index),
+    text.resize(std::size_t(SendMessageW(item(List1),
+                                         LB_GETTEXT,
+                                         WPARAM(index),
                                          reinterpret_cast<LPARAM>(text.data()))));
     return Narrow(text);
 }
@@ -115,7 +119,9 @@ void Custom::addLine(const std::string &text)
 void Custom::setLine(int index, const std::string &text)
 {
     SendMessageW(item(List1), LB_DELETESTRING, WPARAM(index), 0);
-    SendMessageW(item(List1), LB_INSERTSTRING, WPARAM(index),
+    SendMessageW(item(List1),
+                 LB_INSERTSTRING,
+                 WPARAM(index),
                  reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 

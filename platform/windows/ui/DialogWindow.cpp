@@ -42,8 +42,8 @@ HWND s_parking = nullptr;
 HWND parkingWindow()
 {
     if (!s_parking || !IsWindow(s_parking))
-        s_parking = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                    module(), nullptr);
+        s_parking = CreateWindowExW(
+                0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module(), nullptr);
     return s_parking;
 }
 
@@ -60,7 +60,10 @@ int screenDpi()
 
 } // namespace
 
-DialogWindow::DialogWindow(std::wstring caption, int clientWidth, int clientHeight, Placement placement)
+DialogWindow::DialogWindow(std::wstring caption,
+                           int clientWidth,
+                           int clientHeight,
+                           Placement placement)
     : m_caption(std::move(caption))
     , m_clientWidth(clientWidth)
     , m_clientHeight(clientHeight)
@@ -137,25 +140,42 @@ void DialogWindow::Create(HWND owner)
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = WindowClass;
-        return RegisterClassExW(&windowClass) != 0
-               || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     if (!registered)
         throw std::runtime_error("window class cannot be registered");
 
     if (!m_font)
-        m_font = CreateFontW(-MulDiv(DialogPointSize, screenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE,
-                             FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Shell Dlg");
+        m_font = CreateFontW(-MulDiv(DialogPointSize, screenDpi(), 72),
+                             0,
+                             0,
+                             0,
+                             FW_NORMAL,
+                             FALSE,
+                             FALSE,
+                             FALSE,
+                             DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE,
+                             L"MS Shell Dlg");
     if (!owner)
         owner = parkingWindow();
     RECT frame{0, 0, Scale(m_clientWidth), Scale(m_clientHeight)};
     AdjustWindowRectEx(&frame, FrameStyle, FALSE, FrameExStyle);
     m_closing = false;
-    CreateWindowExW(FrameExStyle, WindowClass, m_caption.c_str(), FrameStyle,
+    CreateWindowExW(FrameExStyle,
+                    WindowClass,
+                    m_caption.c_str(),
+                    FrameStyle,
                     m_placement == Placement::SystemDefault ? CW_USEDEFAULT : 0,
                     m_placement == Placement::SystemDefault ? CW_USEDEFAULT : 0,
-                    frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, module(),
+                    frame.right - frame.left,
+                    frame.bottom - frame.top,
+                    owner,
+                    nullptr,
+                    module(),
                     this);
     if (!m_hwnd)
         throw std::runtime_error("window cannot be created");
@@ -178,8 +198,12 @@ void DialogWindow::position(HWND owner)
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
-    SetWindowPos(m_hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
+    SetWindowPos(m_hwnd,
+                 nullptr,
+                 area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2,
+                 0,
+                 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -289,12 +313,27 @@ LRESULT DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-HWND DialogWindow::control(const wchar_t *windowClass, int id, const wchar_t *text, DWORD style,
-                           DWORD exStyle, int left, int top, int width, int height)
+HWND DialogWindow::control(const wchar_t *windowClass,
+                           int id,
+                           const wchar_t *text,
+                           DWORD style,
+                           DWORD exStyle,
+                           int left,
+                           int top,
+                           int width,
+                           int height)
 {
-    const HWND child = CreateWindowExW(exStyle, windowClass, text, style | WS_CHILD | WS_VISIBLE,
-                                       Scale(left), Scale(top), Scale(width), Scale(height), m_hwnd,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module(),
+    const HWND child = CreateWindowExW(exStyle,
+                                       windowClass,
+                                       text,
+                                       style | WS_CHILD | WS_VISIBLE,
+                                       Scale(left),
+                                       Scale(top),
+                                       Scale(width),
+                                       Scale(height),
+                                       m_hwnd,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                       module(),
                                        nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     return child;
@@ -302,7 +341,12 @@ HWND DialogWindow::control(const wchar_t *windowClass, int id, const wchar_t *te
 
 HWND DialogWindow::place(HWND child, int left, int top, int width, int height)
 {
-    SetWindowPos(child, nullptr, Scale(left), Scale(top), Scale(width), Scale(height),
+    SetWindowPos(child,
+                 nullptr,
+                 Scale(left),
+                 Scale(top),
+                 Scale(width),
+                 Scale(height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     return child;
 }
@@ -312,10 +356,18 @@ HWND DialogWindow::button(int id, const wchar_t *text, int left, int top, int wi
     return control(L"BUTTON", id, text, BS_PUSHBUTTON | WS_TABSTOP, 0, left, top, width, height);
 }
 
-HWND DialogWindow::defaultButton(int id, const wchar_t *text, int left, int top, int width, int height)
+HWND DialogWindow::defaultButton(
+        int id, const wchar_t *text, int left, int top, int width, int height)
 {
-    const HWND child = control(L"BUTTON", id, text, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, left, top,
-                               width, height);
+    const HWND child = control(L"BUTTON",
+                               id,
+                               text,
+                               BS_DEFPUSHBUTTON | WS_TABSTOP,
+                               0,
+                               left,
+                               top,
+                               width,
+                               height);
     SendMessageW(m_hwnd, DM_SETDEFID, WPARAM(id), 0);
     return child;
 }
@@ -325,24 +377,36 @@ HWND DialogWindow::checkBox(int id, const wchar_t *text, int left, int top, int 
     return control(L"BUTTON", id, text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, left, top, width, height);
 }
 
-HWND DialogWindow::radioButton(int id, const wchar_t *text, int left, int top, int width,
-                               int height, bool firstOfGroup)
+HWND DialogWindow::radioButton(
+        int id, const wchar_t *text, int left, int top, int width, int height, bool firstOfGroup)
 {
-    return control(L"BUTTON", id, text,
-                   BS_AUTORADIOBUTTON | WS_TABSTOP | (firstOfGroup ? WS_GROUP : 0), 0, left, top,
-                   width, height);
+    return control(L"BUTTON",
+                   id,
+                   text,
+                   BS_AUTORADIOBUTTON | WS_TABSTOP | (firstOfGroup ? WS_GROUP : 0),
+                   0,
+                   left,
+                   top,
+                   width,
+                   height);
 }
 
 HWND DialogWindow::textBox(int id, const wchar_t *text, int left, int top, int width, int height)
 {
-    return control(L"EDIT", id, text, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, left, top,
-                   width, height);
+    return control(L"EDIT",
+                   id,
+                   text,
+                   ES_AUTOHSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE,
+                   left,
+                   top,
+                   width,
+                   height);
 }
 
 HWND DialogWindow::label(int id, const wchar_t *text, int left, int top, int width, int height)
 {
-    return control(L"STATIC", id, text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, left, top, width,
-                   height);
+    return control(L"STATIC", id, text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, left, top, width, height);
 }
 
 HWND DialogWindow::frame(int id, const wchar_t *text, int left, int top, int width, int height)
@@ -354,8 +418,15 @@ HWND DialogWindow::dropDownList(int id, int left, int top, int width, int height
 {
     // Made tall enough for its list; the closed box keeps the height it is given.
     constexpr int ListHeight = 200;
-    const HWND child = control(L"COMBOBOX", id, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                               left, top, width, height + ListHeight);
+    const HWND child = control(L"COMBOBOX",
+                               id,
+                               L"",
+                               CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                               0,
+                               left,
+                               top,
+                               width,
+                               height + ListHeight);
     RECT closed{};
     GetWindowRect(child, &closed);
     const int extra = int(closed.bottom - closed.top)
@@ -366,8 +437,15 @@ HWND DialogWindow::dropDownList(int id, int left, int top, int width, int height
 
 HWND DialogWindow::listBox(int id, int left, int top, int width, int height)
 {
-    return control(L"LISTBOX", id, L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                   WS_EX_CLIENTEDGE, left, top, width, height);
+    return control(L"LISTBOX",
+                   id,
+                   L"",
+                   LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE,
+                   left,
+                   top,
+                   width,
+                   height);
 }
 
 } // namespace Quiverstep

@@ -64,7 +64,12 @@ protected:
     HWND button(int id, const wchar_t *text, int left, int top, int width, int height);
     HWND defaultButton(int id, const wchar_t *text, int left, int top, int width, int height);
     HWND checkBox(int id, const wchar_t *text, int left, int top, int width, int height);
-    HWND radioButton(int id, const wchar_t *text, int left, int top, int width, int height,
+    HWND radioButton(int id,
+                     const wchar_t *text,
+                     int left,
+                     int top,
+                     int width,
+                     int height,
                      bool firstOfGroup);
     HWND textBox(int id, const wchar_t *text, int left, int top, int width, int height);
     HWND label(int id, const wchar_t *text, int left, int top, int width, int height);
@@ -72,8 +77,15 @@ protected:
     HWND dropDownList(int id, int left, int top, int width, int height);
     HWND listBox(int id, int left, int top, int width, int height);
     HWND place(HWND control, int left, int top, int width, int height);
-    HWND control(const wchar_t *windowClass, int id, const wchar_t *text, DWORD style,
-                 DWORD exStyle, int left, int top, int width, int height);
+    HWND control(const wchar_t *windowClass,
+                 int id,
+                 const wchar_t *text,
+                 DWORD style,
+                 DWORD exStyle,
+                 int left,
+                 int top,
+                 int width,
+                 int height);
 
     HWND m_hwnd = nullptr;
 

@@ -29,13 +29,21 @@ PathPicture::PathPicture(HWND parent, int id, int left, int top, int width, int 
         windowClass.hInstance = module();
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = WindowClass;
-        return RegisterClassExW(&windowClass) != 0
-               || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     (void) registered;
-    m_hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, WindowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                             left, top, width, height, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module(), this);
+    m_hwnd = CreateWindowExW(WS_EX_CLIENTEDGE,
+                             WindowClass,
+                             L"",
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                             left,
+                             top,
+                             width,
+                             height,
+                             parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             module(),
+                             this);
     RECT inner{};
     GetClientRect(m_hwnd, &inner);
     m_width = inner.right;
@@ -96,7 +104,8 @@ std::int32_t PathPicture::PixelColour(int x, int y) const
 LRESULT CALLBACK PathPicture::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+        SetWindowLongPtrW(hwnd,
+                          GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(
                                   reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
     auto *picture = reinterpret_cast<PathPicture *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -105,7 +114,14 @@ LRESULT CALLBACK PathPicture::windowProc(HWND hwnd, UINT message, WPARAM wParam,
         PAINTSTRUCT paint{};
         const HDC target = BeginPaint(hwnd, &paint);
         if (picture && picture->m_memory)
-            BitBlt(target, 0, 0, picture->m_width, picture->m_height, picture->m_memory, 0, 0,
+            BitBlt(target,
+                   0,
+                   0,
+                   picture->m_width,
+                   picture->m_height,
+                   picture->m_memory,
+                   0,
+                   0,
                    SRCCOPY);
         EndPaint(hwnd, &paint);
         return 0;

@@ -27,7 +27,11 @@ void Simulator::build()
 {
     // In keyboard focus order.
     button(OKButton, L"Exit", 368, 12, 81, 25);
-    m_picture = std::make_unique<PathPicture>(m_hwnd, Picture1, Scale(12), Scale(12), Scale(341),
+    m_picture = std::make_unique<PathPicture>(m_hwnd,
+                                              Picture1,
+                                              Scale(12),
+                                              Scale(12),
+                                              Scale(341),
                                               Scale(265));
     button(pbRun, L"Run", 364, 216, 81, 29);
     button(pbStep, L"Step", 364, 252, 81, 29);

@@ -26,7 +26,11 @@ void TestForm::build()
     button(Command2, L"Guide Start", 68, 120, 137, 57);
     button(Command3, L"Guide Error", 68, 200, 137, 57);
     button(Command4, L"Download Complete", 68, 284, 137, 53);
-    m_picture = std::make_unique<PathPicture>(m_hwnd, Picture1, Scale(252), Scale(32), Scale(317),
+    m_picture = std::make_unique<PathPicture>(m_hwnd,
+                                              Picture1,
+                                              Scale(252),
+                                              Scale(32),
+                                              Scale(317),
                                               Scale(313));
     button(CustomPattern, L"Generate Pattern", 224, 392, 101, 65);
 }

@@ -21,7 +21,8 @@ PlugInEnvironment &WindowsEnvironment()
         Win32Clock clock;
         Win32TextFiles files;
         WindowsUserPaths paths;
-        PlugInEnvironment environment{store, cameras, ui, clock, UnseededRandom::Process(), files, paths};
+        PlugInEnvironment
+                environment{store, cameras, ui, clock, UnseededRandom::Process(), files, paths};
         Pieces() { ui.Attach(environment); }
     };
     static Pieces pieces;

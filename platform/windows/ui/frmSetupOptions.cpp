@@ -46,7 +46,12 @@ void setCheckState(HWND box, int state)
 {
     if (state == 2) // grayed, as a hand-edited setting may ask for
         SendMessageW(box, BM_SETSTYLE, BS_AUTO3STATE, FALSE);
-    SendMessageW(box, BM_SETCHECK, state == 0 ? BST_UNCHECKED : state == 2 ? BST_INDETERMINATE : BST_CHECKED, 0);
+    SendMessageW(box,
+                 BM_SETCHECK,
+                 state == 0   ? BST_UNCHECKED
+                 : state == 2 ? BST_INDETERMINATE
+                              : BST_CHECKED,
+                 0);
 }
 
 } // namespace
@@ -279,7 +284,8 @@ SettingsInput frmSetupOptions::input() const
 bool frmSetupOptions::ValidateAndSave()
 {
     std::optional<std::string> problem;
-    if (!Guarded(m_hwnd, [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store); }))
+    if (!Guarded(m_hwnd,
+                 [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store); }))
         return false;
     if (problem) {
         ShowMessage(m_hwnd, *problem);
@@ -293,8 +299,13 @@ void frmSetupOptions::Command3_Click()
     if (!ValidateAndSave())
         return;
     const int selected = selectedDitherType();
-    std::wstring entry(std::size_t(SendMessageW(item(DitherType), CB_GETLBTEXTLEN, WPARAM(selected), 0)) + 1, L'\0');
-    entry.resize(std::size_t(SendMessageW(item(DitherType), CB_GETLBTEXT, WPARAM(selected),
+    std::wstring entry(std::size_t(
+                               SendMessageW(item(DitherType), CB_GETLBTEXTLEN, WPARAM(selected), 0))
+                               + 1,
+                       L'\0');
+    entry.resize(std::size_t(SendMessageW(item(DitherType),
+                                          CB_GETLBTEXT,
+                                          WPARAM(selected),
                                           reinterpret_cast<LPARAM>(entry.data()))));
     Simulator simulator(m_environment);
     simulator.SetCaption("Simulator - " + Narrow(entry));

@@ -10,9 +10,9 @@
 //   DoubleFail = "NAME"        every later access of NAME fails ("" for none)
 //   DoubleMark = "TEXT"        writes "mark TEXT", so that a script finds what came after
 
-#include <windows.h>
 #include <oaidl.h>
 #include <olectl.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <map>
@@ -22,8 +22,10 @@
 namespace {
 
 // {EB5C7297-BF90-47CF-8863-075A5B2943E8}
-const CLSID CLSID_CameraDouble
-        = {0xeb5c7297, 0xbf90, 0x47cf, {0x88, 0x63, 0x07, 0x5a, 0x5b, 0x29, 0x43, 0xe8}};
+const CLSID CLSID_CameraDouble = {0xeb5c7297,
+                                  0xbf90,
+                                  0x47cf,
+                                  {0x88, 0x63, 0x07, 0x5a, 0x5b, 0x29, 0x43, 0xe8}};
 constexpr wchar_t ProgId[] = L"CCDSoft.Camera";
 
 HINSTANCE s_module = nullptr;
@@ -57,15 +59,32 @@ void record(const std::wstring &line)
     wchar_t path[MAX_PATH] = {};
     if (!GetEnvironmentVariableW(L"QUIVERSTEP_CAMERA_RECORD", path, MAX_PATH))
         return;
-    const HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(path,
+                                    FILE_APPEND_DATA,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr,
+                                    OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL,
+                                    nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     const std::wstring text = line + L"\r\n";
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8,
+                                           0,
+                                           text.c_str(),
+                                           int(text.size()),
+                                           nullptr,
+                                           0,
+                                           nullptr,
+                                           nullptr);
     std::string bytes(std::size_t(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), bytes.data(), length, nullptr,
+    WideCharToMultiByte(CP_UTF8,
+                        0,
+                        text.c_str(),
+                        int(text.size()),
+                        bytes.data(),
+                        length,
+                        nullptr,
                         nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
@@ -143,13 +162,10 @@ public:
         *count = 0;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override
-    {
-        return E_NOTIMPL;
-    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
 
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID,
-                                            DISPID *ids) override
+    HRESULT STDMETHODCALLTYPE
+    GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISPID *ids) override
     {
         Shared &state = shared();
         for (UINT i = 0; i < count; ++i) {
@@ -164,8 +180,14 @@ public:
         return S_OK;
     }
 
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS *parameters,
-                                     VARIANT *result, EXCEPINFO *, UINT *) override
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id,
+                                     REFIID,
+                                     LCID,
+                                     WORD flags,
+                                     DISPPARAMS *parameters,
+                                     VARIANT *result,
+                                     EXCEPINFO *,
+                                     UINT *) override
     {
         Shared &state = shared();
         if (id < 1 || std::size_t(id) > state.names.size())
@@ -200,8 +222,8 @@ public:
                 const VARIANT &value = parameters->rgvarg[i];
                 return ((value.vt & VT_BYREF) ? L"&" : L"") + show(value);
             };
-            record(L"call " + name + L"(" + argument(3) + L", " + argument(2) + L", "
-                   + argument(1) + L", " + argument(0) + L")");
+            record(L"call " + name + L"(" + argument(3) + L", " + argument(2) + L", " + argument(1)
+                   + L", " + argument(0) + L")");
             if (result)
                 VariantInit(result);
             return S_OK;
@@ -279,11 +301,21 @@ std::wstring classKey()
 bool setValue(const std::wstring &key, const wchar_t *name, const std::wstring &value)
 {
     HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &handle, nullptr)
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT,
+                        key.c_str(),
+                        0,
+                        nullptr,
+                        0,
+                        KEY_SET_VALUE,
+                        nullptr,
+                        &handle,
+                        nullptr)
         != ERROR_SUCCESS)
         return false;
-    const bool done = RegSetValueExW(handle, name, 0, REG_SZ,
+    const bool done = RegSetValueExW(handle,
+                                     name,
+                                     0,
+                                     REG_SZ,
                                      reinterpret_cast<const BYTE *>(value.c_str()),
                                      DWORD((value.size() + 1) * sizeof(wchar_t)))
                       == ERROR_SUCCESS;

@@ -21,8 +21,8 @@
 #include "DitherStepping.h"
 #include "PlugInMembers.h"
 
-#include <windows.h>
 #include <oaidl.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <functional>
@@ -54,8 +54,11 @@ void check(const std::string &name, const std::string &actual, const std::string
         std::fprintf(s_results, "ok %s\n", name.c_str());
     } else {
         ++s_failed;
-        std::fprintf(s_results, "not ok %s: got [%s], expected [%s]\n", name.c_str(),
-                     oneLine(actual).c_str(), oneLine(expected).c_str());
+        std::fprintf(s_results,
+                     "not ok %s: got [%s], expected [%s]\n",
+                     name.c_str(),
+                     oneLine(actual).c_str(),
+                     oneLine(expected).c_str());
     }
     std::fflush(s_results);
 }
@@ -101,20 +104,26 @@ std::string clientSize(HWND window)
 // for buttons that open a modal window, which would hold a sent message up.
 void click(HWND window, int id)
 {
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+    PostMessageW(window,
+                 WM_COMMAND,
+                 MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 // A click that returns when it has been handled.
 void clickAndWait(HWND window, int id)
 {
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+    SendMessageW(window,
+                 WM_COMMAND,
+                 MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 void type(HWND window, int id, const std::string &value)
 {
-    SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0,
+    SendMessageW(GetDlgItem(window, id),
+                 WM_SETTEXT,
+                 0,
                  reinterpret_cast<LPARAM>(Widen(value).c_str()));
 }
 
@@ -161,8 +170,13 @@ void savePicture(HWND window, const std::wstring &name)
     header.biCompression = BI_RGB;
     const DWORD stride = DWORD((width * 3 + 3) & ~3);
     std::string pixels(std::size_t(stride) * std::size_t(height), '\0');
-    GetDIBits(memory, bitmap, 0, UINT(height), pixels.data(),
-              reinterpret_cast<BITMAPINFO *>(&header), DIB_RGB_COLORS);
+    GetDIBits(memory,
+              bitmap,
+              0,
+              UINT(height),
+              pixels.data(),
+              reinterpret_cast<BITMAPINFO *>(&header),
+              DIB_RGB_COLORS);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof header;
@@ -193,9 +207,10 @@ std::string answerMessageBox(int button)
 std::string selectedEntry(HWND list)
 {
     const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
-    std::wstring entry(std::size_t(SendMessageW(list, CB_GETLBTEXTLEN, WPARAM(index), 0)) + 1, L'\0');
-    entry.resize(std::size_t(SendMessageW(list, CB_GETLBTEXT, WPARAM(index),
-                                          reinterpret_cast<LPARAM>(entry.data()))));
+    std::wstring entry(std::size_t(SendMessageW(list, CB_GETLBTEXTLEN, WPARAM(index), 0)) + 1,
+                       L'\0');
+    entry.resize(std::size_t(
+            SendMessageW(list, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(entry.data()))));
     return std::to_string(index) + " " + Narrow(entry) + " of "
            + std::to_string(SendMessageW(list, CB_GETCOUNT, 0, 0));
 }
@@ -204,7 +219,9 @@ std::string selectedEntry(HWND list)
 void selectDitherType(HWND dialog, HWND list, int index)
 {
     SendMessageW(list, CB_SETCURSEL, WPARAM(index), 0);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(frmSetupOptions::DitherType, CBN_SELCHANGE),
+    PostMessageW(dialog,
+                 WM_COMMAND,
+                 MAKEWPARAM(frmSetupOptions::DitherType, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
 }
 
@@ -243,19 +260,26 @@ DWORD WINAPI driveSettings(LPVOID)
         return 0;
     check("settings dialog: client size", clientSize(dialog), "449x231");
     const HWND list = GetDlgItem(dialog, DitherType);
-    check("settings dialog: dither types", std::to_string(SendMessageW(list, CB_GETCOUNT, 0, 0)), "8");
-    check("settings dialog: Spiral selected", std::to_string(SendMessageW(list, CB_GETCURSEL, 0, 0)), "0");
+    check("settings dialog: dither types",
+          std::to_string(SendMessageW(list, CB_GETCOUNT, 0, 0)),
+          "8");
+    check("settings dialog: Spiral selected",
+          std::to_string(SendMessageW(list, CB_GETCURSEL, 0, 0)),
+          "0");
     savePicture(dialog, L"settings");
 
     // OK with a step of 0: the validation's message, and the dialog stays.
     type(dialog, StepSize, "0");
     click(dialog, OK);
-    check("OK with step 0: message", answerMessageBox(IDOK), "Step Size should be greater than zero");
+    check("OK with step 0: message",
+          answerMessageBox(IDOK),
+          "Step Size should be greater than zero");
     check("OK with step 0: dialog stays open", IsWindowVisible(dialog) ? "open" : "closed", "open");
     type(dialog, StepSize, "1");
 
     click(dialog, PatternButton);
-    check("Pattern with Spiral selected: message", answerMessageBox(IDOK),
+    check("Pattern with Spiral selected: message",
+          answerMessageBox(IDOK),
           "This pattern is built-in and cannot be altered");
 
     // The add entry opens the pattern editor; Save adds the pattern just above the add entry.
@@ -270,32 +294,39 @@ DWORD WINAPI driveSettings(LPVOID)
             clickAndWait(editor, EditorAdd);
         }
         std::wstring line(64, L'\0');
-        line.resize(std::size_t(SendMessageW(GetDlgItem(editor, EditorList), LB_GETTEXT, 0,
+        line.resize(std::size_t(SendMessageW(GetDlgItem(editor, EditorList),
+                                             LB_GETTEXT,
+                                             0,
                                              reinterpret_cast<LPARAM>(line.data()))));
         check("pattern editor: added step", Narrow(line), " 1.50: -2.00");
         check("pattern editor: the last added step in the boxes",
-              text(GetDlgItem(editor, EditorX)) + "," + text(GetDlgItem(editor, EditorY)), "-1,0");
+              text(GetDlgItem(editor, EditorX)) + "," + text(GetDlgItem(editor, EditorY)),
+              "-1,0");
         savePicture(editor, L"editor");
         click(editor, EditorSave);
         waitGone(editor);
         Sleep(300);
         check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
-        check("saved pattern: stored", storedPattern(7),
+        check("saved pattern: stored",
+              storedPattern(7),
               "New Pattern\\ 1.50: -2.00\\ 0.00: 1.00\\ -1.00: 0.00\\BOTTOM");
     }
 
     // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
     click(dialog, PatternButton);
     editor = waitForWindow(L"QuiverstepDialog", L"Custom Dither Pattern");
-    check("Pattern opens the editor on the pattern", editor ? text(GetDlgItem(editor, Custom::DitherName)) : "none",
+    check("Pattern opens the editor on the pattern",
+          editor ? text(GetDlgItem(editor, Custom::DitherName)) : "none",
           "New Pattern");
     if (editor) {
         click(editor, EditorRemove);
-        check("Remove: question", answerMessageBox(IDYES),
+        check("Remove: question",
+              answerMessageBox(IDYES),
               "Do you want to delete this pattern permanently?");
         waitGone(editor);
         Sleep(300);
-        check("removed pattern: the one before selected", selectedEntry(list),
+        check("removed pattern: the one before selected",
+              selectedEntry(list),
               "6 Vertical Snake 20x20 of 8");
         check("removed pattern: the end of the list stored", storedPattern(7), "");
     }
@@ -428,22 +459,33 @@ void settingsThroughTheComponent()
     CLSID plugInClass{};
     IDispatch *plugIn = nullptr;
     if (FAILED(CLSIDFromProgID(L"Quiverstep.DitherPlugIn", &plugInClass))
-        || FAILED(CoCreateInstance(plugInClass, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+        || FAILED(CoCreateInstance(plugInClass,
+                                   nullptr,
+                                   CLSCTX_INPROC_SERVER,
+                                   IID_IDispatch,
                                    reinterpret_cast<void **>(&plugIn)))) {
         check("Quiverstep.DitherPlugIn created", "no", "yes");
         return;
     }
     check("type library: the members in interface order, as the core describes them",
-          describedMembers(plugIn), expectedMembers());
+          describedMembers(plugIn),
+          expectedMembers());
 
     LPOLESTR name = const_cast<LPOLESTR>(L"Settings");
     DISPID settings = 0;
     plugIn->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &settings);
     const HANDLE driver = CreateThread(nullptr, 0, &driveSettings, nullptr, 0, nullptr);
     DISPPARAMS none{nullptr, nullptr, 0, 0};
-    const HRESULT result = plugIn->Invoke(settings, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                          &none, nullptr, nullptr, nullptr);
-    check("Settings returns when the dialog closes", SUCCEEDED(result) ? "returned" : "failed",
+    const HRESULT result = plugIn->Invoke(settings,
+                                          IID_NULL,
+                                          LOCALE_USER_DEFAULT,
+                                          DISPATCH_METHOD,
+                                          &none,
+                                          nullptr,
+                                          nullptr,
+                                          nullptr);
+    check("Settings returns when the dialog closes",
+          SUCCEEDED(result) ? "returned" : "failed",
           "returned");
     WaitForSingleObject(driver, 30000);
     CloseHandle(driver);
@@ -477,7 +519,8 @@ void timedMessage()
     MessageLoop::RunUntil([&] { return !IsWindow(message); });
     const DWORD shown = GetTickCount() - opened;
     check("timed message: closes itself after 3 s",
-          shown >= 2900 && shown < 4500 ? "yes" : std::to_string(shown) + " ms", "yes");
+          shown >= 2900 && shown < 4500 ? "yes" : std::to_string(shown) + " ms",
+          "yes");
     WaitForSingleObject(driver, 10000);
     CloseHandle(driver);
 }
@@ -516,7 +559,8 @@ DWORD WINAPI driveMessageOverModal(LPVOID)
           "enabled in front");
     if (message) {
         const std::string shown = text(GetDlgItem(message, msgdlg::MsgText));
-        check("timed message: the box message", shown.substr(0, shown.find("\r\n")),
+        check("timed message: the box message",
+              shown.substr(0, shown.find("\r\n")),
               "Dither Pattern position exceeds Dither Box limit: please check!");
         click(message, msgdlg::OKButton);
         check("timed message: OK closes it", waitGone(message) ? "closed" : "open", "closed");
