@@ -18,12 +18,15 @@
 #include "frmSetupOptions.h"
 #include "msgdlg.h"
 
+#include "DitherPlugIn.h"
 #include "DitherStepping.h"
+#include "EventNumbers.h"
 #include "PlugInMembers.h"
 
 #include <oaidl.h>
 #include <windows.h>
 
+#include <clocale>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -552,9 +555,12 @@ DWORD WINAPI driveMessageOverModal(LPVOID)
     check("Setup opens the settings dialog over the test form", dialog ? "open" : "none", "open");
     click(form, TestForm::Command4); // an image that dithers out of the box
     const HWND message = waitForWindow(L"QuiverstepDialog", L"Quiverstep: Error");
+    const bool inFront = message && waitFor([&] {
+                             return GetForegroundWindow() == message ? message : nullptr;
+                         });
     check("timed message over a modal dialog: enabled and in front",
           message ? std::string(IsWindowEnabled(message) ? "enabled" : "disabled")
-                            + (GetForegroundWindow() == message ? " in front" : " behind")
+                            + (inFront ? " in front" : " behind")
                   : "none",
           "enabled in front");
     if (message) {
@@ -599,6 +605,28 @@ void testForm()
     CloseHandle(driver);
 }
 
+// A host that switched the C runtime to a German locale (decimal comma) still gets "." in
+// every stored number.
+void numbersUnderGermanLocale()
+{
+    setlocale(LC_ALL, "German");
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%g", 0.5);
+    check("German C runtime locale in force", probe, "0,5");
+    RegistryStore store;
+    store.SaveSetting("Orrerix", "Quiverstep", "Pattern2", "Half\\1,0\\0,1\\TOP");
+    store.SaveSetting("Orrerix", "Quiverstep", "Dither Type", "2");
+    store.SaveSetting("Orrerix", "Quiverstep", "Current Step", "1");
+    store.SaveSetting("Orrerix", "Quiverstep", "Dither Step", "0.5");
+    store.SaveSetting("Orrerix", "Quiverstep", "Max Dither X", "4");
+    DitherPlugIn plugIn(WindowsEnvironment());
+    plugIn.Debugging = TestModes::Dither;
+    plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
+    check("German locale: the offset stored with \".\"",
+          store.Find("Orrerix", "Quiverstep", "Current Offset Y").value_or("absent"), "16.5");
+    setlocale(LC_ALL, "C");
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
@@ -614,6 +642,7 @@ int wmain(int argc, wchar_t **argv)
     timedMessage();
     testForm();
     timedMessageOverModalDialog();
+    numbersUnderGermanLocale();
     std::fprintf(s_results, "windowtest: %d passed, %d failed\n", s_passed, s_failed);
     std::fclose(s_results);
     CoUninitialize();
