@@ -1,4 +1,4 @@
-#include "RunningState.h"
+#include "EventChecks.h"
 
 #include "Conversions.h"
 
@@ -34,6 +34,20 @@ std::string RunningStateProblem(std::string_view key, std::string_view value)
         return what + "does not read back";
     }
     return {};
+}
+
+std::vector<std::string> EventProblems(const PlugInRig &rig, const WatchedStore &store)
+{
+    std::vector<std::string> problems;
+    if (rig.cameras.liveCameras() != 0)
+        problems.emplace_back("a camera object was not released");
+    if (store.depth != 0 || store.begun != store.ended)
+        problems.emplace_back("a store operation was left open");
+    for (const auto &[key, value] : store.writes) {
+        if (std::string problem = RunningStateProblem(key, value); !problem.empty())
+            problems.push_back(std::move(problem));
+    }
+    return problems;
 }
 
 } // namespace Quiverstep
