@@ -7,6 +7,7 @@
 #include "Simulator.h"
 #include "WindowLayout.h"
 
+#include "SettingKeys.h"
 #include "moduleEvent.h"
 
 #include <QCheckBox>
@@ -110,7 +111,9 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     Label4 = new QLabel("Step Size:", Frame2);
     Place(Label4, "Label4", 8, 68, 69, 29);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    StepSize = new QLineEdit("1", Frame2);
+    StepSize = new QLineEdit(QString::fromLatin1(Keys::Defaults::DitherStep.data(),
+                                                 Keys::Defaults::DitherStep.size()),
+                             Frame2);
     Place(StepSize, "StepSize", 96, 64, 65, 29);
     Label5 = new QLabel("pixels", Frame2);
     Place(Label5, "Label5", 168, 72, 45, 21);
@@ -120,7 +123,9 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     Label8 = new QLabel("Max Dither:", Frame2);
     Place(Label8, "Label8", 8, 104, 85, 29);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MaxDitherX = new QLineEdit("4", Frame2);
+    MaxDitherX = new QLineEdit(QString::fromLatin1(Keys::Defaults::MaxDither.data(),
+                                                   Keys::Defaults::MaxDither.size()),
+                               Frame2);
     Place(MaxDitherX, "MaxDitherX", 96, 100, 65, 29);
     Label9 = new QLabel("pixels", Frame2);
     Place(Label9, "Label9", 168, 104, 45, 21);
