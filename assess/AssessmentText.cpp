@@ -26,8 +26,14 @@ std::string jsonFigure(const std::optional<double> &value)
     return value ? JsonNumber(*value) : "null";
 }
 
-std::string names(const std::vector<std::string> &list)
+// The leaders by name, or "every setting" when no assessed setting is left out.
+std::string names(const std::vector<std::string> &list, const Assessment &assessment)
 {
+    const auto assessed = std::count_if(assessment.results.begin(),
+                                        assessment.results.end(),
+                                        [](const Result &result) { return !result.refused; });
+    if (list.size() > 1 && std::ptrdiff_t(list.size()) == assessed)
+        return "every setting";
     std::string text;
     for (std::size_t i = 0; i < list.size(); ++i)
         text += (i == 0 ? "" : i + 1 == list.size() ? " and " : ", ") + list[i];
@@ -51,14 +57,15 @@ void writeConclusion(std::ostream &out, const Assessment &assessment)
     const Assessment::Leaders coverage = assessment.BestCoverage();
     if (coverage.names.empty())
         return;
-    out << "Best coverage of the sub-pixel square: " << names(coverage.names) << ", "
+    out << "Best coverage of the sub-pixel square: " << names(coverage.names, assessment) << ", "
         << FigureText(coverage.value) << " of "
         << DitherFigures::PhaseGrid * DitherFigures::PhaseGrid << " cells.";
     const Assessment::Leaders settling = assessment.LeastSettling();
     if (settling.names.empty())
         out << " No dither in a night of one image.\n";
     else
-        out << " Least settling: " << names(settling.names) << ", " << FigureText(settling.value)
+        out << " Least settling: " << names(settling.names, assessment) << ", "
+            << FigureText(settling.value)
             << (settling.value == 1 ? " guide frame" : " guide frames") << " per dither.\n";
 }
 

@@ -89,6 +89,13 @@ TEST(AssessmentTextTest, RankingPutsFewestImagesPerPixelFirstThenCoverageAndRefu
     EXPECT_EQ(tie.BestCoverage().value, 1);
     EXPECT_EQ(tie.LeastSettling().names, (std::vector<std::string>{"B", "D"}));
     EXPECT_EQ(tie.LeastSettling().value, 1);
+
+    std::ostringstream out;
+    WriteAssessmentTable(out, tie);
+    EXPECT_TRUE(out.str().ends_with("Best coverage of the sub-pixel square: every setting, 1 of "
+                                    "16 cells. Least settling: B and D, 1 guide frame per "
+                                    "dither.\n"))
+            << out.str();
 }
 
 TEST(AssessmentTextTest, TableWithARefusedRowAndTheConclusion)
