@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "DitherPlugIn.h"
 #include "DitherStepping.h"
+#include "DitherTypeList.h"
 #include "EventNumbers.h"
 #include "GuideLog.h"
 #include "HeadlessUserInterface.h"
@@ -18,23 +19,6 @@
 #include <stdexcept>
 
 namespace Quiverstep {
-
-namespace {
-
-std::string ditherTypeName(const Settings &settings)
-{
-    const double type = DecodeDitherType(settings.Get(Keys::DitherType, "0"));
-    if (type == 0)
-        return "Spiral";
-    if (type == 1)
-        return "Random";
-    const std::string text = ReadPattern(settings, std::int64_t(type));
-    if (text.empty())
-        return Keys::Pattern(std::int64_t(type));
-    return text.substr(0, text.find('\\'));
-}
-
-} // namespace
 
 GuidingSession::GuidingSession(SettingsStore &store,
                                Clock &clock,
@@ -56,9 +40,9 @@ GuidingSession::GuidingSession(SettingsStore &store,
 void GuidingSession::describe(SessionReport &report) const
 {
     const Settings settings(m_store);
-    report.ditherType = ditherTypeName(settings);
-    report.stepSize = settings.Get(Keys::DitherStep, "1");
-    report.maxDither = settings.Get(Keys::MaxDitherX, "4");
+    report.ditherType = DitherTypeName(settings);
+    report.stepSize = settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep);
+    report.maxDither = settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither);
     report.seed = m_options.seed;
     report.framesPerImage = m_options.framesPerImage;
     report.tolerance = m_options.tolerance;
