@@ -20,7 +20,8 @@ constexpr int Size = Cells * 24;
 constexpr int Left = 80;
 constexpr int Top = 56;
 constexpr int Bottom = 70;
-constexpr int LegendHeight = 56;
+constexpr int LegendLine = 24;
+constexpr int LegendHeight = 3 * LegendLine + 8;
 constexpr int Right = 40;
 const QColor Background(212, 208, 200);
 const QColor GridColour(196, 192, 184);
@@ -73,32 +74,33 @@ void drawTrack(QPainter &painter, const SessionReport &report)
         painter.drawEllipse(cellCentre(point.x, point.y), 1.8, 1.8);
 }
 
-// What the colours of the targets mean, for the colours this night used, and the track.
+// What the colours of the targets mean, for the colours this night used, and the track;
+// one entry a line.
 void drawLegend(QPainter &painter, const SessionReport &report, double top)
 {
     std::set<std::int32_t> colours;
     for (const SessionReport::Image &image : report.images)
         colours.insert(image.colour);
     SetPlotFont(painter, 13);
-    double x = Left;
     const auto target = [&](std::int32_t colour, const QString &text) {
         if (!colours.contains(colour))
             return;
-        const QRectF swatch(x, top, LegendSwatch, LegendSwatch);
+        const QRectF swatch(Left, top, LegendSwatch, LegendSwatch);
         painter.fillRect(swatch, pathColour(colour));
-        x = DrawLegendText(painter, swatch.topLeft(), text);
+        DrawLegendText(painter, swatch.topLeft(), text);
+        top += LegendLine;
     };
-    target(ColourBlue, "dither target, blue: the spiral going out, a pattern's 1st, 3rd ... pass");
-    target(ColourRed, "red: the spiral coming in, a pattern's 2nd, 4th ... pass");
-    if (x != Left) {
-        x = Left;
-        top += LegendSwatch + 10;
-    }
+    target(ColourBlue,
+           "dither target while the spiral goes out, and on a pattern's 1st, 3rd ... pass");
+    target(ColourRed,
+           "dither target while the spiral comes in, and on a pattern's 2nd, 4th ... pass");
     painter.setPen(QPen(TrackColour, 1.2));
-    painter.drawLine(QPointF(x, top + LegendSwatch / 2),
-                     QPointF(x + LegendSwatch, top + LegendSwatch / 2));
+    painter.drawLine(QPointF(Left, top + LegendSwatch / 2),
+                     QPointF(Left + LegendSwatch, top + LegendSwatch / 2));
     painter.setPen(Qt::black);
-    DrawLegendText(painter, QPointF(x, top), "the star's measured track, one point per guide frame");
+    DrawLegendText(painter,
+                   QPointF(Left, top),
+                   "the star's measured track, one point per guide frame");
 }
 
 } // namespace
