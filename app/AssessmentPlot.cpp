@@ -247,9 +247,7 @@ void WriteAssessmentPlot(const std::string &path, const Assessment &assessment)
     int height = TitleHeight + 16;
     for (const Result &result : assessment.results)
         height += rowHeight(result);
-    QImage image = NewPlotPicture(Width, height);
-    {
-        QPainter painter(&image);
+    PaintPlot(path, Width, height, [&](QPainter &painter) {
         SetPlotFont(painter, 15, true);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(20, 0, Width - 40, TitleHeight),
@@ -270,8 +268,7 @@ void WriteAssessmentPlot(const std::string &path, const Assessment &assessment)
             }
             top += rowHeight(result);
         }
-    }
-    SavePlotPicture(image, path);
+    });
 }
 
 } // namespace Quiverstep

@@ -1,12 +1,12 @@
 #include "PlotFrame.h"
 
-#include "QtApplication.h"
-
-#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 
 namespace Quiverstep {
@@ -98,20 +98,33 @@ void PlotFrame::DrawAxes(QPainter &painter,
     painter.restore();
 }
 
-QImage NewPlotPicture(int width, int height)
+void PaintPlot(const std::string &path,
+               int width,
+               int height,
+               const std::function<void(QPainter &)> &paint)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // a picture needs no display
-    if (!QCoreApplication::instance())
-        previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
-    EnsureQtApplication();
+    // An application of its own ends with the picture, so that the font machinery it set up
+    // is released again.
+    std::unique_ptr<QGuiApplication> application;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen"); // a picture needs no display
+        static bool quiet = false;
+        if (!quiet) {
+            previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
+            quiet = true;
+        }
+        static int argc = 1;
+        static char name[] = "quiverstep";
+        static char *argv[] = {name, nullptr};
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    return picture;
-}
-
-void SavePlotPicture(const QImage &picture, const std::string &path)
-{
+    {
+        QPainter painter(&picture);
+        paint(painter);
+    }
     if (!picture.save(QString::fromStdString(path), "PNG"))
         throw std::runtime_error("cannot write the plot " + path);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QImage>
 #include <QRectF>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QPainter;
@@ -35,12 +35,13 @@ private:
     double m_yMax;
 };
 
-// A white picture to paint a plot on; the text on it needs the process's Qt application,
-// which this makes when there is none, without a display.
-QImage NewPlotPicture(int width, int height);
-
-// Saves the picture as PNG; throws std::runtime_error when the file cannot be written.
-void SavePlotPicture(const QImage &picture, const std::string &path);
+// Paints a white picture of the given size with `paint` and saves it as PNG; throws
+// std::runtime_error when the file cannot be written. The text on it needs a Qt application:
+// without one in the process, one runs on the offscreen platform (no display) while it paints.
+void PaintPlot(const std::string &path,
+               int width,
+               int height,
+               const std::function<void(QPainter &)> &paint);
 
 // Sets the painter's font to the given pixel size, bold or not.
 void SetPlotFont(QPainter &painter, int pixelSize, bool bold = false);

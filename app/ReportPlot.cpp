@@ -112,15 +112,14 @@ bool CanDrawPictures()
 
 void WriteReportPlot(const std::string &path, const SessionReport &report)
 {
-    QImage image = NewPlotPicture(Left + Size + Right, Top + Size + Bottom + LegendHeight);
-    {
-        QPainter painter(&image);
+    const int width = Left + Size + Right;
+    PaintPlot(path, width, Top + Size + Bottom + LegendHeight, [&](QPainter &painter) {
         const QRectF area(Left, Top, Size, Size);
         painter.fillRect(area, Background);
 
         SetPlotFont(painter, 15, true);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, 0, image.width(), Top - 8),
+        painter.drawText(QRectF(0, 0, width, Top - 8),
                          Qt::AlignCenter,
                          QString::fromStdString(ReportTitle(report)));
 
@@ -139,8 +138,7 @@ void WriteReportPlot(const std::string &path, const SessionReport &report)
         frame.DrawAxes(painter, 4, "x (guide pixels)", "y (guide pixels)");
         painter.setPen(Qt::black);
         drawLegend(painter, report, Top + Size + Bottom - 8);
-    }
-    SavePlotPicture(image, path);
+    });
 }
 
 } // namespace Quiverstep
