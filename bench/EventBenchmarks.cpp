@@ -162,43 +162,38 @@ const std::vector<Scenario> Scenarios = {
         {"dither: Horizontall Snake 20x20, last step", "5", true, false, "440", 0, 1.5},
 };
 
-// The database files, removed before and after.
+// A fresh database's files, removed again afterwards.
 struct DatabaseFiles
 {
-    explicit DatabaseFiles(std::filesystem::path path)
-        : path(std::move(path))
+    DatabaseFiles()
     {
-        std::filesystem::create_directories(this->path.parent_path());
+        std::filesystem::create_directories(path.parent_path());
         remove();
     }
     ~DatabaseFiles() { remove(); }
-    void remove()
+    void remove() const
     {
         for (const char *suffix : {"", "-wal", "-shm"})
             std::filesystem::remove(path.string() + suffix);
     }
-    std::filesystem::path path;
+    const std::filesystem::path path = dataFolder()
+                                       / ("bench-" + std::to_string(::getpid()) + ".db");
 };
 
 // One plug-in on a fresh database, after a guide start, set up for a scenario.
-class Bench
+struct Bench
 {
-public:
     explicit Bench(const Scenario &s)
-        : m_scenario(s)
+        : scenario(s)
     {
-        {
-            const Settings settings(database);
-            StoreOperation operation(database);
-            settings.Save(Keys::DitherType, s.ditherType);
-            settings.Save(Keys::DitherStep, "1");
-            settings.Save(Keys::MaxDitherX, "4");
-            settings.Save(Keys::Log, "0");
-            settings.Save(Keys::CurrentOffsetX, "16");
-            settings.Save(Keys::CurrentOffsetY, "16");
-            InstallBuiltInPatterns(settings);
-            operation.Commit();
-        }
+        const Settings settings(database);
+        settings.Save(Keys::DitherType, s.ditherType);
+        settings.Save(Keys::DitherStep, "1");
+        settings.Save(Keys::MaxDitherX, "4");
+        settings.Save(Keys::Log, "0");
+        settings.Save(Keys::CurrentOffsetX, "16");
+        settings.Save(Keys::CurrentOffsetY, "16");
+        InstallBuiltInPatterns(settings);
         PlugInRig::ForgetProcessState();
         rig.cameras.KeepLines(false);
         rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
@@ -214,20 +209,20 @@ public:
     // scenario's last step, as each measured update starts.
     void Prepare(bool walkBack = true)
     {
-        if (walkBack && !m_scenario.lastStep.empty()) {
+        if (walkBack && !scenario.lastStep.empty()) {
             const Settings settings(database);
             StoreOperation operation(database);
-            settings.Save(Keys::CurrentStep, m_scenario.lastStep);
+            settings.Save(Keys::CurrentStep, scenario.lastStep);
             settings.Save(Keys::CurrentDirection, "False");
             operation.Commit();
         }
-        if (m_scenario.image)
+        if (scenario.image)
             rig.plugIn.bGuiding = true;
     }
 
     void Event()
     {
-        rig.plugIn.CameraEvent(m_scenario.image ? 19 : 22, m_scenario.image ? 0 : 1, m_empty, 0, 0);
+        rig.plugIn.CameraEvent(scenario.image ? 19 : 22, scenario.image ? 0 : 1, empty, 0, 0);
     }
 
     // The store work of one event.
@@ -241,15 +236,12 @@ public:
         return database.accesses;
     }
 
-private:
-    Scenario m_scenario;
-    const std::string m_empty;
-    DatabaseFiles m_files{dataFolder() / ("bench-" + std::to_string(::getpid()) + ".db")};
-
-public:
-    TracingStore database{m_files.path};
+    const Scenario scenario;
+    const std::string empty;
+    DatabaseFiles files;
+    TracingStore database{files.path};
     PlugInRig rig{database};
-    RawDatabase raw{m_files.path};
+    RawDatabase raw{files.path};
 };
 
 void eventBenchmark(benchmark::State &state, const Scenario &s)
