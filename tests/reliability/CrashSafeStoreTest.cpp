@@ -124,11 +124,19 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
         }
         close(fds[1]);
 
-        // Half of the kills fall anywhere from the start (opening, recovery), half while
-        // the child is writing.
+        // Half of the kills fall anywhere from the start (opening, recovery), half while the
+        // child is writing: after its first update returned, however slow the machine is.
+        // What it reported last, that many updates have returned, and so are stored.
+        std::uint32_t reported = 0, value = 0;
+        const auto readReport = [&] {
+            const bool got = read(fds[0], &value, sizeof value) == sizeof value;
+            reported = got ? value : reported;
+            return got;
+        };
         if (random() % 2) {
             pollfd ready{fds[0], POLLIN, 0};
-            poll(&ready, 1, 5000);
+            while (reported == 0 && poll(&ready, 1, 5000) > 0 && readReport()) {
+            }
             std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
         } else {
             std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
@@ -137,11 +145,8 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
         int status = 0;
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended by itself: " << status;
-
-        // The last report: that many updates have returned, and so are stored.
-        std::uint32_t reported = 0, value = 0;
-        while (read(fds[0], &value, sizeof value) == sizeof value)
-            reported = value;
+        while (readReport()) {
+        }
         close(fds[0]);
 
         // Open, read and write at once; the write also picks the next round's dither type.
