@@ -11,8 +11,13 @@ class GuideEventTest : public PlugInFixture
 {
 protected:
     std::string calls() const { return Joined(cameras.lines(), "; "); }
-    // Where the guide log shows what the guide start loaded.
-    std::string &log() { return files.files["/default-logs/Quiverstep118.log"]; }
+    // The guide log shows what the guide start loaded.
+    std::string &logOn()
+    {
+        settings.Save(Keys::Log, "1");
+        settings.Save(Keys::LogFile, "/g.log");
+        return files.files["/g.log"];
+    }
 };
 
 } // namespace
@@ -36,13 +41,13 @@ TEST_F(GuideEventTest, GuideStartReloadsTargetAndLimits)
 
 TEST_F(GuideEventTest, GuideStartReadsDitherTypeAsTruthValue)
 {
-    settings.Save(Keys::Log, "1");
+    std::string &log = logOn();
     // A text that is no truth value leaves the type as it was.
     for (auto [stored, loaded] : {std::pair{"2", "-1"}, {"Spiral", "-1"}, {"0", "0"}}) {
         settings.Save(Keys::DitherType, stored);
-        log().clear();
+        log.clear();
         guideStart();
-        EXPECT_NE(log().find(std::string("\nDither Type = ") + loaded + "\r"), std::string::npos)
+        EXPECT_NE(log.find(std::string("\nDither Type = ") + loaded + "\r"), std::string::npos)
                 << stored;
     }
 }
@@ -119,13 +124,13 @@ TEST_F(GuideEventTest, CorrectionBeforeAnyGuideStartMovesFromTheTarget)
 
 TEST_F(GuideEventTest, HandEditedStoreValuesLeaveMembersAsTheyWere)
 {
-    settings.Save(Keys::Log, "1");
+    const std::string &log = logOn();
     settings.Save(Keys::CurrentOffsetX, "sixteen");
     settings.Save(Keys::DitherStep, "0");
     plugIn.XOffset = 18;
     guideStart();
     EXPECT_EQ(plugIn.XOffset, 18);
-    EXPECT_NE(log().find("\nStep Size = 0  Max Dither = 4\r"), std::string::npos) << log();
+    EXPECT_NE(log.find("\nStep Size = 0  Max Dither = 4\r"), std::string::npos) << log;
     EXPECT_EQ(Spiral::Module().SpiralLimit, 0); // the step of 0 was refused
     correction(0.5, 0.5);
     EXPECT_TRUE(plugIn.bGuiding);
