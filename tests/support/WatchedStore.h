@@ -30,6 +30,7 @@ public:
     {
         --depth;
         ++ended;
+        commits += depth == 0;
     }
     void AbandonOperation() override
     {
@@ -41,6 +42,7 @@ public:
     int depth = 0;
     int begun = 0;
     int ended = 0;
+    int commits = 0; // outermost operations committed
 };
 
 } // namespace Quiverstep
