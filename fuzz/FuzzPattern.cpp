@@ -2,8 +2,7 @@
 // ends inside the box, stores what it can read back, and the pattern list stays dense.
 #include "Conversions.h"
 #include "DitherStepping.h"
-#include "FuzzCheck.h"
-#include "FuzzInput.h"
+#include "Fuzz.h"
 #include "HeadlessUserInterface.h"
 #include "MemoryStore.h"
 #include "Pattern.h"
@@ -11,7 +10,7 @@
 #include "Spiral.h"
 #include "UnseededRandom.h"
 
-#include <cmath>
+#include <algorithm>
 
 using namespace Quiverstep;
 
@@ -104,9 +103,7 @@ void checkList(FuzzInput &in)
 void checkFields(FuzzInput &in)
 {
     const std::string text = in.text(4000);
-    std::size_t backslashes = 0;
-    for (char c : text)
-        backslashes += c == '\\';
+    const auto backslashes = std::size_t(std::count(text.begin(), text.end(), '\\'));
     // Step i exists for i from 1 while a backslash follows it.
     for (std::size_t i = 1; i <= backslashes + 1; ++i) {
         const auto field = StepField(text, i);
@@ -124,16 +121,7 @@ void checkFields(FuzzInput &in)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzInput in(data, size);
-    switch (in.pick(3)) {
-    case 0:
-        checkWalk(in);
-        break;
-    case 1:
-        checkList(in);
-        break;
-    default:
-        checkFields(in);
-        break;
-    }
+    static void (*const checks[])(FuzzInput &) = {checkWalk, checkList, checkFields};
+    checks[in.pick(3)](in);
     return 0;
 }

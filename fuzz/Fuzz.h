@@ -1,15 +1,25 @@
+// What the fuzz targets share: reading the input as choices, and checking a promise.
 #pragma once
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 #include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A promise that an input broke: report it and stop, so that the fuzzer keeps the input.
+#define FUZZ_CHECK(condition, what) \
+    do { \
+        if (!(condition)) { \
+            std::fprintf(stderr, "broken promise at %s:%d: %s\n", __FILE__, __LINE__, what); \
+            std::abort(); \
+        } \
+    } while (false)
 
 namespace Quiverstep {
 
@@ -65,6 +75,9 @@ public:
     // A number that is often a telling one: zero, halves, limits, infinities, NaN.
     double number()
     {
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+        constexpr double max32 = 2147483647.0, min32 = -2147483648.0;
         static const double telling[] = {0,
                                          1,
                                          -1,
@@ -76,11 +89,11 @@ public:
                                          1e-300,
                                          1e308,
                                          -1e308,
-                                         2147483647.0,
-                                         -2147483648.0,
-                                         std::numeric_limits<double>::infinity(),
-                                         -std::numeric_limits<double>::infinity(),
-                                         std::numeric_limits<double>::quiet_NaN()};
+                                         max32,
+                                         min32,
+                                         inf,
+                                         -inf,
+                                         nan};
         const std::size_t i = pick(std::size(telling) + 1);
         return i < std::size(telling) ? telling[i] : raw<double>();
     }
@@ -90,5 +103,16 @@ private:
     std::size_t m_size;
     std::size_t m_pos = 0;
 };
+
+// The texts of a list written on one line, separated by "|".
+inline std::vector<std::string_view> Choices(std::string_view list)
+{
+    std::vector<std::string_view> result;
+    for (std::size_t start = 0, bar = 0; bar != std::string_view::npos; start = bar + 1) {
+        bar = list.find('|', start);
+        result.push_back(list.substr(start, bar - start));
+    }
+    return result;
+}
 
 } // namespace Quiverstep
