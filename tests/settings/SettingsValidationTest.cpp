@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Quiverstep;
 
 namespace {
@@ -39,15 +41,7 @@ TEST_F(ValidateAndSaveTest, EachCheckShowsItsOwnMessageAndStoresNothing)
                                  "too close to the edge of the guide box";
     const std::string fractional = "AO-7 dither can only step a whole number of pixels: "
                                    "fractional step is not supported";
-    struct Case
-    {
-        const char *max;
-        const char *step;
-        int type;
-        int ao7;
-        std::string message;
-    };
-    const Case cases[] = {
+    const std::tuple<const char *, const char *, int, int, std::string> cases[] = {
             {"abc", "x", 0, 0, "Max Dither is not numeric."}, // check 1 comes first
             {"", "1", 0, 0, "Max Dither is not numeric."},
             {"1e999", "1", 0, 0, "Max Dither is not numeric."}, // too large for a number
@@ -65,9 +59,9 @@ TEST_F(ValidateAndSaveTest, EachCheckShowsItsOwnMessageAndStoresNothing)
             {"4", "1.5", 0, 2, fractional}, // grayed is not unchecked
             {"4", "1", 9, 0, "Dither Pattern doesn't exist. Please select another."},
     };
-    for (const Case &c : cases) {
-        EXPECT_EQ(save(c.max, c.step, c.type, c.ao7), c.message) << c.max << " / " << c.step;
-        EXPECT_EQ(store.writeCount(), writesBefore) << c.max << " / " << c.step;
+    for (const auto &[max, step, type, ao7, message] : cases) {
+        EXPECT_EQ(save(max, step, type, ao7), message) << max << " / " << step;
+        EXPECT_EQ(store.writeCount(), writesBefore) << max << " / " << step;
     }
 }
 
