@@ -23,6 +23,15 @@
 
 namespace Quiverstep {
 
+// Numbers at the edges of what the readers take.
+namespace Telling {
+inline constexpr double Inf = std::numeric_limits<double>::infinity();
+inline constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+inline constexpr double Max32 = 2147483647.0, Min32 = -2147483648.0;
+inline constexpr double Numbers[]
+        = {0, 1, -1, 0.5, -0.5, 2.5, 16, 1000, 1e-300, 1e308, -1e308, Max32, Min32, Inf, -Inf, NaN};
+} // namespace Telling
+
 // Reads a fuzzer's bytes as a sequence of choices. Past the end every read gives zeros and
 // empty texts, so any input is a complete, valid run.
 class FuzzInput
@@ -75,27 +84,8 @@ public:
     // A number that is often a telling one: zero, halves, limits, infinities, NaN.
     double number()
     {
-        constexpr double inf = std::numeric_limits<double>::infinity();
-        constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-        constexpr double max32 = 2147483647.0, min32 = -2147483648.0;
-        static const double telling[] = {0,
-                                         1,
-                                         -1,
-                                         0.5,
-                                         -0.5,
-                                         2.5,
-                                         16,
-                                         1000,
-                                         1e-300,
-                                         1e308,
-                                         -1e308,
-                                         max32,
-                                         min32,
-                                         inf,
-                                         -inf,
-                                         nan};
-        const std::size_t i = pick(std::size(telling) + 1);
-        return i < std::size(telling) ? telling[i] : raw<double>();
+        const std::size_t i = pick(std::size(Telling::Numbers) + 1);
+        return i < std::size(Telling::Numbers) ? Telling::Numbers[i] : raw<double>();
     }
 
 private:
