@@ -1,9 +1,8 @@
 // The pattern text and its walk on arbitrary pattern texts and walk positions: every update
 // ends inside the box, stores what it can read back, and the pattern list stays dense.
 #include "Conversions.h"
-#include "DitherStepping.h"
+#include "DitherWalk.h"
 #include "Fuzz.h"
-#include "HeadlessUserInterface.h"
 #include "MemoryStore.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
@@ -21,7 +20,6 @@ void checkWalk(FuzzInput &in)
     MemoryStore store;
     const Settings settings(store);
     UnseededRandom random;
-    HeadlessUserInterface ui;
     Spiral::Module() = {};
 
     const std::string pattern = in.textOr({"Half-step 2x2\\ 0.00,  0.00\\ 0.50,  0.00\\TOP",
@@ -36,37 +34,22 @@ void checkWalk(FuzzInput &in)
                   in.textOr({"0", "1", "2147483647", "-2147483648", "2147483646", "-1"}));
     settings.Save(Keys::CurrentDirection, in.textOr({"False", "True"}));
 
-    double XOffset = 0, YOffset = 0, nStepSize = 0, nMaxDitherX = 0, nMaxDitherY = 0;
-    std::int16_t nDitherType = 0;
-    std::int32_t nCurrentStep = 0;
-    bool bCurrentDirection = false;
-    std::string sPattern;
+    DitherWalk m;
     const int updates = 1 + int(in.pick(8));
     for (int u = 0; u < updates; ++u) {
-        SkipOnFailure step;
-        DitherUpdate({XOffset,
-                      YOffset,
-                      nDitherType,
-                      nStepSize,
-                      nMaxDitherX,
-                      nMaxDitherY,
-                      nCurrentStep,
-                      bCurrentDirection,
-                      sPattern},
-                     {settings, random, ui},
-                     step);
-        if (nDitherType >= 2) {
-            FUZZ_CHECK(XOffset >= 2 && XOffset <= 30 && YOffset >= 2 && YOffset <= 30,
+        m.Update(settings, random);
+        if (m.nDitherType >= 2) {
+            FUZZ_CHECK(m.XOffset >= 2 && m.XOffset <= 30 && m.YOffset >= 2 && m.YOffset <= 30,
                        "a pattern position outside the box");
-            FUZZ_CHECK(nCurrentStep >= 0, "a negative step stays");
+            FUZZ_CHECK(m.nCurrentStep >= 0, "a negative step stays");
             // Stored with 15 significant digits, as the member's text.
-            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetX, "") == RealToText(XOffset),
+            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetX, "") == RealToText(m.XOffset),
                        "the stored X is not the member");
-            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetY, "") == RealToText(YOffset),
+            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetY, "") == RealToText(m.YOffset),
                        "the stored Y is not the member");
-            FUZZ_CHECK(StrictFlag(settings.Get(Keys::CurrentDirection, "")) == bCurrentDirection,
+            FUZZ_CHECK(StrictFlag(settings.Get(Keys::CurrentDirection, "")) == m.bCurrentDirection,
                        "the stored direction is not the member");
-            FUZZ_CHECK(StrictNumber(settings.Get(Keys::CurrentStep, "")) == nCurrentStep,
+            FUZZ_CHECK(StrictNumber(settings.Get(Keys::CurrentStep, "")) == m.nCurrentStep,
                        "the stored step is not the member");
         }
     }

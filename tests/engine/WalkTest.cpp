@@ -1,6 +1,6 @@
 #include "Conversions.h"
-#include "DitherStepping.h"
 #include "DitherType.h"
+#include "DitherWalk.h"
 #include "Errors.h"
 #include "MemoryStore.h"
 #include "SettingKeys.h"
@@ -12,13 +12,6 @@
 using namespace Quiverstep;
 
 namespace {
-
-class RecordedMessages : public MessageSink
-{
-public:
-    void ShowTimedMessage(const std::string &text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
 
 // The spiral and the dither update on a store in memory, with the walk state of a new process.
 class WalkTest : public ::testing::Test
@@ -48,21 +41,7 @@ protected:
         return text;
     }
 
-    void update()
-    {
-        SkipOnFailure step;
-        DitherUpdate({XOffset,
-                      YOffset,
-                      nDitherType,
-                      nStepSize,
-                      nMaxDitherX,
-                      nMaxDitherY,
-                      nCurrentStep,
-                      bCurrentDirection,
-                      sPattern},
-                     {settings, random, sink},
-                     step);
-    }
+    void update() { walk.Update(settings, random); }
 
     // The next n dither updates, blank-separated: each target, then "#" and the stored step.
     std::string updates(int n)
@@ -70,7 +49,7 @@ protected:
         std::string text;
         for (int i = 0; i < n; ++i) {
             update();
-            text += (i ? " " : "") + position(XOffset, YOffset) + "#"
+            text += (i ? " " : "") + position(walk.XOffset, walk.YOffset) + "#"
                     + settings.Get(Keys::CurrentStep, "");
         }
         return text;
@@ -87,14 +66,7 @@ protected:
     MemoryStore store;
     Settings settings{store};
     UnseededRandom random;
-    RecordedMessages sink;
-
-    double XOffset = 0, YOffset = 0;
-    std::int16_t nDitherType = 0;
-    double nStepSize = 0, nMaxDitherX = 0, nMaxDitherY = 0;
-    std::int32_t nCurrentStep = 0;
-    bool bCurrentDirection = false;
-    std::string sPattern;
+    DitherWalk walk;
 };
 
 } // namespace
@@ -176,7 +148,7 @@ TEST_F(WalkTest, HalfStepRepeatsFromTop)
     EXPECT_EQ(updates(5), "16,16#1 17,16#2 17,17#3 16,17#0 16,16#1");
     EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "16");
     EXPECT_EQ(settings.Get(Keys::CurrentDirection, ""), "False");
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(walk.messages.empty());
 }
 
 TEST_F(WalkTest, BottomWalksBackUsingEachEndTwiceAndTogglesTheColourAtEachTurn)
@@ -193,15 +165,15 @@ TEST_F(WalkTest, PositionOutsideTheBoxIsReportedAndClamped)
     usePattern("Far\\8,0\\TOP", "2");
     settings.Save(Keys::MaxDitherX, "4");
     EXPECT_EQ(updates(1), "30,16#0");
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0],
+    ASSERT_EQ(walk.messages.size(), 1u);
+    EXPECT_EQ(walk.messages[0],
               "Dither Pattern position exceeds Dither Box limit: please check!\r\n"
               "Dither Max=4\r\nStep Size =2\r\nPosition  = (32, 16)");
     update();
-    EXPECT_EQ(sink.messages.size(), 2u); // a new message each time
+    EXPECT_EQ(walk.messages.size(), 2u); // a new message each time
     usePattern("Edge\\-7,7\\TOP", "2");  // the edges of the box pass without message
     EXPECT_EQ(updates(1), "2,30#0");
-    EXPECT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(walk.messages.size(), 2u);
 }
 
 TEST_F(WalkTest, MissingFieldsFollowTheSkipRules)
@@ -222,7 +194,7 @@ TEST_F(WalkTest, DitherTypeDecoding)
     settings.Save(Keys::DitherType, "3"); // no "Pattern3": the spiral
     Spiral::InitSpiral(settings, 4, 1, true);
     EXPECT_EQ(updates(1), "15,16b#");
-    EXPECT_EQ(nDitherType, 0);
+    EXPECT_EQ(walk.nDitherType, 0);
     settings.Save(Keys::DitherType, "40000"); // outside the Integer range: the spiral
     EXPECT_EQ(updates(1), "15,15b#");
 }
@@ -233,12 +205,13 @@ TEST_F(WalkTest, RandomStaysInTheBoxAndAlwaysMoves)
     double lastX = 16, lastY = 16;
     for (int i = 0; i < 2000; ++i) {
         update();
-        EXPECT_TRUE(XOffset >= 12 && XOffset <= 20 && YOffset >= 12 && YOffset <= 20);
-        EXPECT_FALSE(XOffset == lastX && YOffset == lastY);
-        EXPECT_LE(std::abs(XOffset - lastX), 1);
-        EXPECT_LE(std::abs(YOffset - lastY), 1);
-        lastX = XOffset;
-        lastY = YOffset;
+        const auto [x, y] = std::pair(walk.XOffset, walk.YOffset);
+        EXPECT_TRUE(x >= 12 && x <= 20 && y >= 12 && y <= 20) << x << "," << y;
+        EXPECT_FALSE(x == lastX && y == lastY);
+        EXPECT_LE(std::abs(x - lastX), 1);
+        EXPECT_LE(std::abs(y - lastY), 1);
+        lastX = x;
+        lastY = y;
     }
 }
 
@@ -251,8 +224,8 @@ TEST_F(WalkTest, RandomRestartsAtTheCentreWhenNoMoveIsPossible)
     settings.Save(Keys::MaxDitherX, "2");
     settings.Save(Keys::CurrentOffsetX, "25");
     update();
-    EXPECT_LE(std::abs(XOffset - 16), 1);
-    EXPECT_LE(std::abs(YOffset - 16), 1);
+    EXPECT_LE(std::abs(walk.XOffset - 16), 1);
+    EXPECT_LE(std::abs(walk.YOffset - 16), 1);
 }
 
 TEST_F(WalkTest, HugeCurrentStepNeitherOverflowsNorHangs)
