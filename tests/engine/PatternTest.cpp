@@ -126,7 +126,6 @@ TEST(PatternRun, AddAndDeleteKeepTheRunDense)
     PatternList list = EnumeratePatterns(settings);
     EXPECT_EQ(list.nextPattern, 7);
     EXPECT_EQ(list.patterns[0].name, "Half-step 2x2");
-    EXPECT_EQ(list.patterns[1].name, "Vertical Snake 10x10");
 
     ReplacePattern(settings, 2, "Q\\0,1\\BOTTOM");
     EXPECT_EQ(EnumeratePatterns(settings).patterns[0].name, "Q");

@@ -32,51 +32,33 @@ TEST(DitherTypeList, CheckBoxStatesFromStoredTexts)
     EXPECT_EQ(CheckBoxState("-1"), 1);
 }
 
-namespace {
-
-class ResetTest : public ::testing::Test
+TEST(ResetDitherWalk, PatternsStartOnTheirFirstStepOtherTypesAtTheCentre)
 {
-protected:
-    ResetTest()
-    {
-        settings.Save(Keys::Pattern(2), "P\\1,0\\0:1\\-1,0\\TOP");
-        settings.Save(Keys::DitherType, "2");
-        settings.Save(Keys::DitherStep, "2");
-    }
-    std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
-
     MemoryStore store;
-    Settings settings{store};
-};
-
-} // namespace
-
-TEST_F(ResetTest, PatternStartsOnItsFirstStepAtTheDialogsStepSize)
-{
-    ASSERT_TRUE(ResetDitherWalk(settings, "3"));
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
+    Settings settings(store);
+    settings.Save(Keys::Pattern(2), "P\\1,0\\0:1\\-1,0\\TOP");
+    settings.Save(Keys::DitherType, "2");
+    settings.Save(Keys::DitherStep, "2");
+    ASSERT_TRUE(ResetDitherWalk(settings, "3")); // the dialog's step size, not the stored one
+    EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "19");
     ASSERT_TRUE(ResetDitherWalk(settings, "abc")); // an unreadable step size: the centre
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
+    EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "16");
     for (const char *type : {"5", "2.5"}) { // 2.5 names "Pattern2.5", which does not exist
         settings.Save(Keys::DitherType, type);
         const int writes = store.writeCount();
         EXPECT_FALSE(ResetDitherWalk(settings, "2")) << type;
         EXPECT_EQ(store.writeCount(), writes) << type;
     }
-}
-
-TEST_F(ResetTest, SpiralAndRandomStandAtTheCentreAndKeepTheSpiralWalk)
-{
-    settings.Save(Keys::SpiralPosX, "14");
+    settings.Save(Keys::SpiralPosX, "14"); // the spiral's own walk is kept
     for (const char *type : {"0", "1"}) {
         settings.Save(Keys::DitherType, type);
         settings.Save(Keys::CurrentOffsetX, "20");
         ASSERT_TRUE(ResetDitherWalk(settings, "2"));
-        EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
-        EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
-        EXPECT_EQ(get(Keys::CurrentStep), "1");
+        EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "16");
+        EXPECT_EQ(settings.Get(Keys::CurrentOffsetY, ""), "16");
+        EXPECT_EQ(settings.Get(Keys::CurrentStep, ""), "1");
     }
-    EXPECT_EQ(get(Keys::SpiralPosX), "14");
+    EXPECT_EQ(settings.Get(Keys::SpiralPosX, ""), "14");
 }
 
 TEST(GeneratedPatterns, SnakesOverFiveStoredUnderTheirOwnKeys)
