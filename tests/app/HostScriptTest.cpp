@@ -13,14 +13,10 @@ protected:
 
 TEST_F(HostScriptTest, GuideStartThenCorrection)
 {
-    const CommandResult r = host("# a night\n"
-                                 "\n"
-                                 "want 22\n"
+    const CommandResult r = host("# a night\n\nwant 22\n"
                                  "camera GuideErrorX=0 GuideErrorY=0 AutoguiderMaximumMove=1000 "
-                                 "AutoguiderMinimumMove=100\n"
-                                 "event 22 1\n"
-                                 "camera GuideErrorX=0.5 GuideErrorY=-0.2\r\n"
-                                 "event 22 1\n"
+                                 "AutoguiderMinimumMove=100\nevent 22 1\n"
+                                 "camera GuideErrorX=0.5 GuideErrorY=-0.2\r\nevent 22 1\n"
                                  "get bGuiding\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.starts_with("WantEvent(22) = 1\n")) << r.out;
@@ -33,33 +29,19 @@ TEST_F(HostScriptTest, GuideStartThenCorrection)
 
 TEST_F(HostScriptTest, MembersStoreAndMessages)
 {
-    const CommandResult r = host("set XOffset 17.5\n"
-                                 "get XOffset\n"
-                                 "set NumberToAverage 5\n"
-                                 "get NumberToAverage\n"
-                                 "get Name\n"
-                                 "store set Pattern2 = Far\\8,0\\TOP\n"
-                                 "store set Dither Type = 2\n"
-                                 "store set Dither Step = 2\n"
-                                 "store set Empty =\n"
-                                 "store get Empty\n"
+    const CommandResult r = host("set XOffset 17.5\nget XOffset\n"
+                                 "set NumberToAverage 5\nget NumberToAverage\nget Name\n"
+                                 "store set Pattern2 = Far\\8,0\\TOP\nstore set Dither Type = 2\n"
+                                 "store set Dither Step = 2\nstore set Empty =\nstore get Empty\n"
                                  "store get Missing Key\n"
-                                 "set Debugging 3\n"
-                                 "event 0 0\n"
-                                 "get Debugging\n"
-                                 "new\n"
-                                 "get Debugging\n");
+                                 "set Debugging 3\nevent 0 0\nget Debugging\nnew\nget Debugging\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
-              "XOffset = 17.5\n"
-              "NumberToAverage = 1\n"
-              "Name = Quiverstep Guider 1.1.8\n"
-              "Empty = \n"
-              "Missing Key absent\n"
+              "XOffset = 17.5\nNumberToAverage = 1\nName = Quiverstep Guider 1.1.8\n"
+              "Empty = \nMissing Key absent\n"
               "message: Dither Pattern position exceeds Dither Box limit: please check! | "
               "Dither Max=4 | Step Size =2 | Position  = (32, 16)\n"
-              "Debugging = 3\n"
-              "Debugging = 0\n");
+              "Debugging = 3\nDebugging = 0\n");
     EXPECT_EQ(stored("Dither Step"), "2\n"); // in the store the command opened
 }
 
@@ -70,13 +52,9 @@ TEST_F(HostScriptTest, CameraAbsentAndFailingMembers)
                                  "camera Status=Busy EnabledXAxis=True\nevent 22 1\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
-              "camera: create failed\n"
-              "camera: create\n"
-              "camera: Autoguider = 1\n"
-              "camera: GuideErrorX failed\n"
-              "camera: AutoguiderMaximumMove -> 0\n"
-              "camera: AutoguiderMinimumMove -> 0\n"
-              "camera: release\n");
+              "camera: create failed\ncamera: create\ncamera: Autoguider = 1\n"
+              "camera: GuideErrorX failed\ncamera: AutoguiderMaximumMove -> 0\n"
+              "camera: AutoguiderMinimumMove -> 0\ncamera: release\n");
 }
 
 TEST_F(HostScriptTest, BadLinesStopWithTheirNumberAndStatusTwo)

@@ -37,27 +37,16 @@ TEST_F(SettingsCommandsTest, SuccessfulSaveStoresAsTheDialogDoes)
 TEST_F(SettingsCommandsTest, ShowPrintsTheDialogsViewWithoutWriting)
 {
     EXPECT_EQ(run({"settings", "show"}).out,
-              "Dither Type: Spiral\n"
-              "Step Size: 1\n"
-              "Max Dither: 4\n"
-              "Using AO-7: unchecked\n"
-              "Log: unchecked\n"
-              "Dither types:\n"
-              "0 Spiral\n"
-              "1 Random\n"
-              "2 Half-step 2x2\n"
-              "3 Horizontal Snake 10x10\n"
-              "4 Vertical Snake 10x10\n"
-              "5 Horizontall Snake 20x20\n"
-              "6 Vertical Snake 20x20\n"
+              "Dither Type: Spiral\nStep Size: 1\nMax Dither: 4\n"
+              "Using AO-7: unchecked\nLog: unchecked\n"
+              "Dither types:\n0 Spiral\n1 Random\n2 Half-step 2x2\n"
+              "3 Horizontal Snake 10x10\n4 Vertical Snake 10x10\n"
+              "5 Horizontall Snake 20x20\n6 Vertical Snake 20x20\n"
               "7         < Add New Pattern... >\n");
     EXPECT_EQ(run({"store", "list"}).out, "");
     set("Dither Type", "6");
     set("Log", "2");
     EXPECT_TRUE(run({"settings", "show"})
-                        .out.starts_with("Dither Type: Vertical Snake 20x20\n"
-                                         "Step Size: 1\n"
-                                         "Max Dither: 4\n"
-                                         "Using AO-7: unchecked\n"
-                                         "Log: grayed\n"));
+                        .out.starts_with("Dither Type: Vertical Snake 20x20\nStep Size: 1\n"
+                                         "Max Dither: 4\nUsing AO-7: unchecked\nLog: grayed\n"));
 }
