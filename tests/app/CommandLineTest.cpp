@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace Quiverstep;
 
 using CommandLineTest = CommandLineFixture;
@@ -39,6 +41,13 @@ TEST_F(CommandLineTest, PathPrintsTheStoredWalkWithoutAdvancingIt)
     set("Current Step", "0");
     EXPECT_EQ(run({"path", "--steps", "5"}).out, "16 16\n17 16\n17 17\n16 17\n16 16\n");
     EXPECT_EQ(stored("Current Step"), "0\n");
+
+    set("Dither Type", "1"); // random, from the process's generator
+    std::istringstream random(run({"path", "--steps", "50"}).out);
+    int count = 0;
+    for (double x, y; random >> x >> y; ++count)
+        EXPECT_TRUE(x >= 12 && x <= 20 && y >= 12 && y <= 20) << x << " " << y;
+    EXPECT_EQ(count, 50);
 }
 
 TEST_F(CommandLineTest, BadInputExitsWithTwoAndChangesNothing)

@@ -118,6 +118,7 @@ TEST_F(WalkTest, SpiralResetSavesTheStartStateAndStepZeroIsRefused)
     EXPECT_EQ(settings.Get(Keys::SpiralDirectionX, ""), "0");
     EXPECT_EQ(settings.Get(Keys::SpiralStartX, ""), "16");
     EXPECT_EQ(settings.Get(Keys::SpiralPosX, ""), "16");
+    EXPECT_EQ(PathColourValue(), ColourBlue);
     EXPECT_EQ(spiral(1), "15,16b");
     EXPECT_EQ(settings.Get(Keys::SpiralPosX, ""), "15");
     EXPECT_EQ(settings.Get(Keys::SpiralDirectionY, ""), "-1");
@@ -215,17 +216,21 @@ TEST_F(WalkTest, RandomStaysInTheBoxAndAlwaysMoves)
     }
 }
 
-TEST_F(WalkTest, RandomRestartsAtTheCentreWhenNoMoveIsPossible)
+TEST_F(WalkTest, RandomRestartsAtTheCentreWhenNoMoveIsPossibleOrOutsideTheWindow)
 {
     settings.Save(Keys::DitherType, "1");
     settings.Save(Keys::DitherStep, "0"); // not even from the centre: it stays there
     EXPECT_EQ(updates(1), "16,16#");
-    settings.Save(Keys::DitherStep, "1"); // one step cannot bring it back into the box
-    settings.Save(Keys::MaxDitherX, "2");
-    settings.Save(Keys::CurrentOffsetX, "25");
-    update();
-    EXPECT_LE(std::abs(walk.XOffset - 16), 1);
-    EXPECT_LE(std::abs(walk.YOffset - 16), 1);
+    settings.Save(Keys::DitherStep, "1");
+    // One step cannot bring 25 back into a box of 2; 2 is in a box of 14 but not inside the
+    // window, which excludes its edges.
+    for (auto [max, offset] : {std::pair{"2", "25"}, {"14", "2"}}) {
+        settings.Save(Keys::MaxDitherX, max);
+        settings.Save(Keys::CurrentOffsetX, offset);
+        update();
+        EXPECT_LE(std::abs(walk.XOffset - 16), 1) << offset;
+        EXPECT_LE(std::abs(walk.YOffset - 16), 1) << offset;
+    }
 }
 
 TEST_F(WalkTest, HugeCurrentStepNeitherOverflowsNorHangs)

@@ -15,11 +15,14 @@ using namespace Quiverstep;
 
 TEST(DitherTypeList, StoredTypeIsLimitedToTheListedEntries)
 {
-    // Five patterns, so the add entry is entry 7. How a text decodes is the dither type's rule.
+    // Five patterns, so the add entry is entry 7. How a text decodes is the dither type's
+    // rule; "true" and "3.5" show that the list reads it so.
     for (const char *stored : {"7", "8", "-1", "abc", "1e300", ""})
         EXPECT_EQ(InitialDitherTypeIndex(stored, 8), 0) << stored;
     EXPECT_EQ(InitialDitherTypeIndex("6", 8), 6);
     EXPECT_EQ(InitialDitherTypeIndex("6.5", 8), 6);
+    EXPECT_EQ(InitialDitherTypeIndex("true", 8), 1);
+    EXPECT_EQ(InitialDitherTypeIndex("3.5", 8), 4);
 }
 
 TEST(DitherTypeList, CheckBoxStatesFromStoredTexts)
