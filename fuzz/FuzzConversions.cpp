@@ -1,16 +1,15 @@
 // The text conversions on arbitrary text: the lenient reader never fails, the strict ones
 // fail only with their own errors, and whatever the writers produce reads back.
 #include "Conversions.h"
-#include "DitherStepping.h"
 #include "DitherType.h"
 #include "Errors.h"
-#include "FuzzCheck.h"
+#include "Fuzz.h"
 #include "Pattern.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <string>
 
 using namespace Quiverstep;
@@ -31,18 +30,10 @@ void checkRealText(double value)
     }
     FUZZ_CHECK(std::isfinite(value), "a number that is not finite got a text");
     FUZZ_CHECK(text.find(',') == std::string::npos, "a comma in a number");
-    const std::size_t point = text.find('.');
-    const std::size_t exponent = text.find('E');
-    if (point != std::string::npos) {
-        const char last = text[(exponent == std::string::npos ? text.size() : exponent) - 1];
-        FUZZ_CHECK(last != '0' && last != '.', "a trailing zero or point");
-    }
-    double back = 0;
-    try {
-        back = StrictNumber(text);
-    } catch (...) {
-        FUZZ_CHECK(false, "a written number does not read back");
-    }
+    const char last = text[std::min(text.find('E'), text.size()) - 1];
+    FUZZ_CHECK(text.find('.') == std::string::npos || (last != '0' && last != '.'),
+               "a trailing zero or point");
+    const double back = StrictNumber(text); // an error escaping it fails the input too
     FUZZ_CHECK(std::fabs(back - value) <= std::fabs(value) * 1e-14, "a number changed on its way");
     FUZZ_CHECK(RealToText(back) == text, "a number's text is not stable");
 }
@@ -57,16 +48,14 @@ void checkRounding(double value)
     if (std::fabs(r - value) == 0.5)
         FUZZ_CHECK(std::fmod(r, 2) == 0, "a half went to the odd neighbour");
     try {
-        const std::int16_t i = ToInteger(value);
-        FUZZ_CHECK(i == r, "a 16-bit integer differs from the rounded value");
+        FUZZ_CHECK(ToInteger(value) == r, "a 16-bit integer differs from the rounded value");
     } catch (const OverflowError &) {
         FUZZ_CHECK(r < -32768 || r > 32767, "a 16-bit integer that fits was refused");
     }
     try {
         const std::int32_t i = ToLong(value);
         FUZZ_CHECK(i == r, "a 32-bit integer differs from the rounded value");
-        const std::string text = IntegerToText(i);
-        FUZZ_CHECK(StrictNumber(text) == i, "an integer text does not read back");
+        FUZZ_CHECK(StrictNumber(IntegerToText(i)) == i, "an integer text does not read back");
     } catch (const OverflowError &) {
         FUZZ_CHECK(r < -2147483648.0 || r > 2147483647.0, "a 32-bit integer that fits was refused");
     }
@@ -87,7 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const double strict = StrictNumber(text);
         FUZZ_CHECK(std::isfinite(strict), "a strict number is not finite");
         FUZZ_CHECK(strict == leading, "the strict and the leading number differ");
-        checkRealText(strict);
     } catch (const ConversionError &) {
     } catch (const OverflowError &) {
         FUZZ_CHECK(std::isinf(leading), "an overflow without a large number");
@@ -99,8 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const OverflowError &) {
     }
 
-    const double type = DitherType::Decode(text);
-    FUZZ_CHECK(!std::isnan(type), "a dither type is NaN");
+    FUZZ_CHECK(!std::isnan(DitherType::Decode(text)), "a dither type is NaN");
 
     const StepParts parts = SplitStep(text);
     FUZZ_CHECK(parts.hasSeparator || parts.y == text, "a step without separator lost its text");
@@ -112,18 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::memcpy(&raw, data, sizeof raw);
         checkRealText(raw);
         checkRounding(raw);
-    }
-    if (size >= 8) {
         std::int32_t a = 0, b = 0;
         std::memcpy(&a, data, 4);
         std::memcpy(&b, data + 4, 4);
+        const std::int64_t sum = std::int64_t(a) + b;
         try {
-            FUZZ_CHECK(CheckedAdd(a, b) == std::int64_t(a) + b, "a checked sum is wrong");
+            FUZZ_CHECK(CheckedAdd(a, b) == sum, "a checked sum is wrong");
         } catch (const OverflowError &) {
-            const std::int64_t sum = std::int64_t(a) + b;
-            FUZZ_CHECK(sum > std::numeric_limits<std::int32_t>::max()
-                               || sum < std::numeric_limits<std::int32_t>::min(),
-                       "a sum that fits was refused");
+            FUZZ_CHECK(sum != std::int32_t(sum), "a sum that fits was refused");
         }
     }
     return 0;

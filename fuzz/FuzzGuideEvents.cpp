@@ -5,8 +5,7 @@
 // and write only what its readers can read back.
 #include "Conversions.h"
 #include "EventChecks.h"
-#include "FuzzCheck.h"
-#include "FuzzInput.h"
+#include "Fuzz.h"
 #include "MemoryTextFiles.h"
 #include "PlugInRig.h"
 #include "SettingKeys.h"
@@ -15,27 +14,21 @@ using namespace Quiverstep;
 
 namespace {
 
-const std::vector<std::string_view> TellingTexts = {
-        "",
-        "0",
-        "1",
-        "-1",
-        "2",
-        "3",
-        "True",
-        "false",
-        "1E308",
-        "-1E308",
-        "NaN",
-        "2147483647",
-        "-2147483648",
-        "2.5",
-        "16",
-        "30",
-        "\\\\\\",
-        "Half-step 2x2\\ 0.00,  0.00\\ 0.50,  0.00\\ 0.50,  0.50\\ 0.00,  0.50\\TOP",
-        "A\\1,1\\-1:-1\\BOTTOM",
-};
+const std::vector<std::string_view> TellingTexts = Choices(
+        "|0|1|-1|2|3|True|false|1E308|-1E308|NaN|2147483647|-2147483648|2.5|16|30|\\\\\\|"
+        "Half-step 2x2\\ 0.00,  0.00\\ 0.50,  0.00\\ 0.50,  0.50\\ 0.00,  0.50\\TOP|"
+        "A\\1,1\\-1:-1\\BOTTOM");
+
+const std::vector<std::string_view> CameraMembers = Choices(
+        "Autoguider|GuideErrorX|GuideErrorY|AutoguiderMaximumMove|AutoguiderMinimumMove|"
+        "EnabledXAxis|enabledyaxis|Move|Status|GuideStarX|MoveToY|TelescopeDeclination|BinX|"
+        "SubframeBottom");
+
+// The real members that the input may write between events.
+double DitherPlugIn::*const RealMembers[] = {&DitherPlugIn::XOffset,
+                                             &DitherPlugIn::YOffset,
+                                             &DitherPlugIn::nMaxMove,
+                                             &DitherPlugIn::nMinMove};
 
 std::vector<std::string> allKeys()
 {
@@ -44,23 +37,6 @@ std::vector<std::string> allKeys()
         keys.push_back(Keys::Pattern(n));
     return keys;
 }
-
-const std::vector<std::string> CameraMembers = {
-        "Autoguider",
-        "GuideErrorX",
-        "GuideErrorY",
-        "AutoguiderMaximumMove",
-        "AutoguiderMinimumMove",
-        "EnabledXAxis",
-        "enabledyaxis",
-        "Move",
-        "Status",
-        "GuideStarX",
-        "MoveToY",
-        "TelescopeDeclination",
-        "BinX",
-        "SubframeBottom",
-};
 
 CameraValue cameraValue(FuzzInput &in)
 {
@@ -93,17 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (in.flag())
             rig.settings.Save(key, in.textOr(TellingTexts, 2000));
     }
-    for (const std::string &member : CameraMembers) {
-        switch (in.pick(4)) {
-        case 0:
-            rig.cameras.SetValue(member, cameraValue(in));
-            break;
-        case 1:
-            rig.cameras.FailMember(member);
-            break;
-        default:
-            break;
-        }
+    for (std::string_view member : CameraMembers) {
+        if (const std::size_t what = in.pick(4); what == 0)
+            rig.cameras.SetValue(std::string(member), cameraValue(in));
+        else if (what == 1)
+            rig.cameras.FailMember(std::string(member));
     }
     rig.cameras.SetAbsent(in.pick(8) == 0);
     files.failOpen = in.pick(8) == 0;
@@ -113,51 +83,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     DitherPlugIn &p = rig.plugIn;
     for (int events = 0; !in.empty() && events < 64; ++events) {
         store.writes.clear();
-        std::int32_t event = 0, camera = 0;
-        switch (in.pick(6)) {
-        case 0:
+        const std::size_t action = in.pick(6);
+        if (action == 0) {
             rig.cameras.SetValue("GuideErrorX", in.pick(3) ? CameraValue(in.number()) : 0.0);
             rig.cameras.SetValue("GuideErrorY", in.pick(3) ? CameraValue(in.number()) : 0.0);
-            event = 22;
-            camera = in.pick(3) ? 1 : in.raw<std::int32_t>();
-            break;
-        case 1:
-            event = 19;
-            camera = in.pick(3) ? 0 : in.raw<std::int32_t>();
-            break;
-        case 2:
-            event = in.raw<std::int32_t>();
-            camera = in.raw<std::int32_t>();
-            break;
-        case 3:
-            p.Debugging = std::int16_t(in.pick(5) ? in.pick(5) : in.raw<std::int16_t>());
-            continue;
-        case 4:
-            rig.settings.Save(keys[in.pick(keys.size())], in.textOr(TellingTexts, 2000));
-            continue;
-        default:
-            switch (in.pick(5)) {
-            case 0:
-                p.XOffset = in.number();
-                break;
-            case 1:
-                p.YOffset = in.number();
-                break;
-            case 2:
-                p.nMaxMove = in.number();
-                break;
-            case 3:
-                p.nMinMove = in.number();
-                break;
-            default:
+            p.CameraEvent(22, in.pick(3) ? 1 : in.raw<std::int32_t>(), "", 0, 0);
+        } else if (action == 1) {
+            p.CameraEvent(19, in.pick(3) ? 0 : in.raw<std::int32_t>(), "", 0, 0);
+        } else if (action == 2) {
+            const auto event = in.raw<std::int32_t>();
+            p.CameraEvent(event, in.raw<std::int32_t>(), "", 0, 0);
+        } else {
+            if (action == 3) {
+                p.Debugging = std::int16_t(in.pick(5) ? in.pick(5) : in.raw<std::int16_t>());
+            } else if (action == 4) {
+                // The order of the two reads is the compiler's: kept as the seeds were made.
+                rig.settings.Save(keys[in.pick(keys.size())], in.textOr(TellingTexts, 2000));
+            } else if (const std::size_t member = in.pick(5); member < std::size(RealMembers)) {
+                p.*RealMembers[member] = in.number();
+            } else {
                 p.WantEvent(in.raw<std::int32_t>());
-                break;
             }
             continue;
         }
-
-        p.CameraEvent(event, camera, "", 0, 0);
-
         for (const std::string &problem : EventProblems(rig, store))
             FUZZ_CHECK(false, problem.c_str());
     }

@@ -1,17 +1,15 @@
 // The pattern text and its walk on arbitrary pattern texts and walk positions: every update
 // ends inside the box, stores what it can read back, and the pattern list stays dense.
 #include "Conversions.h"
-#include "DitherStepping.h"
-#include "FuzzCheck.h"
-#include "FuzzInput.h"
-#include "HeadlessUserInterface.h"
+#include "DitherWalk.h"
+#include "Fuzz.h"
 #include "MemoryStore.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
 #include "UnseededRandom.h"
 
-#include <cmath>
+#include <algorithm>
 
 using namespace Quiverstep;
 
@@ -22,7 +20,6 @@ void checkWalk(FuzzInput &in)
     MemoryStore store;
     const Settings settings(store);
     UnseededRandom random;
-    HeadlessUserInterface ui;
     Spiral::Module() = {};
 
     const std::string pattern = in.textOr({"Half-step 2x2\\ 0.00,  0.00\\ 0.50,  0.00\\TOP",
@@ -37,37 +34,22 @@ void checkWalk(FuzzInput &in)
                   in.textOr({"0", "1", "2147483647", "-2147483648", "2147483646", "-1"}));
     settings.Save(Keys::CurrentDirection, in.textOr({"False", "True"}));
 
-    double XOffset = 0, YOffset = 0, nStepSize = 0, nMaxDitherX = 0, nMaxDitherY = 0;
-    std::int16_t nDitherType = 0;
-    std::int32_t nCurrentStep = 0;
-    bool bCurrentDirection = false;
-    std::string sPattern;
+    DitherWalk m;
     const int updates = 1 + int(in.pick(8));
     for (int u = 0; u < updates; ++u) {
-        SkipOnFailure step;
-        DitherUpdate({XOffset,
-                      YOffset,
-                      nDitherType,
-                      nStepSize,
-                      nMaxDitherX,
-                      nMaxDitherY,
-                      nCurrentStep,
-                      bCurrentDirection,
-                      sPattern},
-                     {settings, random, ui},
-                     step);
-        if (nDitherType >= 2) {
-            FUZZ_CHECK(XOffset >= 2 && XOffset <= 30 && YOffset >= 2 && YOffset <= 30,
+        m.Update(settings, random);
+        if (m.nDitherType >= 2) {
+            FUZZ_CHECK(m.XOffset >= 2 && m.XOffset <= 30 && m.YOffset >= 2 && m.YOffset <= 30,
                        "a pattern position outside the box");
-            FUZZ_CHECK(nCurrentStep >= 0, "a negative step stays");
+            FUZZ_CHECK(m.nCurrentStep >= 0, "a negative step stays");
             // Stored with 15 significant digits, as the member's text.
-            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetX, "") == RealToText(XOffset),
+            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetX, "") == RealToText(m.XOffset),
                        "the stored X is not the member");
-            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetY, "") == RealToText(YOffset),
+            FUZZ_CHECK(settings.Get(Keys::CurrentOffsetY, "") == RealToText(m.YOffset),
                        "the stored Y is not the member");
-            FUZZ_CHECK(StrictFlag(settings.Get(Keys::CurrentDirection, "")) == bCurrentDirection,
+            FUZZ_CHECK(StrictFlag(settings.Get(Keys::CurrentDirection, "")) == m.bCurrentDirection,
                        "the stored direction is not the member");
-            FUZZ_CHECK(StrictNumber(settings.Get(Keys::CurrentStep, "")) == nCurrentStep,
+            FUZZ_CHECK(StrictNumber(settings.Get(Keys::CurrentStep, "")) == m.nCurrentStep,
                        "the stored step is not the member");
         }
     }
@@ -104,9 +86,7 @@ void checkList(FuzzInput &in)
 void checkFields(FuzzInput &in)
 {
     const std::string text = in.text(4000);
-    std::size_t backslashes = 0;
-    for (char c : text)
-        backslashes += c == '\\';
+    const auto backslashes = std::size_t(std::count(text.begin(), text.end(), '\\'));
     // Step i exists for i from 1 while a backslash follows it.
     for (std::size_t i = 1; i <= backslashes + 1; ++i) {
         const auto field = StepField(text, i);
@@ -124,16 +104,7 @@ void checkFields(FuzzInput &in)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzInput in(data, size);
-    switch (in.pick(3)) {
-    case 0:
-        checkWalk(in);
-        break;
-    case 1:
-        checkList(in);
-        break;
-    default:
-        checkFields(in);
-        break;
-    }
+    static void (*const checks[])(FuzzInput &) = {checkWalk, checkList, checkFields};
+    checks[in.pick(3)](in);
     return 0;
 }

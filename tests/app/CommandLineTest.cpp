@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 using namespace Quiverstep;
@@ -11,31 +10,44 @@ using CommandLineTest = CommandLineFixture;
 
 TEST_F(CommandLineTest, StoreSetGetList)
 {
-    EXPECT_EQ(run({"store", "set", "Dither Step", "2"}).status, 0);
-    CommandResult get = run({"store", "get", "Dither Step"});
+    set("Dither Step", "2");
+    const CommandResult get = run({"store", "get", "Dither Step"});
     EXPECT_EQ(get.status, 0);
     EXPECT_EQ(get.out, "2\n");
-    EXPECT_EQ(run({"store", "set", "Empty", ""}).status, 0);
-    EXPECT_EQ(run({"store", "get", "Empty"}).out, "\n");
+    set("Empty", "");
+    EXPECT_EQ(stored("Empty"), "\n");
     EXPECT_EQ(run({"store", "list"}).out, "Dither Step = 2\nEmpty = \n");
 }
 
 TEST_F(CommandLineTest, AbsentKeyIsReportedWithStatusOne)
 {
-    CommandResult get = run({"store", "get", "Nothing"});
+    const CommandResult get = run({"store", "get", "Nothing"});
     EXPECT_EQ(get.status, 1);
     EXPECT_EQ(get.out, "");
     EXPECT_NE(get.err.find("Nothing"), std::string::npos);
 }
 
-TEST_F(CommandLineTest, PathPrintsTheFirstRingWithoutAdvancingTheStore)
+TEST_F(CommandLineTest, PathPrintsTheStoredWalkWithoutAdvancingIt)
 {
-    run({"store", "set", "Dither Step", "1"});
-    run({"store", "set", "Max Dither X", "4"});
-    const std::string ring = "15 16\n15 15\n16 15\n17 15\n17 16\n17 17\n16 17\n15 17\n";
-    EXPECT_EQ(run({"path", "--steps", "8"}).out, ring);
-    EXPECT_EQ(run({"path", "--steps", "8"}).out, ring);
+    // The spiral of the default settings, the same twice: neither store nor process keeps it.
+    const std::string ring = "15 16\n15 15\n16 15\n";
+    EXPECT_EQ(run({"path", "--steps", "3"}).out, ring);
+    EXPECT_EQ(run({"path", "--steps", "3"}).out, ring);
     EXPECT_EQ(run({"store", "get", "Spiral Pos X"}).status, 1);
+
+    set("Pattern2", "H\\ 0.00,  0.00\\ 0.50,  0.00\\ 0.50,  0.50\\ 0.00,  0.50\\TOP");
+    set("Dither Type", "2");
+    set("Dither Step", "2");
+    set("Current Step", "0");
+    EXPECT_EQ(run({"path", "--steps", "5"}).out, "16 16\n17 16\n17 17\n16 17\n16 16\n");
+    EXPECT_EQ(stored("Current Step"), "0\n");
+
+    set("Dither Type", "1"); // random, from the process's generator
+    std::istringstream random(run({"path", "--steps", "50"}).out);
+    int count = 0;
+    for (double x, y; random >> x >> y; ++count)
+        EXPECT_TRUE(x >= 12 && x <= 20 && y >= 12 && y <= 20) << x << " " << y;
+    EXPECT_EQ(count, 50);
 }
 
 TEST_F(CommandLineTest, BadInputExitsWithTwoAndChangesNothing)
@@ -44,8 +56,10 @@ TEST_F(CommandLineTest, BadInputExitsWithTwoAndChangesNothing)
          {std::vector<std::string>{"path", "--steps", "x"},
           {"store", "set", "Only Key"},
           {"frobnicate"},
-          {"store"}}) {
-        CommandResult r = run(arguments);
+          {"store"},
+          {"settings", "save", "--step", "1", "--max", "4"},
+          {"settings", "save", "--type", "x", "--step", "1", "--max", "4"}}) {
+        const CommandResult r = run(arguments);
         EXPECT_EQ(r.status, 2) << arguments[0];
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
@@ -58,30 +72,9 @@ TEST_F(CommandLineTest, HelpForEverySubcommand)
                                                       {"store", "--help"},
                                                       {"path", "--help"},
                                                       {"store", "set", "--help"}}) {
-        CommandResult r = run(arguments);
+        const CommandResult r = run(arguments);
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.out.find("Usage"), std::string::npos) << r.out;
     }
     EXPECT_NE(run({"path", "--help"}).out.find("--steps"), std::string::npos);
-}
-
-TEST_F(CommandLineTest, PathFollowsPatternsAndRandomThroughTheDitherUpdate)
-{
-    run({"store",
-         "set",
-         "Pattern2",
-         "H\\ 0.00,  0.00\\ 0.50,  0.00\\ 0.50,  0.50\\ 0.00,  0.50\\TOP"});
-    run({"store", "set", "Dither Type", "2"});
-    run({"store", "set", "Dither Step", "2"});
-    run({"store", "set", "Current Step", "0"});
-    EXPECT_EQ(run({"path", "--steps", "5"}).out, "16 16\n17 16\n17 17\n16 17\n16 16\n");
-    EXPECT_EQ(run({"store", "get", "Current Step"}).out, "0\n");
-
-    run({"store", "set", "Dither Type", "1"});
-    CommandResult random = run({"path", "--steps", "50"});
-    std::istringstream in(random.out);
-    int count = 0;
-    for (double x, y; in >> x >> y; ++count)
-        EXPECT_TRUE(x >= 8 && x <= 24 && y >= 8 && y <= 24) << x << " " << y;
-    EXPECT_EQ(count, 50);
 }

@@ -1,120 +1,63 @@
-#include "HostScript.h"
-#include "FixedClock.h"
-#include "FixedUserPaths.h"
-#include "MemoryStore.h"
-#include "MemoryTextFiles.h"
-#include "PlugInRig.h"
+#include "CommandLineFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 using namespace Quiverstep;
 
-namespace {
-
-class HostScriptTest : public ::testing::Test
+// The host script, read from standard input by `quiverstep host` against the chosen store.
+class HostScriptTest : public CommandLineFixture
 {
 protected:
-    HostScriptTest() { PlugInRig::ForgetProcessState(); }
-
-    int run(const std::string &script)
-    {
-        std::istringstream in(script);
-        return host.Run(in, err);
-    }
-
-    std::vector<std::string> lines() const
-    {
-        std::vector<std::string> result;
-        std::istringstream in(out.str());
-        for (std::string line; std::getline(in, line);)
-            result.push_back(line);
-        return result;
-    }
-
-    MemoryStore store;
-    FixedClock clock;
-    MemoryTextFiles files;
-    FixedUserPaths paths;
-    std::ostringstream out, err;
-    HostScript host{store, clock, files, paths, out};
+    CommandResult host(const std::string &script) { return run({"host"}, script); }
 };
-
-} // namespace
 
 TEST_F(HostScriptTest, GuideStartThenCorrection)
 {
-    EXPECT_EQ(run("# a night\n"
-                  "\n"
-                  "want 22\n"
-                  "camera GuideErrorX=0 GuideErrorY=0 AutoguiderMaximumMove=1000 "
-                  "AutoguiderMinimumMove=100\n"
-                  "event 22 1\n"
-                  "camera GuideErrorX=0.5 GuideErrorY=-0.2\r\n"
-                  "event 22 1\n"
-                  "get bGuiding\n"),
-              0);
-    const auto l = lines();
-    ASSERT_GE(l.size(), 4u);
-    EXPECT_EQ(l[0], "WantEvent(22) = 1");
-    const auto enabled = std::find(l.begin(), l.end(), "camera: enabledyaxis = True");
-    ASSERT_NE(enabled, l.end());
-    EXPECT_EQ(*(enabled + 1), "camera: Move(16.5, 15.8, 16, 16)");
-    EXPECT_EQ(*(enabled + 2), "camera: EnabledXAxis = False");
-    EXPECT_EQ(l.back(), "bGuiding = True");
-    EXPECT_EQ(err.str(), "");
+    const CommandResult r = host("# a night\n\nwant 22\n"
+                                 "camera GuideErrorX=0 GuideErrorY=0 AutoguiderMaximumMove=1000 "
+                                 "AutoguiderMinimumMove=100\nevent 22 1\n"
+                                 "camera GuideErrorX=0.5 GuideErrorY=-0.2\r\nevent 22 1\n"
+                                 "get bGuiding\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.starts_with("WantEvent(22) = 1\n")) << r.out;
+    EXPECT_NE(r.out.find("camera: enabledyaxis = True\ncamera: Move(16.5, 15.8, 16, 16)\n"
+                         "camera: EnabledXAxis = False\n"),
+              std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("\nbGuiding = True\n"));
+    EXPECT_EQ(r.err, "");
 }
 
 TEST_F(HostScriptTest, MembersStoreAndMessages)
 {
-    EXPECT_EQ(run("set XOffset 17.5\n"
-                  "get XOffset\n"
-                  "set NumberToAverage 5\n"
-                  "get NumberToAverage\n"
-                  "get Name\n"
-                  "store set Pattern2 = Far\\8,0\\TOP\n"
-                  "store set Dither Type = 2\n"
-                  "store set Dither Step = 2\n"
-                  "store set Empty =\n"
-                  "store get Empty\n"
-                  "store get Missing Key\n"
-                  "set Debugging 3\n"
-                  "event 0 0\n"
-                  "get Debugging\n"
-                  "new\n"
-                  "get Debugging\n"),
-              0);
-    EXPECT_EQ(lines(),
-              (std::vector<std::string>{
-                      "XOffset = 17.5",
-                      "NumberToAverage = 1",
-                      "Name = Quiverstep Guider 1.1.8",
-                      "Empty = ",
-                      "Missing Key absent",
-                      "message: Dither Pattern position exceeds Dither Box limit: please check! | "
-                      "Dither Max=4 | Step Size =2 | Position  = (32, 16)",
-                      "Debugging = 3",
-                      "Debugging = 0",
-              }));
+    const CommandResult r = host("set XOffset 17.5\nget XOffset\n"
+                                 "set NumberToAverage 5\nget NumberToAverage\nget Name\n"
+                                 "store set Pattern2 = Far\\8,0\\TOP\nstore set Dither Type = 2\n"
+                                 "store set Dither Step = 2\nstore set Empty =\nstore get Empty\n"
+                                 "store get Missing Key\n"
+                                 "set Debugging 3\nevent 0 0\nget Debugging\nnew\nget Debugging\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "XOffset = 17.5\nNumberToAverage = 1\nName = Quiverstep Guider 1.1.8\n"
+              "Empty = \nMissing Key absent\n"
+              "message: Dither Pattern position exceeds Dither Box limit: please check! | "
+              "Dither Max=4 | Step Size =2 | Position  = (32, 16)\n"
+              "Debugging = 3\nDebugging = 0\n");
+    EXPECT_EQ(stored("Dither Step"), "2\n"); // in the store the command opened
 }
 
 TEST_F(HostScriptTest, CameraAbsentAndFailingMembers)
 {
-    EXPECT_EQ(run("camera absent\nevent 22 1\ncamera present\ncamera fail guideerrorx\n"
-                  "camera Status=Busy EnabledXAxis=True\nevent 22 1\n"),
-              0);
-    EXPECT_EQ(lines(),
-              (std::vector<std::string>{"camera: create failed",
-                                        "camera: create",
-                                        "camera: Autoguider = 1",
-                                        "camera: GuideErrorX failed",
-                                        "camera: AutoguiderMaximumMove -> 0",
-                                        "camera: AutoguiderMinimumMove -> 0",
-                                        "camera: release"}));
+    const CommandResult r = host("camera absent\nevent 22 1\ncamera present\n"
+                                 "camera fail guideerrorx\n"
+                                 "camera Status=Busy EnabledXAxis=True\nevent 22 1\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "camera: create failed\ncamera: create\ncamera: Autoguider = 1\n"
+              "camera: GuideErrorX failed\ncamera: AutoguiderMaximumMove -> 0\n"
+              "camera: AutoguiderMinimumMove -> 0\ncamera: release\n");
 }
 
-TEST_F(HostScriptTest, BadLinesStopWithTheirNumber)
+TEST_F(HostScriptTest, BadLinesStopWithTheirNumberAndStatusTwo)
 {
     for (const auto &[script, reason] : std::vector<std::pair<std::string, std::string>>{
                  {"frobnicate", "unknown command: frobnicate"},
@@ -130,9 +73,9 @@ TEST_F(HostScriptTest, BadLinesStopWithTheirNumber)
                  {"store set Log", "expected store set KEY = VALUE"},
                  {"store delete Log", "expected store set KEY = VALUE or store get KEY"},
          }) {
-        err.str("");
-        EXPECT_EQ(run("want 19\n\n" + script + "\nwant 22\n"), 2) << script;
-        EXPECT_EQ(err.str(), "error: line 3: " + reason + "\n");
+        const CommandResult r = host("want 19\n\n" + script + "\nwant 22\n");
+        EXPECT_EQ(r.status, 2) << script;
+        EXPECT_EQ(r.err, "error: line 3: " + reason + "\n");
+        EXPECT_EQ(r.out, "WantEvent(19) = 1\n") << script; // nothing after the bad line
     }
-    EXPECT_EQ(out.str().find("WantEvent(22)"), std::string::npos); // nothing after the bad line
 }

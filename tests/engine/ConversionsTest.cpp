@@ -8,7 +8,7 @@
 
 using namespace Quiverstep;
 
-TEST(LeadingNumber, TakesTheNumericPrefix)
+TEST(Conversions, LeadingNumberTakesTheNumericPrefixAndNeverFails)
 {
     EXPECT_EQ(LeadingNumber("  0.50"), 0.5);
     EXPECT_EQ(LeadingNumber("-5,-5"), -5);
@@ -23,41 +23,28 @@ TEST(LeadingNumber, TakesTheNumericPrefix)
     EXPECT_EQ(LeadingNumber("+3"), 3);
     EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
     EXPECT_EQ(LeadingNumber("- 5"), 0);
-}
-
-TEST(LeadingNumber, OutOfRangeNeverFails)
-{
     EXPECT_TRUE(std::isinf(LeadingNumber("1E400")));
     EXPECT_EQ(LeadingNumber("1E-400"), 0);
 }
 
-TEST(StrictNumber, AcceptsOnlyAWholeNumber)
+TEST(Conversions, StrictReadersAcceptOnlyAWholeNumberOrTruthValue)
 {
     EXPECT_EQ(StrictNumber(" 4 "), 4);
     EXPECT_EQ(StrictNumber("-0.25"), -0.25);
     EXPECT_EQ(StrictNumber("1E3"), 1000);
-    EXPECT_THROW(StrictNumber("1x"), ConversionError);
-    EXPECT_THROW(StrictNumber(""), ConversionError);
-    EXPECT_THROW(StrictNumber("  "), ConversionError);
-    EXPECT_THROW(StrictNumber("NaN"), ConversionError);
-    EXPECT_THROW(StrictNumber("1 2"), ConversionError);
+    for (const char *text : {"1x", "", "  ", "NaN", "1 2"})
+        EXPECT_THROW(StrictNumber(text), ConversionError) << text;
     EXPECT_THROW(StrictNumber("1E400"), OverflowError);
-}
 
-TEST(StrictFlag, ReadsTruthValuesAndNumbers)
-{
-    EXPECT_TRUE(StrictFlag("TRUE"));
-    EXPECT_TRUE(StrictFlag("true"));
-    EXPECT_FALSE(StrictFlag("false"));
-    EXPECT_FALSE(StrictFlag("False"));
-    EXPECT_TRUE(StrictFlag("2"));
-    EXPECT_TRUE(StrictFlag("-1"));
-    EXPECT_FALSE(StrictFlag("0"));
+    for (const char *text : {"TRUE", "true", "2", "-1"})
+        EXPECT_TRUE(StrictFlag(text)) << text;
+    for (const char *text : {"false", "False", "0"})
+        EXPECT_FALSE(StrictFlag(text)) << text;
     EXPECT_THROW(StrictFlag("yes"), ConversionError);
     EXPECT_THROW(StrictFlag(""), ConversionError);
 }
 
-TEST(RealToText, WritesTheShortestText)
+TEST(Conversions, WritersGiveTheShortestText)
 {
     EXPECT_EQ(RealToText(16), "16");
     EXPECT_EQ(RealToText(15.5), "15.5");
@@ -70,18 +57,12 @@ TEST(RealToText, WritesTheShortestText)
     EXPECT_EQ(RealToText(1e15), "1E+15");
     EXPECT_EQ(StrictNumber(RealToText(1e308)), 1e308);
     EXPECT_THROW(RealToText(std::numeric_limits<double>::infinity()), OverflowError);
-}
-
-TEST(IntegerAndFlagToText, PlainForms)
-{
-    EXPECT_EQ(IntegerToText(0), "0");
     EXPECT_EQ(IntegerToText(-1), "-1");
     EXPECT_EQ(IntegerToText(17), "17");
-    EXPECT_EQ(FlagToText(true), "True");
-    EXPECT_EQ(FlagToText(false), "False");
+    EXPECT_EQ(FlagToText(true) + FlagToText(false), "TrueFalse");
 }
 
-TEST(Rounding, HalvesGoToTheEvenNeighbour)
+TEST(Conversions, RoundingSendsHalvesToTheEvenNeighbourAndChecksTheRange)
 {
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);

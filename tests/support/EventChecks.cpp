@@ -2,8 +2,6 @@
 
 #include "Conversions.h"
 
-#include <cmath>
-
 namespace Quiverstep {
 
 std::string RunningStateProblem(std::string_view key, std::string_view value)
@@ -14,18 +12,15 @@ std::string RunningStateProblem(std::string_view key, std::string_view value)
         if (upper == "CURRENT DIRECTION" || upper == "SPIRAL INOUT") {
             if (value != "True" && value != "False")
                 return what + "a flag is not True or False";
-            StrictFlag(value);
         } else if (upper == "CURRENT STEP" || upper == "SPIRAL DIRECTION X"
                    || upper == "SPIRAL DIRECTION Y" || upper == "SPIRAL POS X"
                    || upper == "SPIRAL POS Y") {
-            const double number = StrictNumber(value);
-            if (IntegerToText(ToLong(number)) != value)
+            if (IntegerToText(ToLong(StrictNumber(value))) != value)
                 return what + "not a plain 32-bit integer text";
         } else if (upper == "CURRENT OFFSET X" || upper == "CURRENT OFFSET Y"
                    || upper == "SPIRAL RADIUS" || upper == "SPIRAL START X"
                    || upper == "SPIRAL START Y") {
-            const double number = StrictNumber(value);
-            if (!std::isfinite(number) || RealToText(number) != value)
+            if (RealToText(StrictNumber(value)) != value) // no text for what is not finite
                 return what + "not a real number text";
         } else {
             return what + "an event wrote a key that only the windows write";
@@ -41,7 +36,7 @@ std::vector<std::string> EventProblems(const PlugInRig &rig, const WatchedStore 
     std::vector<std::string> problems;
     if (rig.cameras.liveCameras() != 0)
         problems.emplace_back("a camera object was not released");
-    if (store.depth != 0 || store.begun != store.ended)
+    if (store.begun != store.ended)
         problems.emplace_back("a store operation was left open");
     for (const auto &[key, value] : store.writes) {
         if (std::string problem = RunningStateProblem(key, value); !problem.empty())

@@ -13,13 +13,44 @@ namespace Quiverstep {
 class MemoryTextFiles : public TextFileSystem
 {
 public:
-    std::unique_ptr<TextStream> OpenForAppending(const std::string &path) override;
+    std::unique_ptr<TextStream> OpenForAppending(const std::string &path) override
+    {
+        if (failOpen || path.empty() || unopenable.count(path))
+            throw FileError(path + ": cannot open");
+        files[path];
+        return std::make_unique<Stream>(*this, path);
+    }
 
     std::map<std::string, std::string> files;
     std::set<std::string> unopenable;
     bool failOpen = false;
     bool failWrite = false;
     bool failClose = false;
+
+private:
+    class Stream : public TextStream
+    {
+    public:
+        Stream(MemoryTextFiles &files, std::string path)
+            : m_files(files)
+            , m_path(std::move(path))
+        {}
+        void Write(std::string_view text) override
+        {
+            if (m_files.failWrite)
+                throw FileError(m_path + ": no space left on device");
+            m_files.files[m_path] += text;
+        }
+        void Close() override
+        {
+            if (m_files.failClose)
+                throw FileError(m_path + ": cannot close");
+        }
+
+    private:
+        MemoryTextFiles &m_files;
+        std::string m_path;
+    };
 };
 
 } // namespace Quiverstep

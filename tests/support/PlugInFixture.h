@@ -3,8 +3,6 @@
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
 #include "PlugInRig.h"
-#include "Spiral.h"
-#include "moduleEvent.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "DitherPlugIn.h"
+#include "EventNumbers.h"
 #include "FixedClock.h"
 #include "FixedUserPaths.h"
 #include "HeadlessUserInterface.h"
 #include "LocalTextFiles.h"
 #include "RecordingCamera.h"
 #include "Settings.h"
+#include "Spiral.h"
 #include "UnseededRandom.h"
+#include "moduleEvent.h"
 
 namespace Quiverstep {
 
@@ -17,14 +20,28 @@ namespace Quiverstep {
 class PlugInRig
 {
 public:
-    explicit PlugInRig(SettingsStore &store, TextFileSystem *files = nullptr);
+    explicit PlugInRig(SettingsStore &store, TextFileSystem *files = nullptr)
+        : store(store)
+        , settings(store)
+        , environment{store, cameras, ui, clock, random, files ? *files : localFiles, paths}
+        , plugIn(environment)
+    {}
 
-    // Event 22 from the autoguider after the host measured these guide errors.
-    void GuideFrame(double errorX, double errorY);
-    // Event 19 from the imaging camera.
-    void ImageDone();
+    // The autoguider's event after the host measured these guide errors.
+    void GuideFrame(double errorX, double errorY)
+    {
+        cameras.SetValue("GuideErrorX", errorX);
+        cameras.SetValue("GuideErrorY", errorY);
+        plugIn.CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    }
+    void ImageDone() { plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0); }
+
     // Forgets the process-wide state (spiral walk, error buffers) as a new process would.
-    static void ForgetProcessState();
+    static void ForgetProcessState()
+    {
+        Spiral::Module() = {};
+        moduleEvent::Module() = {};
+    }
 
     SettingsStore &store;
     Settings settings;

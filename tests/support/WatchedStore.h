@@ -8,8 +8,8 @@
 
 namespace Quiverstep {
 
-// A memory store that notes every write and how operations open and close, so that a fuzz
-// target can check what one event wrote and that the event closed what it opened.
+// A memory store that notes every write and how operations open and close, so that a test can
+// check what one event or save wrote and that it closed what it opened.
 class WatchedStore : public MemoryStore
 {
 public:
@@ -21,26 +21,14 @@ public:
         writes.emplace_back(key, value);
         MemoryStore::SaveSetting(application, section, key, value);
     }
-    void BeginOperation() override
-    {
-        ++depth;
-        ++begun;
-    }
-    void CommitOperation() override
-    {
-        --depth;
-        ++ended;
-    }
-    void AbandonOperation() override
-    {
-        --depth;
-        ++ended;
-    }
+    void BeginOperation() override { ++begun; }
+    void CommitOperation() override { commits += ++ended == begun; }
+    void AbandonOperation() override { ++ended; }
 
     std::vector<std::pair<std::string, std::string>> writes;
-    int depth = 0;
     int begun = 0;
     int ended = 0;
+    int commits = 0; // operations committed as the outermost one
 };
 
 } // namespace Quiverstep

@@ -1,17 +1,36 @@
+// What the fuzz targets share: reading the input as choices, and checking a promise.
 #pragma once
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 #include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// A promise that an input broke: report it and stop, so that the fuzzer keeps the input.
+#define FUZZ_CHECK(condition, what) \
+    do { \
+        if (!(condition)) { \
+            std::fprintf(stderr, "broken promise at %s:%d: %s\n", __FILE__, __LINE__, what); \
+            std::abort(); \
+        } \
+    } while (false)
+
 namespace Quiverstep {
+
+// Numbers at the edges of what the readers take.
+namespace Telling {
+inline constexpr double Inf = std::numeric_limits<double>::infinity();
+inline constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+inline constexpr double Max32 = 2147483647.0, Min32 = -2147483648.0;
+inline constexpr double Numbers[]
+        = {0, 1, -1, 0.5, -0.5, 2.5, 16, 1000, 1e-300, 1e308, -1e308, Max32, Min32, Inf, -Inf, NaN};
+} // namespace Telling
 
 // Reads a fuzzer's bytes as a sequence of choices. Past the end every read gives zeros and
 // empty texts, so any input is a complete, valid run.
@@ -65,24 +84,8 @@ public:
     // A number that is often a telling one: zero, halves, limits, infinities, NaN.
     double number()
     {
-        static const double telling[] = {0,
-                                         1,
-                                         -1,
-                                         0.5,
-                                         -0.5,
-                                         2.5,
-                                         16,
-                                         1000,
-                                         1e-300,
-                                         1e308,
-                                         -1e308,
-                                         2147483647.0,
-                                         -2147483648.0,
-                                         std::numeric_limits<double>::infinity(),
-                                         -std::numeric_limits<double>::infinity(),
-                                         std::numeric_limits<double>::quiet_NaN()};
-        const std::size_t i = pick(std::size(telling) + 1);
-        return i < std::size(telling) ? telling[i] : raw<double>();
+        const std::size_t i = pick(std::size(Telling::Numbers) + 1);
+        return i < std::size(Telling::Numbers) ? Telling::Numbers[i] : raw<double>();
     }
 
 private:
@@ -90,5 +93,16 @@ private:
     std::size_t m_size;
     std::size_t m_pos = 0;
 };
+
+// The texts of a list written on one line, separated by "|".
+inline std::vector<std::string_view> Choices(std::string_view list)
+{
+    std::vector<std::string_view> result;
+    for (std::size_t start = 0, bar = 0; bar != std::string_view::npos; start = bar + 1) {
+        bar = list.find('|', start);
+        result.push_back(list.substr(start, bar - start));
+    }
+    return result;
+}
 
 } // namespace Quiverstep

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "DitherStepping.h"
+
+#include <vector>
+
+namespace Quiverstep {
+
+// The plug-in members that the dither update reads and writes, to drive it without a
+// plug-in; the messages it shows are kept.
+class DitherWalk : public MessageSink
+{
+public:
+    // One update; a statement that fails is skipped, as under the plug-in's events.
+    void Update(const Settings &settings, RandomSource &random)
+    {
+        SkipOnFailure step;
+        DitherUpdate({XOffset,
+                      YOffset,
+                      nDitherType,
+                      nStepSize,
+                      nMaxDitherX,
+                      nMaxDitherY,
+                      nCurrentStep,
+                      bCurrentDirection,
+                      sPattern},
+                     {settings, random, *this},
+                     step);
+    }
+    void ShowTimedMessage(const std::string &text) override { messages.push_back(text); }
+
+    double XOffset = 0, YOffset = 0;
+    std::int16_t nDitherType = 0;
+    double nStepSize = 0, nMaxDitherX = 0, nMaxDitherY = 0;
+    std::int32_t nCurrentStep = 0;
+    bool bCurrentDirection = false;
+    std::string sPattern;
+    std::vector<std::string> messages;
+};
+
+} // namespace Quiverstep
