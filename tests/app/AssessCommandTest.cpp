@@ -248,5 +248,5 @@ TEST_F(AssessCommandTest, ABuildWithoutWindowsRefusesThePlotBeforeDoingAnything)
     const CommandResult r = assess({"--all", "--plot", (folder / "a.png").string()});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "quiverstep: --plot: this build has no windows (it was built without Qt)\n");
-    EXPECT_FALSE(std::filesystem::exists(db)) << "nothing was read or stored";
+    EXPECT_FALSE(std::filesystem::exists(path)) << "nothing was read or stored";
 }

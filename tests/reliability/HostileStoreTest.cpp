@@ -8,6 +8,7 @@
 #include "SettingKeys.h"
 #include "SqliteStore.h"
 #include "TempFolderTest.h"
+#include "TimeLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -94,7 +95,7 @@ protected:
         auto event = [&](const std::string &what, std::int16_t mode, auto &&raise) {
             rig.plugIn.Debugging = mode;
             store.writes.clear();
-            if (const double seconds = secondsTaken(raise); seconds >= 1)
+            if (const double seconds = secondsTaken(raise); seconds >= 1 * SlowFactor)
                 problems.push_back(what + " took " + std::to_string(seconds) + " s");
             if (!std::isfinite(rig.plugIn.XOffset) || !std::isfinite(rig.plugIn.YOffset))
                 problems.push_back(what + " made the target not finite");
@@ -189,7 +190,7 @@ TEST_F(HostileStoreTest, HugeValuesThroughTheProductionStore)
                               rig.GuideFrame(i == 0 ? 0 : 0.3, 0.2);
                               rig.ImageDone();
                           }),
-                          2.0);
+                          2 * SlowFactor);
             }
             EXPECT_TRUE(std::isfinite(rig.plugIn.XOffset));
             EXPECT_EQ(settings.Get(Keys::Pattern(3), ""), BuiltInPatternTexts()[1]);
