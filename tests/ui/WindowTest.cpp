@@ -5,6 +5,7 @@
 #include "frmSetupOptions.h"
 
 #include <QAbstractButton>
+#include <QTest>
 #include <QThread>
 
 namespace Quiverstep {
@@ -63,6 +64,13 @@ void WindowTest::click(const QWidget *root, const char *name)
 {
     if (auto *button = child<QAbstractButton>(root, name))
         button->click();
+}
+
+void WindowTest::mouseClick(QWidget *control, QPoint at)
+{
+    QWidget *window = control->window();
+    const QPoint point = control->mapTo(window, at.isNull() ? control->rect().center() : at);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
 }
 
 void WindowTest::type(const QWidget *root, const char *name, const QString &text)
