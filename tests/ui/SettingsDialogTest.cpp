@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace Quiverstep;
@@ -270,4 +271,26 @@ TEST_F(SettingsDialogTest, MyDelayEndsEvenWhenTheDialogClosesDuringTheWait)
     plugIn.myDelay(200);
     EXPECT_GE(timer.elapsed(), 190);
     EXPECT_LT(timer.elapsed(), 2000);
+}
+
+TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocus)
+{
+    InstallBuiltInPatterns(settings);
+    settings.Save(Keys::DitherType, "6"); // the last pattern: one notch on is the add entry
+    modals.expect([](QWidget *window) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        auto *list = child<QComboBox>(window, "DitherType");
+        EXPECT_FALSE(list->hasFocus());
+        wheel(list, -1);
+        EXPECT_EQ(list->currentIndex(), 6);
+        EXPECT_FALSE(list->hasFocus());
+        mouseClick(child(window, "MaxDitherX"));
+        QTest::keyClick(window, Qt::Key_Tab); // the list is next in the focus order
+        EXPECT_TRUE(list->hasFocus());
+        wheel(list, 1);
+        EXPECT_EQ(list->currentIndex(), 5);
+        mouseClick(child(window, "Command1"));
+    });
+    ui.ShowSettings();
+    EXPECT_EQ(modals.pending(), 0u);
 }
