@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -293,4 +294,31 @@ TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocu
     });
     ui.ShowSettings();
     EXPECT_EQ(modals.pending(), 0u);
+}
+
+TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
+{
+    settings.Save(Keys::Log, "2");
+    settings.Save(Keys::AO7Compatible, "2");
+    modals.expect([](QWidget *window) {
+        for (const char *name : {"ckLog", "AO7"}) {
+            auto *box = child<QCheckBox>(window, name);
+            EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << name;
+            QStyleOptionButton option;
+            option.initFrom(box);
+            option.text = box->text();
+            const QStyle *style = box->style();
+            const QRect indicator = style->subElementRect(QStyle::SE_CheckBoxIndicator,
+                                                          &option,
+                                                          box);
+            for (Qt::CheckState expected : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
+                mouseClick(box, indicator.center());
+                EXPECT_EQ(box->checkState(), expected) << name;
+            }
+        }
+        mouseClick(child(window, "OK"));
+    });
+    ui.ShowSettings();
+    EXPECT_EQ(get(Keys::Log), "1");
+    EXPECT_EQ(get(Keys::AO7Compatible), "1");
 }

@@ -154,6 +154,11 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::Pattern_Click);
     connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::DitherType_Click);
     connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::Timer1_Timer);
+    for (QCheckBox *box : {ckLog, AO7}) {
+        // A box opened grayed (a stored "2") is two-state from its first click on, so that
+        // a click never brings the gray back.
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+    }
 }
 
 frmSetupOptions::~frmSetupOptions()
