@@ -1,6 +1,7 @@
 #include "HostScript.h"
 
 #include "Conversions.h"
+#include "PlugInMembers.h"
 #include "Settings.h"
 #include "UnseededRandom.h"
 
@@ -176,56 +177,39 @@ void HostScript::RunLine(const std::string &rawLine)
 
 void HostScript::set(const std::string &member, const std::string &value)
 {
-    DitherPlugIn &p = *m_plugIn;
-    const std::string name = ToUpper(member);
-    if (name == "XOFFSET")
-        p.XOffset = realNumber(value);
-    else if (name == "YOFFSET")
-        p.YOffset = realNumber(value);
-    else if (name == "BGUIDING")
-        p.bGuiding = flag(value);
-    else if (name == "NMAXMOVE")
-        p.nMaxMove = realNumber(value);
-    else if (name == "NMINMOVE")
-        p.nMinMove = realNumber(value);
-    else if (name == "DEBUGGING" || name == "NUMBERTOAVERAGE") {
-        std::int32_t number = wholeNumber(value);
+    const PlugInMember *which = FindPlugInMember(member);
+    if (!which || !which->write)
+        throw ScriptError("no member to set: " + member);
+    switch (which->type) {
+    case MemberType::Double:
+        which->write(*m_plugIn, realNumber(value));
+        break;
+    case MemberType::Boolean:
+        which->write(*m_plugIn, flag(value));
+        break;
+    case MemberType::Integer: {
+        const std::int32_t number = wholeNumber(value);
         if (number < -32768 || number > 32767)
             throw ScriptError("not a 16-bit number: " + value);
-        if (name == "DEBUGGING")
-            p.Debugging = std::int16_t(number);
-        else
-            p.SetNumberToAverage(std::int16_t(number));
-    } else {
-        throw ScriptError("no member to set: " + member);
+        which->write(*m_plugIn, double(number));
+        break;
+    }
+    case MemberType::String:
+        which->write(*m_plugIn, value);
+        break;
     }
 }
 
 void HostScript::get(const std::string &member)
 {
-    const DitherPlugIn &p = *m_plugIn;
-    const std::string name = ToUpper(member);
-    std::string shown;
-    std::string value;
-    if (name == "XOFFSET")
-        shown = "XOffset", value = RealToText(p.XOffset);
-    else if (name == "YOFFSET")
-        shown = "YOffset", value = RealToText(p.YOffset);
-    else if (name == "BGUIDING")
-        shown = "bGuiding", value = FlagToText(p.bGuiding);
-    else if (name == "NMAXMOVE")
-        shown = "nMaxMove", value = RealToText(p.nMaxMove);
-    else if (name == "NMINMOVE")
-        shown = "nMinMove", value = RealToText(p.nMinMove);
-    else if (name == "DEBUGGING")
-        shown = "Debugging", value = IntegerToText(p.Debugging);
-    else if (name == "NUMBERTOAVERAGE")
-        shown = "NumberToAverage", value = IntegerToText(p.NumberToAverage());
-    else if (name == "NAME")
-        shown = "Name", value = p.Name();
-    else
+    const PlugInMember *which = FindPlugInMember(member);
+    if (!which)
         throw ScriptError("no member to get: " + member);
-    m_out << shown << " = " << value << '\n';
+    const CameraValue value = which->read(*m_plugIn);
+    const std::string shown = which->type == MemberType::Integer
+                                      ? IntegerToText(std::int64_t(std::get<double>(value)))
+                                      : CameraText(value);
+    m_out << which->name << " = " << shown << '\n';
 }
 
 void HostScript::camera(const std::string &rest)

@@ -1,15 +1,19 @@
-// A long night in one process: guide frames with an image every 10 frames, every dither
-// type in turn, on the in-memory store. The resident memory after the last frame must be
-// within 1 MiB of what it was after the first 10,000 frames.
+// A long night in one process as users run it: guide frames with an image every 10 frames,
+// every dither type in turn, on the per-user SQLite store with the guide log on (or, with
+// --memory, on the in-memory store without a log, as the tests run it). The resident memory
+// after the last frame must be within 1 MiB of what it was after the first 10,000 frames.
 #include "MemoryStore.h"
 #include "Pattern.h"
 #include "PlugInRig.h"
 #include "SettingKeys.h"
+#include "SqliteStore.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -29,20 +33,33 @@ long residentBytes()
 
 int main(int argc, char **argv)
 {
-    const long frames = argc > 1 ? std::atol(argv[1]) : 1000000;
+    const bool inMemory = argc > 1 && std::string(argv[1]) == "--memory";
+    const int first = inMemory ? 2 : 1;
+    const long frames = argc > first ? std::atol(argv[first]) : 250000;
     constexpr long Baseline = 10000;
     [[maybe_unused]] constexpr long Allowed = 1 << 20;
     if (frames <= Baseline) {
-        std::fprintf(stderr, "usage: quiverstep_soak FRAMES (more than %ld)\n", Baseline);
+        std::fprintf(stderr, "usage: quiverstep_soak [--memory] FRAMES (more than %ld)\n", Baseline);
         return 2;
     }
 
-    MemoryStore store;
-    const Settings settings(store);
+    const std::filesystem::path folder = std::filesystem::temp_directory_path()
+                                         / ("quiverstep-soak-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::unique_ptr<SettingsStore> store;
+    if (inMemory)
+        store = std::make_unique<MemoryStore>();
+    else
+        store = std::make_unique<SqliteStore>(folder / "Quiverstep.db");
+    const Settings settings(*store);
     settings.Save(Keys::DitherStep, "1");
     settings.Save(Keys::MaxDitherX, "4");
+    if (!inMemory) {
+        settings.Save(Keys::Log, "1");
+        settings.Save(Keys::LogFile, (folder / "Quiverstep118.log").string());
+    }
     InstallBuiltInPatterns(settings);
-    PlugInRig rig(store);
+    PlugInRig rig(*store);
     rig.cameras.KeepLines(false);
     rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
     rig.cameras.SetValue("AutoguiderMinimumMove", 50.0);
@@ -69,8 +86,16 @@ int main(int argc, char **argv)
     }
     const long last = residentBytes();
     const long growth = last - baseline;
-    std::printf("soak: %ld guide frames, %ld images; resident %.2f MiB after %ld frames, "
+    std::uintmax_t logBytes = 0;
+    if (!inMemory)
+        logBytes = std::filesystem::file_size(folder / "Quiverstep118.log");
+    std::filesystem::remove_all(folder);
+    std::printf("soak: %s; %ld guide frames, %ld images; resident %.2f MiB after %ld frames, "
                 "%.2f MiB after the last (%+ld bytes)\n",
+                inMemory ? "in-memory store, no log"
+                         : ("SQLite store, guide log of " + std::to_string(logBytes / 1048576)
+                            + " MiB")
+                                   .c_str(),
                 frames,
                 images,
                 baseline / 1048576.0,

@@ -240,7 +240,8 @@ std::int32_t ToLong(double value)
 std::int32_t CheckedAdd(std::int32_t a, std::int32_t b)
 {
     const std::int64_t sum = std::int64_t(a) + b;
-    if (sum < std::numeric_limits<std::int32_t>::min() || sum > std::numeric_limits<std::int32_t>::max())
+    if (sum < std::numeric_limits<std::int32_t>::min()
+        || sum > std::numeric_limits<std::int32_t>::max())
         throw OverflowError("32-bit integer overflow");
     return std::int32_t(sum);
 }

@@ -1,7 +1,9 @@
 #include "DitherStepping.h"
 
 #include "Conversions.h"
+#include "DitherType.h"
 #include "Errors.h"
+#include "GuideBox.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
@@ -14,11 +16,8 @@ namespace Quiverstep {
 
 namespace {
 
-constexpr double Centre = 16;
 constexpr double LowThreshold = 0.3333333;
 constexpr double HighThreshold = 0.66666;
-constexpr double BoxLow = 2;
-constexpr double BoxHigh = 30;
 
 // Arithmetic that overflows is an error of its step, as everywhere under the event entry:
 // a position of infinity, or NaN from infinity times a step of 0, is never taken.
@@ -31,7 +30,7 @@ double finite(double value)
 
 bool insideBox(double value, double maxDither)
 {
-    return Centre - maxDither <= value && value <= Centre + maxDither;
+    return GuideBox::Centre - maxDither <= value && value <= GuideBox::Centre + maxDither;
 }
 
 // Whether one random step from (x, y) can reach a new position inside the box.
@@ -73,8 +72,8 @@ void randomStep(DitherMembers m, RandomSource &random, double &nx, double &ny)
     if (!randomMovePossible(m.XOffset, m.YOffset, m.nStepSize, m.nMaxDitherX, m.nMaxDitherY)) {
         // No move inside the box from here: drawing on would never end. Start from the
         // centre, and stay there when even that allows no move.
-        m.XOffset = Centre;
-        m.YOffset = Centre;
+        m.XOffset = GuideBox::Centre;
+        m.YOffset = GuideBox::Centre;
         if (!randomMovePossible(m.XOffset, m.YOffset, m.nStepSize, m.nMaxDitherX, m.nMaxDitherY)) {
             nx = m.XOffset;
             ny = m.YOffset;
@@ -118,9 +117,9 @@ void patternWalk(
             step([&] {
                 if (!parts.hasSeparator)
                     throw ConversionError("step without separator");
-                nx = finite(LeadingNumber(parts.x) * m.nStepSize + Centre);
+                nx = finite(LeadingNumber(parts.x) * m.nStepSize + GuideBox::Centre);
             });
-            step([&] { ny = finite(LeadingNumber(parts.y) * m.nStepSize + Centre); });
+            step([&] { ny = finite(LeadingNumber(parts.y) * m.nStepSize + GuideBox::Centre); });
             if (m.bCurrentDirection) {
                 step([&] { m.nCurrentStep = CheckedAdd(m.nCurrentStep, -1); });
             } else {
@@ -132,12 +131,13 @@ void patternWalk(
         p = k;
     }
 
-    if (nx < BoxLow || ny < BoxLow || nx > BoxHigh || ny > BoxHigh) {
+    if (nx < GuideBox::Lowest || ny < GuideBox::Lowest || nx > GuideBox::Highest
+        || ny > GuideBox::Highest) {
         step([&] {
             context.messages.ShowTimedMessage(BoxLimitMessage(m.nMaxDitherX, m.nStepSize, nx, ny));
         });
-        nx = std::clamp(nx, BoxLow, BoxHigh);
-        ny = std::clamp(ny, BoxLow, BoxHigh);
+        nx = std::clamp(nx, GuideBox::Lowest, GuideBox::Highest);
+        ny = std::clamp(ny, GuideBox::Lowest, GuideBox::Highest);
     }
 
     if (k <= 0 || m.nCurrentStep < 0) {
@@ -159,16 +159,6 @@ void patternWalk(
 
 } // namespace
 
-double DecodeDitherType(std::string_view text)
-{
-    const std::string upper = ToUpper(text);
-    if (upper == "TRUE")
-        return 1;
-    if (upper == "FALSE")
-        return 0;
-    return RoundHalfEven(LeadingNumber(text));
-}
-
 std::string BoxLimitMessage(double maxDither, double stepSize, double x, double y)
 {
     return "Dither Pattern position exceeds Dither Box limit: please check!\r\n"
@@ -182,37 +172,49 @@ void DitherUpdate(DitherMembers m, const DitherContext &context, SkipOnFailure &
     const Settings &settings = context.settings;
 
     std::int16_t type = 0;
-    step([&] { type = ToInteger(DecodeDitherType(settings.Get(Keys::DitherType, "0"))); });
-    if (type >= 2) {
+    step([&] {
+        type = ToInteger(
+                DitherType::Decode(settings.Get(Keys::DitherType, Keys::Defaults::DitherType)));
+    });
+    if (DitherType::IsPattern(type)) {
         std::string text;
         step([&] { text = ReadPattern(settings, type); });
         if (text.empty())
-            type = 0;
+            type = DitherType::Spiral;
         else
             m.sPattern = text;
     }
     m.nDitherType = type;
 
-    step([&] { m.nStepSize = StrictNumber(settings.Get(Keys::DitherStep, "1")); });
-    step([&] { m.nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, "4")); });
+    step([&] {
+        m.nStepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
+    });
+    step([&] {
+        m.nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
+    });
     m.nMaxDitherY = m.nMaxDitherX;
 
-    step([&] { m.XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, "16")); });
-    step([&] { m.YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, "16")); });
-    if (!(m.XOffset > BoxLow && m.XOffset < BoxHigh && m.YOffset > BoxLow && m.YOffset < BoxHigh)) {
-        m.XOffset = Centre;
-        m.YOffset = Centre;
+    step([&] {
+        m.XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, Keys::Defaults::Position));
+    });
+    step([&] {
+        m.YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, Keys::Defaults::Position));
+    });
+    if (!(m.XOffset > GuideBox::Lowest && m.XOffset < GuideBox::Highest
+          && m.YOffset > GuideBox::Lowest && m.YOffset < GuideBox::Highest)) {
+        m.XOffset = GuideBox::Centre;
+        m.YOffset = GuideBox::Centre;
     }
 
     double nx = 0;
     double ny = 0;
     switch (m.nDitherType) {
-    case 0:
+    case DitherType::Spiral:
         nx = m.XOffset;
         ny = m.YOffset;
         step([&] { Spiral::NextSpiralPosition(settings, nx, ny); });
         break;
-    case 1:
+    case DitherType::Random:
         randomStep(m, context.random, nx, ny);
         break;
     default:

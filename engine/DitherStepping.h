@@ -36,10 +36,6 @@ struct DitherContext
 // store. Each statement runs under `step`: one that fails is skipped.
 void DitherUpdate(DitherMembers members, const DitherContext &context, SkipOnFailure &step);
 
-// "Dither Type" as the dither update and the dialog read it: "TRUE" 1, "FALSE" 0, else the
-// leading number rounded, halves to even.
-double DecodeDitherType(std::string_view text);
-
 // The four lines of the box message, joined by CR LF.
 std::string BoxLimitMessage(double maxDither, double stepSize, double x, double y);
 

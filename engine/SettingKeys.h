@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,6 +35,38 @@ inline constexpr std::string_view NewPatternHorizontalSnake = "New Pattern Horiz
 inline constexpr std::string_view NewPatternVerticalSnake = "New Pattern Vertical Snake";
 
 inline constexpr std::string_view PatternPrefix = "Pattern";
+
+// Every key above but the patterns, whose keys are "Pattern" followed by a number.
+inline constexpr std::array<std::string_view, 22> All = {DitherType,
+                                                         DitherStep,
+                                                         MaxDitherX,
+                                                         MaxDitherY,
+                                                         AO7Compatible,
+                                                         Log,
+                                                         LogFile,
+                                                         CurrentStep,
+                                                         CurrentDirection,
+                                                         CurrentOffsetX,
+                                                         CurrentOffsetY,
+                                                         Version,
+                                                         SpiralInOut,
+                                                         SpiralRadius,
+                                                         SpiralDirectionX,
+                                                         SpiralDirectionY,
+                                                         SpiralStartX,
+                                                         SpiralStartY,
+                                                         SpiralPosX,
+                                                         SpiralPosY,
+                                                         NewPatternHorizontalSnake,
+                                                         NewPatternVerticalSnake};
+
+// What readers take when a key is absent, where more than one reader needs it.
+namespace Defaults {
+inline constexpr std::string_view DitherType = "0";
+inline constexpr std::string_view DitherStep = "1";
+inline constexpr std::string_view MaxDither = "4";
+inline constexpr std::string_view Position = "16"; // the offsets and the spiral's grid fields
+} // namespace Defaults
 
 // "Pattern" followed by n as integer text: "Pattern2".
 std::string Pattern(std::int64_t n);

@@ -16,7 +16,7 @@ public:
         try {
             std::forward<Step>(step)();
         } catch (...) {
-            ++m_skipped;
+            // Skipped: nothing is shown or reported.
         }
     }
 
@@ -26,15 +26,9 @@ public:
         try {
             return std::forward<Condition>(condition)();
         } catch (...) {
-            ++m_skipped;
             return true;
         }
     }
-
-    int skipped() const { return m_skipped; }
-
-private:
-    int m_skipped = 0;
 };
 
 } // namespace Quiverstep

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "Errors.h"
+#include "GuideBox.h"
 #include "SettingKeys.h"
 
 #include <cmath>
@@ -9,10 +10,6 @@
 namespace Quiverstep {
 
 namespace Spiral {
-
-namespace {
-constexpr double Centre = 16;
-} // namespace
 
 ModuleState &Module()
 {
@@ -32,10 +29,10 @@ void InitSpiral(const Settings &settings, double maxDither, double stepSize, boo
         m.SpiralRadius = 0;
         m.SpiralDirX = 0;
         m.SpiralDirY = 0;
-        m.SpiralStartX = Centre;
-        m.SpiralStartY = Centre;
-        m.SpiralPosX = 16;
-        m.SpiralPosY = 16;
+        m.SpiralStartX = GuideBox::Centre;
+        m.SpiralStartY = GuideBox::Centre;
+        m.SpiralPosX = std::int32_t(GuideBox::Centre);
+        m.SpiralPosY = std::int32_t(GuideBox::Centre);
         SaveSpiralState(settings);
     } else {
         LoadSpiralState(settings);
@@ -51,8 +48,8 @@ void NextSpiralPosition(const Settings &settings, double &x, double &y)
     if (!m.initialised) {
         // Nothing has brought the walk into memory yet: continue the stored one.
         InitSpiral(settings,
-                   StrictNumber(settings.Get(Keys::MaxDitherX, "4")),
-                   StrictNumber(settings.Get(Keys::DitherStep, "1")),
+                   StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither)),
+                   StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep)),
                    false);
     }
     double gx = m.SpiralPosX;
@@ -60,8 +57,8 @@ void NextSpiralPosition(const Settings &settings, double &x, double &y)
     StepSpiral(gx, gy);
     m.SpiralPosX = ToLong(gx);
     m.SpiralPosY = ToLong(gy);
-    const double nx = (gx - Centre) * m.SpiralStepSize + Centre;
-    const double ny = (gy - Centre) * m.SpiralStepSize + Centre;
+    const double nx = (gx - GuideBox::Centre) * m.SpiralStepSize + GuideBox::Centre;
+    const double ny = (gy - GuideBox::Centre) * m.SpiralStepSize + GuideBox::Centre;
     // A huge step can overflow: the call fails before it hands out or saves a position.
     if (!std::isfinite(nx) || !std::isfinite(ny))
         throw OverflowError("spiral position out of range");
@@ -92,7 +89,7 @@ void StepSpiral(double &gx, double &gy)
         m.SpiralDirY = -1;
         gy -= s;
         if (m.SpiralInOut) {
-            if (gx - s < Centre - limit) {
+            if (gx - s < GuideBox::Centre - limit) {
                 m.SpiralInOut = false;
                 m.PathColour = ColourRed;
             } else {
@@ -107,8 +104,8 @@ void StepSpiral(double &gx, double &gy)
         m.SpiralStartY = gy;
         return;
     }
-    const double low = Centre - s * m.SpiralRadius;
-    const double high = Centre + s * m.SpiralRadius;
+    const double low = GuideBox::Centre - s * m.SpiralRadius;
+    const double high = GuideBox::Centre + s * m.SpiralRadius;
     double cx = gx + s * m.SpiralDirX;
     double cy = gy + s * m.SpiralDirY;
     if (cx < low || cx > high || cy < low || cy > high) {
@@ -152,10 +149,10 @@ void LoadSpiralState(const Settings &settings)
     m.SpiralRadius = StrictNumber(settings.Get(Keys::SpiralRadius, "0"));
     m.SpiralDirX = ToLong(StrictNumber(settings.Get(Keys::SpiralDirectionX, "0")));
     m.SpiralDirY = ToLong(StrictNumber(settings.Get(Keys::SpiralDirectionY, "0")));
-    m.SpiralStartX = StrictNumber(settings.Get(Keys::SpiralStartX, "16"));
-    m.SpiralStartY = StrictNumber(settings.Get(Keys::SpiralStartY, "16"));
-    m.SpiralPosX = ToLong(StrictNumber(settings.Get(Keys::SpiralPosX, "16")));
-    m.SpiralPosY = ToLong(StrictNumber(settings.Get(Keys::SpiralPosY, "16")));
+    m.SpiralStartX = StrictNumber(settings.Get(Keys::SpiralStartX, Keys::Defaults::Position));
+    m.SpiralStartY = StrictNumber(settings.Get(Keys::SpiralStartY, Keys::Defaults::Position));
+    m.SpiralPosX = ToLong(StrictNumber(settings.Get(Keys::SpiralPosX, Keys::Defaults::Position)));
+    m.SpiralPosY = ToLong(StrictNumber(settings.Get(Keys::SpiralPosY, Keys::Defaults::Position)));
 }
 
 } // namespace Spiral

@@ -2,6 +2,7 @@
 // fail only with their own errors, and whatever the writers produce reads back.
 #include "Conversions.h"
 #include "DitherStepping.h"
+#include "DitherType.h"
 #include "Errors.h"
 #include "FuzzCheck.h"
 #include "Pattern.h"
@@ -98,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const OverflowError &) {
     }
 
-    const double type = DecodeDitherType(text);
+    const double type = DitherType::Decode(text);
     FUZZ_CHECK(!std::isnan(type), "a dither type is NaN");
 
     const StepParts parts = SplitStep(text);

@@ -4,13 +4,12 @@
 // return, release its camera, close its store operation, write only the running state,
 // and write only what its readers can read back.
 #include "Conversions.h"
+#include "EventChecks.h"
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "MemoryFiles.h"
+#include "MemoryTextFiles.h"
 #include "PlugInRig.h"
-#include "RunningState.h"
 #include "SettingKeys.h"
-#include "WatchedStore.h"
 
 using namespace Quiverstep;
 
@@ -40,16 +39,7 @@ const std::vector<std::string_view> TellingTexts = {
 
 std::vector<std::string> allKeys()
 {
-    std::vector<std::string> keys;
-    for (std::string_view key :
-         {Keys::DitherType,       Keys::DitherStep,     Keys::MaxDitherX,
-          Keys::MaxDitherY,       Keys::AO7Compatible,  Keys::Log,
-          Keys::LogFile,          Keys::CurrentStep,    Keys::CurrentDirection,
-          Keys::CurrentOffsetX,   Keys::CurrentOffsetY, Keys::Version,
-          Keys::SpiralInOut,      Keys::SpiralRadius,   Keys::SpiralDirectionX,
-          Keys::SpiralDirectionY, Keys::SpiralStartX,   Keys::SpiralStartY,
-          Keys::SpiralPosX,       Keys::SpiralPosY})
-        keys.emplace_back(key);
+    std::vector<std::string> keys(Keys::All.begin(), Keys::All.end());
     for (int n = 2; n <= 6; ++n)
         keys.push_back(Keys::Pattern(n));
     return keys;
@@ -95,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     PlugInRig::ForgetProcessState();
 
     WatchedStore store;
-    MemoryFiles files;
+    MemoryTextFiles files;
     PlugInRig rig(store, &files);
     rig.cameras.KeepLines(false);
 
@@ -168,13 +158,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
         p.CameraEvent(event, camera, "", 0, 0);
 
-        FUZZ_CHECK(rig.cameras.liveCameras() == 0, "a camera object was not released");
-        FUZZ_CHECK(store.depth == 0 && store.begun == store.ended,
-                   "a store operation was left open");
-        for (const auto &[key, value] : store.writes) {
-            const std::string problem = RunningStateProblem(key, value);
-            FUZZ_CHECK(problem.empty(), problem.c_str());
-        }
+        for (const std::string &problem : EventProblems(rig, store))
+            FUZZ_CHECK(false, problem.c_str());
     }
     return 0;
 }

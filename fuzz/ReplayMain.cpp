@@ -1,5 +1,5 @@
-// Runs a fuzz target once on each file of the given folders, as a test: the committed seed
-// corpus and the inputs that once crashed or hung. Each input must finish within 5 s.
+// Runs a fuzz target once on each file of the given folders, as a test: the committed seeds
+// and the inputs that once crashed or hung. Each input must finish within 5 s.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>

@@ -9,6 +9,7 @@
 #include "DitherPlugIn.h"
 #include "Errors.h"
 #include "HeadlessUserInterface.h"
+#include "PlugInMembers.h"
 #include "PosixPlatform.h"
 #include "SqliteStore.h"
 #include "UnseededRandom.h"
@@ -92,49 +93,11 @@ QuiverstepStatus guarded(Body &&body) noexcept
     }
 }
 
-enum class Member { XOffset, YOffset, bGuiding, nMaxMove, nMinMove, Debugging, None };
-
-// Automation binds names without regard to case.
-Member memberNamed(const char *name)
+// The public data members by name, as the interface describes them.
+const PlugInMember *dataMember(const char *name)
 {
-    const std::string upper = ToUpper(name);
-    if (upper == "XOFFSET")
-        return Member::XOffset;
-    if (upper == "YOFFSET")
-        return Member::YOffset;
-    if (upper == "BGUIDING")
-        return Member::bGuiding;
-    if (upper == "NMAXMOVE")
-        return Member::nMaxMove;
-    if (upper == "NMINMOVE")
-        return Member::nMinMove;
-    if (upper == "DEBUGGING")
-        return Member::Debugging;
-    return Member::None;
-}
-
-double *doubleMember(DitherPlugIn &p, Member member)
-{
-    switch (member) {
-    case Member::XOffset:
-        return &p.XOffset;
-    case Member::YOffset:
-        return &p.YOffset;
-    case Member::nMaxMove:
-        return &p.nMaxMove;
-    case Member::nMinMove:
-        return &p.nMinMove;
-    default:
-        return nullptr;
-    }
-}
-
-// A truth value from a Variant: "True"/"False" or a number, non-zero is true.
-bool truthValue(const CameraValue &value)
-{
-    if (const std::string *text = std::get_if<std::string>(&value))
-        return StrictFlag(*text);
-    return CameraNumber(value) != 0;
+    const PlugInMember *member = FindPlugInMember(name);
+    return member && member->dataMember ? member : nullptr;
 }
 
 } // namespace
@@ -166,30 +129,16 @@ QuiverstepStatus quiverstep_get(const QuiverstepPlugIn *plugin,
     if (!plugin || !member || !value)
         return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
     return guarded([&] {
-        const DitherPlugIn &p = plugin->plugIn;
-        QuiverstepValue result{QUIVERSTEP_NUMBER, 0, 0, nullptr};
-        switch (memberNamed(member)) {
-        case Member::XOffset:
-            result.number = p.XOffset;
-            break;
-        case Member::YOffset:
-            result.number = p.YOffset;
-            break;
-        case Member::nMaxMove:
-            result.number = p.nMaxMove;
-            break;
-        case Member::nMinMove:
-            result.number = p.nMinMove;
-            break;
-        case Member::Debugging:
-            result.number = p.Debugging;
-            break;
-        case Member::bGuiding:
-            result.type = QUIVERSTEP_BOOLEAN;
-            result.boolean = p.bGuiding ? 1 : 0;
-            break;
-        case Member::None:
+        const PlugInMember *which = dataMember(member);
+        if (!which)
             return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
+        const CameraValue read = which->read(plugin->plugIn);
+        QuiverstepValue result{QUIVERSTEP_NUMBER, 0, 0, nullptr};
+        if (const bool *flag = std::get_if<bool>(&read)) {
+            result.type = QUIVERSTEP_BOOLEAN;
+            result.boolean = *flag ? 1 : 0;
+        } else {
+            result.number = std::get<double>(read);
         }
         *value = result;
         return QUIVERSTEP_OK;
@@ -203,18 +152,10 @@ QuiverstepStatus quiverstep_set(QuiverstepPlugIn *plugin,
     if (!plugin || !member || !value)
         return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
     return guarded([&] {
-        DitherPlugIn &p = plugin->plugIn;
-        const Member which = memberNamed(member);
-        const CameraValue given = FromCValue(*value);
-        if (double *target = doubleMember(p, which)) {
-            *target = CameraNumber(given);
-        } else if (which == Member::bGuiding) {
-            p.bGuiding = truthValue(given);
-        } else if (which == Member::Debugging) {
-            p.Debugging = ToInteger(CameraNumber(given));
-        } else {
+        const PlugInMember *which = dataMember(member);
+        if (!which)
             return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
-        }
+        which->write(plugin->plugIn, ConvertForMember(which->type, FromCValue(*value)));
         return QUIVERSTEP_OK;
     });
 }

@@ -1,9 +1,9 @@
 #include "GuideLog.h"
 
 #include "Conversions.h"
+#include "GuideBox.h"
 #include "SettingKeys.h"
 #include "Version.h"
-
 
 namespace Quiverstep {
 
@@ -161,9 +161,9 @@ void GuideLog::WriteGuideErrorLine(
     if (!bLog)
         return;
     Open o = open();
-    o.line("Autoguider Error X=" + RealToText(ErrorX + 16 - OffsetX)
-           + " Y = " + RealToText(ErrorY + 16 - OffsetY) + "  Offset X = " + RealToText(OffsetX)
-           + " Y = " + RealToText(OffsetY));
+    o.line("Autoguider Error X=" + RealToText(ErrorX + GuideBox::Centre - OffsetX)
+           + " Y = " + RealToText(ErrorY + GuideBox::Centre - OffsetY)
+           + "  Offset X = " + RealToText(OffsetX) + " Y = " + RealToText(OffsetY));
     o.finish();
 }
 

@@ -25,8 +25,8 @@ GuideCameraModel::GuideCameraModel(const Options &options)
 
 void GuideCameraModel::StartGuiding()
 {
-    m_starX = Centre;
-    m_starY = Centre;
+    m_starX = GuideBox::Centre;
+    m_starY = GuideBox::Centre;
     m_errorX = 0;
     m_errorY = 0;
 }
@@ -41,8 +41,8 @@ void GuideCameraModel::TakeFrame()
         m_starX += m_options.periodicAmplitude
                    * (std::sin(w * double(m_frame)) - std::sin(w * double(m_frame - 1)));
     }
-    m_errorX = m_starX - Centre + m_options.seeing * m_random.NextGaussian();
-    m_errorY = m_starY - Centre + m_options.seeing * m_random.NextGaussian();
+    m_errorX = m_starX - GuideBox::Centre + m_options.seeing * m_random.NextGaussian();
+    m_errorY = m_starY - GuideBox::Centre + m_options.seeing * m_random.NextGaussian();
 }
 
 CameraValue GuideCameraModel::Get(std::string_view member) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GuideBox.h"
 #include "HostCamera.h"
 #include "SeededRandom.h"
 
@@ -39,13 +40,11 @@ public:
     void TakeFrame();
 
     // The star as the last frame measured it, in guide-box pixels (16 + guide error).
-    double MeasuredX() const { return Centre + m_errorX; }
-    double MeasuredY() const { return Centre + m_errorY; }
+    double MeasuredX() const { return GuideBox::Centre + m_errorX; }
+    double MeasuredY() const { return GuideBox::Centre + m_errorY; }
     // Where the star really is.
     double StarX() const { return m_starX; }
     double StarY() const { return m_starY; }
-    bool EnabledX() const { return m_enabledX; }
-    bool EnabledY() const { return m_enabledY; }
     int MoveCount() const { return m_moves; }
 
     // The camera object's members by name, without regard to case. An unknown member, or a
@@ -55,18 +54,16 @@ public:
     // Shifts the star by to - from on each enabled axis.
     void Move(double fromX, double fromY, double toX, double toY);
 
-    static constexpr double Centre = 16;
-
 private:
     Options m_options;
     SeededRandom m_random;
     std::int64_t m_frame = 0;
-    double m_starX = Centre;
-    double m_starY = Centre;
+    double m_starX = GuideBox::Centre;
+    double m_starY = GuideBox::Centre;
     double m_errorX = 0;
     double m_errorY = 0;
-    double m_moveToX = Centre;
-    double m_moveToY = Centre;
+    double m_moveToX = GuideBox::Centre;
+    double m_moveToY = GuideBox::Centre;
     bool m_enabledX = true;
     bool m_enabledY = true;
     double m_autoguider = 0;

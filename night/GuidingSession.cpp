@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "DitherPlugIn.h"
 #include "DitherStepping.h"
+#include "DitherTypeList.h"
 #include "EventNumbers.h"
 #include "GuideLog.h"
 #include "HeadlessUserInterface.h"
@@ -23,19 +24,6 @@ namespace {
 
 // Keeps the plug-in's random draws apart from the seeing's, from one seed.
 constexpr std::uint64_t DitherStream = 0x9E3779B97F4A7C15ull;
-
-std::string ditherTypeName(const Settings &settings)
-{
-    const double type = DecodeDitherType(settings.Get(Keys::DitherType, "0"));
-    if (type == 0)
-        return "Spiral";
-    if (type == 1)
-        return "Random";
-    const std::string text = ReadPattern(settings, std::int64_t(type));
-    if (text.empty())
-        return Keys::Pattern(std::int64_t(type));
-    return text.substr(0, text.find('\\'));
-}
 
 } // namespace
 
@@ -59,9 +47,9 @@ GuidingSession::GuidingSession(SettingsStore &store,
 void GuidingSession::describe(SessionReport &report) const
 {
     const Settings settings(m_store);
-    report.ditherType = ditherTypeName(settings);
-    report.stepSize = settings.Get(Keys::DitherStep, "1");
-    report.maxDither = settings.Get(Keys::MaxDitherX, "4");
+    report.ditherType = DitherTypeName(settings);
+    report.stepSize = settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep);
+    report.maxDither = settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither);
     report.seed = m_options.seed;
     report.framesPerImage = m_options.framesPerImage;
     report.tolerance = m_options.tolerance;

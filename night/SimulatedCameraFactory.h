@@ -15,11 +15,9 @@ public:
 
     std::unique_ptr<HostCamera> Create() override;
 
-    int created() const { return m_created; }
 
 private:
     GuideCameraModel &m_model;
-    int m_created = 0;
 };
 
 } // namespace Quiverstep

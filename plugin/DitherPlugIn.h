@@ -39,17 +39,9 @@ public:
     // Waits `duration` milliseconds (when above 100) while processing user-interface events.
     void myDelay(const double &duration);
 
-    // Read access to the private members, for the log, the tests and the substitute host.
+    // What the guide start and the dither update loaded, for the tests.
     std::int16_t ditherType() const { return nDitherType; }
     double stepSize() const { return nStepSize; }
-    double maxDitherX() const { return nMaxDitherX; }
-    double maxDitherY() const { return nMaxDitherY; }
-    std::int32_t currentStep() const { return nCurrentStep; }
-    bool currentDirection() const { return bCurrentDirection; }
-    const std::string &pattern() const { return sPattern; }
-    bool logging() const { return bLog; }
-
-    PlugInEnvironment &environment() const { return m_environment; }
 
 private:
     friend class moduleEvent;

@@ -5,25 +5,24 @@
 
 #include "Conversions.h"
 #include "DitherStepping.h"
+#include "GuideBox.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
 
 #include <cmath>
+#include <memory>
+#include <optional>
 
 namespace Quiverstep {
 
 namespace {
 
-constexpr double Centre = 16;
 constexpr double MoveDivisor = 1000;
-constexpr std::int32_t SelectorOffset = 1000;
+// While errors are read and the move is made, the camera is addressed as WhichCamera + 1000.
+constexpr std::int32_t GuidingSelector = 1000;
 
-double number(const Variant &value)
-{
-    return value.value_or(0);
-}
-
-// Variant arithmetic raises an overflow where a Double would become infinite.
+// Arithmetic on the shared values raises an overflow where a Double would become infinite,
+// as the host's automation arithmetic does.
 double finite(double value)
 {
     if (!std::isfinite(value))
@@ -31,23 +30,78 @@ double finite(double value)
     return value;
 }
 
-std::vector<Variant> freshBuffer()
+} // namespace
+
+// The host's camera object of one guide event, addressed through its Autoguider member.
+// In the test modes, or when it cannot be created, there is none: every access fails and is
+// skipped.
+class moduleEvent::EventCamera
 {
-    std::vector<Variant> buffer(moduleEvent::N + 1);
-    for (int i = 0; i < moduleEvent::N; ++i)
-        buffer[i] = 0.0;
-    return buffer;
+public:
+    EventCamera(DitherPlugIn &plugIn, std::int32_t whichCamera, SkipOnFailure &step)
+        : m_whichCamera(whichCamera)
+        , m_step(step)
+    {
+        if (plugIn.Debugging != TestModes::Normal)
+            return;
+        m_step([&] { m_camera = plugIn.m_environment.cameras.Create(); });
+        Select(0);
+    }
+
+    HostCamera &operator*() const
+    {
+        if (!m_camera)
+            throw CameraError("no camera object");
+        return *m_camera;
+    }
+    HostCamera *operator->() const { return &**this; }
+
+    // Points the camera at WhichCamera plus the offset.
+    void Select(std::int32_t offset)
+    {
+        m_step([&] { (*this)->Set("Autoguider", double(CheckedAdd(m_whichCamera, offset))); });
+    }
+
+    // Reads a number; nothing when the read fails.
+    std::optional<double> Read(std::string_view member)
+    {
+        std::optional<double> value;
+        m_step([&] { value = CameraNumber((*this)->Get(member)); });
+        return value;
+    }
+
+    std::int32_t whichCamera() const { return m_whichCamera; }
+
+private:
+    std::unique_ptr<HostCamera> m_camera;
+    std::int32_t m_whichCamera;
+    SkipOnFailure &m_step;
+};
+
+namespace {
+
+// The averaged error of one frame: the sum of one buffered error divided by one. Before the
+// first guide start there is no buffer, and an error the sum cannot hold (not finite)
+// overflows it; both leave the sum at 0. A failed read leaves the buffer at its reset 0.
+double averageOfOneFrame(std::optional<double> error)
+{
+    const bool kept = moduleEvent::Module().ErrorBuffersCreated && error && std::isfinite(*error);
+    return kept ? 0.0 + *error : 0.0;
 }
 
-// Makes |(avg + 16) - offset| at most maxMove, and a move below minMove no move.
-void limit(Variant &avg, double offset, double maxMove, double minMove, SkipOnFailure &step)
+// Makes the move from the measured position (16 + average) to the target at most maxMove,
+// and one below minMove no move.
+void limitMove(double &average, double target, double maxMove, double minMove, SkipOnFailure &step)
 {
     double e = 0;
-    step([&] { e = finite(number(avg) + Centre - offset); });
+    step([&] { e = finite(average + GuideBox::Centre - target); });
     if (std::abs(e) > maxMove) {
-        step([&] { avg = finite(e < 0 ? offset - maxMove - Centre : offset + maxMove - Centre); });
+        step([&] {
+            average = finite(e < 0 ? target - maxMove - GuideBox::Centre
+                                   : target + maxMove - GuideBox::Centre);
+        });
     } else if (std::abs(e) < minMove) {
-        step([&] { avg = finite(offset - Centre); });
+        step([&] { average = finite(target - GuideBox::Centre); });
     }
 }
 
@@ -84,126 +138,94 @@ void moduleEvent::ImageCaptured(DitherPlugIn &p, SkipOnFailure &step)
 
 void moduleEvent::GuideEvent(DitherPlugIn &p, std::int32_t WhichCamera, SkipOnFailure &step)
 {
-    State &s = Module();
-    const Settings settings(p.m_environment.store);
-
-    std::unique_ptr<HostCamera> camera;
-    auto cam = [&]() -> HostCamera & {
-        if (!camera)
-            throw CameraError("no camera object");
-        return *camera;
-    };
-    auto select = [&](std::int32_t offset) {
-        step([&] { cam().Set("Autoguider", double(CheckedAdd(WhichCamera, offset))); });
-    };
-
-    if (p.Debugging == TestModes::Normal) {
-        step([&] { camera = p.m_environment.cameras.Create(); });
-        select(0);
-    }
+    EventCamera camera(p, WhichCamera, step);
     p.bGuiding = true;
 
-    bool guideStart = false;
-    if (p.Debugging == TestModes::Correction) {
-        guideStart = false;
-    } else if (p.Debugging == TestModes::GuideStart) {
-        guideStart = true;
-    } else {
-        // Unreadable errors (no camera object) count as a guide start.
+    bool guideStart = p.Debugging == TestModes::GuideStart;
+    if (p.Debugging != TestModes::Correction && p.Debugging != TestModes::GuideStart) {
+        // The first frame after guiding starts measures exactly 0, 0. Errors that cannot be
+        // read (no camera object) count as a guide start too.
         guideStart = step.test([&] {
-            const double x = CameraNumber(cam().Get("GuideErrorX"));
-            const double y = CameraNumber(cam().Get("GuideErrorY"));
+            const double x = CameraNumber(camera->Get("GuideErrorX"));
+            const double y = CameraNumber(camera->Get("GuideErrorY"));
             return x == 0 && y == 0;
         });
     }
 
-    if (guideStart) {
-        s.ErrorSumX = 0.0;
-        s.ErrorSumY = 0.0;
-        s.ErrorCount = 0.0;
-        step([&] { p.XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, "16")); });
-        step([&] { p.YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, "16")); });
-        step([&] { p.nMaxMove = CameraNumber(cam().Get("AutoguiderMaximumMove")) / MoveDivisor; });
-        step([&] { p.nMinMove = CameraNumber(cam().Get("AutoguiderMinimumMove")) / MoveDivisor; });
-        s.ErrorBufferX = freshBuffer();
-        s.ErrorBufferY = freshBuffer();
-        // Read as a truth value: 0 or -1 until the next dither update decodes the type.
-        step([&] { p.nDitherType = StrictFlag(settings.Get(Keys::DitherType, "0")) ? -1 : 0; });
-        step([&] { p.nStepSize = StrictNumber(settings.Get(Keys::DitherStep, "1")); });
-        step([&] { p.nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, "4")); });
-        p.nMaxDitherY = p.nMaxDitherX;
-        step([&] { Spiral::InitSpiral(settings, p.nMaxDitherX, p.nStepSize, false); });
-        p.bGuiding = false;
-        step([&] { p.WriteLogBlock(false); });
-        camera.reset();
-        return;
-    }
+    if (guideStart)
+        StartGuiding(p, camera, step);
+    else
+        Correct(p, camera, step);
+}
 
-    // Correction. With N = 1 every frame completes a set.
-    step([&] { s.ErrorCount = finite(number(s.ErrorCount) + 1); });
-    select(SelectorOffset);
+void moduleEvent::StartGuiding(DitherPlugIn &p, EventCamera &camera, SkipOnFailure &step)
+{
+    const Settings settings(p.m_environment.store);
     step([&] {
-        const Variant error = CameraNumber(cam().Get("GuideErrorX"));
-        s.ErrorBufferX.value().at(std::size_t(number(s.ErrorCount) - 1)) = error;
+        p.XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, Keys::Defaults::Position));
     });
     step([&] {
-        const Variant error = CameraNumber(cam().Get("GuideErrorY"));
-        s.ErrorBufferY.value().at(std::size_t(number(s.ErrorCount) - 1)) = error;
+        p.YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, Keys::Defaults::Position));
     });
-    select(0);
+    if (const auto maxMove = camera.Read("AutoguiderMaximumMove"))
+        p.nMaxMove = *maxMove / MoveDivisor;
+    if (const auto minMove = camera.Read("AutoguiderMinimumMove"))
+        p.nMinMove = *minMove / MoveDivisor;
+    Module().ErrorBuffersCreated = true;
 
-    int countX = 0;
-    int countY = 0;
-    for (int i = 0; i < N; ++i) {
-        ++countX;
-        step([&] {
-            s.ErrorSumX = finite(number(s.ErrorSumX) + number(s.ErrorBufferX.value().at(i)));
-        });
-        ++countY;
-        step([&] {
-            s.ErrorSumY = finite(number(s.ErrorSumY) + number(s.ErrorBufferY.value().at(i)));
-        });
-    }
-    s.AvgErrorX = number(s.ErrorSumX) / countX;
-    s.AvgErrorY = number(s.ErrorSumY) / countY;
-
-    limit(s.AvgErrorX, p.XOffset, p.nMaxMove, p.nMinMove, step);
-    limit(s.AvgErrorY, p.YOffset, p.nMaxMove, p.nMinMove, step);
-
-    select(SelectorOffset);
-    step([&] { cam().Set("EnabledXAxis", true); });
-    step([&] { cam().Set("enabledyaxis", true); });
+    // Read as a truth value: 0 or -1 until the next dither update decodes the type.
     step([&] {
-        cam().Move(finite(Centre + number(s.AvgErrorX)),
-                   finite(Centre + number(s.AvgErrorY)),
-                   p.XOffset,
-                   p.YOffset);
-    });
-    step([&] { cam().Set("EnabledXAxis", false); });
-    step([&] { cam().Set("enabledyaxis", false); });
-    select(0);
-
-    if (p.bLog) {
-        step([&] {
-            p.WriteGuideErrorLine(number(s.AvgErrorX), number(s.AvgErrorY), p.XOffset, p.YOffset);
-        });
-    }
-
-    s.ErrorSumX = 0.0;
-    s.ErrorSumY = 0.0;
-    s.ErrorCount = 0.0;
-    step([&] {
-        for (int i = 0; i < N; ++i)
-            s.ErrorBufferX.value().at(i) = 0.0;
+        p.nDitherType = StrictFlag(settings.Get(Keys::DitherType, Keys::Defaults::DitherType)) ? -1
+                                                                                               : 0;
     });
     step([&] {
-        for (int i = 0; i < N; ++i)
-            s.ErrorBufferY.value().at(i) = 0.0;
+        p.nStepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
     });
+    step([&] {
+        p.nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
+    });
+    p.nMaxDitherY = p.nMaxDitherX;
+    // The spiral takes the new step and limit and goes on from its stored position.
+    step([&] { Spiral::InitSpiral(settings, p.nMaxDitherX, p.nStepSize, false); });
 
-    if (WhichCamera == Events::Autoguider)
-        step([&] { cam().Set("Autoguider", 0.0); });
-    camera.reset();
+    p.bGuiding = false;
+    step([&] { p.WriteLogBlock(false); });
+    // The camera is released with the Autoguider still pointing at WhichCamera.
+}
+
+void moduleEvent::Correct(DitherPlugIn &p, EventCamera &camera, SkipOnFailure &step)
+{
+    State &s = Module();
+
+    camera.Select(GuidingSelector);
+    const std::optional<double> errorX = camera.Read("GuideErrorX");
+    const std::optional<double> errorY = camera.Read("GuideErrorY");
+    camera.Select(0);
+
+    s.AvgErrorX = averageOfOneFrame(errorX);
+    s.AvgErrorY = averageOfOneFrame(errorY);
+    limitMove(s.AvgErrorX, p.XOffset, p.nMaxMove, p.nMinMove, step);
+    limitMove(s.AvgErrorY, p.YOffset, p.nMaxMove, p.nMinMove, step);
+
+    // The host's own axis corrections are on only for this one move.
+    camera.Select(GuidingSelector);
+    step([&] { camera->Set("EnabledXAxis", true); });
+    step([&] { camera->Set("enabledyaxis", true); });
+    step([&] {
+        camera->Move(finite(GuideBox::Centre + s.AvgErrorX),
+                     finite(GuideBox::Centre + s.AvgErrorY),
+                     p.XOffset,
+                     p.YOffset);
+    });
+    step([&] { camera->Set("EnabledXAxis", false); });
+    step([&] { camera->Set("enabledyaxis", false); });
+    camera.Select(0);
+
+    if (p.bLog)
+        step([&] { p.WriteGuideErrorLine(s.AvgErrorX, s.AvgErrorY, p.XOffset, p.YOffset); });
+
+    if (camera.whichCamera() == Events::Autoguider)
+        step([&] { camera->Set("Autoguider", 0.0); });
 }
 
 } // namespace Quiverstep

@@ -3,15 +3,10 @@
 #include "SkipOnFailure.h"
 
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 namespace Quiverstep {
 
 class DitherPlugIn;
-
-// A module-level value of the automation interface: empty until set; empty counts as 0.
-using Variant = std::optional<double>;
 
 // The guide-event handling and the process-wide state that every DitherPlugIn shares.
 class moduleEvent
@@ -22,13 +17,14 @@ public:
 
     struct State
     {
-        std::optional<std::vector<Variant>> ErrorBufferX; // absent until the first guide start
-        std::optional<std::vector<Variant>> ErrorBufferY;
-        Variant ErrorSumX;
-        Variant ErrorSumY;
-        Variant AvgErrorX;
-        Variant AvgErrorY;
-        Variant ErrorCount;
+        // The first guide start of the process creates the error buffers; a correction before
+        // it has nowhere to keep the measured error, so its average is 0.
+        bool ErrorBuffersCreated = false;
+        // The averaged and limited errors of the last correction: 16 plus each is where the
+        // star was measured, the from-position of its move.
+        double AvgErrorX = 0;
+        double AvgErrorY = 0;
+        // Set by myDelay, cleared by the settings dialog's Timer1 tick.
         bool DelayWaiting = false;
     };
 
@@ -41,6 +37,12 @@ public:
 
     // The settings dialog's Timer1 tick while myDelay waits.
     static void DelayTick();
+
+private:
+    class EventCamera;
+
+    static void StartGuiding(DitherPlugIn &plugIn, EventCamera &camera, SkipOnFailure &step);
+    static void Correct(DitherPlugIn &plugIn, EventCamera &camera, SkipOnFailure &step);
 };
 
 } // namespace Quiverstep

@@ -1,7 +1,7 @@
 #include "DitherTypeList.h"
 
 #include "Conversions.h"
-#include "DitherStepping.h"
+#include "DitherType.h"
 #include "SettingKeys.h"
 
 namespace Quiverstep {
@@ -10,7 +10,7 @@ DitherTypeList FillDitherTypeList(const Settings &settings)
 {
     DitherTypeList list;
     PatternList stored = EnumeratePatterns(settings);
-    list.entries = {"Spiral", "Random"};
+    list.entries = {std::string(SpiralEntry), std::string(RandomEntry)};
     for (const PatternEntry &pattern : stored.patterns)
         list.entries.push_back(pattern.name);
     list.entries.emplace_back(AddNewPatternEntry);
@@ -19,9 +19,23 @@ DitherTypeList FillDitherTypeList(const Settings &settings)
     return list;
 }
 
+std::string DitherTypeName(const Settings &settings)
+{
+    const double type = DitherType::Decode(
+            settings.Get(Keys::DitherType, Keys::Defaults::DitherType));
+    if (type == DitherType::Spiral)
+        return std::string(SpiralEntry);
+    if (type == DitherType::Random)
+        return std::string(RandomEntry);
+    const std::string text = ReadPattern(settings, std::int64_t(type));
+    if (text.empty())
+        return Keys::Pattern(std::int64_t(type));
+    return text.substr(0, text.find('\\'));
+}
+
 int InitialDitherTypeIndex(std::string_view storedType, std::size_t entryCount)
 {
-    const double index = DecodeDitherType(storedType);
+    const double index = DitherType::Decode(storedType);
     // The add entry is the last one: an index that reaches it opens the spiral.
     if (!(index >= 0) || !(index < double(entryCount) - 1))
         return 0;
@@ -39,11 +53,11 @@ int CheckBoxState(std::string_view stored)
 SettingsView LoadSettingsView(const Settings &settings)
 {
     SettingsView view;
-    const std::string storedType = settings.Get(Keys::DitherType, "0");
+    const std::string storedType = settings.Get(Keys::DitherType, Keys::Defaults::DitherType);
     view.list = FillDitherTypeList(settings);
     view.ditherType = InitialDitherTypeIndex(storedType, view.list.entries.size());
-    view.stepSize = settings.Get(Keys::DitherStep, "1");
-    view.maxDither = settings.Get(Keys::MaxDitherX, "4");
+    view.stepSize = settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep);
+    view.maxDither = settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither);
     view.log = CheckBoxState(settings.Get(Keys::Log, "False"));
     view.ao7 = CheckBoxState(settings.Get(Keys::AO7Compatible, "False"));
     return view;

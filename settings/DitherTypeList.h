@@ -10,7 +10,10 @@
 
 namespace Quiverstep {
 
-// The last entry of the dither type list; it begins with eight blanks.
+// The first two entries of the dither type list, and its last one (it begins with eight
+// blanks).
+inline constexpr std::string_view SpiralEntry = "Spiral";
+inline constexpr std::string_view RandomEntry = "Random";
 inline constexpr std::string_view AddNewPatternEntry = "        < Add New Pattern... >";
 
 // The entries of the dither type list: "Spiral", "Random", the stored patterns by number,
@@ -23,6 +26,10 @@ struct DitherTypeList
 };
 
 DitherTypeList FillDitherTypeList(const Settings &settings);
+
+// The name of the stored dither type as the list shows it; "Pattern" followed by the number
+// for a pattern that is not stored.
+std::string DitherTypeName(const Settings &settings);
 
 // The index the dialog opens with for a stored "Dither Type": "TRUE" 1, "FALSE" 0, else the
 // leading number rounded; negative, the add entry or beyond the list give 0.

@@ -1,6 +1,7 @@
 #include "DitherWalkReset.h"
 
 #include "Conversions.h"
+#include "DitherType.h"
 #include "Errors.h"
 #include "SettingKeys.h"
 #include "SettingsValidation.h"
@@ -12,8 +13,8 @@ namespace Quiverstep {
 bool ResetDitherWalk(const Settings &settings, std::string_view dialogStepSizeText)
 {
     GuidePosition start;
-    const double type = LeadingNumber(settings.Get(Keys::DitherType, "0"));
-    if (type > 1) {
+    const double type = LeadingNumber(settings.Get(Keys::DitherType, Keys::Defaults::DitherType));
+    if (DitherType::IsPattern(type)) {
         // The key takes the type as real number text: a stored 2.5 names "Pattern2.5".
         if (!std::isfinite(type))
             return false;

@@ -1,7 +1,9 @@
 #include "SettingsValidation.h"
 
 #include "Conversions.h"
+#include "DitherType.h"
 #include "Errors.h"
+#include "GuideBox.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
@@ -12,7 +14,6 @@ namespace Quiverstep {
 
 namespace {
 
-constexpr double Centre = 16;
 // 16 plus or minus this would leave the 2 to 30 range the dither update keeps.
 constexpr double LargestMaxDither = 14;
 
@@ -40,7 +41,8 @@ GuidePosition FirstStepPosition(std::string_view patternText, double stepSize)
     if (!field)
         return {};
     const StepParts parts = SplitStep(*field);
-    return {LeadingNumber(parts.x) * stepSize + Centre, LeadingNumber(parts.y) * stepSize + Centre};
+    return {LeadingNumber(parts.x) * stepSize + GuideBox::Centre,
+            LeadingNumber(parts.y) * stepSize + GuideBox::Centre};
 }
 
 bool PatternFitsBox(const Settings &settings,
@@ -48,7 +50,7 @@ bool PatternFitsBox(const Settings &settings,
                     std::string_view stepSizeText,
                     std::string_view maxDitherText)
 {
-    if (n < 2)
+    if (!DitherType::IsPattern(double(n)))
         return true;
     const double stepSize = StrictNumber(stepSizeText);
     const double maxDither = StrictNumber(maxDitherText);
@@ -90,7 +92,7 @@ std::optional<std::string> ValidateAndSave(const SettingsInput &input, SettingsS
 
     StoreOperation operation(store);
     GuidePosition start;
-    if (input.ditherType >= 2) {
+    if (DitherType::IsPattern(input.ditherType)) {
         const std::string text = ReadPattern(settings, input.ditherType);
         if (text.empty())
             return message(ValidationMessages::PatternMissing);

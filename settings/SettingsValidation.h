@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GuideBox.h"
 #include "Settings.h"
 
 #include <cstdint>
@@ -56,8 +57,8 @@ bool PatternFitsBox(const Settings &settings,
 // pattern has no step. A step without separator gives x 0 and its whole text as y.
 struct GuidePosition
 {
-    double x = 16;
-    double y = 16;
+    double x = GuideBox::Centre;
+    double y = GuideBox::Centre;
 };
 GuidePosition FirstStepPosition(std::string_view patternText, double stepSize);
 

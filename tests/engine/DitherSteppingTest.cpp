@@ -1,4 +1,5 @@
 #include "DitherStepping.h"
+#include "DitherType.h"
 #include "MemoryStore.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
@@ -137,10 +138,10 @@ TEST_F(DitherSteppingTest, MissingFieldsFollowTheSkipRules)
 
 TEST_F(DitherSteppingTest, DitherTypeDecoding)
 {
-    EXPECT_EQ(DecodeDitherType("true"), 1);
-    EXPECT_EQ(DecodeDitherType("False"), 0);
-    EXPECT_EQ(DecodeDitherType("2.5"), 2);
-    EXPECT_EQ(DecodeDitherType("3.5"), 4);
+    EXPECT_EQ(DitherType::Decode("true"), 1);
+    EXPECT_EQ(DitherType::Decode("False"), 0);
+    EXPECT_EQ(DitherType::Decode("2.5"), 2);
+    EXPECT_EQ(DitherType::Decode("3.5"), 4);
 
     settings.Save(Keys::DitherType, "3"); // no "Pattern3": the spiral
     Spiral::InitSpiral(settings, 4, 1, true);

@@ -2,13 +2,12 @@
 // a night must return within a second, release its camera, keep the target a finite number
 // and write only running state that its readers take back.
 #include "Conversions.h"
+#include "EventChecks.h"
 #include "Pattern.h"
 #include "PlugInRig.h"
-#include "RunningState.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
 #include "TempFolderTest.h"
-#include "WatchedStore.h"
 
 #include <gtest/gtest.h>
 
@@ -54,30 +53,7 @@ const std::vector<Hostile> &hostileValues()
 
 std::vector<std::string> everyKey()
 {
-    std::vector<std::string> keys;
-    for (std::string_view key : {Keys::DitherType,
-                                 Keys::DitherStep,
-                                 Keys::MaxDitherX,
-                                 Keys::MaxDitherY,
-                                 Keys::AO7Compatible,
-                                 Keys::Log,
-                                 Keys::LogFile,
-                                 Keys::CurrentStep,
-                                 Keys::CurrentDirection,
-                                 Keys::CurrentOffsetX,
-                                 Keys::CurrentOffsetY,
-                                 Keys::Version,
-                                 Keys::SpiralInOut,
-                                 Keys::SpiralRadius,
-                                 Keys::SpiralDirectionX,
-                                 Keys::SpiralDirectionY,
-                                 Keys::SpiralStartX,
-                                 Keys::SpiralStartY,
-                                 Keys::SpiralPosX,
-                                 Keys::SpiralPosY,
-                                 Keys::NewPatternHorizontalSnake,
-                                 Keys::NewPatternVerticalSnake})
-        keys.emplace_back(key);
+    std::vector<std::string> keys(Keys::All.begin(), Keys::All.end());
     keys.push_back(Keys::Pattern(2));
     keys.push_back(Keys::Pattern(3));
     return keys;
@@ -134,16 +110,10 @@ protected:
                                            .count();
             if (seconds >= 1)
                 problems.push_back(std::string(what) + " took " + std::to_string(seconds) + " s");
-            if (rig.cameras.liveCameras() != 0)
-                problems.push_back(std::string(what) + " kept a camera");
-            if (store.depth != 0)
-                problems.push_back(std::string(what) + " left its store operation open");
             if (!std::isfinite(rig.plugIn.XOffset) || !std::isfinite(rig.plugIn.YOffset))
                 problems.push_back(std::string(what) + " made the target not finite");
-            for (const auto &[key, value] : store.writes) {
-                if (std::string problem = RunningStateProblem(key, value); !problem.empty())
-                    problems.push_back(std::string(what) + ": " + problem);
-            }
+            for (const std::string &problem : EventProblems(rig, store))
+                problems.push_back(std::string(what) + ": " + problem);
         };
         event("guide start", 0, [&] { rig.GuideFrame(0, 0); });
         // Ten dithers reach the spiral's second ring.

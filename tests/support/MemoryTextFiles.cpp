@@ -14,11 +14,15 @@ public:
 
     void Write(std::string_view text) override
     {
-        if (m_files.unwritable.count(m_path))
+        if (m_files.failWrite)
             throw FileError(m_path + ": no space left on device");
         m_files.files[m_path] += text;
     }
-    void Close() override {}
+    void Close() override
+    {
+        if (m_files.failClose)
+            throw FileError(m_path + ": cannot close");
+    }
 
 private:
     MemoryTextFiles &m_files;
@@ -29,9 +33,8 @@ private:
 
 std::unique_ptr<TextStream> MemoryTextFiles::OpenForAppending(const std::string &path)
 {
-    if (unopenable.count(path))
-        throw FileError(path + ": no such folder");
-    ++opened;
+    if (failOpen || path.empty() || unopenable.count(path))
+        throw FileError(path + ": cannot open");
     files[path];
     return std::make_unique<MemoryTextStream>(*this, path);
 }

@@ -8,7 +8,8 @@
 
 namespace Quiverstep {
 
-// Text files kept in memory; a path can be made to fail on open or on write.
+// Text files kept in memory. Opening fails for an empty path, a path made unopenable, or
+// every path while failOpen holds; writing and closing fail while told to.
 class MemoryTextFiles : public TextFileSystem
 {
 public:
@@ -16,8 +17,9 @@ public:
 
     std::map<std::string, std::string> files;
     std::set<std::string> unopenable;
-    std::set<std::string> unwritable;
-    int opened = 0;
+    bool failOpen = false;
+    bool failWrite = false;
+    bool failClose = false;
 };
 
 } // namespace Quiverstep

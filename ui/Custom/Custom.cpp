@@ -81,14 +81,14 @@ Custom::Custom(QWidget *parent)
     setTabOrder(Command7, BottomToTop);
     setTabOrder(BottomToTop, TopToBottom);
 
-    connect(pbAdd, &QPushButton::clicked, this, &Custom::pbAdd_Click);
-    connect(List1, &QListWidget::itemSelectionChanged, this, &Custom::List1_Click);
-    connect(Delete, &QPushButton::clicked, this, &Custom::Delete_Click);
-    connect(MoveUp, &QPushButton::clicked, this, &Custom::MoveUp_Click);
-    connect(MoveDown, &QPushButton::clicked, this, &Custom::MoveDown_Click);
-    connect(Command1, &QPushButton::clicked, this, &Custom::Command1_Click);
+    connect(pbAdd, &QPushButton::clicked, this, &Custom::addStep);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Custom::showSelectedStep);
+    connect(Delete, &QPushButton::clicked, this, &Custom::deleteSelectedStep);
+    connect(MoveUp, &QPushButton::clicked, this, &Custom::moveStepUp);
+    connect(MoveDown, &QPushButton::clicked, this, &Custom::moveStepDown);
+    connect(Command1, &QPushButton::clicked, this, &Custom::save);
     connect(Command2, &QPushButton::clicked, this, &Custom::reject);
-    connect(Command7, &QPushButton::clicked, this, &Custom::Command7_Click);
+    connect(Command7, &QPushButton::clicked, this, &Custom::removePattern);
 }
 
 void Custom::showEvent(QShowEvent *event)
@@ -133,7 +133,7 @@ void Custom::select(int index)
         List1->setCurrentRow(index);
 }
 
-void Custom::pbAdd_Click()
+void Custom::addStep()
 {
     const auto line = PatternEditing::AddedStepLine(XStep->text().toStdString(),
                                                     YStep->text().toStdString());
@@ -147,7 +147,7 @@ void Custom::pbAdd_Click()
     select(List1->count() - 1);
 }
 
-void Custom::List1_Click()
+void Custom::showSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
@@ -158,7 +158,7 @@ void Custom::List1_Click()
     YStep->setText(QString::fromStdString(texts.y));
 }
 
-void Custom::Delete_Click()
+void Custom::deleteSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
@@ -170,12 +170,12 @@ void Custom::Delete_Click()
     select(PatternEditing::SelectionAfterDelete(i, List1->count()));
 }
 
-void Custom::MoveUp_Click()
+void Custom::moveStepUp()
 {
     moveSelectedTo(PatternEditing::MoveUpTarget(selectedIndex()));
 }
 
-void Custom::MoveDown_Click()
+void Custom::moveStepDown()
 {
     moveSelectedTo(PatternEditing::MoveDownTarget(selectedIndex(), List1->count()));
 }
@@ -193,7 +193,7 @@ void Custom::moveSelectedTo(int target)
     select(target);
 }
 
-void Custom::Command1_Click()
+void Custom::save()
 {
     const QString name = DitherName->text();
     if (const auto problem = PatternEditing::SaveProblem(name.toStdString(), List1->count())) {
@@ -216,7 +216,7 @@ void Custom::reject()
     QDialog::reject();
 }
 
-void Custom::Command7_Click()
+void Custom::removePattern()
 {
     if (m_bNewPattern) {
         m_bOK = false;

@@ -38,13 +38,13 @@ private:
     int selectedIndex() const;
     void select(int index);
     void moveSelectedTo(int target);
-    void pbAdd_Click();
-    void List1_Click();
-    void Delete_Click();
-    void MoveUp_Click();
-    void MoveDown_Click();
-    void Command1_Click();
-    void Command7_Click();
+    void addStep();
+    void showSelectedStep();
+    void deleteSelectedStep();
+    void moveStepUp();
+    void moveStepDown();
+    void save();
+    void removePattern();
 
     QLabel *Label1;
     QLineEdit *DitherName;

@@ -49,8 +49,8 @@ Simulator::Simulator(PlugInEnvironment &environment, QWidget *parent)
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
     connect(pbReset, &QPushButton::clicked, this, &Simulator::Reset);
     connect(pbRun, &QPushButton::clicked, this, &Simulator::RunStop);
-    connect(pbStep, &QPushButton::clicked, this, &Simulator::pbStep_Click);
-    connect(Timer1, &QTimer::timeout, this, &Simulator::Timer1_Timer);
+    connect(pbStep, &QPushButton::clicked, this, &Simulator::stepOnce);
+    connect(Timer1, &QTimer::timeout, this, &Simulator::stepWhileRunning);
 
     m_oPlugIn = std::make_unique<DitherPlugIn>(m_environment);
     InitSimulation();
@@ -119,14 +119,14 @@ void Simulator::RunStop()
     }
 }
 
-void Simulator::pbStep_Click()
+void Simulator::stepOnce()
 {
     if (m_bRunning)
         RunStop();
     SimulateStep();
 }
 
-void Simulator::Timer1_Timer()
+void Simulator::stepWhileRunning()
 {
     if (m_bRunning)
         SimulateStep();

@@ -42,8 +42,8 @@ private:
     void SimulateStep();
     void Reset();
     void RunStop();
-    void pbStep_Click();
-    void Timer1_Timer();
+    void stepOnce();
+    void stepWhileRunning();
     void unload();
 
     PlugInEnvironment &m_environment;

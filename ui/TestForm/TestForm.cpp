@@ -44,34 +44,34 @@ TestForm::TestForm(PlugInEnvironment &environment, QWidget *parent)
     setTabOrder(Command4, Picture1);
     setTabOrder(Picture1, CustomPattern);
 
-    connect(Command1, &QPushButton::clicked, this, &TestForm::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &TestForm::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &TestForm::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &TestForm::Command4_Click);
-    connect(CustomPattern, &QPushButton::clicked, this, &TestForm::CustomPattern_Click);
+    connect(Command1, &QPushButton::clicked, this, &TestForm::openSettings);
+    connect(Command2, &QPushButton::clicked, this, &TestForm::startGuiding);
+    connect(Command3, &QPushButton::clicked, this, &TestForm::correctGuideError);
+    connect(Command4, &QPushButton::clicked, this, &TestForm::completeDownload);
+    connect(CustomPattern, &QPushButton::clicked, this, &TestForm::generatePatterns);
 }
 
 TestForm::~TestForm() = default;
 
-void TestForm::Command1_Click()
+void TestForm::openSettings()
 {
     Guarded(this, [&] { frmSetupOptions::ShowModal(m_environment); });
     Picture1->Clear();
 }
 
-void TestForm::Command2_Click()
+void TestForm::startGuiding()
 {
     m_oPlugIn->Debugging = TestModes::GuideStart;
     m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
-void TestForm::Command3_Click()
+void TestForm::correctGuideError()
 {
     m_oPlugIn->Debugging = TestModes::Correction;
     m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
-void TestForm::Command4_Click()
+void TestForm::completeDownload()
 {
     const std::int32_t colour = PathColourValue();
     m_oPlugIn->Debugging = TestModes::Dither;
@@ -79,7 +79,7 @@ void TestForm::Command4_Click()
     Picture1->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);
 }
 
-void TestForm::CustomPattern_Click()
+void TestForm::generatePatterns()
 {
     Guarded(this, [&] { GeneratePatterns(Settings(m_environment.store)); });
 }

@@ -25,11 +25,11 @@ public:
     ~TestForm() override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void CustomPattern_Click();
+    void openSettings();
+    void startGuiding();
+    void correctGuideError();
+    void completeDownload();
+    void generatePatterns();
 
     PlugInEnvironment &m_environment;
     std::unique_ptr<DitherPlugIn> m_oPlugIn;

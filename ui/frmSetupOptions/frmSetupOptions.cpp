@@ -7,6 +7,7 @@
 #include "Simulator.h"
 #include "WindowLayout.h"
 
+#include "SettingKeys.h"
 #include "moduleEvent.h"
 
 #include <QCheckBox>
@@ -113,7 +114,9 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     Label4 = new QLabel("Step Size:", Frame2);
     Place(Label4, "Label4", 8, 68, 69, 29);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    StepSize = new QLineEdit("1", Frame2);
+    StepSize = new QLineEdit(QString::fromLatin1(Keys::Defaults::DitherStep.data(),
+                                                 Keys::Defaults::DitherStep.size()),
+                             Frame2);
     Place(StepSize, "StepSize", 96, 64, 65, 29);
     Label5 = new QLabel("pixels", Frame2);
     Place(Label5, "Label5", 168, 72, 45, 21);
@@ -123,7 +126,9 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     Label8 = new QLabel("Max Dither:", Frame2);
     Place(Label8, "Label8", 8, 104, 85, 29);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MaxDitherX = new QLineEdit("4", Frame2);
+    MaxDitherX = new QLineEdit(QString::fromLatin1(Keys::Defaults::MaxDither.data(),
+                                                   Keys::Defaults::MaxDither.size()),
+                               Frame2);
     Place(MaxDitherX, "MaxDitherX", 96, 100, 65, 29);
     Label9 = new QLabel("pixels", Frame2);
     Place(Label9, "Label9", 168, 104, 45, 21);
@@ -148,12 +153,12 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     setTabOrder(Command3, ckLog);
     setTabOrder(ckLog, AO7);
 
-    connect(OK, &QPushButton::clicked, this, &frmSetupOptions::OK_Click);
+    connect(OK, &QPushButton::clicked, this, &frmSetupOptions::saveAndClose);
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Command3, &QPushButton::clicked, this, &frmSetupOptions::Command3_Click);
-    connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::Pattern_Click);
-    connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::DitherType_Click);
-    connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::Timer1_Timer);
+    connect(Command3, &QPushButton::clicked, this, &frmSetupOptions::simulate);
+    connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::editSelectedPattern);
+    connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::ditherTypeChanged);
+    connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::endDelay);
     for (QCheckBox *box : {ckLog, AO7}) {
         // A box opened grayed (a stored "2") is two-state from its first click on, so that
         // a click never brings the gray back.
@@ -251,7 +256,7 @@ void frmSetupOptions::AddPattern(const QString &name, const QString &body)
     selectDitherType(m_nNextPattern - 1);
 }
 
-void frmSetupOptions::DitherType_Click(int index)
+void frmSetupOptions::ditherTypeChanged(int index)
 {
     if (index >= m_nNextPattern)
         addNewPattern();
@@ -270,7 +275,7 @@ void frmSetupOptions::addNewPattern()
         selectDitherType(0);
 }
 
-void frmSetupOptions::Pattern_Click()
+void frmSetupOptions::editSelectedPattern()
 {
     const int i = DitherType->currentIndex();
     if (i < FirstPattern) {
@@ -327,7 +332,7 @@ bool frmSetupOptions::ValidateAndSave()
     return true;
 }
 
-void frmSetupOptions::Command3_Click()
+void frmSetupOptions::simulate()
 {
     if (!ValidateAndSave())
         return;
@@ -336,7 +341,7 @@ void frmSetupOptions::Command3_Click()
     simulator.exec();
 }
 
-void frmSetupOptions::OK_Click()
+void frmSetupOptions::saveAndClose()
 {
     if (ValidateAndSave())
         accept();
@@ -349,7 +354,7 @@ void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
     Timer1->start();
 }
 
-void frmSetupOptions::Timer1_Timer()
+void frmSetupOptions::endDelay()
 {
     Timer1->stop();
     moduleEvent::DelayTick();

@@ -64,11 +64,11 @@ private:
     void load();
     void showList(const DitherTypeList &list);
     SettingsInput input() const;
-    void DitherType_Click(int index);
-    void Pattern_Click();
-    void Command3_Click();
-    void OK_Click();
-    void Timer1_Timer();
+    void ditherTypeChanged(int index);
+    void editSelectedPattern();
+    void simulate();
+    void saveAndClose();
+    void endDelay();
     void addNewPattern();
     void selectDitherType(int index);
 
