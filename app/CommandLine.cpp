@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "AssessCommand.h"
 #include "CommandContext.h"
 #include "GuiCommands.h"
 #include "HostCommand.h"
@@ -44,6 +45,7 @@ int RunCommandLine(const std::vector<std::string> &arguments,
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
     AddRunCommand(app, context);
+    AddAssessCommand(app, context);
     AddHostCommand(app, context);
     AddSettingsCommands(app, context);
     AddGuiCommands(app, context);

@@ -1,4 +1,5 @@
 // The build without Qt: the gui command and the plots say that there are no windows.
+#include "AssessmentPlot.h"
 #include "GuiCommands.h"
 #include "ReportPlot.h"
 
@@ -10,6 +11,11 @@ bool CanDrawPictures()
 }
 
 void WriteReportPlot(const std::string &, const SessionReport &)
+{
+    throw UsageError(std::string("--plot: ") + NoWindows);
+}
+
+void WriteAssessmentPlot(const std::string &, const Assessment &)
 {
     throw UsageError(std::string("--plot: ") + NoWindows);
 }

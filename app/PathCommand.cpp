@@ -1,13 +1,8 @@
 #include "PathCommand.h"
 
+#include "StoreCopyWalk.h"
+
 #include "Conversions.h"
-#include "DitherPlugIn.h"
-#include "EventNumbers.h"
-#include "HeadlessUserInterface.h"
-#include "PosixPlatform.h"
-#include "MemoryStore.h"
-#include "RecordingCamera.h"
-#include "SettingKeys.h"
 #include "UnseededRandom.h"
 
 #include <memory>
@@ -19,32 +14,12 @@ namespace {
 
 void printPath(CommandContext &context, int steps)
 {
-    // Work on a copy so that the stored walk is not advanced, and keep the user's log out of it.
-    MemoryStore copy;
-    for (const auto &[key, value] : context.store().List(Keys::Application, Keys::Section))
-        copy.SaveSetting(Keys::Application, Keys::Section, key, value);
-    copy.SaveSetting(Keys::Application, Keys::Section, Keys::Log, "0");
-
-    RecordingCameraFactory cameras;
-    HeadlessUserInterface ui(
-            [&context](const std::string &text) { context.err << "message: " << text << '\n'; });
-    PosixPlatform platform;
-    PlugInEnvironment environment{copy,
-                                  cameras,
-                                  ui,
-                                  platform.clock,
-                                  UnseededRandom::Process(),
-                                  platform.files,
-                                  platform.paths};
-    DitherPlugIn plugIn(environment);
-
-    // As the simulator does: a guide start in test mode 2, then one image per step in mode 3.
-    plugIn.Debugging = TestModes::GuideStart;
-    plugIn.CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
-    plugIn.Debugging = TestModes::Dither;
+    StoreCopyWalk onCopy(context, UnseededRandom::Process());
+    DitherWalk &walk = onCopy.walk();
+    walk.Start();
     for (int i = 0; i < steps; ++i) {
-        plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-        context.out << RealToText(plugIn.XOffset) << ' ' << RealToText(plugIn.YOffset) << '\n';
+        const PixelPoint target = walk.Next();
+        context.out << RealToText(target.x) << ' ' << RealToText(target.y) << '\n';
     }
 }
 

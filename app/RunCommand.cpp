@@ -117,13 +117,7 @@ void AddRunCommand(CLI::App &app, CommandContext &context)
     command->add_option("--seeing", session.camera.seeing, "Seeing sigma in guide pixels")
             ->check(CLI::NonNegativeNumber)
             ->capture_default_str();
-    command->add_option("--type",
-                        options->settings.type,
-                        "Dither type: spiral, random, or a stored pattern by number or name")
-            ->type_name("TYPE");
-    command->add_option("--step", options->settings.step, "Dither step size in pixels")
-            ->type_name("PIXELS");
-    command->add_option("--max", options->settings.max, "Max dither in pixels")->type_name("PIXELS");
+    AddRunSettingsOptions(*command, options->settings);
     command->add_option("--json", options->json, "Also write the report as JSON")->type_name("FILE");
     command->add_option("--plot", options->plot, "Also draw the targets and the track as PNG")
             ->type_name("FILE");

@@ -39,6 +39,16 @@ std::int32_t typeByName(const std::string &text, const PatternList &list)
 
 } // namespace
 
+void AddRunSettingsOptions(CLI::App &command, RunSettings &settings)
+{
+    command.add_option("--type",
+                       settings.type,
+                       "Dither type: spiral, random, or a stored pattern by number or name")
+            ->type_name("TYPE");
+    command.add_option("--step", settings.step, "Dither step size in pixels")->type_name("PIXELS");
+    command.add_option("--max", settings.max, "Max dither in pixels")->type_name("PIXELS");
+}
+
 void SaveRunSettings(SettingsStore &store, const RunSettings &request)
 {
     StoreOperation operation(store);

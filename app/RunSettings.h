@@ -2,6 +2,8 @@
 
 #include "SettingsStore.h"
 
+#include <CLI/CLI.hpp>
+
 #include <optional>
 #include <string>
 
@@ -14,6 +16,9 @@ struct RunSettings
     std::optional<std::string> step; // as typed into the dialog's step size box
     std::optional<std::string> max;  // as typed into the dialog's max dither box
 };
+
+// The options --type, --step and --max of a command that starts from these settings.
+void AddRunSettingsOptions(CLI::App &command, RunSettings &settings);
 
 // Saves the settings as the settings dialog's OK does, which also restarts the dither walk,
 // so that every run starts the night afresh. Everything happens in one store operation;

@@ -20,13 +20,6 @@
 
 namespace Quiverstep {
 
-namespace {
-
-// Keeps the plug-in's random draws apart from the seeing's, from one seed.
-constexpr std::uint64_t DitherStream = 0x9E3779B97F4A7C15ull;
-
-} // namespace
-
 GuidingSession::GuidingSession(SettingsStore &store,
                                Clock &clock,
                                TextFileSystem &files,
@@ -75,7 +68,7 @@ SessionReport GuidingSession::Run(const Progress &progress)
     describe(report);
     HeadlessUserInterface ui(
             [&report](const std::string &text) { report.messages.push_back(text); });
-    SeededRandom random(m_options.seed ^ DitherStream);
+    SeededRandom random(DitherSeed(m_options.seed));
     PlugInEnvironment environment{m_store, cameras, ui, m_clock, random, m_files, m_paths};
     DitherPlugIn plugIn(environment);
     report.plugInName = plugIn.Name();

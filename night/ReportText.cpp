@@ -1,9 +1,8 @@
 #include "ReportText.h"
 
 #include "Conversions.h"
+#include "JsonText.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -23,56 +22,19 @@ std::string padLeft(const std::string &text, std::size_t width)
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-// Shortest text that reads back as the same double; JSON has no infinities or NaN.
-std::string jsonNumber(double value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
-
-std::string jsonText(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            quoted += "\\\"";
-            break;
-        case '\\':
-            quoted += "\\\\";
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                quoted += escaped;
-            } else {
-                quoted += c;
-            }
-        }
-    }
-    return quoted + "\"";
-}
-
 } // namespace
+
+std::string ReportTitle(const SessionReport &report)
+{
+    return report.plugInName + ": " + report.ditherType + ", step " + report.stepSize
+           + ", max dither " + report.maxDither + "; " + std::to_string(report.images.size())
+           + " images of " + std::to_string(report.framesPerImage) + " guide frames; seed "
+           + std::to_string(report.seed);
+}
 
 void WriteReportTable(std::ostream &out, const SessionReport &report)
 {
-    out << report.plugInName << ": " << report.ditherType << ", step " << report.stepSize
-        << ", max dither " << report.maxDither << "; " << report.images.size() << " images of "
-        << report.framesPerImage << " guide frames; seed " << report.seed << "\n\n";
+    out << ReportTitle(report) << "\n\n";
 
     out << "Image  Target X  Target Y  Settle    RMS\n";
     for (const SessionReport::Image &image : report.images) {
@@ -97,35 +59,35 @@ void WriteReportTable(std::ostream &out, const SessionReport &report)
 void WriteReportJson(std::ostream &out, const SessionReport &report)
 {
     out << "{\n";
-    out << "  \"plugIn\": " << jsonText(report.plugInName) << ",\n";
-    out << "  \"ditherType\": " << jsonText(report.ditherType) << ",\n";
-    out << "  \"stepSize\": " << jsonText(report.stepSize) << ",\n";
-    out << "  \"maxDither\": " << jsonText(report.maxDither) << ",\n";
+    out << "  \"plugIn\": " << JsonText(report.plugInName) << ",\n";
+    out << "  \"ditherType\": " << JsonText(report.ditherType) << ",\n";
+    out << "  \"stepSize\": " << JsonText(report.stepSize) << ",\n";
+    out << "  \"maxDither\": " << JsonText(report.maxDither) << ",\n";
     out << "  \"seed\": " << report.seed << ",\n";
     out << "  \"framesPerImage\": " << report.framesPerImage << ",\n";
-    out << "  \"tolerance\": " << jsonNumber(report.tolerance) << ",\n";
-    out << "  \"guideLog\": " << (report.logFile.empty() ? "null" : jsonText(report.logFile))
+    out << "  \"tolerance\": " << JsonNumber(report.tolerance) << ",\n";
+    out << "  \"guideLog\": " << (report.logFile.empty() ? "null" : JsonText(report.logFile))
         << ",\n";
     out << "  \"images\": [";
     const char *separator = "\n";
     for (const SessionReport::Image &image : report.images) {
         out << separator << "    {\"image\": " << image.number
-            << ", \"targetX\": " << jsonNumber(image.targetX)
-            << ", \"targetY\": " << jsonNumber(image.targetY) << ", \"settleFrames\": "
+            << ", \"targetX\": " << JsonNumber(image.targetX)
+            << ", \"targetY\": " << JsonNumber(image.targetY) << ", \"settleFrames\": "
             << (image.settleFrames ? std::to_string(*image.settleFrames) : "null")
-            << ", \"rmsError\": " << jsonNumber(image.rmsError) << "}";
+            << ", \"rmsError\": " << JsonNumber(image.rmsError) << "}";
         separator = ",\n";
     }
     out << (report.images.empty() ? "],\n" : "\n  ],\n");
     out << "  \"summary\": {\"images\": " << report.images.size()
         << ", \"settledImages\": " << report.SettledImages()
-        << ", \"meanSettleFrames\": " << jsonNumber(report.MeanSettleFrames())
+        << ", \"meanSettleFrames\": " << JsonNumber(report.MeanSettleFrames())
         << ", \"worstSettleFrames\": " << report.WorstSettleFrames()
-        << ", \"rmsError\": " << jsonNumber(report.RmsError()) << "},\n";
+        << ", \"rmsError\": " << JsonNumber(report.RmsError()) << "},\n";
     out << "  \"messages\": [";
     separator = "";
     for (const std::string &message : report.messages) {
-        out << separator << jsonText(message);
+        out << separator << JsonText(message);
         separator = ", ";
     }
     out << "]\n}\n";

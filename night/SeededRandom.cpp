@@ -5,6 +5,15 @@
 
 namespace Quiverstep {
 
+namespace {
+constexpr std::uint64_t DitherStream = 0x9E3779B97F4A7C15ull;
+} // namespace
+
+std::uint64_t DitherSeed(std::uint64_t nightSeed)
+{
+    return nightSeed ^ DitherStream;
+}
+
 SeededRandom::SeededRandom(std::uint64_t seed)
     : m_engine(seed)
 {}

@@ -23,4 +23,8 @@ private:
     std::mt19937_64 m_engine;
 };
 
+// The seed of the plug-in's random dither in a night of the given seed: a stream apart from
+// the seeing's, so that `run` and `assess` of one seed walk the same random targets.
+std::uint64_t DitherSeed(std::uint64_t nightSeed);
+
 } // namespace Quiverstep

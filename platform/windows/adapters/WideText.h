@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace Quiverstep {
+
+// The core's texts are UTF-8; Windows takes UTF-16.
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view wide);
+
+} // namespace Quiverstep

@@ -1,0 +1,451 @@
+#include "DialogWindow.h"
+
+#include "MessageBoxes.h"
+#include "MessageLoop.h"
+#include "WideText.h"
+
+#include <set>
+#include <stdexcept>
+
+namespace Quiverstep {
+
+namespace {
+
+constexpr wchar_t WindowClass[] = L"QuiverstepDialog";
+constexpr DWORD FrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD FrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr int DialogPointSize = 8;
+
+std::set<HWND> &openWindows()
+{
+    static std::set<HWND> windows;
+    return windows;
+}
+
+// The module this code is linked into: the DLL, or a test program.
+HINSTANCE module()
+{
+    static HINSTANCE instance = [] {
+        HMODULE handle = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
+                                   | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<LPCWSTR>(&module),
+                           &handle);
+        return handle;
+    }();
+    return instance;
+}
+
+HWND s_parking = nullptr;
+
+// The owner of windows that have none of the host's: owned windows stay out of the task bar.
+HWND parkingWindow()
+{
+    if (!s_parking || !IsWindow(s_parking))
+        s_parking = CreateWindowExW(
+                0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module(), nullptr);
+    return s_parking;
+}
+
+int screenDpi()
+{
+    static const int dpi = [] {
+        const HDC screen = GetDC(nullptr);
+        const int value = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return value > 0 ? value : 96;
+    }();
+    return dpi;
+}
+
+} // namespace
+
+DialogWindow::DialogWindow(std::wstring caption,
+                           int clientWidth,
+                           int clientHeight,
+                           Placement placement)
+    : m_caption(std::move(caption))
+    , m_clientWidth(clientWidth)
+    , m_clientHeight(clientHeight)
+    , m_placement(placement)
+{}
+
+DialogWindow::~DialogWindow()
+{
+    if (m_hwnd) {
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        openWindows().erase(m_hwnd);
+        DestroyWindow(m_hwnd);
+    }
+    if (m_font)
+        DeleteObject(m_font);
+}
+
+int DialogWindow::Scale(int pixels)
+{
+    return MulDiv(pixels, screenDpi(), 96);
+}
+
+bool DialogWindow::IsOurs(HWND window)
+{
+    return openWindows().count(window) != 0;
+}
+
+int DialogWindow::OpenCount()
+{
+    return int(openWindows().size());
+}
+
+void DialogWindow::UnregisterClasses()
+{
+    if (s_parking)
+        DestroyWindow(s_parking);
+    s_parking = nullptr;
+    UnregisterClassW(WindowClass, module());
+    UnregisterClassW(L"QuiverstepPicture", module());
+}
+
+std::string DialogWindow::Text(HWND control)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(control, text.data(), int(text.size()))));
+    return Narrow(text);
+}
+
+void DialogWindow::SetText(HWND control, std::string_view text)
+{
+    SetWindowTextW(control, Widen(text).c_str());
+}
+
+void DialogWindow::SetCaption(std::string_view caption)
+{
+    m_caption = Widen(caption);
+    if (m_hwnd)
+        SetWindowTextW(m_hwnd, m_caption.c_str());
+}
+
+std::string DialogWindow::Caption() const
+{
+    return Narrow(m_caption);
+}
+
+void DialogWindow::Create(HWND owner)
+{
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &DialogWindow::windowProc;
+        windowClass.cbWndExtra = DLGWINDOWEXTRA; // the dialog manager keeps its state there
+        windowClass.hInstance = module();
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = WindowClass;
+        return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    if (!registered)
+        throw std::runtime_error("window class cannot be registered");
+
+    if (!m_font)
+        m_font = CreateFontW(-MulDiv(DialogPointSize, screenDpi(), 72),
+                             0,
+                             0,
+                             0,
+                             FW_NORMAL,
+                             FALSE,
+                             FALSE,
+                             FALSE,
+                             DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE,
+                             L"MS Shell Dlg");
+    if (!owner)
+        owner = parkingWindow();
+    RECT frame{0, 0, Scale(m_clientWidth), Scale(m_clientHeight)};
+    AdjustWindowRectEx(&frame, FrameStyle, FALSE, FrameExStyle);
+    m_closing = false;
+    CreateWindowExW(FrameExStyle,
+                    WindowClass,
+                    m_caption.c_str(),
+                    FrameStyle,
+                    m_placement == Placement::SystemDefault ? CW_USEDEFAULT : 0,
+                    m_placement == Placement::SystemDefault ? CW_USEDEFAULT : 0,
+                    frame.right - frame.left,
+                    frame.bottom - frame.top,
+                    owner,
+                    nullptr,
+                    module(),
+                    this);
+    if (!m_hwnd)
+        throw std::runtime_error("window cannot be created");
+    SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    position(owner);
+    build();
+    onLoad();
+}
+
+void DialogWindow::position(HWND owner)
+{
+    if (m_placement == Placement::SystemDefault)
+        return;
+    RECT window{};
+    GetWindowRect(m_hwnd, &window);
+    RECT area{};
+    if (m_placement == Placement::CentreOwner && owner && IsWindowVisible(owner))
+        GetWindowRect(owner, &area);
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    SetWindowPos(m_hwnd,
+                 nullptr,
+                 area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2,
+                 0,
+                 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogWindow::ShowModal(HWND owner)
+{
+    if (!owner) {
+        // Modal to the host's window when it has one active on this thread.
+        const HWND active = GetActiveWindow();
+        if (active && IsWindowEnabled(active))
+            owner = active;
+    }
+    if (!m_hwnd)
+        Create(owner);
+    const HWND ownerWindow = GetWindow(m_hwnd, GW_OWNER);
+    const bool reenable = ownerWindow && IsWindowEnabled(ownerWindow);
+    if (reenable)
+        EnableWindow(ownerWindow, FALSE);
+    m_modal = true;
+    ShowWindow(m_hwnd, SW_SHOW);
+    SetForegroundWindow(m_hwnd);
+    MessageLoop::RunUntil([this] { return !m_hwnd || m_closing; });
+    m_modal = false;
+    // The owner first, so that it gets the activation back.
+    if (reenable)
+        EnableWindow(ownerWindow, TRUE);
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+void DialogWindow::ShowModeless(HWND owner)
+{
+    if (!m_hwnd)
+        Create(owner);
+    ShowWindow(m_hwnd, SW_SHOW);
+    BringWindowToTop(m_hwnd);
+    SetForegroundWindow(m_hwnd);
+}
+
+void DialogWindow::Close()
+{
+    if (!m_hwnd || m_closing)
+        return;
+    m_closing = true;
+    onUnload();
+    // A modal window goes when its loop has handed the activation back.
+    if (!m_modal && m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+void DialogWindow::onCommand(int, int, HWND) {}
+
+void DialogWindow::onTimer(UINT_PTR) {}
+
+LRESULT CALLBACK DialogWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *window = static_cast<DialogWindow *>(
+                reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        window->m_hwnd = hwnd;
+        openWindows().insert(hwnd);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto *window = reinterpret_cast<DialogWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!window)
+        return DefDlgProcW(hwnd, message, wParam, lParam);
+    // No C++ exception may unwind through the system's frames: a failure that a handler
+    // did not answer itself is shown, and the window stays.
+    try {
+        return window->handle(message, wParam, lParam);
+    } catch (const std::exception &error) {
+        ShowMessage(hwnd, error.what());
+    } catch (...) {
+    }
+    return 0;
+}
+
+LRESULT DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        // Escape, unless a control is the cancel button; Enter without a default button.
+        if (id == IDCANCEL && !GetDlgItem(m_hwnd, IDCANCEL))
+            onCancel();
+        else if (id != IDOK || GetDlgItem(m_hwnd, IDOK))
+            onCommand(id, code, reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
+    case WM_TIMER:
+        onTimer(wParam);
+        return 0;
+    case WM_CLOSE:
+        onCancel();
+        return 0;
+    case WM_NCDESTROY: {
+        const HWND hwnd = m_hwnd;
+        openWindows().erase(hwnd);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        m_hwnd = nullptr;
+        const LRESULT result = DefDlgProcW(hwnd, message, wParam, lParam);
+        onDestroyed(); // may delete this
+        return result;
+    }
+    default:
+        return DefDlgProcW(m_hwnd, message, wParam, lParam);
+    }
+}
+
+HWND DialogWindow::control(const wchar_t *windowClass,
+                           int id,
+                           const wchar_t *text,
+                           DWORD style,
+                           DWORD exStyle,
+                           int left,
+                           int top,
+                           int width,
+                           int height)
+{
+    const HWND child = CreateWindowExW(exStyle,
+                                       windowClass,
+                                       text,
+                                       style | WS_CHILD | WS_VISIBLE,
+                                       Scale(left),
+                                       Scale(top),
+                                       Scale(width),
+                                       Scale(height),
+                                       m_hwnd,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                       module(),
+                                       nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    return child;
+}
+
+HWND DialogWindow::place(HWND child, int left, int top, int width, int height)
+{
+    SetWindowPos(child,
+                 nullptr,
+                 Scale(left),
+                 Scale(top),
+                 Scale(width),
+                 Scale(height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return child;
+}
+
+HWND DialogWindow::button(int id, const wchar_t *text, int left, int top, int width, int height)
+{
+    return control(L"BUTTON", id, text, BS_PUSHBUTTON | WS_TABSTOP, 0, left, top, width, height);
+}
+
+HWND DialogWindow::defaultButton(
+        int id, const wchar_t *text, int left, int top, int width, int height)
+{
+    const HWND child = control(L"BUTTON",
+                               id,
+                               text,
+                               BS_DEFPUSHBUTTON | WS_TABSTOP,
+                               0,
+                               left,
+                               top,
+                               width,
+                               height);
+    SendMessageW(m_hwnd, DM_SETDEFID, WPARAM(id), 0);
+    return child;
+}
+
+HWND DialogWindow::checkBox(int id, const wchar_t *text, int left, int top, int width, int height)
+{
+    return control(L"BUTTON", id, text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, left, top, width, height);
+}
+
+HWND DialogWindow::radioButton(
+        int id, const wchar_t *text, int left, int top, int width, int height, bool firstOfGroup)
+{
+    return control(L"BUTTON",
+                   id,
+                   text,
+                   BS_AUTORADIOBUTTON | WS_TABSTOP | (firstOfGroup ? WS_GROUP : 0),
+                   0,
+                   left,
+                   top,
+                   width,
+                   height);
+}
+
+HWND DialogWindow::textBox(int id, const wchar_t *text, int left, int top, int width, int height)
+{
+    return control(L"EDIT",
+                   id,
+                   text,
+                   ES_AUTOHSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE,
+                   left,
+                   top,
+                   width,
+                   height);
+}
+
+HWND DialogWindow::label(int id, const wchar_t *text, int left, int top, int width, int height)
+{
+    return control(L"STATIC", id, text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, left, top, width, height);
+}
+
+HWND DialogWindow::frame(int id, const wchar_t *text, int left, int top, int width, int height)
+{
+    return control(L"BUTTON", id, text, BS_GROUPBOX | WS_GROUP, 0, left, top, width, height);
+}
+
+HWND DialogWindow::dropDownList(int id, int left, int top, int width, int height)
+{
+    // Made tall enough for its list; the closed box keeps the height it is given.
+    constexpr int ListHeight = 200;
+    const HWND child = control(L"COMBOBOX",
+                               id,
+                               L"",
+                               CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                               0,
+                               left,
+                               top,
+                               width,
+                               height + ListHeight);
+    RECT closed{};
+    GetWindowRect(child, &closed);
+    const int extra = int(closed.bottom - closed.top)
+                      - int(SendMessageW(child, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    SendMessageW(child, CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(Scale(height) - extra));
+    return child;
+}
+
+HWND DialogWindow::listBox(int id, int left, int top, int width, int height)
+{
+    return control(L"LISTBOX",
+                   id,
+                   L"",
+                   LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE,
+                   left,
+                   top,
+                   width,
+                   height);
+}
+
+} // namespace Quiverstep

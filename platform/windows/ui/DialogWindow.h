@@ -1,0 +1,106 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace Quiverstep {
+
+// A fixed-size window that behaves as a dialog (Tab order, the default button on Enter,
+// Escape), laid out in pixels at 96 dpi and scaled for the screen's DPI. Controls are made
+// in keyboard focus order: that order is the Tab order.
+class DialogWindow
+{
+public:
+    enum class Placement { CentreScreen, CentreOwner, SystemDefault };
+
+    virtual ~DialogWindow();
+    DialogWindow(const DialogWindow &) = delete;
+    DialogWindow &operator=(const DialogWindow &) = delete;
+
+    HWND hwnd() const { return m_hwnd; }
+    bool IsOpen() const { return m_hwnd != nullptr; }
+
+    // Shows the window modal to owner (none: the thread's active window, if any) and
+    // returns when it has closed.
+    void ShowModal(HWND owner = nullptr);
+    // Shows the window and returns at once; an open window is brought forward.
+    void ShowModeless(HWND owner = nullptr);
+    // Unloads the window: onUnload, then the window goes.
+    void Close();
+    void SetCaption(std::string_view caption);
+    std::string Caption() const;
+
+    // Whether the top-level window is one of ours; how many of ours exist.
+    static bool IsOurs(HWND window);
+    static int OpenCount();
+    // Pixels at 96 dpi on this screen.
+    static int Scale(int pixels);
+    // Forgets the window classes, before the module that registered them goes.
+    static void UnregisterClasses();
+
+    // Texts of controls, in the core's UTF-8.
+    static std::string Text(HWND control);
+    static void SetText(HWND control, std::string_view text);
+
+protected:
+    DialogWindow(std::wstring caption, int clientWidth, int clientHeight, Placement placement);
+
+    // Creates the window (hidden) and its controls, then runs onLoad. Called by the Show
+    // functions when the window is not open yet.
+    void Create(HWND owner);
+
+    virtual void build() = 0;
+    virtual void onLoad() {}
+    virtual void onCommand(int id, int code, HWND control);
+    virtual void onTimer(UINT_PTR timer);
+    // Escape, and closing through the window frame.
+    virtual void onCancel() { Close(); }
+    virtual void onUnload() {}
+    // When the window has gone; a self-owned window may delete itself here.
+    virtual void onDestroyed() {}
+
+    HWND button(int id, const wchar_t *text, int left, int top, int width, int height);
+    HWND defaultButton(int id, const wchar_t *text, int left, int top, int width, int height);
+    HWND checkBox(int id, const wchar_t *text, int left, int top, int width, int height);
+    HWND radioButton(int id,
+                     const wchar_t *text,
+                     int left,
+                     int top,
+                     int width,
+                     int height,
+                     bool firstOfGroup);
+    HWND textBox(int id, const wchar_t *text, int left, int top, int width, int height);
+    HWND label(int id, const wchar_t *text, int left, int top, int width, int height);
+    HWND frame(int id, const wchar_t *text, int left, int top, int width, int height);
+    HWND dropDownList(int id, int left, int top, int width, int height);
+    HWND listBox(int id, int left, int top, int width, int height);
+    HWND place(HWND control, int left, int top, int width, int height);
+    HWND control(const wchar_t *windowClass,
+                 int id,
+                 const wchar_t *text,
+                 DWORD style,
+                 DWORD exStyle,
+                 int left,
+                 int top,
+                 int width,
+                 int height);
+
+    HWND m_hwnd = nullptr;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void position(HWND owner);
+
+    std::wstring m_caption;
+    int m_clientWidth;
+    int m_clientHeight;
+    Placement m_placement;
+    HFONT m_font = nullptr;
+    bool m_modal = false;
+    bool m_closing = false;
+};
+
+} // namespace Quiverstep

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "DialogWindow.h"
+#include "PathPicture.h"
+
+#include "PlugInEnvironment.h"
+
+#include <memory>
+
+namespace Quiverstep {
+
+class DitherPlugIn;
+
+// Steps the stored dither walk through its own plug-in object's test modes and paints each
+// reached position on the 33 by 33 grid. Starts running; closing it resets the walk.
+class Simulator : public DialogWindow
+{
+public:
+    enum Control : int {
+        Picture1 = 1201,
+        OKButton,
+        pbReset,
+        pbRun,
+        pbStep,
+    };
+
+    static constexpr int StepMilliseconds = 80;
+
+    explicit Simulator(PlugInEnvironment &environment);
+    ~Simulator() override;
+
+    PathPicture *picture() const { return m_picture.get(); }
+    bool running() const { return m_bRunning; }
+
+protected:
+    void build() override;
+    void onLoad() override;
+    void onCommand(int id, int code, HWND control) override;
+    void onTimer(UINT_PTR timer) override;
+    void onUnload() override;
+
+private:
+    void InitSimulation();
+    void SimulateStep();
+    void Reset();
+    void RunStop();
+    void pbStep_Click();
+    void Timer1_Timer();
+
+    PlugInEnvironment &m_environment;
+    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    std::unique_ptr<PathPicture> m_picture;
+    bool m_bRunning = false;
+};
+
+} // namespace Quiverstep

@@ -1,0 +1,43 @@
+#include "Win32UserInterface.h"
+
+#include "MessageLoop.h"
+#include "frmSetupOptions.h"
+#include "msgdlg.h"
+
+#include "moduleEvent.h"
+
+#include <stdexcept>
+
+namespace Quiverstep {
+
+PlugInEnvironment &Win32UserInterface::environment()
+{
+    if (!m_environment)
+        throw std::logic_error("Win32UserInterface used before Attach");
+    return *m_environment;
+}
+
+void Win32UserInterface::ShowSettings()
+{
+    frmSetupOptions::ShowModal(environment());
+}
+
+void Win32UserInterface::StartDelayTimer(std::int32_t milliseconds)
+{
+    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds);
+}
+
+void Win32UserInterface::ProcessEvents()
+{
+    // Waits for the next message rather than spinning; the timer's tick is one. A quit
+    // request ends the wait: nothing would tick any more.
+    if (!MessageLoop::PumpOne())
+        moduleEvent::DelayTick();
+}
+
+void Win32UserInterface::ShowTimedMessage(const std::string &text)
+{
+    msgdlg::Open(text);
+}
+
+} // namespace Quiverstep

@@ -1,0 +1,32 @@
+#include "WindowsEnvironment.h"
+
+#include "DispatchCameraFactory.h"
+#include "RegistryStore.h"
+#include "Win32Clock.h"
+#include "Win32TextFiles.h"
+#include "Win32UserInterface.h"
+#include "WindowsUserPaths.h"
+
+#include "UnseededRandom.h"
+
+namespace Quiverstep {
+
+PlugInEnvironment &WindowsEnvironment()
+{
+    struct Pieces
+    {
+        RegistryStore store;
+        DispatchCameraFactory cameras;
+        Win32UserInterface ui;
+        Win32Clock clock;
+        Win32TextFiles files;
+        WindowsUserPaths paths;
+        PlugInEnvironment
+                environment{store, cameras, ui, clock, UnseededRandom::Process(), files, paths};
+        Pieces() { ui.Attach(environment); }
+    };
+    static Pieces pieces;
+    return pieces.environment;
+}
+
+} // namespace Quiverstep

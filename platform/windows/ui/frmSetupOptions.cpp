@@ -1,0 +1,348 @@
+#include "frmSetupOptions.h"
+
+#include "Custom.h"
+#include "MessageBoxes.h"
+#include "Simulator.h"
+#include "WideText.h"
+
+#include "DitherTypeList.h"
+#include "SettingsValidation.h"
+
+#include "moduleEvent.h"
+
+namespace Quiverstep {
+
+namespace {
+
+frmSetupOptions *s_instance = nullptr;
+// Counts myDelay's timer starts, so that a wait handed over by an unloaded dialog ends
+// only the wait it belongs to.
+int s_delayGeneration = 0;
+int s_handedOverGeneration = 0;
+
+constexpr UINT_PTR Timer1 = 1;
+constexpr int FirstPattern = 2;
+
+void CALLBACK handedOverTick(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    if (s_handedOverGeneration == s_delayGeneration)
+        moduleEvent::DelayTick();
+}
+
+int checkState(HWND box)
+{
+    switch (SendMessageW(box, BM_GETCHECK, 0, 0)) {
+    case BST_CHECKED:
+        return 1;
+    case BST_INDETERMINATE:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+void setCheckState(HWND box, int state)
+{
+    if (state == 2) // grayed, as a hand-edited setting may ask for
+        SendMessageW(box, BM_SETSTYLE, BS_AUTO3STATE, FALSE);
+    SendMessageW(box,
+                 BM_SETCHECK,
+                 state == 0   ? BST_UNCHECKED
+                 : state == 2 ? BST_INDETERMINATE
+                              : BST_CHECKED,
+                 0);
+}
+
+} // namespace
+
+frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
+{
+    if (!s_instance) {
+        auto *dialog = new frmSetupOptions(environment);
+        s_instance = dialog;
+        try {
+            dialog->Create(nullptr);
+        } catch (...) {
+            s_instance = nullptr;
+            delete dialog;
+            throw;
+        }
+    }
+    return *s_instance;
+}
+
+frmSetupOptions *frmSetupOptions::Loaded()
+{
+    return s_instance;
+}
+
+void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
+{
+    frmSetupOptions &dialog = Instance(environment);
+    if (IsWindowVisible(dialog.hwnd())) {
+        // Already open (asked for again from a window over it): only brought forward.
+        SetForegroundWindow(dialog.hwnd());
+        return;
+    }
+    dialog.DialogWindow::ShowModal();
+    // Closed means unloaded: the next use loads afresh from the store.
+    if (s_instance == &dialog)
+        delete &dialog;
+}
+
+void frmSetupOptions::Unload()
+{
+    delete s_instance;
+}
+
+frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
+    : DialogWindow(L"Quiverstep 1.1 Settings", 449, 231, Placement::CentreScreen)
+    , m_environment(environment)
+{}
+
+frmSetupOptions::~frmSetupOptions()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+    if (m_delayRunning) {
+        // myDelay is still waiting on this timer: let its tick come all the same.
+        s_handedOverGeneration = s_delayGeneration;
+        const DWORD now = GetTickCount();
+        const LONG remaining = LONG(m_delayDue - now);
+        SetTimer(nullptr, 0, UINT(remaining > 0 ? remaining : 0), &handedOverTick);
+    }
+}
+
+void frmSetupOptions::build()
+{
+    // In keyboard focus order.
+    defaultButton(OK, L"OK", 356, 12, 81, 33);
+    button(Command1, L"Cancel", 356, 48, 81, 33);
+    textBox(StepSize, L"1", 12 + 96, 12 + 64, 65, 29);
+    textBox(MaxDitherX, L"4", 12 + 96, 12 + 100, 65, 29);
+    dropDownList(DitherType, 12 + 72, 12 + 24, 241, 24);
+    button(Pattern, L"Pattern:", 12 + 8, 12 + 24, 57, 25);
+    button(Command3, L"Simulate...", 356, 104, 81, 33);
+    checkBox(ckLog, L"Log", 360, 152, 77, 25);
+    checkBox(AO7, L"Using AO-7", 12 + 212, 12 + 72, 109, 17);
+
+    // Frame2 holds the controls above whose positions are given relative to it.
+    frame(Frame2, L"Dither Type", 12, 12, 337, 149);
+    label(Label4, L"Step Size:", 12 + 8, 12 + 68, 69, 29);
+    label(Label5, L"pixels", 12 + 168, 12 + 72, 45, 21);
+    label(Label8, L"Max Dither:", 12 + 8, 12 + 104, 85, 29);
+    label(Label9, L"pixels", 12 + 168, 12 + 104, 45, 21);
+    label(Label10, L"Saving restarts the dither path at its first position.", 12, 172, 337, 21);
+    label(Label11, L"Step Size and Max Dither are in guide camera pixels.", 12, 196, 337, 21);
+}
+
+void frmSetupOptions::onLoad()
+{
+    const Settings settings(m_environment.store);
+    {
+        StoreOperation operation(m_environment.store);
+        InstallBuiltInPatterns(settings);
+        operation.Commit();
+    }
+    const SettingsView view = LoadSettingsView(settings);
+    showList(view.list);
+    selectDitherType(view.ditherType);
+    SetText(item(StepSize), view.stepSize);
+    SetText(item(MaxDitherX), view.maxDither);
+    setCheckState(item(ckLog), view.log);
+    setCheckState(item(AO7), view.ao7);
+}
+
+void frmSetupOptions::FillDitherTypeList()
+{
+    showList(Quiverstep::FillDitherTypeList(Settings(m_environment.store)));
+}
+
+void frmSetupOptions::showList(const DitherTypeList &list)
+{
+    // Filling is not a selection: the list ends with none, as a fresh list has.
+    const HWND box = item(DitherType);
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (const std::string &entry : list.entries)
+        SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+    SendMessageW(box, CB_SETCURSEL, WPARAM(-1), 0);
+    m_patterns = list.patterns;
+    m_nNextPattern = list.nextPattern;
+}
+
+void frmSetupOptions::selectDitherType(int index)
+{
+    // Raises the selection event as a user's choice would.
+    SendMessageW(item(DitherType), CB_SETCURSEL, WPARAM(index), 0);
+    DitherType_Click(index);
+}
+
+int frmSetupOptions::selectedDitherType() const
+{
+    return int(SendMessageW(item(DitherType), CB_GETCURSEL, 0, 0));
+}
+
+void frmSetupOptions::AddPattern(const std::string &name, const std::string &body)
+{
+    Guarded(m_hwnd, [&] {
+        const Settings settings(m_environment.store);
+        StoreOperation operation(m_environment.store);
+        Quiverstep::AddPattern(settings, m_nNextPattern, name + "\\" + body);
+        operation.Commit();
+        FillDitherTypeList();
+    });
+    selectDitherType(m_nNextPattern - 1);
+}
+
+void frmSetupOptions::onCommand(int id, int code, HWND)
+{
+    switch (id) {
+    case OK:
+        OK_Click();
+        break;
+    case Command1:
+        Close();
+        break;
+    case Command3:
+        Command3_Click();
+        break;
+    case Pattern:
+        Pattern_Click();
+        break;
+    case DitherType:
+        if (code == CBN_SELCHANGE)
+            DitherType_Click(selectedDitherType());
+        break;
+    default:
+        break;
+    }
+}
+
+void frmSetupOptions::DitherType_Click(int index)
+{
+    if (index >= m_nNextPattern)
+        addNewPattern();
+}
+
+void frmSetupOptions::addNewPattern()
+{
+    Custom editor;
+    editor.m_sDither.clear();
+    editor.m_sDitherName = "New Pattern";
+    editor.m_bNewPattern = true;
+    editor.ShowModal(m_hwnd);
+    if (editor.m_bOK)
+        AddPattern(editor.m_sDitherName, editor.m_sDither);
+    else
+        selectDitherType(0);
+}
+
+void frmSetupOptions::Pattern_Click()
+{
+    const int i = selectedDitherType();
+    if (i < FirstPattern) {
+        ShowMessage(m_hwnd, "This pattern is built-in and cannot be altered");
+        return;
+    }
+    if (i - FirstPattern >= int(m_patterns.size()))
+        return; // the add entry is never left selected
+    const PatternEntry &entry = m_patterns[std::size_t(i - FirstPattern)];
+    Custom editor;
+    editor.m_sDitherName = entry.name;
+    editor.m_sDither = entry.body;
+    editor.m_bNewPattern = false;
+    editor.ShowModal(m_hwnd);
+    if (!editor.m_bOK)
+        return;
+
+    int restore = i;
+    Guarded(m_hwnd, [&] {
+        const Settings settings(m_environment.store);
+        StoreOperation operation(m_environment.store);
+        if (editor.m_bDelete) {
+            DeletePattern(settings, i, m_nNextPattern);
+            restore = i - 1;
+        } else {
+            ReplacePattern(settings, i, editor.m_sDitherName + "\\" + editor.m_sDither);
+        }
+        operation.Commit();
+        FillDitherTypeList();
+    });
+    selectDitherType(restore);
+}
+
+SettingsInput frmSetupOptions::input() const
+{
+    return {Text(item(MaxDitherX)),
+            Text(item(StepSize)),
+            selectedDitherType(),
+            checkState(item(AO7)),
+            checkState(item(ckLog))};
+}
+
+bool frmSetupOptions::ValidateAndSave()
+{
+    std::optional<std::string> problem;
+    if (!Guarded(m_hwnd,
+                 [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store); }))
+        return false;
+    if (problem) {
+        ShowMessage(m_hwnd, *problem);
+        return false;
+    }
+    return true;
+}
+
+void frmSetupOptions::Command3_Click()
+{
+    if (!ValidateAndSave())
+        return;
+    const int selected = selectedDitherType();
+    std::wstring entry(std::size_t(
+                               SendMessageW(item(DitherType), CB_GETLBTEXTLEN, WPARAM(selected), 0))
+                               + 1,
+                       L'\0');
+    entry.resize(std::size_t(SendMessageW(item(DitherType),
+                                          CB_GETLBTEXT,
+                                          WPARAM(selected),
+                                          reinterpret_cast<LPARAM>(entry.data()))));
+    Simulator simulator(m_environment);
+    simulator.SetCaption("Simulator - " + Narrow(entry));
+    simulator.ShowModal(m_hwnd);
+}
+
+void frmSetupOptions::OK_Click()
+{
+    if (ValidateAndSave())
+        Close();
+}
+
+void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
+{
+    ++s_delayGeneration;
+    const UINT interval = UINT(milliseconds > 0 ? milliseconds : 0);
+    m_delayRunning = true;
+    m_delayDue = GetTickCount() + interval;
+    SetTimer(m_hwnd, Timer1, interval, nullptr);
+}
+
+void frmSetupOptions::onTimer(UINT_PTR timer)
+{
+    if (timer == Timer1)
+        Timer1_Timer();
+}
+
+void frmSetupOptions::Timer1_Timer()
+{
+    KillTimer(m_hwnd, Timer1);
+    m_delayRunning = false;
+    moduleEvent::DelayTick();
+}
+
+std::string frmSetupOptions::stepSizeText() const
+{
+    return Text(item(StepSize));
+}
+
+} // namespace Quiverstep

@@ -1,0 +1,60 @@
+#include "msgdlg.h"
+
+namespace Quiverstep {
+
+namespace {
+constexpr UINT_PTR Timer1 = 1;
+} // namespace
+
+msgdlg::msgdlg()
+    : DialogWindow(L"Quiverstep: Error", 384, 171, Placement::CentreScreen)
+{}
+
+void msgdlg::Open(const std::string &text)
+{
+    auto *message = new msgdlg;
+    message->m_sMessageText = text;
+    message->m_ownsItself = true;
+    try {
+        message->ShowModeless();
+    } catch (...) {
+        delete message;
+        throw;
+    }
+}
+
+void msgdlg::build()
+{
+    // In keyboard focus order.
+    defaultButton(OKButton, L"OK", 144, 132, 81, 25);
+    label(MsgText, L"", 8, 12, 369, 109);
+}
+
+void msgdlg::onLoad()
+{
+    if (!m_sTitle.empty())
+        SetCaption(m_sTitle);
+    // The label shows lines joined by CR LF as lines.
+    SetText(GetDlgItem(m_hwnd, MsgText), m_sMessageText);
+    SetTimer(m_hwnd, Timer1, DisplayMilliseconds, nullptr);
+}
+
+void msgdlg::onCommand(int id, int, HWND)
+{
+    if (id == OKButton)
+        Close();
+}
+
+void msgdlg::onTimer(UINT_PTR timer)
+{
+    if (timer == Timer1)
+        Close();
+}
+
+void msgdlg::onDestroyed()
+{
+    if (m_ownsItself)
+        delete this;
+}
+
+} // namespace Quiverstep
