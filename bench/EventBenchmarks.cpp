@@ -5,24 +5,136 @@
 // reach the disk in one durable commit.
 #include "Pattern.h"
 #include "PlugInRig.h"
-#include "RawDatabase.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
-#include "TracingStore.h"
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
+#include <stdexcept>
 #include <thread>
 #include <unistd.h>
 
 using namespace Quiverstep;
 
 namespace {
+
+struct Access
+{
+    bool write = false;
+    std::string key, value;
+};
+
+// The production store that, while tracing, notes each read and write: the store work of
+// one event, for replaying it without the plug-in.
+class TracingStore : public SqliteStore
+{
+public:
+    using SqliteStore::SqliteStore;
+
+    std::optional<std::string> Find(std::string_view application,
+                                    std::string_view section,
+                                    std::string_view key) override
+    {
+        if (tracing)
+            accesses.push_back({false, std::string(key), {}});
+        return SqliteStore::Find(application, section, key);
+    }
+    void SaveSetting(std::string_view application,
+                     std::string_view section,
+                     std::string_view key,
+                     std::string_view value) override
+    {
+        if (tracing)
+            accesses.push_back({true, std::string(key), std::string(value)});
+        SqliteStore::SaveSetting(application, section, key, value);
+    }
+
+    bool tracing = false;
+    std::vector<Access> accesses;
+};
+
+// The settings database reached directly, with the production store's settings (write-ahead
+// log, full synchronisation): the floor under what an event costs.
+class RawDatabase
+{
+public:
+    explicit RawDatabase(const std::filesystem::path &path)
+    {
+        if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
+            != SQLITE_OK)
+            throw std::runtime_error("cannot open " + path.string());
+        sqlite3_busy_timeout(m_db, 5000);
+        exec("PRAGMA journal_mode=WAL");
+        exec("PRAGMA synchronous=FULL");
+        m_find = prepare("SELECT value FROM settings"
+                         " WHERE application = ?1 AND section = ?2 AND key = ?3");
+        m_save = prepare("INSERT INTO settings (application, section, key, value)"
+                         " VALUES (?1, ?2, ?3, ?4)"
+                         " ON CONFLICT (application, section, key)"
+                         " DO UPDATE SET value = excluded.value");
+    }
+    ~RawDatabase()
+    {
+        sqlite3_finalize(m_find);
+        sqlite3_finalize(m_save);
+        sqlite3_close_v2(m_db);
+    }
+    RawDatabase(const RawDatabase &) = delete;
+    RawDatabase &operator=(const RawDatabase &) = delete;
+
+    // The reads and writes in one transaction (none when there are none).
+    void Replay(const std::vector<Access> &accesses)
+    {
+        if (accesses.empty())
+            return;
+        const bool writes = std::ranges::any_of(accesses, &Access::write);
+        exec(writes ? "BEGIN IMMEDIATE" : "BEGIN");
+        for (const Access &access : accesses) {
+            sqlite3_stmt *statement = access.write ? m_save : m_find;
+            bind(statement, 1, Keys::Application);
+            bind(statement, 2, Keys::Section);
+            bind(statement, 3, access.key);
+            if (access.write)
+                bind(statement, 4, access.value);
+            int rc = SQLITE_ROW;
+            while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            }
+            sqlite3_reset(statement);
+            if (rc != SQLITE_DONE)
+                throw std::runtime_error(std::string("cannot replay: ") + sqlite3_errmsg(m_db));
+        }
+        exec("COMMIT");
+    }
+
+private:
+    void exec(const char *sql)
+    {
+        if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw std::runtime_error(std::string("cannot run ") + sql + ": " + sqlite3_errmsg(m_db));
+    }
+    sqlite3_stmt *prepare(const char *sql)
+    {
+        sqlite3_stmt *statement = nullptr;
+        if (sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr)
+            != SQLITE_OK)
+            throw std::runtime_error(std::string("cannot prepare ") + sql);
+        return statement;
+    }
+    static void bind(sqlite3_stmt *statement, int index, std::string_view text)
+    {
+        sqlite3_bind_text(statement, index, text.data(), int(text.size()), SQLITE_STATIC);
+    }
+
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_find = nullptr;
+    sqlite3_stmt *m_save = nullptr;
+};
 
 std::filesystem::path dataFolder()
 {
@@ -41,112 +153,95 @@ struct Scenario
     double floorFactor = 0;  // target as a multiple of the floor, 0 for none
 };
 
-const std::vector<Scenario> &scenarios()
+const std::vector<Scenario> Scenarios = {
+        {"correction", "0", false, false, "", 5e-6, 0},
+        {"guide start", "0", false, true, "", 0, 0},
+        {"dither: spiral", "0", true, false, "", 0, 1.5},
+        {"dither: random", "1", true, false, "", 0, 1.5},
+        {"dither: Half-step 2x2", "2", true, false, "", 0, 1.5},
+        {"dither: Horizontall Snake 20x20, last step", "5", true, false, "440", 0, 1.5},
+};
+
+// A fresh database's files, removed again afterwards.
+struct DatabaseFiles
 {
-    static const std::vector<Scenario> list = {
-            {"correction", "0", false, false, "", 5e-6, 0},
-            {"guide start", "0", false, true, "", 0, 0},
-            {"dither: spiral", "0", true, false, "", 0, 1.5},
-            {"dither: random", "1", true, false, "", 0, 1.5},
-            {"dither: Half-step 2x2", "2", true, false, "", 0, 1.5},
-            {"dither: Horizontall Snake 20x20, last step", "5", true, false, "440", 0, 1.5},
-    };
-    return list;
-}
+    DatabaseFiles()
+    {
+        std::filesystem::create_directories(path.parent_path());
+        remove();
+    }
+    ~DatabaseFiles() { remove(); }
+    void remove() const
+    {
+        for (const char *suffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(path.string() + suffix);
+    }
+    const std::filesystem::path path = dataFolder()
+                                       / ("bench-" + std::to_string(::getpid()) + ".db");
+};
 
 // One plug-in on a fresh database, after a guide start, set up for a scenario.
-class Bench
+struct Bench
 {
-public:
     explicit Bench(const Scenario &s)
-        : m_scenario(s)
-        , m_path(dataFolder() / ("bench-" + std::to_string(::getpid()) + ".db"))
+        : scenario(s)
     {
-        std::filesystem::create_directories(m_path.parent_path());
-        removeFiles();
-        database = std::make_unique<SqliteStore>(m_path);
-        tracing = std::make_unique<TracingStore>(*database);
-        const Settings settings(*database);
-        {
-            StoreOperation operation(*database);
-            settings.Save(Keys::DitherType, s.ditherType);
-            settings.Save(Keys::DitherStep, "1");
-            settings.Save(Keys::MaxDitherX, "4");
-            settings.Save(Keys::Log, "0");
-            settings.Save(Keys::CurrentOffsetX, "16");
-            settings.Save(Keys::CurrentOffsetY, "16");
-            InstallBuiltInPatterns(settings);
-            operation.Commit();
-        }
+        const Settings settings(database);
+        settings.Save(Keys::DitherType, s.ditherType);
+        settings.Save(Keys::DitherStep, "1");
+        settings.Save(Keys::MaxDitherX, "4");
+        settings.Save(Keys::Log, "0");
+        settings.Save(Keys::CurrentOffsetX, "16");
+        settings.Save(Keys::CurrentOffsetY, "16");
+        InstallBuiltInPatterns(settings);
         PlugInRig::ForgetProcessState();
-        rig = std::make_unique<PlugInRig>(*tracing);
-        rig->cameras.KeepLines(false);
-        rig->cameras.SetValue("AutoguiderMaximumMove", 1000.0);
-        rig->cameras.SetValue("AutoguiderMinimumMove", 100.0);
-        rig->GuideFrame(0, 0);
+        rig.cameras.KeepLines(false);
+        rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
+        rig.cameras.SetValue("AutoguiderMinimumMove", 100.0);
+        rig.GuideFrame(0, 0);
         if (!s.guideStart) {
-            rig->cameras.SetValue("GuideErrorX", 0.3);
-            rig->cameras.SetValue("GuideErrorY", -0.2);
+            rig.cameras.SetValue("GuideErrorX", 0.3);
+            rig.cameras.SetValue("GuideErrorY", -0.2);
         }
-        raw = std::make_unique<RawDatabase>(m_path);
-    }
-    ~Bench()
-    {
-        raw.reset();
-        rig.reset();
-        tracing.reset();
-        database.reset();
-        removeFiles();
     }
 
-    void Prepare()
+    // Makes the next event an update again; `walkBack` also puts the walk back to the
+    // scenario's last step, as each measured update starts.
+    void Prepare(bool walkBack = true)
     {
-        if (!m_scenario.lastStep.empty()) {
-            const Settings settings(*database);
-            StoreOperation operation(*database);
-            settings.Save(Keys::CurrentStep, m_scenario.lastStep);
+        if (walkBack && !scenario.lastStep.empty()) {
+            const Settings settings(database);
+            StoreOperation operation(database);
+            settings.Save(Keys::CurrentStep, scenario.lastStep);
             settings.Save(Keys::CurrentDirection, "False");
             operation.Commit();
         }
-        if (m_scenario.image)
-            rig->plugIn.bGuiding = true;
+        if (scenario.image)
+            rig.plugIn.bGuiding = true;
     }
 
     void Event()
     {
-        rig->plugIn.CameraEvent(m_scenario.image ? 19 : 22, m_scenario.image ? 0 : 1, m_empty, 0, 0);
+        rig.plugIn.CameraEvent(scenario.image ? 19 : 22, scenario.image ? 0 : 1, empty, 0, 0);
     }
 
-    // The store work of one event; `prepare` first puts the walk back where the event
-    // benchmark starts each update.
-    std::vector<TracingStore::Access> Trace(bool prepare = true)
+    // The store work of one event.
+    std::vector<Access> Trace(bool walkBack = true)
     {
-        if (prepare)
-            Prepare();
-        else if (m_scenario.image)
-            rig->plugIn.bGuiding = true;
-        tracing->accesses.clear();
-        tracing->tracing = true;
+        Prepare(walkBack);
+        database.accesses.clear();
+        database.tracing = true;
         Event();
-        tracing->tracing = false;
-        return tracing->accesses;
+        database.tracing = false;
+        return database.accesses;
     }
 
-    std::unique_ptr<SqliteStore> database;
-    std::unique_ptr<TracingStore> tracing;
-    std::unique_ptr<PlugInRig> rig;
-    std::unique_ptr<RawDatabase> raw;
-
-private:
-    void removeFiles()
-    {
-        for (const char *suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(m_path.string() + suffix);
-    }
-
-    Scenario m_scenario;
-    std::filesystem::path m_path;
-    const std::string m_empty;
+    const Scenario scenario;
+    const std::string empty;
+    DatabaseFiles files;
+    TracingStore database{files.path};
+    PlugInRig rig{database};
+    RawDatabase raw{files.path};
 };
 
 void eventBenchmark(benchmark::State &state, const Scenario &s)
@@ -158,8 +253,8 @@ void eventBenchmark(benchmark::State &state, const Scenario &s)
             state.PauseTiming();
             bench.Prepare();
             state.ResumeTiming();
-        } else if (s.image) {
-            bench.rig->plugIn.bGuiding = true;
+        } else {
+            bench.Prepare();
         }
         bench.Event();
     }
@@ -171,11 +266,11 @@ void floorBenchmark(benchmark::State &state, const Scenario &s)
     Bench bench(s);
     // Two consecutive events, replayed in turn: the database skips a write of the value a
     // row already holds, and would then have nothing to commit.
-    const std::vector<TracingStore::Access> first = bench.Trace();
-    const std::vector<TracingStore::Access> second = bench.Trace(false);
+    const std::vector<Access> first = bench.Trace();
+    const std::vector<Access> second = bench.Trace(false);
     bool odd = false;
     for (auto _ : state) {
-        bench.raw->Replay(odd ? second : first);
+        bench.raw.Replay(odd ? second : first);
         odd = !odd;
     }
     state.counters["store accesses"] = double(first.size());
@@ -216,7 +311,7 @@ std::string cpuModel()
 {
     std::ifstream in("/proc/cpuinfo");
     for (std::string line; std::getline(in, line);) {
-        if (line.rfind("model name", 0) == 0)
+        if (line.starts_with("model name"))
             return line.substr(line.find(':') + 2);
     }
     return "unknown processor";
@@ -226,17 +321,15 @@ std::string cpuModel()
 
 int main(int argc, char **argv)
 {
-    for (const Scenario &s : scenarios()) {
-        benchmark::RegisterBenchmark(("event/" + s.name).c_str(), eventBenchmark, s)
-                ->UseRealTime()
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true)
-                ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("floor/" + s.name).c_str(), floorBenchmark, s)
-                ->UseRealTime()
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true)
-                ->Unit(benchmark::kMicrosecond);
+    for (const Scenario &s : Scenarios) {
+        using Function = void (*)(benchmark::State &, const Scenario &);
+        for (auto [kind, function] : {std::pair<std::string, Function>{"event/", eventBenchmark},
+                                      {"floor/", floorBenchmark}})
+            benchmark::RegisterBenchmark((kind + s.name).c_str(), function, s)
+                    ->UseRealTime()
+                    ->Repetitions(5)
+                    ->ReportAggregatesOnly(true)
+                    ->Unit(benchmark::kMicrosecond);
     }
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;
@@ -245,40 +338,36 @@ int main(int argc, char **argv)
 
     bool allMet = true;
     std::printf("\n| CameraEvent | store accesses | cost (median) | floor (median) | cost / floor "
-                "| target | met |\n");
-    std::printf("|---|---|---|---|---|---|---|\n");
-    for (const Scenario &s : scenarios()) {
+                "| target | met |\n|---|---|---|---|---|---|---|\n");
+    for (const Scenario &s : Scenarios) {
         const auto event = reporter.medians.find("event/" + s.name);
         const auto floor = reporter.medians.find("floor/" + s.name);
         if (event == reporter.medians.end() || floor == reporter.medians.end())
             continue;
-        const bool hasFloor = reporter.accesses["floor/" + s.name] > 0;
-        const double ratio = hasFloor ? event->second / floor->second : 0;
-        std::string target = "none";
+        const double accesses = reporter.accesses["floor/" + s.name];
+        const double ratio = accesses > 0 ? event->second / floor->second : 0;
+        char target[32] = "none", ratioText[32] = "-";
         bool met = true;
         if (s.eventTarget > 0) {
-            target = "< " + duration(s.eventTarget);
+            std::snprintf(target, sizeof target, "< %s", duration(s.eventTarget).c_str());
             met = event->second < s.eventTarget;
         } else if (s.floorFactor > 0) {
-            char text[32];
-            std::snprintf(text, sizeof text, "<= %.1f x floor", s.floorFactor);
-            target = text;
+            std::snprintf(target, sizeof target, "<= %.1f x floor", s.floorFactor);
             met = ratio <= s.floorFactor;
         }
         allMet = allMet && met;
-        char ratioText[32] = "-";
-        if (hasFloor)
+        if (accesses > 0)
             std::snprintf(ratioText, sizeof ratioText, "%.2f", ratio);
         std::printf("| %s | %.0f | %s | %s | %s | %s | %s |\n",
                     s.name.c_str(),
-                    reporter.accesses["floor/" + s.name],
+                    accesses,
                     duration(event->second).c_str(),
-                    hasFloor ? duration(floor->second).c_str() : "no store work",
+                    accesses > 0 ? duration(floor->second).c_str() : "no store work",
                     ratioText,
-                    target.c_str(),
-                    target == "none" ? "-"
-                    : met            ? "yes"
-                                     : "NO");
+                    target,
+                    std::string(target) == "none" ? "-"
+                    : met                         ? "yes"
+                                                  : "NO");
     }
     std::printf("\nMeasured on %s, %u cores, database in %s\n",
                 cpuModel().c_str(),

@@ -39,10 +39,6 @@ public:
     // Waits `duration` milliseconds (when above 100) while processing user-interface events.
     void myDelay(const double &duration);
 
-    // What the guide start and the dither update loaded, for the tests.
-    std::int16_t ditherType() const { return nDitherType; }
-    double stepSize() const { return nStepSize; }
-
 private:
     friend class moduleEvent;
 

@@ -1,98 +1,84 @@
-// The C interface as a host sees it: through quiverstep.h and the shared library only.
+// The C interface as a host sees it: through quiverstep.h and the shared library only. What
+// the plug-in does with events is proven on the C++ objects; here, what the library adds.
 #include "quiverstep.h"
 
 #include "SettingKeys.h"
 #include "Settings.h"
 #include "SqliteStore.h"
+#include "TempFolderTest.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <strings.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
 // A host camera that records what the plug-in does with it.
 struct Host
 {
-    double errorX = 0;
-    double errorY = 0;
-    bool creatable = true;
-    bool readable = true;
+    double errorX = 0, errorY = 0;
+    bool creatable = true, readable = true;
     int live = 0;
-    std::vector<std::string> calls;
+    std::string calls; // each followed by "; "
 
+    static Host &of(void *context) { return *static_cast<Host *>(context); }
     static void *create(void *context)
     {
-        Host &host = *static_cast<Host *>(context);
-        if (!host.creatable)
+        if (!of(context).creatable)
             return nullptr;
-        ++host.live;
-        return &host;
+        ++of(context).live;
+        return context;
     }
-    static void release(void *context, void *) { --static_cast<Host *>(context)->live; }
+    static void release(void *context, void *) { --of(context).live; }
     static int get(void *context, void *, const char *member, QuiverstepValue *value)
     {
-        Host &host = *static_cast<Host *>(context);
-        if (!host.readable)
-            return 1;
+        const Host &host = of(context);
         value->type = QUIVERSTEP_NUMBER;
-        if (strcasecmp(member, "GuideErrorX") == 0)
-            value->number = host.errorX;
-        else if (strcasecmp(member, "GuideErrorY") == 0)
-            value->number = host.errorY;
-        else if (strcasecmp(member, "AutoguiderMaximumMove") == 0)
-            value->number = 1000;
-        else if (strcasecmp(member, "AutoguiderMinimumMove") == 0)
-            value->number = 100;
-        else
-            return 1;
-        return 0;
+        for (auto [name, number] : {std::pair{"GuideErrorX", host.errorX},
+                                    {"GuideErrorY", host.errorY},
+                                    {"AutoguiderMaximumMove", 1000.0},
+                                    {"AutoguiderMinimumMove", 100.0}}) {
+            if (host.readable && strcasecmp(member, name) == 0) {
+                value->number = number;
+                return 0;
+            }
+        }
+        return 1;
     }
     static int set(void *context, void *, const char *member, const QuiverstepValue *value)
     {
-        std::string text = value->type == QUIVERSTEP_BOOLEAN ? (value->boolean ? "True" : "False")
-                                                             : std::to_string(int(value->number));
-        static_cast<Host *>(context)->calls.push_back(std::string(member) + " = " + text);
+        of(context).calls += std::string(member) + " = "
+                             + (value->type == QUIVERSTEP_BOOLEAN
+                                        ? (value->boolean ? "True" : "False")
+                                        : std::to_string(int(value->number)))
+                             + "; ";
         return 0;
     }
     static int move(void *context, void *, double fromX, double fromY, double *toX, double *toY)
     {
         char text[128];
-        std::snprintf(text, sizeof text, "Move(%g, %g, %g, %g)", fromX, fromY, *toX, *toY);
-        static_cast<Host *>(context)->calls.push_back(text);
+        std::snprintf(text, sizeof text, "Move(%g, %g, %g, %g); ", fromX, fromY, *toX, *toY);
+        of(context).calls += text;
         return 0;
     }
-
-    QuiverstepHostCamera table() { return {this, create, release, get, set, move}; }
 };
 
-class LibraryTest : public ::testing::Test
+class LibraryTest : public Quiverstep::TempFolderTest
 {
 protected:
     void SetUp() override
     {
-        db = std::filesystem::temp_directory_path()
-             / ("quiverstep-library-" + std::to_string(::getpid()) + ".db");
-        removeDb();
-        ::setenv("QUIVERSTEP_STORE", db.c_str(), 1);
-        table = host.table();
+        TempFolderTest::SetUp();
+        ::setenv("QUIVERSTEP_STORE", path.c_str(), 1);
         plugin = quiverstep_create(&table);
         ASSERT_NE(plugin, nullptr) << quiverstep_last_error();
     }
     void TearDown() override
     {
         quiverstep_release(plugin);
-        removeDb();
-    }
-    void removeDb()
-    {
-        for (const char *suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(db.string() + suffix);
+        TempFolderTest::TearDown();
     }
 
     void guideFrame(double x, double y)
@@ -105,14 +91,13 @@ protected:
     double number(const char *member)
     {
         QuiverstepValue value{};
-        EXPECT_EQ(quiverstep_get(plugin, member, &value), QUIVERSTEP_OK);
-        EXPECT_EQ(value.type, QUIVERSTEP_NUMBER);
+        EXPECT_EQ(quiverstep_get(plugin, member, &value), QUIVERSTEP_OK) << member;
+        EXPECT_EQ(value.type, QUIVERSTEP_NUMBER) << member;
         return value.number;
     }
 
-    std::filesystem::path db;
     Host host;
-    QuiverstepHostCamera table{};
+    QuiverstepHostCamera table{&host, Host::create, Host::release, Host::get, Host::set, Host::move};
     QuiverstepPlugIn *plugin = nullptr;
 };
 
@@ -120,42 +105,14 @@ protected:
 
 TEST_F(LibraryTest, ACorrectionIsAMoveThroughTheHostsTable)
 {
-    EXPECT_EQ(quiverstep_WantEvent(plugin, 22), 1);
-    EXPECT_EQ(quiverstep_WantEvent(plugin, 20), 0);
     guideFrame(0, 0);
-    EXPECT_EQ(number("nMaxMove"), 1);
     host.calls.clear();
     guideFrame(0.5, -0.2);
     EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"Autoguider = 1",
-                                        "Autoguider = 1001",
-                                        "Autoguider = 1",
-                                        "Autoguider = 1001",
-                                        "EnabledXAxis = True",
-                                        "enabledyaxis = True",
-                                        "Move(16.5, 15.8, 16, 16)",
-                                        "EnabledXAxis = False",
-                                        "enabledyaxis = False",
-                                        "Autoguider = 1",
-                                        "Autoguider = 0"}));
+              "Autoguider = 1; Autoguider = 1001; Autoguider = 1; Autoguider = 1001; "
+              "EnabledXAxis = True; enabledyaxis = True; Move(16.5, 15.8, 16, 16); "
+              "EnabledXAxis = False; enabledyaxis = False; Autoguider = 1; Autoguider = 0; ");
     EXPECT_EQ(host.live, 0);
-}
-
-TEST_F(LibraryTest, AnImageMovesTheTargetAndTheStoreKeepsIt)
-{
-    guideFrame(0, 0);
-    guideFrame(0.5, -0.2);
-    quiverstep_CameraEvent(plugin, 19, 0, "", 0, 0);
-    EXPECT_EQ(number("XOffset"), 15);
-    EXPECT_EQ(number("YOffset"), 16);
-    QuiverstepValue guiding{};
-    ASSERT_EQ(quiverstep_get(plugin, "bGuiding", &guiding), QUIVERSTEP_OK);
-    EXPECT_EQ(guiding.type, QUIVERSTEP_BOOLEAN);
-    EXPECT_EQ(guiding.boolean, 0);
-
-    // The database named by QUIVERSTEP_STORE holds the new target.
-    Quiverstep::SqliteStore store(db);
-    EXPECT_EQ(Quiverstep::Settings(store).Get(Quiverstep::Keys::CurrentOffsetX, ""), "15");
 }
 
 TEST_F(LibraryTest, MembersAreReadAndWrittenByNameWithoutRegardToCase)
@@ -174,9 +131,9 @@ TEST_F(LibraryTest, MembersAreReadAndWrittenByNameWithoutRegardToCase)
 
     value = {QUIVERSTEP_TEXT, 0, 0, "true"};
     EXPECT_EQ(quiverstep_set(plugin, "bGuiding", &value), QUIVERSTEP_OK);
-    QuiverstepValue guiding{};
-    quiverstep_get(plugin, "bGuiding", &guiding);
-    EXPECT_EQ(guiding.boolean, 1);
+    EXPECT_EQ(quiverstep_get(plugin, "bGuiding", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(value.type, QUIVERSTEP_BOOLEAN);
+    EXPECT_EQ(value.boolean, 1);
 }
 
 TEST_F(LibraryTest, BadNamesAndValuesAreReportedAndChangeNothing)
@@ -229,10 +186,10 @@ TEST_F(LibraryTest, NameIsCutToTheBufferLikeSnprintf)
     EXPECT_EQ(quiverstep_Name(plugin, nullptr, 0), 23u);
 }
 
-TEST_F(LibraryTest, TheBoxMessageGoesToTheHostsHandler)
+TEST_F(LibraryTest, TheBoxMessageGoesToTheHostsHandlerFromTheNamedStore)
 {
     {
-        Quiverstep::SqliteStore store(db);
+        Quiverstep::SqliteStore store(path);
         const Quiverstep::Settings settings(store);
         settings.Save(Quiverstep::Keys::Pattern(2), "Far\\8,0\\TOP");
         settings.Save(Quiverstep::Keys::DitherType, "2");
@@ -252,6 +209,9 @@ TEST_F(LibraryTest, TheBoxMessageGoesToTheHostsHandler)
     EXPECT_EQ(messages[0].substr(0, messages[0].find('\r')),
               "Dither Pattern position exceeds Dither Box limit: please check!");
     EXPECT_EQ(number("XOffset"), 30);
+    // The database named by QUIVERSTEP_STORE holds the new target.
+    Quiverstep::SqliteStore store(path);
+    EXPECT_EQ(Quiverstep::Settings(store).Get(Quiverstep::Keys::CurrentOffsetX, ""), "30");
 }
 
 TEST(LibraryStoreTest, AStoreThatCannotBeOpenedFailsTheCreation)

@@ -2,6 +2,7 @@
 
 #include "GuideLog.h"
 #include "SettingKeys.h"
+#include "TextLines.h"
 
 using namespace Quiverstep;
 
@@ -25,72 +26,59 @@ protected:
     const std::string path = "/logs/guide.log";
 };
 
-const std::string HeaderBlock = "----------------------------------------------\r\n"
-                                "Autoguider started at 2026/12/06 09:30:05 PM\r\n"
-                                "Version = 1.1.8\r\n"
-                                "Autoguider Backlash: X = 12 Y = 0\r\n"
-                                "Autoguider Calibration: X = 0 Y = 0\r\n"
-                                "Autoguider Delay = 0\r\n"
-                                "Autoguider Exposure = 0\r\n"
-                                "Autoguider Max Move = 1000\r\n"
-                                "Autoguider Min Move = 100\r\n"
-                                "Autoguider Bin X = 0 Y = 0\r\n"
-                                "Delay = 0\r\n"
-                                "Enabled X = True Y = 0\r\n"
-                                "Exposure Time = 0\r\n"
-                                "Reduction = 0\r\n"
-                                "Move Via = Relays\r\n"
-                                "Reverse X = 0\r\n"
-                                "Subframe = 0\r\n"
-                                "Subframe rect = (0, 0, 0, 0)\r\n"
-                                "Guide Star X = 0 Y = 0\r\n"
-                                "MoveTo X = 0 Y = 0\r\n"
-                                "Declination = 0\r\n"
-                                "Dither Type = 0\r\n"
-                                "Offset X = 16 Y = 16\r\n"
-                                "Step Size = 1  Max Dither = 4\r\n"
-                                "Guiding =  False\r\n"
-                                "Current Step # = 0\r\n"
-                                "Current Direction = False\r\n"
-                                "\r\n"
-                                "\r\n";
+// What every block ends with.
+std::string body(const std::string &offsets, const std::string &guiding)
+{
+    return "Guide Star X = 0 Y = 0\r\nMoveTo X = 0 Y = 0\r\nDeclination = 0\r\nDither Type = 0\r\n"
+           "Offset X = "
+           + offsets + "\r\nStep Size = 1  Max Dither = 4\r\nGuiding =  " + guiding
+           + "\r\nCurrent Step # = 0\r\nCurrent Direction = False\r\n\r\n\r\n";
+}
+
+std::string header(const std::string &stamp, const std::string &offsets)
+{
+    return "----------------------------------------------\r\n"
+           "Autoguider started at "
+           + stamp
+           + "\r\n"
+             "Version = 1.1.8\r\n"
+             "Autoguider Backlash: X = 12 Y = 0\r\n"
+             "Autoguider Calibration: X = 0 Y = 0\r\n"
+             "Autoguider Delay = 0\r\n"
+             "Autoguider Exposure = 0\r\n"
+             "Autoguider Max Move = 1000\r\n"
+             "Autoguider Min Move = 100\r\n"
+             "Autoguider Bin X = 0 Y = 0\r\n"
+             "Delay = 0\r\n"
+             "Enabled X = True Y = 0\r\n"
+             "Exposure Time = 0\r\n"
+             "Reduction = 0\r\n"
+             "Move Via = Relays\r\n"
+             "Reverse X = 0\r\n"
+             "Subframe = 0\r\n"
+             "Subframe rect = (0, 0, 0, 0)\r\n"
+           + body(offsets, "False");
+}
 
 } // namespace
 
 TEST_F(GuideLogTest, GuidingStartImageAndCorrectionLines)
 {
     guideStart();
-    EXPECT_EQ(log(), HeaderBlock);
+    std::string expected = header("2026/12/06 09:30:05 PM", "16 Y = 16");
+    EXPECT_EQ(log(), expected);
 
     correction(-0.25, 0.5);
-    EXPECT_EQ(log(), HeaderBlock + "Autoguider Error X=-0.25 Y = 0.5  Offset X = 16 Y = 16\r\n");
+    expected += "Autoguider Error X=-0.25 Y = 0.5  Offset X = 16 Y = 16\r\n";
+    EXPECT_EQ(log(), expected);
 
     clock.time = {2026, 12, 7, 0, 30, 0};
     event(19, 0);
-    const std::string image = "----> Image captured at 2026/12/07 12:30:00 AM\r\n"
-                              "Guide Star X = 0 Y = 0\r\n"
-                              "MoveTo X = 0 Y = 0\r\n"
-                              "Declination = 0\r\n"
-                              "Dither Type = 0\r\n"
-                              "Offset X = 16 Y = 16\r\n"
-                              "Step Size = 1  Max Dither = 4\r\n"
-                              "Guiding =  True\r\n"
-                              "Current Step # = 0\r\n"
-                              "Current Direction = False\r\n"
-                              "\r\n"
-                              "\r\n";
-    EXPECT_TRUE(log().ends_with(image)) << log();
-    // A second guiding start appends after the two empty lines.
+    expected += "----> Image captured at 2026/12/07 12:30:00 AM\r\n" + body("16 Y = 16", "True");
+    EXPECT_EQ(log(), expected);
+    // A second guiding start appends after the two empty lines, with the new target.
     guideStart();
-    const std::string second = "Current Direction = False\r\n\r\n\r\n" + std::string(46, '-')
-                               + "\r\nAutoguider started at 2026/12/07 12:30:00 AM\r\n";
-    EXPECT_NE(log().find(second), std::string::npos) << log();
-    EXPECT_TRUE(log().ends_with("Offset X = 15 Y = 16\r\n"
-                                "Step Size = 1  Max Dither = 4\r\n"
-                                "Guiding =  False\r\n"
-                                "Current Step # = 0\r\n"
-                                "Current Direction = False\r\n\r\n\r\n"))
-            << log();
+    EXPECT_EQ(log(), expected + header("2026/12/07 12:30:00 AM", "15 Y = 16"));
 }
 
 TEST_F(GuideLogTest, CameraAccessOfALogCall)
@@ -110,34 +98,14 @@ TEST_F(GuideLogTest, CameraAccessOfALogCall)
         if (const std::size_t arrow = line->find(" -> "); arrow != std::string::npos)
             reads.push_back(line->substr(8, arrow - 8));
     }
-    EXPECT_EQ(reads,
-              (std::vector<std::string>{"AutoguiderBacklashXAxis",
-                                        "AutoguiderBacklashYAxis",
-                                        "AutoguiderCalibrationTimeXAxis",
-                                        "AutoguiderCalibrationTimeYAxis",
-                                        "AutoguiderDelayAfterCorrection",
-                                        "AutoguiderExposureTime",
-                                        "AutoguiderMaximumMove",
-                                        "AutoguiderMinimumMove",
-                                        "BinX",
-                                        "BinY",
-                                        "Delay",
-                                        "EnabledXAxis",
-                                        "enabledyaxis",
-                                        "exposureTime",
-                                        "ImageReduction",
-                                        "MoveVia",
-                                        "ReverseX",
-                                        "Subframe",
-                                        "SubframeLeft",
-                                        "SubframeTop",
-                                        "SubframeRight",
-                                        "SubframeBottom",
-                                        "GuideStarX",
-                                        "GuideStarY",
-                                        "MoveToX",
-                                        "MoveToY",
-                                        "TelescopeDeclination"}));
+    EXPECT_EQ(
+            Joined(reads, " "),
+            "AutoguiderBacklashXAxis AutoguiderBacklashYAxis AutoguiderCalibrationTimeXAxis "
+            "AutoguiderCalibrationTimeYAxis AutoguiderDelayAfterCorrection AutoguiderExposureTime "
+            "AutoguiderMaximumMove AutoguiderMinimumMove BinX BinY Delay EnabledXAxis enabledyaxis "
+            "exposureTime ImageReduction MoveVia ReverseX Subframe SubframeLeft SubframeTop "
+            "SubframeRight SubframeBottom GuideStarX GuideStarY MoveToX MoveToY "
+            "TelescopeDeclination ");
     EXPECT_EQ(lines[lines.size() - 3], "camera: Autoguider = 0");
     EXPECT_EQ(lines[lines.size() - 2], "camera: release");
     EXPECT_EQ(lines[lines.size() - 1], "camera: release");

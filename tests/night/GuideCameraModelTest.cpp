@@ -9,15 +9,7 @@ using namespace Quiverstep;
 namespace {
 
 // A star that only moves when it is moved.
-GuideCameraModel::Options still()
-{
-    GuideCameraModel::Options options;
-    options.seeing = 0;
-    options.driftX = 0;
-    options.driftY = 0;
-    options.periodicAmplitude = 0;
-    return options;
-}
+const GuideCameraModel::Options Still{.seeing = 0, .driftX = 0, .driftY = 0, .periodicAmplitude = 0};
 
 double number(const GuideCameraModel &model, const char *member)
 {
@@ -40,37 +32,26 @@ TEST(GuideCameraModelTest, FirstFrameAfterGuidingStartsReadsExactlyZero)
     EXPECT_NE(number(model, "GuideErrorY"), 0);
 }
 
-TEST(GuideCameraModelTest, MoveShiftsTheStarOnlyOnEnabledAxes)
+TEST(GuideCameraModelTest, MoveShiftsTheStarByTheDifferenceOnEnabledAxesOnly)
 {
-    GuideCameraModel model(still());
+    GuideCameraModel model(Still);
     model.StartGuiding();
-
-    model.Set("EnabledXAxis", true);
-    model.Set("enabledyaxis", false);
-    model.Move(16, 16, 18, 13);
-    EXPECT_EQ(model.StarX(), 18);
-    EXPECT_EQ(model.StarY(), 16);
-
-    model.Set("EnabledXAxis", false);
-    model.Set("enabledyaxis", true);
-    model.Move(18, 16, 17, 15);
-    EXPECT_EQ(model.StarX(), 18);
-    EXPECT_EQ(model.StarY(), 15);
-
-    model.Set("enabledyaxis", false);
-    model.Move(18, 15, 16, 16);
-    EXPECT_EQ(model.StarX(), 18);
-    EXPECT_EQ(model.StarY(), 15);
+    struct Case
+    {
+        bool x, y;
+        double fromX, fromY, toX, toY, starX, starY;
+    };
+    // Measured at 17 while it is at 16: the mount moves it by one pixel, to 17, not to 18.
+    for (const Case &c : {Case{true, false, 17, 16, 18, 13, 17, 16},
+                          Case{false, true, 17, 16, 16, 15, 17, 15},
+                          Case{false, false, 17, 15, 18, 16, 17, 15}}) {
+        model.Set("EnabledXAxis", c.x);
+        model.Set("enabledyaxis", c.y);
+        model.Move(c.fromX, c.fromY, c.toX, c.toY);
+        EXPECT_EQ(model.StarX(), c.starX);
+        EXPECT_EQ(model.StarY(), c.starY);
+    }
     EXPECT_EQ(model.MoveCount(), 3);
-}
-
-TEST(GuideCameraModelTest, MoveShiftsByTheDifferenceNotToTheTarget)
-{
-    GuideCameraModel model(still());
-    model.StartGuiding();
-    // Measured at 17 while it is at 16: the mount moves it by one pixel, to 17.
-    model.Move(17, 16, 18, 16);
-    EXPECT_EQ(model.StarX(), 17);
     model.TakeFrame();
     EXPECT_EQ(number(model, "GuideErrorX"), 1);
     EXPECT_EQ(number(model, "GuideStarX") - number(model, "SubframeLeft"), 17);
@@ -79,12 +60,11 @@ TEST(GuideCameraModelTest, MoveShiftsByTheDifferenceNotToTheTarget)
 
 TEST(GuideCameraModelTest, DriftAndPeriodicErrorMoveTheStarBetweenFrames)
 {
-    GuideCameraModel::Options options = still();
-    options.driftX = 0.02;
-    options.driftY = -0.01;
-    options.periodicAmplitude = 0.3;
-    options.periodicFrames = 120;
-    GuideCameraModel model(options);
+    GuideCameraModel model({.seeing = 0,
+                            .driftX = 0.02,
+                            .driftY = -0.01,
+                            .periodicAmplitude = 0.3,
+                            .periodicFrames = 120});
     model.StartGuiding();
     for (int i = 0; i < 30; ++i)
         model.TakeFrame();
@@ -99,7 +79,7 @@ TEST(GuideCameraModelTest, DriftAndPeriodicErrorMoveTheStarBetweenFrames)
 
 TEST(GuideCameraModelTest, SeeingHasTheSetSigma)
 {
-    GuideCameraModel::Options options = still();
+    GuideCameraModel::Options options = Still;
     options.seeing = 0.2;
     GuideCameraModel model(options);
     model.StartGuiding();
@@ -118,10 +98,7 @@ TEST(GuideCameraModelTest, SeeingHasTheSetSigma)
 
 TEST(GuideCameraModelTest, MembersMatchWithoutCaseAndUnknownOnesFail)
 {
-    GuideCameraModel::Options options;
-    options.maxMove = 1.5;
-    options.minMove = 0.2;
-    GuideCameraModel model(options);
+    GuideCameraModel model({.maxMove = 1.5, .minMove = 0.2});
     EXPECT_EQ(number(model, "AutoguiderMaximumMove"), 1500);
     EXPECT_EQ(number(model, "autoguiderminimummove"), 200);
     EXPECT_EQ(model.Get("ENABLEDYAXIS"), CameraValue(true));

@@ -5,7 +5,21 @@
 
 using namespace Quiverstep;
 
+namespace {
+
 using SqliteStoreTest = TempFolderTest;
+
+void expectRefused(const std::filesystem::path &file)
+{
+    try {
+        SqliteStore store(file);
+        ADD_FAILURE() << "opened " << file;
+    } catch (const StoreError &e) {
+        EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos) << e.what();
+    }
+}
+
+} // namespace
 
 TEST_F(SqliteStoreTest, TextsRoundTripExactly)
 {
@@ -31,16 +45,6 @@ TEST_F(SqliteStoreTest, TextsRoundTripExactly)
     EXPECT_EQ(store.List("Orrerix", "Quiverstep").size(), values.size());
 }
 
-TEST_F(SqliteStoreTest, ReadsSeeWritesOfAnotherConnection)
-{
-    SqliteStore reader(path);
-    SqliteStore writer(path);
-    writer.SaveSetting("Orrerix", "Quiverstep", "Current Step", "1");
-    EXPECT_EQ(reader.Find("Orrerix", "Quiverstep", "Current Step"), "1");
-    writer.SaveSetting("Orrerix", "Quiverstep", "Current Step", "2");
-    EXPECT_EQ(reader.Find("Orrerix", "Quiverstep", "Current Step"), "2");
-}
-
 TEST_F(SqliteStoreTest, OperationCommitsTogetherOrNotAtAll)
 {
     SqliteStore store(path);
@@ -61,20 +65,16 @@ TEST_F(SqliteStoreTest, OperationCommitsTogetherOrNotAtAll)
     EXPECT_EQ(other.Find("Orrerix", "Quiverstep", "Current Offset X"), "17");
 }
 
-TEST_F(SqliteStoreTest, CorruptFileIsAnErrorAndStaysAsItWas)
+TEST_F(SqliteStoreTest, FilesThatCannotBeTheStoreAreErrorsNamingThemAndStayAsTheyWere)
 {
     {
         std::ofstream out(path, std::ios::binary);
         out << "this is not a settings database, but the user's file" << std::string(5000, 'x');
     }
     const std::string before = contents(path);
-    try {
-        SqliteStore store(path);
-        FAIL() << "opened a corrupt file";
-    } catch (const StoreError &e) {
-        EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
-    }
+    expectRefused(path);
     EXPECT_EQ(contents(path), before);
+    expectRefused(folder / "absent" / "x.db");
 }
 
 TEST_F(SqliteStoreTest, UnwritableFolderIsAnErrorNamingThePath)
@@ -84,11 +84,6 @@ TEST_F(SqliteStoreTest, UnwritableFolderIsAnErrorNamingThePath)
     std::filesystem::permissions(folder,
                                  std::filesystem::perms::owner_read
                                          | std::filesystem::perms::owner_exec);
-    EXPECT_THROW(SqliteStore store(path), StoreError);
+    expectRefused(path);
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-}
-
-TEST_F(SqliteStoreTest, MissingFolderIsAnError)
-{
-    EXPECT_THROW(SqliteStore store(folder / "absent" / "x.db"), StoreError);
 }

@@ -35,57 +35,39 @@ TEST_F(EntryTest, ImageEventsThatDoNotCountChangeNothing)
     EXPECT_EQ(plugIn.XOffset, 0);
 }
 
-TEST_F(EntryTest, TestModeThreeDithersWhateverTheEvent)
+TEST_F(EntryTest, TestModesNeedNoCamera)
 {
+    // Mode 3 dithers whatever the event.
     plugIn.Debugging = 3;
     event(0, 1);
     EXPECT_EQ(plugIn.XOffset, 15);
     EXPECT_EQ(plugIn.YOffset, 16);
     EXPECT_EQ(settings.Get(Keys::CurrentOffsetX, ""), "15");
-    EXPECT_TRUE(cameras.lines().empty());
-}
 
-TEST_F(EntryTest, TestModesOneAndTwoCreateNoCamera)
-{
+    // Mode 2 is a guide start, whatever the event.
     settings.Save(Keys::CurrentOffsetX, "18");
     settings.Save(Keys::DitherStep, "2");
     plugIn.nMaxMove = 7;
     plugIn.Debugging = 2;
-    event(19, 0); // the event number is not looked at
+    event(19, 0);
     EXPECT_EQ(plugIn.XOffset, 18);
-    EXPECT_EQ(plugIn.stepSize(), 2);
-    EXPECT_EQ(plugIn.nMaxMove, 7); // no camera: the limits keep their values
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 2);
+    EXPECT_EQ(plugIn.nMaxMove, 7);              // no camera: the limits keep their values
+    EXPECT_EQ(Spiral::Module().SpiralLimit, 2); // the step of 2 was loaded
     EXPECT_FALSE(plugIn.bGuiding);
 
+    // Mode 1 is a correction.
     plugIn.Debugging = 1;
     event(22, 1);
     EXPECT_TRUE(plugIn.bGuiding);
-    EXPECT_TRUE(cameras.lines().empty());
-}
 
-TEST_F(EntryTest, OtherTestModesMakeEveryGuideEventAGuideStart)
-{
+    // Any other mode makes every guide event a guide start.
     plugIn.Debugging = 7;
+    settings.Save(Keys::CurrentOffsetX, "16");
     cameras.SetValue("GuideErrorX", 0.5);
     event(22, 1);
     EXPECT_FALSE(plugIn.bGuiding);
     EXPECT_EQ(plugIn.XOffset, 16);
     EXPECT_TRUE(cameras.lines().empty());
-}
-
-TEST_F(EntryTest, CameraThatCannotBeCreatedNeverReachesTheHost)
-{
-    cameras.SetAbsent(true);
-    settings.Save(Keys::Log, "1");
-    correction(0.5, 0.5); // unreadable errors: handled as a guide start
-    EXPECT_FALSE(plugIn.bGuiding);
-    EXPECT_EQ(plugIn.XOffset, 16);
-    EXPECT_TRUE(moves().empty());
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 4);
-    EXPECT_TRUE(files.files.empty()); // the log block failed at its camera
-    EXPECT_EQ(cameras.lines(),
-              (std::vector<std::string>{"camera: create failed", "camera: create failed"}));
 }
 
 TEST_F(EntryTest, SettingsOpensTheDialog)

@@ -1,10 +1,26 @@
 #include "PlugInFixture.h"
 
 #include "SettingKeys.h"
+#include "TextLines.h"
 
 using namespace Quiverstep;
 
-using GuideEventTest = PlugInFixture;
+namespace {
+
+class GuideEventTest : public PlugInFixture
+{
+protected:
+    std::string calls() const { return Joined(cameras.lines(), "; "); }
+    // The guide log shows what the guide start loaded.
+    std::string &logOn()
+    {
+        settings.Save(Keys::Log, "1");
+        settings.Save(Keys::LogFile, "/g.log");
+        return files.files["/g.log"];
+    }
+};
+
+} // namespace
 
 TEST_F(GuideEventTest, GuideStartReloadsTargetAndLimits)
 {
@@ -17,28 +33,23 @@ TEST_F(GuideEventTest, GuideStartReloadsTargetAndLimits)
     EXPECT_EQ(plugIn.nMaxMove, 1.5);
     EXPECT_EQ(plugIn.nMinMove, 0.2);
     EXPECT_FALSE(plugIn.bGuiding);
-    EXPECT_TRUE(moves().empty());
-    EXPECT_EQ(cameras.lines(),
-              (std::vector<std::string>{"camera: create",
-                                        "camera: Autoguider = 1",
-                                        "camera: GuideErrorX -> 0",
-                                        "camera: GuideErrorY -> 0",
-                                        "camera: AutoguiderMaximumMove -> 1500",
-                                        "camera: AutoguiderMinimumMove -> 200",
-                                        "camera: release"}));
+    EXPECT_EQ(calls(),
+              "camera: create; camera: Autoguider = 1; camera: GuideErrorX -> 0; "
+              "camera: GuideErrorY -> 0; camera: AutoguiderMaximumMove -> 1500; "
+              "camera: AutoguiderMinimumMove -> 200; camera: release; ");
 }
 
 TEST_F(GuideEventTest, GuideStartReadsDitherTypeAsTruthValue)
 {
-    settings.Save(Keys::DitherType, "2");
-    guideStart();
-    EXPECT_EQ(plugIn.ditherType(), -1);
-    settings.Save(Keys::DitherType, "0");
-    guideStart();
-    EXPECT_EQ(plugIn.ditherType(), 0);
-    settings.Save(Keys::DitherType, "Spiral");
-    guideStart();
-    EXPECT_EQ(plugIn.ditherType(), 0); // unchanged
+    std::string &log = logOn();
+    // A text that is no truth value leaves the type as it was.
+    for (auto [stored, loaded] : {std::pair{"2", "-1"}, {"Spiral", "-1"}, {"0", "0"}}) {
+        settings.Save(Keys::DitherType, stored);
+        log.clear();
+        guideStart();
+        EXPECT_NE(log.find(std::string("\nDither Type = ") + loaded + "\r"), std::string::npos)
+                << stored;
+    }
 }
 
 TEST_F(GuideEventTest, CorrectionMovesWithAxesEnabledOnlyAroundTheMove)
@@ -47,43 +58,31 @@ TEST_F(GuideEventTest, CorrectionMovesWithAxesEnabledOnlyAroundTheMove)
     cameras.clearLines();
     correction(0.5, -0.2);
     EXPECT_TRUE(plugIn.bGuiding);
-    EXPECT_EQ(cameras.lines(),
-              (std::vector<std::string>{"camera: create",
-                                        "camera: Autoguider = 1",
-                                        "camera: GuideErrorX -> 0.5",
-                                        "camera: GuideErrorY -> -0.2",
-                                        "camera: Autoguider = 1001",
-                                        "camera: GuideErrorX -> 0.5",
-                                        "camera: GuideErrorY -> -0.2",
-                                        "camera: Autoguider = 1",
-                                        "camera: Autoguider = 1001",
-                                        "camera: EnabledXAxis = True",
-                                        "camera: enabledyaxis = True",
-                                        "camera: Move(16.5, 15.8, 16, 16)",
-                                        "camera: EnabledXAxis = False",
-                                        "camera: enabledyaxis = False",
-                                        "camera: Autoguider = 1",
-                                        "camera: Autoguider = 0",
-                                        "camera: release"}));
+    EXPECT_EQ(calls(),
+              "camera: create; camera: Autoguider = 1; camera: GuideErrorX -> 0.5; "
+              "camera: GuideErrorY -> -0.2; camera: Autoguider = 1001; camera: GuideErrorX -> 0.5; "
+              "camera: GuideErrorY -> -0.2; camera: Autoguider = 1; camera: Autoguider = 1001; "
+              "camera: EnabledXAxis = True; camera: enabledyaxis = True; "
+              "camera: Move(16.5, 15.8, 16, 16); camera: EnabledXAxis = False; "
+              "camera: enabledyaxis = False; camera: Autoguider = 1; camera: Autoguider = 0; "
+              "camera: release; ");
 }
 
-TEST_F(GuideEventTest, MovesBelowTheMinimumBecomeNoMove)
+TEST_F(GuideEventTest, MovesAreLimitedToTheMaximumAndBelowTheMinimumBecomeNone)
 {
-    guideStart(1000, 600);
-    correction(0.5, -0.2);
-    EXPECT_EQ(moves(), (std::vector<std::string>{"Move(16, 16, 16, 16)"}));
-}
-
-TEST_F(GuideEventTest, MovesAreLimitedToTheMaximum)
-{
-    guideStart();
-    settings.Save(Keys::CurrentOffsetX, "18");
-    plugIn.XOffset = 18; // after a dither to 18
-    correction(0.1, 0.3);
-    EXPECT_EQ(moves(), (std::vector<std::string>{"Move(17, 16.3, 18, 16)"}));
-    plugIn.XOffset = 14;
-    correction(0.1, -1.5);
-    EXPECT_EQ(moves().back(), "Move(15, 15, 14, 16)");
+    struct Case
+    {
+        double maxMove, minMove, targetX, errorX, errorY;
+        const char *move;
+    };
+    for (const Case &c : {Case{1000, 600, 16, 0.5, -0.2, "Move(16, 16, 16, 16)"},
+                          Case{1000, 100, 18, 0.1, 0.3, "Move(17, 16.3, 18, 16)"},
+                          Case{1000, 100, 14, 0.1, -1.5, "Move(15, 15, 14, 16)"}}) {
+        guideStart(c.maxMove, c.minMove);
+        plugIn.XOffset = c.targetX; // as after a dither
+        correction(c.errorX, c.errorY);
+        EXPECT_EQ(moves().back(), c.move);
+    }
 }
 
 TEST_F(GuideEventTest, ImageDithersOnlyAfterACorrection)
@@ -102,17 +101,12 @@ TEST_F(GuideEventTest, ImageDithersOnlyAfterACorrection)
     EXPECT_EQ(plugIn.YOffset, 16);
 }
 
-TEST_F(GuideEventTest, AutoguiderSelectorAfterEachPath)
+TEST_F(GuideEventTest, AnotherGuideCameraKeepsTheSelectorOnIt)
 {
     guideStart();
-    EXPECT_EQ(cameras.lines()[cameras.lines().size() - 2], "camera: AutoguiderMinimumMove -> 100");
-    cameras.clearLines();
-    correction(0.5, 0.5);
-    EXPECT_EQ(cameras.lines()[cameras.lines().size() - 2], "camera: Autoguider = 0");
-
     cameras.clearLines();
     cameras.SetValue("GuideErrorX", 0.5);
-    event(22, 2); // another guide camera: the selector is left on it
+    event(22, 2);
     EXPECT_EQ(cameras.lines()[1], "camera: Autoguider = 2");
     EXPECT_EQ(cameras.lines()[cameras.lines().size() - 2], "camera: Autoguider = 2");
 }
@@ -130,12 +124,13 @@ TEST_F(GuideEventTest, CorrectionBeforeAnyGuideStartMovesFromTheTarget)
 
 TEST_F(GuideEventTest, HandEditedStoreValuesLeaveMembersAsTheyWere)
 {
+    const std::string &log = logOn();
     settings.Save(Keys::CurrentOffsetX, "sixteen");
     settings.Save(Keys::DitherStep, "0");
     plugIn.XOffset = 18;
     guideStart();
     EXPECT_EQ(plugIn.XOffset, 18);
-    EXPECT_EQ(plugIn.stepSize(), 0);
+    EXPECT_NE(log.find("\nStep Size = 0  Max Dither = 4\r"), std::string::npos) << log;
     EXPECT_EQ(Spiral::Module().SpiralLimit, 0); // the step of 0 was refused
     correction(0.5, 0.5);
     EXPECT_TRUE(plugIn.bGuiding);

@@ -26,37 +26,28 @@ std::string patternOfSteps(int steps)
     return text + "\\BOTTOM";
 }
 
-struct Hostile
-{
-    std::string name;
-    std::string text;
+// A name for the report, and the text.
+const std::vector<std::pair<std::string, std::string>> HostileValues = {
+        {"empty", ""},
+        {"zero", "0"},
+        {"letters", "abcXYZ"},
+        {"1E308", "1E308"},
+        {"-1E308", "-1E308"},
+        {"NaN", "NaN"},
+        {"a million digits", std::string(1000000, '7')},
+        {"backslashes", "\\\\\\\\"},
+        {"control characters", std::string("\x01\x02\t\r\n\x1b\x7f\0z", 9)},
+        {"100,000 steps", patternOfSteps(100000)},
+        {"2147483647", "2147483647"},
+        {"-2147483648", "-2147483648"},
 };
 
-const std::vector<Hostile> &hostileValues()
+template<class Event>
+double secondsTaken(Event &&event)
 {
-    static const std::vector<Hostile> values = {
-            {"empty", ""},
-            {"zero", "0"},
-            {"letters", "abcXYZ"},
-            {"1E308", "1E308"},
-            {"-1E308", "-1E308"},
-            {"NaN", "NaN"},
-            {"a million digits", std::string(1000000, '7')},
-            {"backslashes", "\\\\\\\\"},
-            {"control characters", std::string("\x01\x02\t\r\n\x1b\x7f\0z", 9)},
-            {"100,000 steps", patternOfSteps(100000)},
-            {"2147483647", "2147483647"},
-            {"-2147483648", "-2147483648"},
-    };
-    return values;
-}
-
-std::vector<std::string> everyKey()
-{
-    std::vector<std::string> keys(Keys::All.begin(), Keys::All.end());
-    keys.push_back(Keys::Pattern(2));
-    keys.push_back(Keys::Pattern(3));
-    return keys;
+    const auto start = std::chrono::steady_clock::now();
+    event();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 class HostileStoreTest : public TempFolderTest
@@ -92,7 +83,7 @@ protected:
     }
 
     // A night in all test modes; returns what went wrong, empty when nothing did.
-    std::vector<std::string> night(WatchedStore &store)
+    static std::vector<std::string> night(WatchedStore &store)
     {
         PlugInRig::ForgetProcessState();
         PlugInRig rig(store);
@@ -100,20 +91,15 @@ protected:
         rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
         rig.cameras.SetValue("AutoguiderMinimumMove", 100.0);
         std::vector<std::string> problems;
-        auto event = [&](const char *what, std::int16_t mode, auto &&raise) {
+        auto event = [&](const std::string &what, std::int16_t mode, auto &&raise) {
             rig.plugIn.Debugging = mode;
             store.writes.clear();
-            const auto start = std::chrono::steady_clock::now();
-            raise();
-            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now()
-                                                                 - start)
-                                           .count();
-            if (seconds >= 1)
-                problems.push_back(std::string(what) + " took " + std::to_string(seconds) + " s");
+            if (const double seconds = secondsTaken(raise); seconds >= 1)
+                problems.push_back(what + " took " + std::to_string(seconds) + " s");
             if (!std::isfinite(rig.plugIn.XOffset) || !std::isfinite(rig.plugIn.YOffset))
-                problems.push_back(std::string(what) + " made the target not finite");
+                problems.push_back(what + " made the target not finite");
             for (const std::string &problem : EventProblems(rig, store))
-                problems.push_back(std::string(what) + ": " + problem);
+                problems.push_back(what + ": " + problem);
         };
         event("guide start", 0, [&] { rig.GuideFrame(0, 0); });
         // Ten dithers reach the spiral's second ring.
@@ -121,9 +107,8 @@ protected:
             event("correction", 0, [&] { rig.GuideFrame(0.4, -0.3); });
             event("image", 0, [&] { rig.ImageDone(); });
         }
-        event("mode 1", 1, [&] { rig.ImageDone(); });
-        event("mode 2", 2, [&] { rig.ImageDone(); });
-        event("mode 3", 3, [&] { rig.ImageDone(); });
+        for (std::int16_t mode : {1, 2, 3})
+            event("mode " + std::to_string(mode), mode, [&] { rig.ImageDone(); });
         event("mode 7", 7, [&] { rig.GuideFrame(0.1, 0.1); });
         return problems;
     }
@@ -135,18 +120,20 @@ protected:
 
 TEST_F(HostileStoreTest, EveryKeyWithEveryHostileValueForEveryDitherType)
 {
+    std::vector<std::string> keys(Keys::All.begin(), Keys::All.end());
+    keys.insert(keys.end(), {Keys::Pattern(2), Keys::Pattern(3)});
     int nights = 0;
     for (const std::string type : {"0", "1", "2", "3"}) {
-        for (const std::string &key : everyKey()) {
-            for (const Hostile &hostile : hostileValues()) {
+        for (const std::string &key : keys) {
+            for (const auto &[name, text] : HostileValues) {
                 WatchedStore store;
                 const Settings settings(store);
                 configure(settings, type);
-                settings.Save(key, hostile.text);
+                settings.Save(key, text);
                 const std::vector<std::string> problems = night(store);
                 ++nights;
-                EXPECT_TRUE(problems.empty()) << "type " << type << ", " << key << " = "
-                                              << hostile.name << ": " << problems.front();
+                EXPECT_TRUE(problems.empty()) << "type " << type << ", " << key << " = " << name
+                                              << ": " << problems.front();
             }
         }
     }
@@ -160,6 +147,7 @@ TEST_F(HostileStoreTest, LongPatternWalkedFromHostileSteps)
     for (const std::string step :
          {"0", "99998", "99999", "100000", "2147483646", "2147483647", "-1", "-2147483648"}) {
         for (const std::string direction : {"False", "True"}) {
+            SCOPED_TRACE("step " + step + " " + direction);
             WatchedStore store;
             const Settings settings(store);
             configure(settings, "2");
@@ -167,10 +155,9 @@ TEST_F(HostileStoreTest, LongPatternWalkedFromHostileSteps)
             settings.Save(Keys::CurrentStep, step);
             settings.Save(Keys::CurrentDirection, direction);
             const std::vector<std::string> problems = night(store);
-            EXPECT_TRUE(problems.empty())
-                    << "step " << step << " " << direction << ": " << problems.front();
+            EXPECT_TRUE(problems.empty()) << problems.front();
             const double x = StrictNumber(settings.Get(Keys::CurrentOffsetX, ""));
-            EXPECT_TRUE(x >= 2 && x <= 30) << "step " << step << " " << direction << ": " << x;
+            EXPECT_TRUE(x >= 2 && x <= 30) << x;
         }
     }
 }
@@ -183,27 +170,26 @@ TEST_F(HostileStoreTest, HugeValuesThroughTheProductionStore)
                                    std::string(Keys::CurrentStep),
                                    std::string(Keys::CurrentOffsetX),
                                    Keys::Pattern(2)}) {
-        for (const Hostile &hostile : hostileValues()) {
-            if (hostile.text.size() < 1000)
+        for (const auto &[name, text] : HostileValues) {
+            if (text.size() < 1000)
                 continue;
+            SCOPED_TRACE(key + " = " + name);
             std::filesystem::remove(path);
             SqliteStore database(path);
             const Settings settings(database);
             configure(settings, "2");
-            settings.Save(key, hostile.text);
-            ASSERT_EQ(settings.Get(key, ""), hostile.text) << key << " = " << hostile.name;
+            settings.Save(key, text);
+            ASSERT_EQ(settings.Get(key, ""), text);
 
             PlugInRig::ForgetProcessState();
             PlugInRig rig(database);
             rig.cameras.KeepLines(false);
             for (int i = 0; i < 3; ++i) {
-                const auto start = std::chrono::steady_clock::now();
-                rig.GuideFrame(i == 0 ? 0 : 0.3, 0.2);
-                rig.ImageDone();
-                EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                                  .count(),
-                          2.0)
-                        << key << " = " << hostile.name;
+                EXPECT_LT(secondsTaken([&] {
+                              rig.GuideFrame(i == 0 ? 0 : 0.3, 0.2);
+                              rig.ImageDone();
+                          }),
+                          2.0);
             }
             EXPECT_TRUE(std::isfinite(rig.plugIn.XOffset));
             EXPECT_EQ(settings.Get(Keys::Pattern(3), ""), BuiltInPatternTexts()[1]);
@@ -213,19 +199,16 @@ TEST_F(HostileStoreTest, HugeValuesThroughTheProductionStore)
 
 TEST_F(HostileStoreTest, PositionsThatOverflowAreRefused)
 {
+    // An overflowing step position keeps the update's 0, which the box check reports and
+    // clamps; an overflowing spiral position leaves the target where it was.
     struct Case
     {
         std::string type, step, maxDither, pattern, message;
     };
-    // An overflowing step position keeps the update's 0, which the box check reports and
-    // clamps; an overflowing spiral position leaves the target where it was.
-    const std::vector<Case> cases = {
-            {"2", "1E308", "4", "A\\-4,0\\TOP", "Position  = (0, 16)"},
-            {"2", "0", "4", "A\\1E400,0\\TOP", "Position  = (0, 16)"},
-            {"2", "0", "4", "A\\0,-1E400\\TOP", "Position  = (16, 0)"},
-            {"0", "1E308", "1.7E308", "", ""},
-    };
-    for (const Case &c : cases) {
+    for (const Case &c : {Case{"2", "1E308", "4", "A\\-4,0\\TOP", "Position  = (0, 16)"},
+                          Case{"2", "0", "4", "A\\1E400,0\\TOP", "Position  = (0, 16)"},
+                          Case{"2", "0", "4", "A\\0,-1E400\\TOP", "Position  = (16, 0)"},
+                          Case{"0", "1E308", "1.7E308", "", ""}}) {
         SCOPED_TRACE(c.step + " " + c.pattern);
         WatchedStore store;
         const Settings settings(store);
