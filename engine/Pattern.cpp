@@ -124,10 +124,17 @@ std::vector<std::string> BuiltInPatternTexts()
 
 bool InstallBuiltInPatterns(const Settings &settings)
 {
-    const std::string version = SettingsVersionText();
-    if (!(LeadingNumber(settings.Get(Keys::Version, "1.00")) < LeadingNumber(version)))
+    return InstallBuiltInPatterns(settings, SettingsVersionText());
+}
+
+bool InstallBuiltInPatterns(const Settings &settings, std::string_view buildVersion)
+{
+    // The generation that brought the built-in patterns, not the build's own: a later version
+    // must never install them over the patterns of a store that already has them.
+    constexpr double PatternsVersion = 1.1;
+    if (!(LeadingNumber(settings.Get(Keys::Version, "1.00")) < PatternsVersion))
         return false;
-    settings.Save(Keys::Version, version);
+    settings.Save(Keys::Version, std::string(buildVersion));
     std::int32_t n = 2;
     for (const std::string &text : BuiltInPatternTexts())
         settings.Save(Keys::Pattern(n++), text);

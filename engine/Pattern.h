@@ -58,8 +58,10 @@ std::string VerticalSnake(std::string_view name, int n, std::string_view endMark
 // The texts installed under "Pattern2" to "Pattern6".
 std::vector<std::string> BuiltInPatternTexts();
 
-// When "Version" reads below this release's settings version, writes it and the built-in
-// patterns ("Pattern7" empty). Returns whether it installed them.
+// When "Version" reads below 1.1, writes this release's settings version ("1.1") and the
+// built-in patterns ("Pattern7" empty). Returns whether it installed them.
 bool InstallBuiltInPatterns(const Settings &settings);
+// The same, writing the settings version of the build given ("1.2").
+bool InstallBuiltInPatterns(const Settings &settings, std::string_view buildVersion);
 
 } // namespace Quiverstep

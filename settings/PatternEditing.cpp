@@ -4,18 +4,57 @@
 #include "Errors.h"
 
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 
 namespace Quiverstep::PatternEditing {
 
-std::string HundredthsText(double value)
+namespace {
+
+// The exact decimal digits of a whole number held in a double: its 53-bit mantissa multiplied
+// by its power of two in base 10^9, since formatting the double itself may round.
+std::string wholeNumberDigits(double n)
+{
+    int exponent = 0;
+    auto mantissa = std::uint64_t(std::ldexp(std::frexp(n, &exponent), 53));
+    exponent -= 53;
+    if (exponent < 0) {
+        mantissa >>= -exponent; // whole, so the bits shifted out are zero
+        exponent = 0;
+    }
+    constexpr std::uint32_t Base = 1000000000;
+    std::vector<std::uint32_t> limbs{std::uint32_t(mantissa % Base), std::uint32_t(mantissa / Base)};
+    for (; exponent > 0; --exponent) {
+        std::uint32_t carry = 0;
+        for (std::uint32_t &limb : limbs) {
+            const std::uint64_t doubled = std::uint64_t(limb) * 2 + carry;
+            limb = std::uint32_t(doubled % Base);
+            carry = std::uint32_t(doubled / Base);
+        }
+        if (carry)
+            limbs.push_back(carry);
+    }
+    while (limbs.size() > 1 && limbs.back() == 0)
+        limbs.pop_back();
+    std::string digits = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        digits += std::string(9 - part.size(), '0') + part;
+    }
+    return digits;
+}
+
+} // namespace
+
+std::optional<std::string> HundredthsText(double value)
 {
     const double n = std::floor(std::abs(value) * 100 + 0.5);
-    const int hundredths = int(std::fmod(n, 100));
-    const double whole = std::floor(n / 100);
-    char digits[400];
-    std::snprintf(digits, sizeof digits, "%.0f.%02d", whole, hundredths);
-    return (value < 0 && n != 0 ? "-" : "") + std::string(digits);
+    if (!std::isfinite(n))
+        return std::nullopt;
+    std::string digits = wholeNumberDigits(n);
+    if (digits.size() < 3)
+        digits = std::string(3 - digits.size(), '0') + digits;
+    const std::size_t point = digits.size() - 2;
+    return (value < 0 && n != 0 ? "-" : "") + digits.substr(0, point) + "." + digits.substr(point);
 }
 
 std::optional<std::string> AddedStepLine(std::string_view xText, std::string_view yText)
@@ -30,10 +69,12 @@ std::optional<std::string> AddedStepLine(std::string_view xText, std::string_vie
     } catch (const OverflowError &) {
         return std::nullopt;
     }
-    // A number too large for a double would be stored as text no reader understands.
-    if (!std::isfinite(x) || !std::isfinite(y))
+    // A value whose hundredths overflow a double is not a number the editor can store.
+    const auto xPart = HundredthsText(x);
+    const auto yPart = HundredthsText(y);
+    if (!xPart || !yPart)
         return std::nullopt;
-    return " " + HundredthsText(x) + ": " + HundredthsText(y);
+    return " " + *xPart + ": " + *yPart;
 }
 
 LoadedBody LoadBody(std::string_view body)

@@ -17,9 +17,11 @@ inline constexpr std::string_view NoSteps
 inline constexpr std::string_view ConfirmRemove = "Do you want to delete this pattern permanently?";
 
 // A value rounded to hundredths, halves away from zero, with two decimals: "1.05", "-0.50".
-std::string HundredthsText(double value);
+// Nothing when the value times 100 overflows a double.
+std::optional<std::string> HundredthsText(double value);
 
-// The line the Add button appends: " 1.50: -2.00". Nothing when a text is not a number.
+// The line the Add button appends: " 1.50: -2.00". Nothing when a text is not a number or its
+// hundredths cannot be formed.
 std::optional<std::string> AddedStepLine(std::string_view xText, std::string_view yText);
 
 // A stored body split into list lines (first "," made ":") and its end rule.

@@ -92,6 +92,16 @@ TEST(BuiltInPatterns, InstalledOnlyBelowVersion11)
     EXPECT_TRUE(InstallBuiltInPatterns(settings));
     EXPECT_EQ(settings.Get("Pattern2", "").substr(0, 13), "Half-step 2x2");
     EXPECT_EQ(EnumeratePatterns(settings).nextPattern, 7);
+
+    // A later build compares against 1.1 too: a 1.1 store keeps its patterns, an older one
+    // gets them with the build's version.
+    settings.Save("Pattern2", "Mine\\1,1\\TOP");
+    EXPECT_FALSE(InstallBuiltInPatterns(settings, "1.2"));
+    EXPECT_EQ(settings.Get("Pattern2", ""), "Mine\\1,1\\TOP");
+    EXPECT_EQ(settings.Get(Keys::Version, ""), "1.1");
+    settings.Save(Keys::Version, "1.05");
+    EXPECT_TRUE(InstallBuiltInPatterns(settings, "1.2"));
+    EXPECT_EQ(settings.Get(Keys::Version, ""), "1.2");
 }
 
 TEST(PatternRun, EnumerationStopsAtEmptyTextOrMissingBackslash)

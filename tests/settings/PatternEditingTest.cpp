@@ -15,6 +15,13 @@ TEST(PatternEditing, AddedLinesAreRoundedToHundredthsAwayFromZero)
             {{"-0.5", "-0.25"}, " -0.50: -0.25"},
             {{"-0.004", "0.005"}, " 0.00: 0.01"}, // no "-" on a value that rounds to 0
             {{" 123456.789 ", "1e2"}, " 123456.79: 100.00"},
+            // The digits of large values are those of the double, exactly.
+            {{"123456789012345678", "-1e20"}, " 123456789012345671.68: -100000000000000000000.00"},
+            {{"0", "1.7E306"},
+             " 0.00: 16999999999999999388307957886599817433334607430407587450277311919353772917816"
+             "05658643300917875847079885722624679831889191699161055933571742683699620624736352"
+             "96474636515660464935663040684957844303524367815028553272712298986386310828644513"
+             "2123539211232533116754998568756505124374154292179946233247948553395896.32"},
     };
     for (const auto &[input, line] : cases)
         EXPECT_EQ(AddedStepLine(input.first, input.second), line) << input.first;
@@ -25,6 +32,9 @@ TEST(PatternEditing, AddRefusesWhatIsNotANumber)
     EXPECT_FALSE(AddedStepLine("abc", "1"));
     EXPECT_FALSE(AddedStepLine("1", ""));
     EXPECT_FALSE(AddedStepLine("1e999", "1"));
+    // Numbers whose hundredths overflow a double cannot be written as a step.
+    EXPECT_FALSE(AddedStepLine("1", "1.8E306"));
+    EXPECT_FALSE(AddedStepLine("-1e307", "1"));
     EXPECT_EQ(NotNumeric, "X and Y must be numeric");
 }
 

@@ -37,6 +37,13 @@ TEST_F(MessageTest, OkClosesAtOnceAndEachMessageHasItsOwnWindow)
     auto *timer = child<QTimer>(first, "Timer1");
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 3000);
+    // Shown again while open: brought forward, with its text and countdown as they were.
+    first->m_sMessageText = "changed";
+    settle(50);
+    first->show();
+    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == first; }, 1000));
+    EXPECT_EQ(child<QLabel>(first, "MsgText")->text(), "first");
+    EXPECT_LT(timer->remainingTime(), 2960);
     click(first, "OKButton");
     settle();
     EXPECT_TRUE(first.isNull()); // deleted on close

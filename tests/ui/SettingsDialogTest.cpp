@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace Quiverstep;
@@ -270,4 +272,53 @@ TEST_F(SettingsDialogTest, MyDelayEndsEvenWhenTheDialogClosesDuringTheWait)
     plugIn.myDelay(200);
     EXPECT_GE(timer.elapsed(), 190);
     EXPECT_LT(timer.elapsed(), 2000);
+}
+
+TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocus)
+{
+    InstallBuiltInPatterns(settings);
+    settings.Save(Keys::DitherType, "6"); // the last pattern: one notch on is the add entry
+    modals.expect([](QWidget *window) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        auto *list = child<QComboBox>(window, "DitherType");
+        EXPECT_FALSE(list->hasFocus());
+        wheel(list, -1);
+        EXPECT_EQ(list->currentIndex(), 6);
+        EXPECT_FALSE(list->hasFocus());
+        mouseClick(child(window, "MaxDitherX"));
+        QTest::keyClick(window, Qt::Key_Tab); // the list is next in the focus order
+        EXPECT_TRUE(list->hasFocus());
+        wheel(list, 1);
+        EXPECT_EQ(list->currentIndex(), 5);
+        mouseClick(child(window, "Command1"));
+    });
+    ui.ShowSettings();
+    EXPECT_EQ(modals.pending(), 0u);
+}
+
+TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
+{
+    settings.Save(Keys::Log, "2");
+    settings.Save(Keys::AO7Compatible, "2");
+    modals.expect([](QWidget *window) {
+        for (const char *name : {"ckLog", "AO7"}) {
+            auto *box = child<QCheckBox>(window, name);
+            EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << name;
+            QStyleOptionButton option;
+            option.initFrom(box);
+            option.text = box->text();
+            const QStyle *style = box->style();
+            const QRect indicator = style->subElementRect(QStyle::SE_CheckBoxIndicator,
+                                                          &option,
+                                                          box);
+            for (Qt::CheckState expected : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
+                mouseClick(box, indicator.center());
+                EXPECT_EQ(box->checkState(), expected) << name;
+            }
+        }
+        mouseClick(child(window, "OK"));
+    });
+    ui.ShowSettings();
+    EXPECT_EQ(get(Keys::Log), "1");
+    EXPECT_EQ(get(Keys::AO7Compatible), "1");
 }

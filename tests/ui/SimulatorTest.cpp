@@ -191,3 +191,27 @@ TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
     click(message, "OKButton");
     exit(simulator);
 }
+
+TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
+{
+    storePattern("Far\\1,0\\8,0\\TOP");
+    frmSetupOptions::Instance(environment);
+    Simulator simulator(environment);
+    bool shown = false;
+    bool closedAtOnce = false;
+    modals.expect([&](QWidget *window) {
+        // Step stops the timer's walk; every other step leaves the box.
+        for (int i = 0; i < 3 && openMessages().isEmpty(); ++i)
+            mouseClick(child(window, "pbStep"));
+        shown = !openMessages().isEmpty();
+        if (shown) {
+            QPointer<msgdlg> message = openMessages().back();
+            mouseClick(child(message, "OKButton"));
+            closedAtOnce = !message || !message->isVisible();
+        }
+        mouseClick(child(window, "OKButton"));
+    });
+    simulator.exec();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(closedAtOnce);
+}

@@ -5,7 +5,9 @@
 #include "frmSetupOptions.h"
 
 #include <QAbstractButton>
+#include <QTest>
 #include <QThread>
+#include <QWheelEvent>
 
 namespace Quiverstep {
 
@@ -63,6 +65,29 @@ void WindowTest::click(const QWidget *root, const char *name)
 {
     if (auto *button = child<QAbstractButton>(root, name))
         button->click();
+}
+
+void WindowTest::mouseClick(QWidget *control, QPoint at)
+{
+    QWidget *window = control->window();
+    const QPoint point = control->mapTo(window, at.isNull() ? control->rect().center() : at);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+void WindowTest::wheel(QWidget *control, int notches)
+{
+    const QPointF at = QRectF(control->rect()).center();
+    QWheelEvent event(at,
+                      control->mapToGlobal(at),
+                      QPoint(),
+                      QPoint(0, QWheelEvent::DefaultDeltasPerStep * notches),
+                      Qt::NoButton,
+                      Qt::NoModifier,
+                      Qt::NoScrollPhase,
+                      false);
+    // Spontaneous, so that the application gives the focus by the focus policy first.
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(control, &event);
 }
 
 void WindowTest::type(const QWidget *root, const char *name, const QString &text)

@@ -67,6 +67,12 @@ protected:
         return found;
     }
     static void click(const QWidget *root, const char *name);
+    // A left click at the point of the control (its middle by default) that comes in through
+    // the window system, as a user's does: a window blocked by a modal one does not get it.
+    static void mouseClick(QWidget *control, QPoint at = {});
+    // Turns the mouse wheel over the middle of the control by notches (positive: away from the
+    // user), delivered as the window system's wheel events are.
+    static void wheel(QWidget *control, int notches);
     static void type(const QWidget *root, const char *name, const QString &text);
     static QString text(const QWidget *root, const char *name);
     // The colour at the middle of the path cell of (x, y) on the window's canvas.

@@ -38,7 +38,9 @@ void QtUserInterface::ProcessEvents()
 void QtUserInterface::ShowTimedMessage(const std::string &text)
 {
     EnsureQtApplication();
-    auto *message = new msgdlg;
+    // A modal window blocks every window but its own: the message belongs to the one that is
+    // open (the simulator, the test form, the settings dialog), so that its OK can be pressed.
+    auto *message = new msgdlg(QApplication::activeModalWidget());
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->m_sMessageText = QString::fromStdString(text);
     message->show();

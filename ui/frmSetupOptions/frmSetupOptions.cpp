@@ -108,6 +108,9 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     Place(Pattern, "Pattern", 8, 24, 57, 25);
     DitherType = new QComboBox(Frame2);
     Place(DitherType, "DitherType", 72, 24, 241, 24);
+    // A wheel turned over the list does not take the focus; see eventFilter.
+    DitherType->setFocusPolicy(Qt::StrongFocus);
+    DitherType->installEventFilter(this);
     Label4 = new QLabel("Step Size:", Frame2);
     Place(Label4, "Label4", 8, 68, 69, 29);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -156,6 +159,11 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::editSelectedPattern);
     connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::ditherTypeChanged);
     connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::endDelay);
+    for (QCheckBox *box : {ckLog, AO7}) {
+        // A box opened grayed (a stored "2") is two-state from its first click on, so that
+        // a click never brings the gray back.
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+    }
 }
 
 frmSetupOptions::~frmSetupOptions()
@@ -173,6 +181,18 @@ frmSetupOptions::~frmSetupOptions()
                                    moduleEvent::DelayTick();
                            });
     }
+}
+
+bool frmSetupOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    // The dither type list takes the wheel only when it has the focus: a wheel turned while
+    // the mouse passes over it must not change the type, nor open the pattern editor from the
+    // add entry. The parent gets the wheel instead.
+    if (watched == DitherType && event->type() == QEvent::Wheel && !DitherType->hasFocus()) {
+        event->ignore();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmSetupOptions::done(int result)

@@ -55,6 +55,9 @@ public:
 public slots:
     void done(int result) override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     explicit frmSetupOptions(PlugInEnvironment &environment);
 

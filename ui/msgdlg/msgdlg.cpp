@@ -47,9 +47,20 @@ void msgdlg::load()
     Timer1->start();
 }
 
+void msgdlg::setVisible(bool visible)
+{
+    if (visible && isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    QDialog::setVisible(visible);
+}
+
 void msgdlg::showEvent(QShowEvent *event)
 {
-    // A show request while open only brings the window forward.
+    // Loads once per opening: a window shown again by the window system keeps its text and
+    // its countdown.
     if (!m_loaded) {
         m_loaded = true;
         load();

@@ -25,6 +25,9 @@ public:
     QString m_sMessageText;
     QString m_sTitle;
 
+    // A show request while open only brings the window forward.
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
