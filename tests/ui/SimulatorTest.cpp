@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 using namespace Quiverstep;
 
@@ -214,4 +215,33 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
     simulator.exec();
     EXPECT_TRUE(shown);
     EXPECT_TRUE(closedAtOnce);
+}
+
+TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
+{
+    storePattern("Far\\8,0\\TOP");
+    frmSetupOptions::Instance(environment);
+    Simulator simulator(environment);
+    QString text;
+    modals.expect([&](QWidget *window) {
+        mouseClick(child(window, "pbStep"));
+        ASSERT_EQ(openMessages().size(), 1);
+        text = child<QLabel>(openMessages().front(), "MsgText")->text();
+        mouseClick(child(window, "OKButton"));
+    });
+    QElapsedTimer timer;
+    timer.start();
+    simulator.exec();
+    settle();
+    // Exit's Reset put the walk back; the message is still open, with its text and its
+    // countdown, and its OK works.
+    ASSERT_EQ(openMessages().size(), 1);
+    msgdlg *message = openMessages().front();
+    EXPECT_EQ(message->parentWidget(), nullptr);
+    EXPECT_EQ(child<QLabel>(message, "MsgText")->text(), text);
+    EXPECT_TRUE(text.endsWith("Position  = (32, 16)"));
+    EXPECT_LE(child<QTimer>(message, "Timer1")->remainingTime(), 3000 - timer.elapsed() + 50);
+    mouseClick(child(message, "OKButton"));
+    settle();
+    EXPECT_TRUE(openMessages().isEmpty());
 }

@@ -38,12 +38,12 @@ void QtUserInterface::ProcessEvents()
 void QtUserInterface::ShowTimedMessage(const std::string &text)
 {
     EnsureQtApplication();
-    // A modal window blocks every window but its own: the message belongs to the one that is
-    // open (the simulator, the test form, the settings dialog), so that its OK can be pressed.
-    auto *message = new msgdlg(QApplication::activeModalWidget());
+    // A modal window blocks every window but its own: the message opens as the own window of
+    // the one that is open (the simulator, the test form, the settings dialog).
+    auto *message = new msgdlg;
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->m_sMessageText = QString::fromStdString(text);
-    message->show();
+    message->ShowOver(QApplication::activeModalWidget());
 }
 
 } // namespace Quiverstep

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace Quiverstep {
 
 msgdlg::msgdlg(QWidget *parent)
@@ -57,6 +59,31 @@ void msgdlg::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
+void msgdlg::ShowOver(QWidget *modalWindow)
+{
+    if (modalWindow) {
+        setParent(modalWindow, windowFlags());
+        modalWindow->installEventFilter(this);
+    }
+    show();
+}
+
+bool msgdlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Hide && isVisible()) {
+        const QPoint place = pos();
+        const int remaining = Timer1->remainingTime();
+        m_changingOwner = true;
+        watched->removeEventFilter(this);
+        setParent(nullptr, windowFlags());
+        move(place);
+        show();
+        m_changingOwner = false;
+        Timer1->start(std::max(remaining, 0));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void msgdlg::showEvent(QShowEvent *event)
 {
     // Loads once per opening: a window shown again by the window system keeps its text and
@@ -73,7 +100,7 @@ void msgdlg::showEvent(QShowEvent *event)
 void msgdlg::hideEvent(QHideEvent *event)
 {
     // Closed: the next opening loads afresh with its own countdown.
-    if (!event->spontaneous()) {
+    if (!event->spontaneous() && !m_changingOwner) {
         Timer1->stop();
         m_loaded = false;
     }

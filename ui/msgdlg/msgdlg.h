@@ -28,7 +28,13 @@ public:
     // A show request while open only brings the window forward.
     void setVisible(bool visible) override;
 
+    // Opens the message over a modal window, as that window's own, so that its OK can be
+    // pressed while the modal window blocks the others. When that window closes first, the
+    // message stays open on its own with its text, its place and its countdown.
+    void ShowOver(QWidget *modalWindow);
+
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
@@ -39,6 +45,7 @@ private:
     QPushButton *OKButton;
     QTimer *Timer1;
     bool m_loaded = false;
+    bool m_changingOwner = false;
 };
 
 } // namespace Quiverstep
