@@ -4,21 +4,60 @@
 #include "PathCell.h"
 #include "frmSetupOptions.h"
 
-#include <QAbstractButton>
 #include <QTest>
 #include <QThread>
 #include <QWheelEvent>
 
 namespace Quiverstep {
 
+namespace {
+
+std::string classNames(const QWidgetList &windows)
+{
+    QStringList names;
+    for (QWidget *window : windows)
+        names << window->metaObject()->className();
+    return names.join(", ").toStdString();
+}
+
+} // namespace
+
+ModalWatch::ModalWatch()
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalWatch::poll);
+    m_timer.start();
+}
+
+void ModalWatch::poll()
+{
+    QWidget *window = QApplication::activeModalWidget();
+    if (!window || !window->isVisible() || window->property("watched").toBool())
+        return;
+    window->setProperty("watched", true);
+    Action action;
+    if (m_actions.empty()) {
+        auto *box = qobject_cast<QMessageBox *>(window);
+        unexpected.push_back(box ? box->text() : window->objectName());
+    } else {
+        action = std::move(m_actions.front());
+        m_actions.pop_front();
+    }
+    // Run from a timer of its own: an action that opens the next modal window must not
+    // block this poll.
+    QTimer::singleShot(0, window, [window, action] {
+        if (action)
+            action(window);
+        else if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->reject();
+    });
+}
+
 void WindowTest::TearDown()
 {
     settle();
-    QWidgetList left = openWindows();
-    QStringList names;
-    for (QWidget *window : left)
-        names << window->objectName();
-    EXPECT_TRUE(left.isEmpty()) << "left open: " << names.join(", ").toStdString();
+    const QWidgetList left = openWindows();
+    EXPECT_TRUE(left.isEmpty()) << "left open: " << classNames(left);
     for (QWidget *window : left)
         window->hide();
     frmSetupOptions::Unload();
@@ -32,10 +71,8 @@ WindowTest::~WindowTest()
 {
     // Windows the test held itself are gone by now: nothing may be left at all.
     settle();
-    QStringList names;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        names << window->metaObject()->className();
-    EXPECT_TRUE(names.isEmpty()) << "windows left: " << names.join(", ").toStdString();
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty())
+            << "windows left: " << classNames(QApplication::topLevelWidgets());
 }
 
 bool WindowTest::waitFor(const std::function<bool()> &condition, int milliseconds)
@@ -107,19 +144,13 @@ ModalWatch::Action WindowTest::answer(const QString &expectedText,
 {
     return [expectedText, button](QWidget *window) {
         auto *box = qobject_cast<QMessageBox *>(window);
-        EXPECT_NE(box, nullptr) << window->objectName().toStdString();
-        if (!box) {
-            static_cast<QDialog *>(window)->reject();
-            return;
-        }
-        EXPECT_EQ(box->text().toStdString(), expectedText.toStdString());
+        QAbstractButton *pressed = box ? box->button(button) : nullptr;
+        EXPECT_NE(pressed, nullptr) << window->objectName().toStdString();
+        if (!pressed)
+            return static_cast<QDialog *>(window)->reject();
+        EXPECT_EQ(box->text(), expectedText);
         EXPECT_EQ(box->windowTitle(), "Quiverstep");
-        QAbstractButton *pressed = box->button(button);
-        EXPECT_NE(pressed, nullptr);
-        if (pressed)
-            pressed->click();
-        else
-            box->reject();
+        pressed->click();
     };
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ModalWatch.h"
-
 #include "FixedClock.h"
 #include "FixedUserPaths.h"
 #include "MemoryStore.h"
@@ -16,13 +14,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QColor>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <ostream>
 
@@ -33,6 +33,28 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace Quiverstep {
+
+// Drives the modal windows a test opens: each expected action runs on the next modal window
+// that appears (from the event loop of that window). A modal window nobody expected is
+// recorded and closed, so a test never hangs on it.
+class ModalWatch : public QObject
+{
+public:
+    using Action = std::function<void(QWidget *)>;
+
+    ModalWatch();
+    void expect(Action action) { m_actions.push_back(std::move(action)); }
+    std::size_t pending() const { return m_actions.size(); }
+
+    // What each modal window nobody expected showed: a message box's text, or its name.
+    std::vector<QString> unexpected;
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    std::deque<Action> m_actions;
+};
 
 // A window test over a store in memory and the Qt user interface. Every test closes the
 // windows it opens; TearDown fails the test when one is left.
