@@ -7,12 +7,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace Quiverstep;
 
@@ -77,44 +75,34 @@ TEST_F(SettingsDialogTest, EmptyStoreOpensWithTheBuiltInPatternsAndTheDefaults)
 
 TEST_F(SettingsDialogTest, StoredValuesAreShownAsStored)
 {
-    InstallBuiltInPatterns(settings);
+    settings.Save(Keys::DitherType, "7"); // the add entry is never selected on opening
     settings.Save(Keys::DitherStep, " 2.50");
     settings.Save(Keys::MaxDitherX, "5 ");
     settings.Save(Keys::Log, "1");
-    settings.Save(Keys::AO7Compatible, "0");
-    for (const auto &[stored, index] : {std::pair{"7", 0}, {"6", 6}}) {
-        settings.Save(Keys::DitherType, stored);
-        frmSetupOptions &dialog = open();
-        EXPECT_EQ(ditherType(dialog)->currentIndex(), index) << stored;
-        EXPECT_EQ(text(&dialog, "StepSize"), " 2.50");
-        EXPECT_EQ(text(&dialog, "MaxDitherX"), "5 ");
-        EXPECT_TRUE(child<QCheckBox>(&dialog, "ckLog")->isChecked());
-        EXPECT_FALSE(child<QCheckBox>(&dialog, "AO7")->isChecked());
-        close(dialog);
-    }
+    frmSetupOptions &dialog = open();
+    EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
+    EXPECT_EQ(text(&dialog, "StepSize"), " 2.50");
+    EXPECT_EQ(text(&dialog, "MaxDitherX"), "5 ");
+    EXPECT_TRUE(child<QCheckBox>(&dialog, "ckLog")->isChecked());
+    close(dialog);
 }
 
-TEST_F(SettingsDialogTest, AddEntryThenCancelSelectsTheSpiral)
+TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
 {
     frmSetupOptions &dialog = open();
     ditherType(dialog)->setCurrentIndex(1);
     modals.expect([](QWidget *window) {
-        EXPECT_EQ(window->objectName(), "Custom");
+        EXPECT_EQ(window->windowTitle(), "Custom Dither Pattern");
         EXPECT_EQ(text(window, "DitherName"), "New Pattern");
         EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 0);
         EXPECT_TRUE(child<QRadioButton>(window, "BottomToTop")->isChecked());
-        click(window, "Command2");
+        click(window, "Command7"); // Remove of a new pattern asks nothing and is Cancel
     });
     ditherType(dialog)->setCurrentIndex(7);
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
     EXPECT_EQ(entries(dialog), BuiltInEntries);
     EXPECT_EQ(get(Keys::Pattern(7)), "");
-    close(dialog);
-}
 
-TEST_F(SettingsDialogTest, AddedPatternGoesJustAboveTheAddEntryAndIsSelected)
-{
-    frmSetupOptions &dialog = open();
     modals.expect([](QWidget *window) {
         type(window, "DitherName", "P");
         type(window, "XStep", "1");
@@ -133,29 +121,16 @@ TEST_F(SettingsDialogTest, AddedPatternGoesJustAboveTheAddEntryAndIsSelected)
     close(dialog);
 }
 
-TEST_F(SettingsDialogTest, DeletingTheFirstPatternSelectsRandom)
+TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBuiltInType)
 {
-    InstallBuiltInPatterns(settings);
-    const std::string third = get(Keys::Pattern(3));
     frmSetupOptions &dialog = open();
-    ditherType(dialog)->setCurrentIndex(2);
-    modals.expect([](QWidget *window) {
-        EXPECT_EQ(text(window, "DitherName"), "Half-step 2x2");
-        click(window, "Command7");
-    });
-    modals.expect(answer("Do you want to delete this pattern permanently?", QMessageBox::Yes));
-    click(&dialog, "Pattern");
-    EXPECT_EQ(ditherType(dialog)->currentIndex(), 1);
-    EXPECT_EQ(entries(dialog).at(2), "Horizontal Snake 10x10");
-    EXPECT_EQ(dialog.m_nNextPattern, 6);
-    EXPECT_EQ(get(Keys::Pattern(2)), third);
-    EXPECT_EQ(get(Keys::Pattern(6)), "");
-    close(dialog);
-}
+    for (int index : {1, 0}) {
+        ditherType(dialog)->setCurrentIndex(index);
+        modals.expect(answer("This pattern is built-in and cannot be altered"));
+        click(&dialog, "Pattern");
+        EXPECT_EQ(modals.pending(), 0u);
+    }
 
-TEST_F(SettingsDialogTest, EditedPatternIsStoredUnderItsNumberWithItsNameAsTyped)
-{
-    frmSetupOptions &dialog = open();
     ditherType(dialog)->setCurrentIndex(3);
     modals.expect([](QWidget *window) {
         EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 121);
@@ -166,21 +141,31 @@ TEST_F(SettingsDialogTest, EditedPatternIsStoredUnderItsNumberWithItsNameAsTyped
     click(&dialog, "Pattern");
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 3);
     EXPECT_EQ(entries(dialog).at(3), "<b>x</b>");
-    EXPECT_TRUE(get(Keys::Pattern(3)).starts_with("<b>x</b>\\-5:-5\\-4:-5\\"));
-    EXPECT_TRUE(get(Keys::Pattern(3)).ends_with("\\5:5\\BOTTOM"));
+    const std::string edited = get(Keys::Pattern(3));
+    EXPECT_TRUE(edited.starts_with("<b>x</b>\\-5:-5\\-4:-5\\"));
+    EXPECT_TRUE(edited.ends_with("\\5:5\\BOTTOM"));
 
-    close(dialog);
-}
-
-TEST_F(SettingsDialogTest, PatternButtonOnBuiltInTypesOnlyShowsTheMessage)
-{
-    frmSetupOptions &dialog = open();
-    for (int index : {1, 0}) {
-        ditherType(dialog)->setCurrentIndex(index);
-        modals.expect(answer("This pattern is built-in and cannot be altered"));
-        click(&dialog, "Pattern");
-        EXPECT_EQ(modals.pending(), 0u);
-    }
+    // Remove asks first; No leaves the pattern. Deleting the first pattern moves the next
+    // ones up and selects Random.
+    const QString question = "Do you want to delete this pattern permanently?";
+    ditherType(dialog)->setCurrentIndex(2);
+    modals.expect([](QWidget *window) {
+        EXPECT_EQ(text(window, "DitherName"), "Half-step 2x2");
+        click(window, "Command7");
+        EXPECT_TRUE(window->isVisible());
+        click(window, "Command2");
+    });
+    modals.expect(answer(question, QMessageBox::No));
+    click(&dialog, "Pattern");
+    EXPECT_EQ(dialog.m_nNextPattern, 7);
+    modals.expect([](QWidget *window) { click(window, "Command7"); });
+    modals.expect(answer(question, QMessageBox::Yes));
+    click(&dialog, "Pattern");
+    EXPECT_EQ(ditherType(dialog)->currentIndex(), 1);
+    EXPECT_EQ(entries(dialog).at(2), "<b>x</b>");
+    EXPECT_EQ(dialog.m_nNextPattern, 6);
+    EXPECT_EQ(get(Keys::Pattern(2)), edited);
+    EXPECT_EQ(get(Keys::Pattern(6)), "");
     close(dialog);
 }
 
@@ -188,11 +173,11 @@ TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothing)
 {
     frmSetupOptions &dialog = open();
     const int writes = store.writeCount();
-    type(&dialog, "StepSize", "0");
-    modals.expect(answer("Step Size should be greater than zero"));
-    click(&dialog, "Command3"); // no simulator opens
-    modals.expect(answer("Step Size is larger than dither box size - please fix"));
     type(&dialog, "StepSize", "5");
+    modals.expect(answer("Step Size is larger than dither box size - please fix"));
+    click(&dialog, "Command3"); // no simulator opens
+    type(&dialog, "MaxDitherX", "abc");
+    modals.expect(answer("Max Dither is not numeric."));
     click(&dialog, "OK");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(text(&dialog, "StepSize"), "5");
@@ -236,39 +221,19 @@ TEST_F(SettingsDialogTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry
     EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
 }
 
-TEST_F(SettingsDialogTest, ShowSettingsIsModalAndUnloadsOnClose)
-{
-    modals.expect([](QWidget *window) {
-        EXPECT_EQ(window->objectName(), "frmSetupOptions");
-        click(window, "Command1");
-    });
-    DitherPlugIn plugIn(environment);
-    plugIn.Settings();
-    settle();
-    EXPECT_EQ(modals.pending(), 0u);
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
-}
-
-TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimer)
+TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimerEvenWhenTheDialogCloses)
 {
     DitherPlugIn plugIn(environment);
     QElapsedTimer timer;
     timer.start();
-    plugIn.myDelay(100);
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr); // returned at once, nothing loaded
     plugIn.myDelay(150);
     EXPECT_GE(timer.elapsed(), 145);
     ASSERT_NE(frmSetupOptions::Loaded(), nullptr);
     EXPECT_FALSE(frmSetupOptions::Loaded()->isVisible());
     EXPECT_FALSE(child<QTimer>(frmSetupOptions::Loaded(), "Timer1")->isActive());
-}
 
-TEST_F(SettingsDialogTest, MyDelayEndsEvenWhenTheDialogClosesDuringTheWait)
-{
-    DitherPlugIn plugIn(environment);
     QTimer::singleShot(30, [] { frmSetupOptions::Unload(); });
-    QElapsedTimer timer;
-    timer.start();
+    timer.restart();
     plugIn.myDelay(200);
     EXPECT_GE(timer.elapsed(), 190);
     EXPECT_LT(timer.elapsed(), 2000);
@@ -306,11 +271,9 @@ TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
             EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << name;
             QStyleOptionButton option;
             option.initFrom(box);
-            option.text = box->text();
-            const QStyle *style = box->style();
-            const QRect indicator = style->subElementRect(QStyle::SE_CheckBoxIndicator,
-                                                          &option,
-                                                          box);
+            const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator,
+                                                                 &option,
+                                                                 box);
             for (Qt::CheckState expected : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
                 mouseClick(box, indicator.center());
                 EXPECT_EQ(box->checkState(), expected) << name;
@@ -318,7 +281,8 @@ TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
         }
         mouseClick(child(window, "OK"));
     });
-    ui.ShowSettings();
+    ui.ShowSettings(); // modal, and unloaded when closed
+    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
     EXPECT_EQ(get(Keys::Log), "1");
     EXPECT_EQ(get(Keys::AO7Compatible), "1");
 }
