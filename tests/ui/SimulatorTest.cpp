@@ -8,7 +8,6 @@
 #include "frmSetupOptions.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QTimer>
 
 using namespace Quiverstep;
@@ -32,16 +31,6 @@ protected:
         settings.Save(Keys::MaxDitherX, "4");
     }
 
-    PathCanvas *canvas(Simulator &simulator) { return child<PathCanvas>(&simulator, "Picture1"); }
-
-    // The colour at the top left corner of the cell of (x, y).
-    QRgb cornerColour(Simulator &simulator, double x, double y)
-    {
-        const QImage &image = canvas(simulator)->image();
-        const CellRect rect = PathCell(image.width(), image.height(), x, y);
-        return image.pixel(int(rect.x1 + 0.5f), int(rect.y1 + 0.5f));
-    }
-
     QString runCaption(Simulator &simulator)
     {
         return child<QAbstractButton>(&simulator, "pbRun")->text();
@@ -56,7 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(SimulatorTest, OpensRunningAndStepsEveryEightyMilliseconds)
+TEST_F(SimulatorTest, OpensRunningStepsEveryEightyMillisecondsAndStepStopsTheRun)
 {
     storePattern();
     Simulator simulator(environment);
@@ -67,27 +56,28 @@ TEST_F(SimulatorTest, OpensRunningAndStepsEveryEightyMilliseconds)
     int steps = 0;
     QObject::connect(&simulator, &Simulator::stepped, [&] { ++steps; });
     EXPECT_TRUE(waitFor([&] { return steps >= 3; }));
+    const int before = steps;
+    click(&simulator, "pbStep"); // exactly one step, and the run stops
+    EXPECT_EQ(steps, before + 1);
+    EXPECT_EQ(runCaption(simulator), "Run");
+    EXPECT_FALSE(simulator.running());
+    settle(200);
+    EXPECT_EQ(steps, before + 1);
+    click(&simulator, "pbRun");
+    EXPECT_EQ(runCaption(simulator), "Stop");
     click(&simulator, "pbRun");
     EXPECT_EQ(runCaption(simulator), "Run");
-    const int stopped = steps;
-    settle(200);
-    EXPECT_EQ(steps, stopped);
-    click(&simulator, "pbRun");
-    click(&simulator, "pbRun"); // twice: stopped again
     EXPECT_FALSE(simulator.running());
     exit(simulator);
 }
 
-TEST_F(SimulatorTest, CellsArePaintedInTheColourTakenBeforeTheStep)
+TEST_F(SimulatorTest, CellsArePaintedInTheColourTakenBeforeTheStepAndClosingRestartsTheWalk)
 {
     storePattern();
     frmSetupOptions::Instance(environment); // its step box holds the stored "2"
     Simulator simulator(environment);
     simulator.show();
     click(&simulator, "pbReset");
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
-    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
-    EXPECT_EQ(get(Keys::CurrentStep), "1");
     const struct
     {
         double x, y;
@@ -99,12 +89,20 @@ TEST_F(SimulatorTest, CellsArePaintedInTheColourTakenBeforeTheStep)
                     {14, 16, Red},
                     {18, 16, Blue},
                     {16, 18, Blue}};
+    const QImage &image = child<PathCanvas>(&simulator, "Picture1")->image();
     for (const auto &step : expected) {
         click(&simulator, "pbStep");
         EXPECT_EQ(cellColour(&simulator, step.x, step.y), step.colour) << step.x << ", " << step.y;
-        EXPECT_EQ(cornerColour(simulator, step.x, step.y), White) << step.x << ", " << step.y;
+        const CellRect cell = PathCell(image.width(), image.height(), step.x, step.y);
+        EXPECT_EQ(image.pixel(int(cell.x1 + 0.5f), int(cell.y1 + 0.5f)), White) // its corner
+                << step.x << ", " << step.y;
     }
+    EXPECT_EQ(get(Keys::CurrentStep), "2");
     exit(simulator);
+    EXPECT_EQ(get(Keys::CurrentStep), "1");
+    EXPECT_EQ(get(Keys::CurrentDirection), "False");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
 }
 
 TEST_F(SimulatorTest, ResetUsesTheStepTypedInTheSettingsDialog)
@@ -117,22 +115,6 @@ TEST_F(SimulatorTest, ResetUsesTheStepTypedInTheSettingsDialog)
     EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
     click(&simulator, "pbStep");
     EXPECT_EQ(get(Keys::CurrentOffsetY), "18"); // the walk itself uses the stored step
-    exit(simulator);
-}
-
-TEST_F(SimulatorTest, StepWhileRunningStopsAndMakesExactlyOneStep)
-{
-    storePattern();
-    Simulator simulator(environment);
-    simulator.show();
-    int steps = 0;
-    QObject::connect(&simulator, &Simulator::stepped, [&] { ++steps; });
-    click(&simulator, "pbStep");
-    EXPECT_EQ(steps, 1);
-    EXPECT_EQ(runCaption(simulator), "Run");
-    EXPECT_FALSE(simulator.running());
-    settle(200);
-    EXPECT_EQ(steps, 1);
     exit(simulator);
 }
 
@@ -154,21 +136,6 @@ TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
     modals.expect(answer("Dither Pattern doesn't exist. Please select another."));
     exit(simulator);
     EXPECT_FALSE(simulator.isVisible());
-}
-
-TEST_F(SimulatorTest, ClosingPutsThePatternWalkBackOnItsFirstStep)
-{
-    storePattern();
-    Simulator simulator(environment);
-    simulator.show();
-    for (int i = 0; i < 2; ++i)
-        click(&simulator, "pbStep");
-    EXPECT_EQ(get(Keys::CurrentStep), "2");
-    exit(simulator);
-    EXPECT_EQ(get(Keys::CurrentStep), "1");
-    EXPECT_EQ(get(Keys::CurrentDirection), "False");
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
-    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
 }
 
 TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
