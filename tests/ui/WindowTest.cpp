@@ -79,29 +79,15 @@ bool WindowTest::waitFor(const std::function<bool()> &condition, int millisecond
 {
     QElapsedTimer timer;
     timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-void WindowTest::settle(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    do {
+    for (;;) {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    } while (timer.elapsed() < milliseconds);
-}
-
-void WindowTest::click(const QWidget *root, const char *name)
-{
-    if (auto *button = child<QAbstractButton>(root, name))
-        button->click();
+        if (condition())
+            return true;
+        if (timer.elapsed() >= milliseconds)
+            return false;
+        QThread::msleep(1);
+    }
 }
 
 void WindowTest::mouseClick(QWidget *control, QPoint at)
@@ -125,18 +111,6 @@ void WindowTest::wheel(QWidget *control, int notches)
     // Spontaneous, so that the application gives the focus by the focus policy first.
     QSpontaneKeyEvent::setSpontaneous(&event);
     QApplication::instance()->notify(control, &event);
-}
-
-void WindowTest::type(const QWidget *root, const char *name, const QString &text)
-{
-    if (auto *box = child<QLineEdit>(root, name))
-        box->setText(text);
-}
-
-QString WindowTest::text(const QWidget *root, const char *name)
-{
-    auto *box = child<QLineEdit>(root, name);
-    return box ? box->text() : QString();
 }
 
 ModalWatch::Action WindowTest::answer(const QString &expectedText,

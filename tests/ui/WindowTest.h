@@ -79,7 +79,10 @@ protected:
 
     // Processes events until the condition holds or the time is up; returns the condition.
     static bool waitFor(const std::function<bool()> &condition, int milliseconds = 3000);
-    static void settle(int milliseconds = 0);
+    static void settle(int milliseconds = 0)
+    {
+        waitFor([] { return false; }, milliseconds);
+    }
 
     template<typename T = QWidget>
     static T *child(const QWidget *root, const char *name)
@@ -88,15 +91,27 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    static void click(const QWidget *root, const char *name);
+    static void click(const QWidget *root, const char *name)
+    {
+        if (auto *button = child<QAbstractButton>(root, name))
+            button->click();
+    }
     // A left click at the point of the control (its middle by default) that comes in through
     // the window system, as a user's does: a window blocked by a modal one does not get it.
     static void mouseClick(QWidget *control, QPoint at = {});
     // Turns the mouse wheel over the middle of the control by notches (positive: away from the
     // user), delivered as the window system's wheel events are.
     static void wheel(QWidget *control, int notches);
-    static void type(const QWidget *root, const char *name, const QString &text);
-    static QString text(const QWidget *root, const char *name);
+    static void type(const QWidget *root, const char *name, const QString &text)
+    {
+        if (auto *box = child<QLineEdit>(root, name))
+            box->setText(text);
+    }
+    static QString text(const QWidget *root, const char *name)
+    {
+        auto *box = child<QLineEdit>(root, name);
+        return box ? box->text() : QString();
+    }
     // The colour at the middle of the path cell of (x, y) on the window's canvas.
     static QRgb cellColour(const QWidget *root, double x, double y);
 
