@@ -8,7 +8,6 @@
 #include "frmSetupOptions.h"
 
 #include <QLabel>
-#include <QTimer>
 
 using namespace Quiverstep;
 
@@ -53,6 +52,7 @@ TEST_F(SimulatorTest, OpensRunningStepsEveryEightyMillisecondsAndStepStopsTheRun
     EXPECT_EQ(simulator.windowTitle(), "Dither Simulator");
     EXPECT_TRUE(simulator.running());
     EXPECT_EQ(runCaption(simulator), "Stop");
+    EXPECT_EQ(child<QTimer>(&simulator, "Timer1")->interval(), 80);
     int steps = 0;
     QObject::connect(&simulator, &Simulator::stepped, [&] { ++steps; });
     EXPECT_TRUE(waitFor([&] { return steps >= 3; }));
@@ -74,7 +74,6 @@ TEST_F(SimulatorTest, OpensRunningStepsEveryEightyMillisecondsAndStepStopsTheRun
 TEST_F(SimulatorTest, CellsArePaintedInTheColourTakenBeforeTheStepAndClosingRestartsTheWalk)
 {
     storePattern();
-    frmSetupOptions::Instance(environment); // its step box holds the stored "2"
     Simulator simulator(environment);
     simulator.show();
     click(&simulator, "pbReset");
@@ -120,9 +119,7 @@ TEST_F(SimulatorTest, ResetUsesTheStepTypedInTheSettingsDialog)
 
 TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
 {
-    InstallBuiltInPatterns(settings);
-    settings.Save(Keys::DitherType, "5");
-    settings.Save(Keys::Pattern(5), "");
+    storePattern("");
     settings.Save(Keys::CurrentStep, "4");
     settings.Save(Keys::CurrentOffsetX, "20");
     Simulator simulator(environment);
@@ -141,7 +138,6 @@ TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
 TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
-    frmSetupOptions::Instance(environment);
     Simulator simulator(environment);
     simulator.show();
     click(&simulator, "pbReset");
@@ -163,7 +159,6 @@ TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
 TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
-    frmSetupOptions::Instance(environment);
     Simulator simulator(environment);
     bool shown = false;
     bool closedAtOnce = false;
@@ -187,7 +182,6 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
 {
     storePattern("Far\\8,0\\TOP");
-    frmSetupOptions::Instance(environment);
     Simulator simulator(environment);
     QString text;
     modals.expect([&](QWidget *window) {
