@@ -66,34 +66,28 @@ TEST_F(CustomEditorTest, SaveRefusesAMissingNameABackslashOrNoStepsAndChangesNot
     click(&editor, "Command2");
 }
 
-TEST_F(CustomEditorTest, StoredBodyIsShownAndSavedUnchanged)
+TEST_F(CustomEditorTest, StoredBodyIsShownAddAppendsTheRoundedStepAndSaveKeepsTheLines)
 {
-    open("P", "1,2\\3:4\\-1,0\\TOP");
-    EXPECT_EQ(lines(), (QStringList{"1:2", "3:4", "-1:0"}));
+    open("P", "1,2\\3:4\\TOP");
+    EXPECT_EQ(lines(), (QStringList{"1:2", "3:4"}));
     EXPECT_TRUE(child<QRadioButton>(&editor, "TopToBottom")->isChecked());
     EXPECT_EQ(selected(), -1);
     EXPECT_EQ(editor.m_sDither, "TOP"); // the load consumed the body
-    click(&editor, "Command1");
-    EXPECT_FALSE(editor.isVisible());
-    EXPECT_TRUE(editor.m_bOK);
-    EXPECT_FALSE(editor.m_bDelete);
-    EXPECT_EQ(editor.m_sDither, "1:2\\3:4\\-1:0\\TOP");
-    EXPECT_EQ(editor.m_sDitherName, "P");
-}
-
-TEST_F(CustomEditorTest, AddAppendsTheRoundedStepAndSelectsIt)
-{
-    open("P", "0,0\\TOP");
     add("1.999", "-0.25");
-    EXPECT_EQ(lines(), (QStringList{"0:0", " 2.00: -0.25"}));
-    EXPECT_EQ(selected(), 1);
+    EXPECT_EQ(lines(), (QStringList{"1:2", "3:4", " 2.00: -0.25"}));
+    EXPECT_EQ(selected(), 2);
     EXPECT_EQ(text(&editor, "XStep"), "2"); // the added step as stored
     EXPECT_EQ(text(&editor, "YStep"), "-0.25");
     modals.expect(answer("X and Y must be numeric"));
     add("abc", "1");
-    EXPECT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->count(), 3);
     EXPECT_EQ(text(&editor, "XStep"), "abc"); // left as typed
-    click(&editor, "Command2");
+    click(&editor, "Command1");
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_TRUE(editor.m_bOK);
+    EXPECT_FALSE(editor.m_bDelete);
+    EXPECT_EQ(editor.m_sDither, "1:2\\3:4\\ 2.00: -0.25\\TOP");
+    EXPECT_EQ(editor.m_sDitherName, "P");
 }
 
 TEST_F(CustomEditorTest, DeleteAndMoveKeepTheRightLineSelected)
