@@ -51,13 +51,13 @@ TEST_F(CustomEditorTest, SaveRefusesAMissingNameABackslashOrNoStepsAndChangesNot
                {"a\\b", "The pattern name cannot contain a backslash."}};
     for (const auto &[name, message] : refused) {
         type(&editor, "DitherName", name);
-        modals.expect(answer(message));
+        expect(answer(message));
         click(&editor, "Command1");
     }
     type(&editor, "DitherName", "Q");
     list()->setCurrentRow(0);
     click(&editor, "Delete");
-    modals.expect(answer("No steps specified in the dither pattern. Please add some."));
+    expect(answer("No steps specified in the dither pattern. Please add some."));
     click(&editor, "Command1");
     EXPECT_TRUE(editor.isVisible());
     EXPECT_FALSE(editor.m_bOK);
@@ -78,7 +78,7 @@ TEST_F(CustomEditorTest, StoredBodyIsShownAddAppendsTheRoundedStepAndSaveKeepsTh
     EXPECT_EQ(selected(), 2);
     EXPECT_EQ(text(&editor, "XStep"), "2"); // the added step as stored
     EXPECT_EQ(text(&editor, "YStep"), "-0.25");
-    modals.expect(answer("X and Y must be numeric"));
+    expect(answer("X and Y must be numeric"));
     add("abc", "1");
     EXPECT_EQ(list()->count(), 3);
     EXPECT_EQ(text(&editor, "XStep"), "abc"); // left as typed

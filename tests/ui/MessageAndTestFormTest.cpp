@@ -87,7 +87,7 @@ TEST_F(TestFormTest, DownloadCompletePlotsEachTargetInThePathColourBeforeTheStep
     EXPECT_EQ(PathColourValue(), ColourRed);
     EXPECT_EQ(cellColour(&form, 15, 16), background);
 
-    modals.expect([](QWidget *window) {
+    expect([](QWidget *window) {
         EXPECT_EQ(window->objectName(), "frmSetupOptions");
         click(window, "Command1");
     });

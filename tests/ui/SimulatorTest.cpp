@@ -124,13 +124,12 @@ TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
     settings.Save(Keys::CurrentOffsetX, "20");
     Simulator simulator(environment);
     simulator.show();
-    modals.expect(answer("Dither Pattern doesn't exist. Please select another."));
+    expect(answer("Dither Pattern doesn't exist. Please select another."));
     click(&simulator, "pbReset");
-    EXPECT_EQ(modals.pending(), 0u);
     EXPECT_EQ(get(Keys::CurrentStep), "4");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
     EXPECT_FALSE(simulator.running());
-    modals.expect(answer("Dither Pattern doesn't exist. Please select another."));
+    expect(answer("Dither Pattern doesn't exist. Please select another."));
     exit(simulator);
     EXPECT_FALSE(simulator.isVisible());
 }
@@ -162,7 +161,7 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
     Simulator simulator(environment);
     bool shown = false;
     bool closedAtOnce = false;
-    modals.expect([&](QWidget *window) {
+    expect([&](QWidget *window) {
         // Step stops the timer's walk; every other step leaves the box.
         for (int i = 0; i < 3 && openMessages().isEmpty(); ++i)
             mouseClick(child(window, "pbStep"));
@@ -184,7 +183,7 @@ TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
     storePattern("Far\\8,0\\TOP");
     Simulator simulator(environment);
     QString text;
-    modals.expect([&](QWidget *window) {
+    expect([&](QWidget *window) {
         mouseClick(child(window, "pbStep"));
         ASSERT_EQ(openMessages().size(), 1);
         text = child<QLabel>(openMessages().front(), "MsgText")->text();

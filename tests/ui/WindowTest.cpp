@@ -22,29 +22,22 @@ std::string classNames(const QWidgetList &windows)
 
 } // namespace
 
-ModalWatch::ModalWatch()
-{
-    m_timer.setInterval(5);
-    connect(&m_timer, &QTimer::timeout, this, &ModalWatch::poll);
-    m_timer.start();
-}
-
-void ModalWatch::poll()
+void WindowTest::watchModals()
 {
     QWidget *window = QApplication::activeModalWidget();
     if (!window || !window->isVisible() || window->property("watched").toBool())
         return;
     window->setProperty("watched", true);
     Action action;
-    if (m_actions.empty()) {
+    if (m_expected.empty()) {
         auto *box = qobject_cast<QMessageBox *>(window);
-        unexpected.push_back(box ? box->text() : window->objectName());
+        m_unexpected << (box ? box->text() : window->objectName());
     } else {
-        action = std::move(m_actions.front());
-        m_actions.pop_front();
+        action = std::move(m_expected.front());
+        m_expected.pop_front();
     }
     // Run from a timer of its own: an action that opens the next modal window must not
-    // block this poll.
+    // block this watch.
     QTimer::singleShot(0, window, [window, action] {
         if (action)
             action(window);
@@ -61,9 +54,8 @@ void WindowTest::TearDown()
     for (QWidget *window : left)
         window->hide();
     frmSetupOptions::Unload();
-    EXPECT_TRUE(modals.unexpected.empty())
-            << "unexpected window: " << modals.unexpected.front().toStdString();
-    EXPECT_EQ(modals.pending(), 0u) << "an expected window never opened";
+    EXPECT_TRUE(m_unexpected.isEmpty()) << "unexpected: " << m_unexpected.join(", ").toStdString();
+    EXPECT_TRUE(m_expected.empty()) << "an expected window never opened";
     settle();
 }
 
@@ -113,7 +105,7 @@ void WindowTest::wheel(QWidget *control, int notches)
     QApplication::instance()->notify(control, &event);
 }
 
-ModalWatch::Action WindowTest::answer(const QString &expectedText,
+WindowTest::Action WindowTest::answer(const QString &expectedText,
                                       QMessageBox::StandardButton button)
 {
     return [expectedText, button](QWidget *window) {

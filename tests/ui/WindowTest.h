@@ -34,28 +34,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 namespace Quiverstep {
 
-// Drives the modal windows a test opens: each expected action runs on the next modal window
-// that appears (from the event loop of that window). A modal window nobody expected is
-// recorded and closed, so a test never hangs on it.
-class ModalWatch : public QObject
-{
-public:
-    using Action = std::function<void(QWidget *)>;
-
-    ModalWatch();
-    void expect(Action action) { m_actions.push_back(std::move(action)); }
-    std::size_t pending() const { return m_actions.size(); }
-
-    // What each modal window nobody expected showed: a message box's text, or its name.
-    std::vector<QString> unexpected;
-
-private:
-    void poll();
-
-    QTimer m_timer;
-    std::deque<Action> m_actions;
-};
-
 // A window test over a store in memory and the Qt user interface. Every test closes the
 // windows it opens; TearDown fails the test when one is left.
 class WindowTest : public ::testing::Test
@@ -72,6 +50,8 @@ protected:
         PlugInRig::ForgetProcessState();
         cameras.SetAbsent(true);
         ui.Attach(environment);
+        QObject::connect(&m_modalWatch, &QTimer::timeout, [this] { watchModals(); });
+        m_modalWatch.start(5);
     }
 
     ~WindowTest() override;
@@ -115,9 +95,13 @@ protected:
     // The colour at the middle of the path cell of (x, y) on the window's canvas.
     static QRgb cellColour(const QWidget *root, double x, double y);
 
+    // Each expected action runs on the next modal window that appears, from that window's
+    // event loop. A modal window nobody expected is recorded and closed: no test hangs on it.
+    using Action = std::function<void(QWidget *)>;
+    void expect(Action action) { m_expected.push_back(std::move(action)); }
     // For a message box: checks its text and presses the button.
-    static ModalWatch::Action answer(const QString &expectedText,
-                                     QMessageBox::StandardButton button = QMessageBox::Ok);
+    static Action answer(const QString &expectedText,
+                         QMessageBox::StandardButton button = QMessageBox::Ok);
 
     std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
 
@@ -130,7 +114,13 @@ protected:
     MemoryTextFiles files;
     FixedUserPaths paths;
     PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths};
-    ModalWatch modals;
+
+private:
+    void watchModals();
+
+    std::deque<Action> m_expected;
+    QStringList m_unexpected; // what each showed: a message box's text, or the window's name
+    QTimer m_modalWatch;
 };
 
 } // namespace Quiverstep
