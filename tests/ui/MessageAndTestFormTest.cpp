@@ -1,13 +1,10 @@
 #include "WindowTest.h"
 
 #include "GeneratedPatterns.h"
-#include "Pattern.h"
 #include "SettingKeys.h"
 #include "TestForm.h"
-#include "msgdlg.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 using namespace Quiverstep;
 
@@ -58,17 +55,7 @@ TEST_F(MessageTest, TextIsPlainAndItsLinesAreShownAsLines)
 
 using TestFormTest = WindowTest;
 
-TEST_F(TestFormTest, GeneratePatternStoresTheTwoSnakes)
-{
-    TestForm form(environment);
-    form.show();
-    click(&form, "CustomPattern");
-    EXPECT_EQ(get(Keys::NewPatternHorizontalSnake), GeneratedHorizontalSnake());
-    EXPECT_EQ(get(Keys::NewPatternVerticalSnake), GeneratedVerticalSnake());
-    form.close();
-}
-
-TEST_F(TestFormTest, DownloadCompletePlotsEachTargetInThePathColourBeforeTheStep)
+TEST_F(TestFormTest, GeneratesTheSnakesAndPlotsEachTargetInThePathColourBeforeTheStep)
 {
     settings.Save(Keys::Pattern(2), "Cross\\0,0\\1,0\\0,1\\TOP");
     settings.Save(Keys::DitherType, "2");
@@ -76,6 +63,10 @@ TEST_F(TestFormTest, DownloadCompletePlotsEachTargetInThePathColourBeforeTheStep
     settings.Save(Keys::CurrentStep, "0");
     TestForm form(environment);
     form.show();
+    click(&form, "CustomPattern"); // Generate Pattern
+    EXPECT_EQ(get(Keys::NewPatternHorizontalSnake), GeneratedHorizontalSnake());
+    EXPECT_EQ(get(Keys::NewPatternVerticalSnake), GeneratedVerticalSnake());
+
     const QRgb background = cellColour(&form, 16, 16);
     click(&form, "Command2"); // guide start: the spiral sets the path colour to blue
     EXPECT_EQ(PathColourValue(), ColourBlue);
