@@ -1,9 +1,9 @@
 #include "WindowTest.h"
 
 #include "DitherPlugIn.h"
-#include "Pattern.h"
 #include "SettingKeys.h"
 #include "frmSetupOptions.h"
+#include "moduleEvent.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -206,8 +206,7 @@ TEST_F(SettingsDialogTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry
     });
     click(&dialog, "Command3");
     EXPECT_TRUE(dialog.isVisible());
-    click(&dialog, "Command1"); // does not undo the save
-    settle();
+    close(dialog); // Cancel does not undo the save
     EXPECT_EQ(get(Keys::DitherType), "1");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
 }
@@ -224,6 +223,8 @@ TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimerEvenWhenTheDialog
     EXPECT_FALSE(child<QTimer>(frmSetupOptions::Loaded(), "Timer1")->isActive());
 
     QTimer::singleShot(30, [] { frmSetupOptions::Unload(); });
+    QObject guard; // ends a wait nothing else would end, so that a lost tick fails, not hangs
+    QTimer::singleShot(2000, &guard, [] { moduleEvent::Module().DelayWaiting = false; });
     timer.restart();
     plugIn.myDelay(200);
     EXPECT_GE(timer.elapsed(), 190);
@@ -232,7 +233,6 @@ TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimerEvenWhenTheDialog
 
 TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocus)
 {
-    InstallBuiltInPatterns(settings);
     settings.Save(Keys::DitherType, "6"); // the last pattern: one notch on is the add entry
     expect([](QWidget *window) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
