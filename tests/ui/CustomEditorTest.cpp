@@ -46,19 +46,17 @@ protected:
 TEST_F(CustomEditorTest, SaveRefusesAMissingNameABackslashOrNoStepsAndChangesNothing)
 {
     open("P", "1,0\\TOP");
+    list()->setCurrentRow(0);
+    click(&editor, "Delete"); // no steps left
     const std::pair<const char *, const char *> refused[]
-            = {{"", "Please specify the name for this pattern"},
-               {"a\\b", "The pattern name cannot contain a backslash."}};
+            = {{"", "Please specify the name for this pattern"}, // the name is checked first
+               {"a\\b", "The pattern name cannot contain a backslash."},
+               {"Q", "No steps specified in the dither pattern. Please add some."}};
     for (const auto &[name, message] : refused) {
         type(&editor, "DitherName", name);
         expect(answer(message));
         click(&editor, "Command1");
     }
-    type(&editor, "DitherName", "Q");
-    list()->setCurrentRow(0);
-    click(&editor, "Delete");
-    expect(answer("No steps specified in the dither pattern. Please add some."));
-    click(&editor, "Command1");
     EXPECT_TRUE(editor.isVisible());
     EXPECT_FALSE(editor.m_bOK);
     EXPECT_EQ(editor.m_sDitherName, "P");
