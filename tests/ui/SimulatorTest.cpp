@@ -154,14 +154,12 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
     Simulator simulator(environment);
-    bool shown = false;
     bool closedAtOnce = false;
     expect([&](QWidget *window) {
         // Step stops the timer's walk; every other step leaves the box.
         for (int i = 0; i < 3 && openMessages().isEmpty(); ++i)
             mouseClick(child(window, "pbStep"));
-        shown = !openMessages().isEmpty();
-        if (shown) {
+        if (!openMessages().isEmpty()) {
             QPointer<msgdlg> message = openMessages().back();
             mouseClick(child(message, "OKButton"));
             closedAtOnce = !message || !message->isVisible();
@@ -169,8 +167,7 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
         mouseClick(child(window, "OKButton"));
     });
     simulator.exec();
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(closedAtOnce);
+    EXPECT_TRUE(closedAtOnce); // a message was raised, and its OK took the click
 }
 
 TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)

@@ -122,11 +122,8 @@ WindowTest::Action WindowTest::answer(const QString &expectedText,
 
 QWidgetList WindowTest::openWindows()
 {
-    QWidgetList open;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible())
-            open << widget;
-    }
+    QWidgetList open = QApplication::topLevelWidgets();
+    open.removeIf([](const QWidget *window) { return !window->isVisible(); });
     return open;
 }
 
