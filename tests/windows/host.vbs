@@ -26,21 +26,13 @@ End Sub
 
 ' The camera record after "mark TEXT", lines joined by " | ".
 Function RecordSince(text)
-    Dim stream, line, found, lines
-    found = False
-    lines = ""
+    Dim stream, record, at
     Set stream = fso.OpenTextFile(recordPath, 1)
-    Do While Not stream.AtEndOfStream
-        line = stream.ReadLine
-        If found Then
-            If lines <> "" Then lines = lines & " | "
-            lines = lines & line
-        ElseIf line = "mark " & text Then
-            found = True
-        End If
-    Loop
+    record = " | " & Replace(stream.ReadAll, vbCrLf, " | ")
     stream.Close
-    RecordSince = lines
+    at = InStr(record, " | mark " & text & " | ")
+    RecordSince = ""
+    If at > 0 Then RecordSince = Mid(Left(record, Len(record) - 3), at + Len(text) + 11)
 End Function
 
 Sub Mark(text)
@@ -55,36 +47,19 @@ Sub GuideFrame(errorX, errorY, text)
     plugIn.CameraEvent 22, 1, "", 0, 0
 End Sub
 
-' The number of the error that a statement raises, one function per statement (Execute and
-' Eval are not to be relied on here).
-Function ErrorOfTextOffset()
+' The number of the error that a statement raises (Execute and Eval are not to be relied on
+' here).
+Function ErrorOf(statement)
     On Error Resume Next
-    plugIn.XOffset = "abc"
-    ErrorOfTextOffset = Err.Number
-End Function
-
-Function ErrorOfUnknownMember()
-    On Error Resume Next
-    plugIn.NoSuchMember = 1
-    ErrorOfUnknownMember = Err.Number
-End Function
-
-Function ErrorOfDebuggingOverflow()
-    On Error Resume Next
-    plugIn.Debugging = 40000
-    ErrorOfDebuggingOverflow = Err.Number
-End Function
-
-Function ErrorOfShortEvent()
-    On Error Resume Next
-    plugIn.CameraEvent 22
-    ErrorOfShortEvent = Err.Number
-End Function
-
-Function ErrorOfGuideFrame()
-    On Error Resume Next
-    plugIn.CameraEvent 22, 1, "", 0, 0
-    ErrorOfGuideFrame = Err.Number
+    Select Case statement
+        Case "XOffset = ""abc""": plugIn.XOffset = "abc"
+        Case "NoSuchMember = 1": plugIn.NoSuchMember = 1
+        Case "Debugging = 40000": plugIn.Debugging = 40000
+        Case "CameraEvent 22": plugIn.CameraEvent 22
+        Case "guide frame": plugIn.CameraEvent 22, 1, "", 0, 0
+        Case Else: Err.Raise 5
+    End Select
+    ErrorOf = Err.Number
 End Function
 
 Const StartFrameRecord = "create | put Autoguider = 1 | get GuideErrorX -> 0 | get GuideErrorY -> 0 | get AutoguiderMaximumMove -> 1000 | get AutoguiderMinimumMove -> 100 | release"
@@ -143,10 +118,10 @@ End Sub
 Sub Errors()
     plugIn.XOffset = "17.5"
     Check "text converted to Double", plugIn.XOffset, 17.5
-    Check "text that is no number: type mismatch", ErrorOfTextOffset(), 13
-    Check "unknown member", ErrorOfUnknownMember(), 438
-    Check "Integer overflow", ErrorOfDebuggingOverflow(), 6
-    Check "missing arguments", ErrorOfShortEvent(), 450
+    Check "text that is no number: type mismatch", ErrorOf("XOffset = ""abc"""), 13
+    Check "unknown member", ErrorOf("NoSuchMember = 1"), 438
+    Check "Integer overflow", ErrorOf("Debugging = 40000"), 6
+    Check "missing arguments", ErrorOf("CameraEvent 22"), 450
     plugIn.Debugging = 3
     Check "Debugging", plugIn.Debugging, 3
     plugIn.Debugging = 0
@@ -161,7 +136,7 @@ Sub Faults()
     GuideFrame 0.5, -0.2, "guiding"
     camera.DoubleFail = "GuideErrorX"
     Mark "failing member"
-    Check "failing member: no error", ErrorOfGuideFrame(), 0
+    Check "failing member: no error", ErrorOf("guide frame"), 0
     Check "failing member: guide start, no move", InStr(RecordSince("failing member"), "call Move"), 0
     Check "failing member: bGuiding", plugIn.bGuiding, False
     camera.DoubleFail = ""
@@ -171,7 +146,7 @@ Sub Faults()
     plugIn.bGuiding = True
     camera.DoubleCreateFails = True
     Mark "absent"
-    Check "absent camera: no error", ErrorOfGuideFrame(), 0
+    Check "absent camera: no error", ErrorOf("guide frame"), 0
     Check "absent camera: nothing but the refused creation", RecordSince("absent"), "create refused"
     Check "absent camera: offset reloaded", plugIn.XOffset, stored
     Check "absent camera: nMaxMove kept", plugIn.nMaxMove, 5

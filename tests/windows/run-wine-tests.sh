@@ -62,19 +62,25 @@ stored() { # KEY: the REG_SZ value, or "absent"
     wine reg query "$section" /v "$1" 2>/dev/null | tr -d '\r' \
         | sed -n "s/^    $1    REG_SZ    //p;s/^    $1    REG_SZ$//p" | grep . || echo absent
 }
-key_exists() { wine reg query "$1" >/dev/null 2>&1 && echo yes || echo no; }
-store() { wine reg add "$section" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
+store() { # KEY VALUE...
+    while [ $# -ge 2 ]; do
+        wine reg add "$section" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
+        shift 2
+    done
+}
 
-host() { # PHASE: runs host.vbs and takes over its counts
+take() { # NAME OUTPUT: prints its checks, takes over its counts, requires its closing line
+    echo "$2" | grep -E '^(ok|not ok) '
+    passed=$((passed + $(grep -c '^ok ' <<<"$2")))
+    failed=$((failed + $(grep -c '^not ok ' <<<"$2")))
+    check "$1 ran to its end" "$(grep -c "^$1: " <<<"$2")" 1
+}
+
+host() { # PHASE: runs host.vbs
     export QUIVERSTEP_CAMERA_RECORD
     QUIVERSTEP_CAMERA_RECORD=$(winpath "$record_dir/$1.txt")
-    local output
-    output=$(wine cscript //nologo "$(winpath "$here/host.vbs")" "$1" 2>&1 | tr -d '\r')
-    echo "$output" | grep -E '^(ok|not ok) '
-    passed=$((passed + $(grep -c '^ok ' <<<"$output")))
-    failed=$((failed + $(grep -c '^not ok ' <<<"$output")))
-    check "host $1 ran to its end" "$(grep -c "^host $1: " <<<"$output")" 1
-    HOST_OUTPUT=$output
+    HOST_OUTPUT=$(wine cscript //nologo "$(winpath "$here/host.vbs")" "$1" 2>&1 | tr -d '\r')
+    take "host $1" "$HOST_OUTPUT"
 }
 
 host events
@@ -87,15 +93,8 @@ host faults
 host delay
 
 # A pattern and the log, put into the registry by hand.
-store Pattern2 'P\1,0\0:1\-1,0\TOP'
-store 'Dither Type' 2
-store 'Dither Step' 2
-store 'Max Dither X' 4
-store 'Current Step' 1
-store 'Current Direction' False
-store 'Current Offset X' 18
-store 'Current Offset Y' 16
-store Log 1
+store Pattern2 'P\1,0\0:1\-1,0\TOP' 'Dither Type' 2 'Dither Step' 2 'Max Dither X' 4 \
+    'Current Step' 1 'Current Direction' False 'Current Offset X' 18 'Current Offset Y' 16 Log 1
 host pattern
 check "registry: pattern position" "$(stored 'Current Offset X'),$(stored 'Current Offset Y') step $(stored 'Current Step')" "16,18 step 2"
 log="$WINEPREFIX/drive_c/Quiverstep118.log"
@@ -119,11 +118,7 @@ wine reg delete 'HKCU\Software\VB and VBA Program Settings\Orrerix' /f >/dev/nul
 mkdir -p "$pictures"
 wine explorer /desktop=quiverstep,1024x768 "$(winpath "$x64/QuiverstepWindowTest.exe")" \
     "$(winpath "$record_dir/windows.txt")" "$(winpath "$record_dir")" >/dev/null 2>&1
-results=$(cat "$record_dir/windows.txt" 2>/dev/null)
-echo "$results" | grep -E '^(ok|not ok) '
-passed=$((passed + $(grep -c '^ok ' <<<"$results")))
-failed=$((failed + $(grep -c '^not ok ' <<<"$results")))
-check "window test ran to its end" "$(grep -c '^windowtest: ' <<<"$results")" 1
+take windowtest "$(cat "$record_dir/windows.txt" 2>/dev/null)"
 for picture in settings editor simulator message testform; do
     convert "$record_dir/$picture.bmp" -strip "$pictures/$picture.png" 2>/dev/null
     check "picture $picture.png" "$([ -s "$pictures/$picture.png" ] && echo saved)" saved
@@ -132,10 +127,11 @@ done
 # --- regsvr32 /u removes every entry that registering made.
 wine regsvr32 /s /u "$(winpath "$x64/Quiverstep.dll")"
 check "regsvr32 /u" $? 0
-check "unregistered: ProgID" "$(key_exists 'HKCR\Quiverstep.DitherPlugIn')" no
-check "unregistered: class" "$(key_exists 'HKCR\CLSID\{07ACD486-2A5B-4655-BA73-DDF2AA658100}')" no
-check "unregistered: type library" "$(key_exists 'HKCR\TypeLib\{421F4CEF-36CB-4732-B65B-E7194073B788}')" no
-check "unregistered: interface" "$(key_exists 'HKCR\Interface\{A57CC0F3-168C-409F-9E2D-2CAF580D7A06}')" no
+for key in Quiverstep.DitherPlugIn 'CLSID\{07ACD486-2A5B-4655-BA73-DDF2AA658100}' \
+    'TypeLib\{421F4CEF-36CB-4732-B65B-E7194073B788}' \
+    'Interface\{A57CC0F3-168C-409F-9E2D-2CAF580D7A06}'; do
+    check "unregistered: HKCR\\$key" "$(wine reg query "HKCR\\$key" >/dev/null 2>&1 || echo gone)" gone
+done
 
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
