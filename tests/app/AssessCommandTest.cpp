@@ -240,13 +240,3 @@ TEST_F(AssessCommandTest, TheRandomWalkIsTheOneRunTakesWithTheSameSeed)
               0);
     EXPECT_EQ(contents(json).find(expected), std::string::npos);
 }
-
-TEST_F(AssessCommandTest, ABuildWithoutWindowsRefusesThePlotBeforeDoingAnything)
-{
-    if (CanDrawPictures())
-        GTEST_SKIP() << "this build has windows";
-    const CommandResult r = assess({"--all", "--plot", (folder / "a.png").string()});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "quiverstep: --plot: this build has no windows (it was built without Qt)\n");
-    EXPECT_FALSE(std::filesystem::exists(path)) << "nothing was read or stored";
-}

@@ -39,9 +39,12 @@ TEST_F(RunCommandTest, ABuildWithoutWindowsRefusesGuiAndPlotsBeforeDoingAnything
     const CommandResult gui = run({"gui", "settings"});
     EXPECT_EQ(gui.status, 2);
     EXPECT_EQ(gui.err, "quiverstep: gui: this build has no windows (it was built without Qt)\n");
-    const CommandResult plot = run({"run", "--plot", (folder / "r.png").string()});
-    EXPECT_EQ(plot.status, 2);
-    EXPECT_EQ(plot.err, "quiverstep: --plot: this build has no windows (it was built without Qt)\n");
+    for (const std::string command : {"run", "assess"}) {
+        const CommandResult plot = run({command, "--plot", (folder / "r.png").string()});
+        EXPECT_EQ(plot.status, 2);
+        EXPECT_EQ(plot.err,
+                  "quiverstep: --plot: this build has no windows (it was built without Qt)\n");
+    }
     EXPECT_FALSE(std::filesystem::exists(path)) << "nothing was stored";
 }
 
