@@ -2,6 +2,7 @@
 
 #include "PlotFrame.h"
 
+#include "GuideBox.h"
 #include "PathCell.h"
 #include "ReportText.h"
 #include "Spiral.h"
@@ -15,7 +16,7 @@ namespace Quiverstep {
 
 namespace {
 
-constexpr int Cells = 33;
+using GuideBox::Cells;
 constexpr int Size = Cells * 24;
 constexpr int Left = 80;
 constexpr int Top = 56;

@@ -1,5 +1,7 @@
 #include "DitherFigures.h"
 
+#include "GuideBox.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -10,8 +12,6 @@
 namespace Quiverstep {
 
 namespace {
-
-constexpr double Centre = 16;
 
 // Quarter turns are exact: a camera turned by 90 degrees moves whole pixels onto whole pixels,
 // which the cosine of pi / 2 in floating point would not.
@@ -59,8 +59,8 @@ double framesToSettle(double dx, double dy, double maxMove)
 PixelPoint ImagingOffset(const PixelPoint &target, const ImagingGeometry &geometry)
 {
     const auto [cosine, sine] = cosineAndSine(geometry.angleDegrees);
-    const double dx = target.x - Centre;
-    const double dy = target.y - Centre;
+    const double dx = target.x - GuideBox::Centre;
+    const double dy = target.y - GuideBox::Centre;
     // Adding 0 turns a negative zero into 0, which prints as such.
     return {geometry.scale * (dx * cosine - dy * sine) + 0.0,
             geometry.scale * (dx * sine + dy * cosine) + 0.0};

@@ -1,6 +1,7 @@
 #include "GuideCameraModel.h"
 
 #include "Conversions.h"
+#include "GuideBox.h"
 
 #include <cmath>
 #include <numbers>
@@ -9,10 +10,9 @@ namespace Quiverstep {
 
 namespace {
 
-// Where the 33 by 33 guide box lies on the guide chip, for the readings in chip pixels.
+// Where the guide box lies on the guide chip, for the readings in chip pixels.
 constexpr double BoxLeft = 312;
 constexpr double BoxTop = 228;
-constexpr double BoxSize = 33;
 constexpr double Declination = 41.27;
 constexpr double CalibrationSeconds = 12.5;
 
@@ -97,9 +97,9 @@ CameraValue GuideCameraModel::Get(std::string_view member) const
     if (name == "SUBFRAMETOP")
         return BoxTop;
     if (name == "SUBFRAMERIGHT")
-        return BoxLeft + BoxSize;
+        return BoxLeft + GuideBox::Cells;
     if (name == "SUBFRAMEBOTTOM")
-        return BoxTop + BoxSize;
+        return BoxTop + GuideBox::Cells;
     throw CameraError("the camera has no member " + std::string(member));
 }
 
