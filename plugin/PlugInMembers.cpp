@@ -4,6 +4,7 @@
 #include "Errors.h"
 
 #include <array>
+#include <type_traits>
 
 namespace Quiverstep {
 
@@ -14,37 +15,41 @@ double number(const CameraValue &value)
     return std::get<double>(value);
 }
 
+// A public data member through its pointer: a Boolean as a truth value, any other as a number.
+template<auto Field>
+CameraValue readField(const DitherPlugIn &plugIn)
+{
+    const auto &field = plugIn.*Field;
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, bool>)
+        return CameraValue(field);
+    else
+        return CameraValue(double(field));
+}
+
+template<auto Field>
+void writeField(DitherPlugIn &plugIn, const CameraValue &value)
+{
+    auto &field = plugIn.*Field;
+    using Type = std::remove_reference_t<decltype(field)>;
+    if constexpr (std::is_same_v<Type, bool>)
+        field = std::get<bool>(value);
+    else
+        field = Type(number(value));
+}
+
+template<auto Field>
+constexpr PlugInMember dataMember(std::string_view name, MemberType type)
+{
+    return {name, type, true, readField<Field>, writeField<Field>};
+}
+
 const std::array<PlugInMember, 8> Members{{
-        {"XOffset",
-         MemberType::Double,
-         true,
-         [](const DitherPlugIn &p) { return CameraValue(p.XOffset); },
-         [](DitherPlugIn &p, const CameraValue &v) { p.XOffset = number(v); }},
-        {"YOffset",
-         MemberType::Double,
-         true,
-         [](const DitherPlugIn &p) { return CameraValue(p.YOffset); },
-         [](DitherPlugIn &p, const CameraValue &v) { p.YOffset = number(v); }},
-        {"bGuiding",
-         MemberType::Boolean,
-         true,
-         [](const DitherPlugIn &p) { return CameraValue(p.bGuiding); },
-         [](DitherPlugIn &p, const CameraValue &v) { p.bGuiding = std::get<bool>(v); }},
-        {"nMaxMove",
-         MemberType::Double,
-         true,
-         [](const DitherPlugIn &p) { return CameraValue(p.nMaxMove); },
-         [](DitherPlugIn &p, const CameraValue &v) { p.nMaxMove = number(v); }},
-        {"nMinMove",
-         MemberType::Double,
-         true,
-         [](const DitherPlugIn &p) { return CameraValue(p.nMinMove); },
-         [](DitherPlugIn &p, const CameraValue &v) { p.nMinMove = number(v); }},
-        {"Debugging",
-         MemberType::Integer,
-         true,
-         [](const DitherPlugIn &p) { return CameraValue(double(p.Debugging)); },
-         [](DitherPlugIn &p, const CameraValue &v) { p.Debugging = std::int16_t(number(v)); }},
+        dataMember<&DitherPlugIn::XOffset>("XOffset", MemberType::Double),
+        dataMember<&DitherPlugIn::YOffset>("YOffset", MemberType::Double),
+        dataMember<&DitherPlugIn::bGuiding>("bGuiding", MemberType::Boolean),
+        dataMember<&DitherPlugIn::nMaxMove>("nMaxMove", MemberType::Double),
+        dataMember<&DitherPlugIn::nMinMove>("nMinMove", MemberType::Double),
+        dataMember<&DitherPlugIn::Debugging>("Debugging", MemberType::Integer),
         {"Name",
          MemberType::String,
          false,
