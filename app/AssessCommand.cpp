@@ -29,14 +29,15 @@ struct AssessOptions
     std::string plot;
 };
 
-// One setting over the night, on a copy of the user's store: saved as the dialog's OK saves it
-// (a refusal throws UsageError with its message), then walked through the real dither update.
+// One setting over the night, on a copy of `store`: saved as the dialog's OK saves it (a
+// refusal throws UsageError with its message), then walked through the real dither update.
 Assessment::Result assess(CommandContext &context,
+                          SettingsStore &store,
                           const RunSettings &settings,
                           const Assessment &night)
 {
     SeededRandom random(DitherSeed(night.seed));
-    StoreCopyWalk onCopy(context, random);
+    StoreCopyWalk onCopy(store, context.err, random);
     SaveRunSettings(onCopy.store(), settings);
     const SettingsView saved = LoadSettingsView(Settings(onCopy.store()));
 
@@ -48,21 +49,22 @@ Assessment::Result assess(CommandContext &context,
     return result;
 }
 
-// Every entry of the dialog's dither type list with the same step and box. Settings that no
-// type passes (the spiral is refused only for what every type is) are bad input.
+// Every entry of the dialog's dither type list with the same step and box, each walked from
+// one copy of the user's store, read once. Settings that no type passes (the spiral is
+// refused only for what every type is) are bad input.
 void assessAll(CommandContext &context, const AssessOptions &options, Assessment &assessment)
 {
     MemoryStore copy;
     CopySettingsWithoutLog(context.store(), copy);
     const Settings settings(copy);
-    InstallBuiltInPatterns(settings); // as the save of each setting will
+    InstallBuiltInPatterns(settings); // as the save of each setting would
     const DitherTypeList list = FillDitherTypeList(settings);
 
     RunSettings setting = options.settings;
     for (std::int32_t type = 0; type < list.nextPattern; ++type) {
         setting.type = std::to_string(type);
         try {
-            assessment.results.push_back(assess(context, setting, assessment));
+            assessment.results.push_back(assess(context, copy, setting, assessment));
         } catch (const UsageError &refusal) {
             if (type == 0)
                 throw;
@@ -94,7 +96,7 @@ void run(CommandContext &context, const AssessOptions &options)
     if (options.all)
         assessAll(context, options, assessment);
     else
-        assessment.results.push_back(assess(context, options.settings, assessment));
+        assessment.results.push_back(assess(context, context.store(), options.settings, assessment));
 
     WriteAssessmentTable(context.out, assessment);
     if (!options.json.empty()) {

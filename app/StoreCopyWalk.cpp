@@ -4,15 +4,15 @@
 
 namespace Quiverstep {
 
-StoreCopyWalk::StoreCopyWalk(CommandContext &context, RandomSource &random)
+StoreCopyWalk::StoreCopyWalk(SettingsStore &source, std::ostream &messages, RandomSource &random)
     : m_walk(m_copy,
              random,
              m_platform.clock,
              m_platform.files,
              m_platform.paths,
-             [&context](const std::string &text) { context.err << "message: " << text << '\n'; })
+             [&messages](const std::string &text) { messages << "message: " << text << '\n'; })
 {
-    CopySettingsWithoutLog(context.store(), m_copy);
+    CopySettingsWithoutLog(source, m_copy);
 }
 
 } // namespace Quiverstep

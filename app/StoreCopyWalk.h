@@ -1,19 +1,19 @@
 #pragma once
 
-#include "CommandContext.h"
-
 #include "DitherWalk.h"
 #include "MemoryStore.h"
 #include "PosixPlatform.h"
 
+#include <iosfwd>
+
 namespace Quiverstep {
 
-// A dither walk on a copy of the command's store, with the guide log off and the plug-in's
-// messages on standard error: the user's store is read once and never written.
+// A dither walk on a copy of a store, with the guide log off and the plug-in's messages on
+// `messages`: the store is read once and never written.
 class StoreCopyWalk
 {
 public:
-    StoreCopyWalk(CommandContext &context, RandomSource &random);
+    StoreCopyWalk(SettingsStore &source, std::ostream &messages, RandomSource &random);
 
     // The copy that the walk advances; settings saved here are the walk's.
     SettingsStore &store() { return m_copy; }
