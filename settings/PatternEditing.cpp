@@ -3,44 +3,20 @@
 #include "Conversions.h"
 #include "Errors.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdint>
 
 namespace Quiverstep::PatternEditing {
 
 namespace {
 
-// The exact decimal digits of a whole number held in a double: its 53-bit mantissa multiplied
-// by its power of two in base 10^9, since formatting the double itself may round.
+// The exact decimal digits of a whole number held in a double: formatted with a precision,
+// to_chars gives every digit exactly, where dividing the double would round.
 std::string wholeNumberDigits(double n)
 {
-    int exponent = 0;
-    auto mantissa = std::uint64_t(std::ldexp(std::frexp(n, &exponent), 53));
-    exponent -= 53;
-    if (exponent < 0) {
-        mantissa >>= -exponent; // whole, so the bits shifted out are zero
-        exponent = 0;
-    }
-    constexpr std::uint32_t Base = 1000000000;
-    std::vector<std::uint32_t> limbs{std::uint32_t(mantissa % Base), std::uint32_t(mantissa / Base)};
-    for (; exponent > 0; --exponent) {
-        std::uint32_t carry = 0;
-        for (std::uint32_t &limb : limbs) {
-            const std::uint64_t doubled = std::uint64_t(limb) * 2 + carry;
-            limb = std::uint32_t(doubled % Base);
-            carry = std::uint32_t(doubled / Base);
-        }
-        if (carry)
-            limbs.push_back(carry);
-    }
-    while (limbs.size() > 1 && limbs.back() == 0)
-        limbs.pop_back();
-    std::string digits = std::to_string(limbs.back());
-    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
-        const std::string part = std::to_string(*limb);
-        digits += std::string(9 - part.size(), '0') + part;
-    }
-    return digits;
+    char digits[400]; // the largest double has 309
+    const auto end = std::to_chars(digits, digits + sizeof digits, n, std::chars_format::fixed, 0);
+    return std::string(digits, end.ptr);
 }
 
 } // namespace
