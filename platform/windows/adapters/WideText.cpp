@@ -16,9 +16,14 @@ std::wstring Widen(std::string_view utf8)
 
 std::string Narrow(std::wstring_view wide)
 {
+    return NarrowTo(CP_UTF8, wide);
+}
+
+std::string NarrowTo(unsigned codePage, std::wstring_view wide)
+{
     if (wide.empty())
         return {};
-    const int length = WideCharToMultiByte(CP_UTF8,
+    const int length = WideCharToMultiByte(codePage,
                                            0,
                                            wide.data(),
                                            int(wide.size()),
@@ -26,16 +31,16 @@ std::string Narrow(std::wstring_view wide)
                                            0,
                                            nullptr,
                                            nullptr);
-    std::string utf8(std::size_t(length), '\0');
-    WideCharToMultiByte(CP_UTF8,
+    std::string text(std::size_t(length), '\0');
+    WideCharToMultiByte(codePage,
                         0,
                         wide.data(),
                         int(wide.size()),
-                        utf8.data(),
+                        text.data(),
                         length,
                         nullptr,
                         nullptr);
-    return utf8;
+    return text;
 }
 
 } // namespace Quiverstep

@@ -16,27 +16,7 @@ namespace {
 // The core's UTF-8 in the system's 8-bit code page, as a text file of the platform holds it.
 std::string codePageText(std::string_view utf8)
 {
-    const std::wstring wide = Widen(utf8);
-    if (wide.empty())
-        return {};
-    const int length = WideCharToMultiByte(CP_ACP,
-                                           0,
-                                           wide.data(),
-                                           int(wide.size()),
-                                           nullptr,
-                                           0,
-                                           nullptr,
-                                           nullptr);
-    std::string text(std::size_t(length), '\0');
-    WideCharToMultiByte(CP_ACP,
-                        0,
-                        wide.data(),
-                        int(wide.size()),
-                        text.data(),
-                        length,
-                        nullptr,
-                        nullptr);
-    return text;
+    return NarrowTo(CP_ACP, Widen(utf8));
 }
 
 class Win32TextStream : public TextStream
