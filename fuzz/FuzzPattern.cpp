@@ -1,7 +1,7 @@
 // The pattern text and its walk on arbitrary pattern texts and walk positions: every update
 // ends inside the box, stores what it can read back, and the pattern list stays dense.
 #include "Conversions.h"
-#include "DitherWalk.h"
+#include "DitherUpdateRig.h"
 #include "Fuzz.h"
 #include "MemoryStore.h"
 #include "Pattern.h"
@@ -34,7 +34,7 @@ void checkWalk(FuzzInput &in)
                   in.textOr({"0", "1", "2147483647", "-2147483648", "2147483646", "-1"}));
     settings.Save(Keys::CurrentDirection, in.textOr({"False", "True"}));
 
-    DitherWalk m;
+    DitherUpdateRig m;
     const int updates = 1 + int(in.pick(8));
     for (int u = 0; u < updates; ++u) {
         m.Update(settings, random);

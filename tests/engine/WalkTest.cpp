@@ -1,6 +1,6 @@
 #include "Conversions.h"
 #include "DitherType.h"
-#include "DitherWalk.h"
+#include "DitherUpdateRig.h"
 #include "Errors.h"
 #include "MemoryStore.h"
 #include "SettingKeys.h"
@@ -66,7 +66,7 @@ protected:
     MemoryStore store;
     Settings settings{store};
     UnseededRandom random;
-    DitherWalk walk;
+    DitherUpdateRig walk;
 };
 
 } // namespace

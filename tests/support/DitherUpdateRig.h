@@ -8,7 +8,7 @@ namespace Quiverstep {
 
 // The plug-in members that the dither update reads and writes, to drive it without a
 // plug-in; the messages it shows are kept.
-class DitherWalk : public MessageSink
+class DitherUpdateRig : public MessageSink
 {
 public:
     // One update; a statement that fails is skipped, as under the plug-in's events.
