@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace Quiverstep {
 
@@ -37,24 +38,22 @@ private:
                      + std::to_string(status));
 }
 
-// Opens the section for reading; false when it does not exist yet.
+// Opens the section for reading; false when it does not exist or cannot be opened, which
+// reads as a section without settings: reading a setting never fails.
 bool openSection(Key &key, std::string_view application, std::string_view section)
 {
-    const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER,
-                                      RegistryStore::SectionKey(application, section).c_str(),
-                                      0,
-                                      KEY_QUERY_VALUE,
-                                      key.out());
-    if (status == ERROR_FILE_NOT_FOUND)
-        return false;
-    if (status != ERROR_SUCCESS)
-        fail("opening the settings key", status);
-    return true;
+    return RegOpenKeyExW(HKEY_CURRENT_USER,
+                         RegistryStore::SectionKey(application, section).c_str(),
+                         0,
+                         KEY_QUERY_VALUE,
+                         key.out())
+           == ERROR_SUCCESS;
 }
 
-// A value as text. A value put there by hand with another type than REG_SZ is read as the
-// text it would show as, so that a number entered as a DWORD still counts.
-std::string valueText(DWORD type, const std::wstring &data, DWORD bytes)
+// A value as text, as a classic automation component reads it: REG_SZ and REG_EXPAND_SZ as
+// their text (unexpanded), REG_DWORD as its number, a signed 32-bit Long. A value of any
+// other type counts as absent.
+std::optional<std::string> valueText(DWORD type, const std::wstring &data, DWORD bytes)
 {
     switch (type) {
     case REG_SZ:
@@ -64,9 +63,11 @@ std::string valueText(DWORD type, const std::wstring &data, DWORD bytes)
         return Narrow(text);
     }
     case REG_DWORD:
-        return std::to_string(*reinterpret_cast<const DWORD *>(data.data()));
+        if (bytes != sizeof(DWORD))
+            return std::nullopt;
+        return std::to_string(std::int32_t(*reinterpret_cast<const DWORD *>(data.data())));
     default:
-        throw StoreError("registry: a setting is not text");
+        return std::nullopt;
     }
 }
 
@@ -88,26 +89,21 @@ std::optional<std::string> RegistryStore::Find(std::string_view application,
     for (;;) {
         DWORD type = 0;
         DWORD bytes = 0;
-        LONG status
-                = RegQueryValueExW(sectionKey.get(), name.c_str(), nullptr, &type, nullptr, &bytes);
-        if (status == ERROR_FILE_NOT_FOUND)
+        if (RegQueryValueExW(sectionKey.get(), name.c_str(), nullptr, &type, nullptr, &bytes)
+            != ERROR_SUCCESS)
             return std::nullopt;
-        if (status != ERROR_SUCCESS)
-            fail("reading a setting", status);
         std::wstring data(bytes / sizeof(wchar_t) + 2, L'\0');
         DWORD capacity = DWORD(data.size() * sizeof(wchar_t));
-        status = RegQueryValueExW(sectionKey.get(),
-                                  name.c_str(),
-                                  nullptr,
-                                  &type,
-                                  reinterpret_cast<BYTE *>(data.data()),
-                                  &capacity);
+        const LONG status = RegQueryValueExW(sectionKey.get(),
+                                             name.c_str(),
+                                             nullptr,
+                                             &type,
+                                             reinterpret_cast<BYTE *>(data.data()),
+                                             &capacity);
         if (status == ERROR_MORE_DATA)
             continue; // it grew between the two reads
-        if (status == ERROR_FILE_NOT_FOUND)
-            return std::nullopt;
         if (status != ERROR_SUCCESS)
-            fail("reading a setting", status);
+            return std::nullopt;
         return valueText(type, data, capacity);
     }
 }
@@ -163,7 +159,7 @@ std::vector<std::pair<std::string, std::string>> RegistryStore::List(std::string
                                    nullptr,
                                    nullptr);
     if (status != ERROR_SUCCESS)
-        fail("listing the settings", status);
+        return values;
     for (DWORD i = 0; i < count; ++i) {
         std::wstring name(longestName + 1, L'\0');
         std::wstring data(longestData / sizeof(wchar_t) + 2, L'\0');
@@ -178,12 +174,11 @@ std::vector<std::pair<std::string, std::string>> RegistryStore::List(std::string
                                &type,
                                reinterpret_cast<BYTE *>(data.data()),
                                &bytes);
-        if (status == ERROR_NO_MORE_ITEMS)
-            break;
         if (status != ERROR_SUCCESS)
-            fail("listing the settings", status);
+            break; // the end, or the key changed under the listing
         name.resize(nameLength);
-        values.emplace_back(Narrow(name), valueText(type, data, bytes));
+        if (auto text = valueText(type, data, bytes))
+            values.emplace_back(Narrow(name), std::move(*text));
     }
     // Key order without regard to case, as the keys match.
     auto folded = [](std::string text) {

@@ -5,8 +5,10 @@
 namespace Quiverstep {
 
 // The per-user settings area of a classic automation component:
-// HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>, every value
-// REG_SZ text. The registry matches value names without regard to case, as the store must.
+// HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>, values
+// written as REG_SZ text. Reading never fails: a value that cannot be read, or is of a type
+// without a text form, is absent. The registry matches value names without regard to case,
+// as the store must.
 class RegistryStore : public SettingsStore
 {
 public:
