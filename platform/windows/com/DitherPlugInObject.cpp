@@ -299,6 +299,12 @@ HRESULT DitherPlugInObject::myDelay(VARIANT *duration)
 {
     if (!duration)
         return E_POINTER;
+    const VARIANT *given = duration;
+    while (given->vt == (VT_VARIANT | VT_BYREF) && given->pvarVal)
+        given = given->pvarVal;
+    // Only a value over 100 waits, and Null is not greater than 100.
+    if (given->vt == VT_NULL)
+        return S_OK;
     VARIANT milliseconds;
     VariantInit(&milliseconds);
     if (FAILED(VariantChangeTypeEx(&milliseconds, duration, LOCALE_INVARIANT, 0, VT_R8)))
