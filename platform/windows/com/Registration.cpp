@@ -50,13 +50,72 @@ LONG setValue(const std::wstring &key, const wchar_t *name, const std::wstring &
     return status;
 }
 
+// Deletes a key of HKEY_CLASSES_ROOT with everything under it; one that is not there counts
+// as deleted. By hand, since RegDeleteTree is missing before Vista.
+LONG deleteTree(HKEY parent, const std::wstring &key)
+{
+    HKEY handle = nullptr;
+    LONG status = RegOpenKeyExW(parent, key.c_str(), 0, KEY_READ | KEY_WRITE, &handle);
+    if (status == ERROR_FILE_NOT_FOUND)
+        return ERROR_SUCCESS;
+    if (status != ERROR_SUCCESS)
+        return status;
+    for (;;) {
+        wchar_t name[256];
+        DWORD length = 256;
+        if (RegEnumKeyExW(handle, 0, name, &length, nullptr, nullptr, nullptr, nullptr)
+            != ERROR_SUCCESS)
+            break;
+        status = deleteTree(handle, name);
+        if (status != ERROR_SUCCESS)
+            break;
+    }
+    RegCloseKey(handle);
+    if (status != ERROR_SUCCESS)
+        return status;
+    status = RegDeleteKeyW(parent, key.c_str());
+    return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
+}
+
 LONG deleteTree(const std::wstring &key)
 {
-    const LONG status = RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
-    if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND)
-        return ERROR_SUCCESS;
-    // RegDeleteTree leaves the key itself when it has no subkeys on some systems.
-    return RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+    return deleteTree(HKEY_CLASSES_ROOT, key);
+}
+
+// On 64-bit Windows the other bitness's registry view (on 32-bit Windows the flag is
+// ignored and it is the one view).
+constexpr REGSAM OtherView = sizeof(void *) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
+bool existsInOtherView(const std::wstring &key, const wchar_t *value = nullptr)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE | OtherView, &handle)
+        != ERROR_SUCCESS)
+        return false;
+    const bool found = !value
+                       || RegQueryValueExW(handle, value, nullptr, nullptr, nullptr, nullptr)
+                                  == ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return found;
+}
+
+// Whether the other view sees this very key rather than a copy of its own: the ProgID and
+// the type library are shared on 64-bit Windows, but redirected by other registries (Wine).
+// Told by a marker value written in this view and looked for in the other.
+bool sharedWithOtherView(const std::wstring &key)
+{
+    static const wchar_t marker[] = L"Quiverstep unregistering";
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS)
+        return false;
+    bool shared = false;
+    if (RegSetValueExW(handle, marker, 0, REG_SZ, reinterpret_cast<const BYTE *>(L""), sizeof(wchar_t))
+        == ERROR_SUCCESS) {
+        shared = existsInOtherView(key, marker);
+        RegDeleteValueW(handle, marker);
+    }
+    RegCloseKey(handle);
+    return shared;
 }
 
 } // namespace
@@ -98,21 +157,26 @@ HRESULT Register()
 
 HRESULT Unregister()
 {
-    // The type library registration also made the interface's keys; both go.
+    // This bitness's entry of the type library, and the interface's key that registering the
+    // library made.
     UnRegisterTypeLib(LIBID_Quiverstep,
                       1,
                       0,
                       LOCALE_NEUTRAL,
                       sizeof(void *) == 8 ? SYS_WIN64 : SYS_WIN32);
-    const LONG results[] = {
-            deleteTree(L"Interface\\" + guidText(IID__DitherPlugIn)),
-            deleteTree(L"TypeLib\\" + guidText(LIBID_Quiverstep)),
-            deleteTree(std::wstring(ProgId)),
-            deleteTree(classKey()),
-    };
-    for (const LONG status : results)
-        if (status != ERROR_SUCCESS)
+    if (deleteTree(classKey()) != ERROR_SUCCESS)
+        return SELFREG_E_CLASS;
+    // A key that both bitnesses share stays while the other one's class is registered: it
+    // is that DLL's too.
+    const bool otherRegistered = existsInOtherView(classKey() + L"\\InprocServer32");
+    for (const std::wstring &key : {L"TypeLib\\" + guidText(LIBID_Quiverstep),
+                                    L"Interface\\" + guidText(IID__DitherPlugIn),
+                                    std::wstring(ProgId)}) {
+        if (otherRegistered && sharedWithOtherView(key))
+            continue;
+        if (deleteTree(key) != ERROR_SUCCESS)
             return SELFREG_E_CLASS;
+    }
     return S_OK;
 }
 
