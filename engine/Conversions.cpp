@@ -174,33 +174,51 @@ std::string IntegerToText(std::int64_t value)
     return std::to_string(value);
 }
 
-std::string RealToText(double value)
+namespace {
+
+// Shortest text of at most the given significant digits, exponent form as "1E+15", "2.5E-07".
+std::string numberText(double value, int digits)
 {
-    if (!std::isfinite(value))
-        throw OverflowError("number out of range");
     if (value == 0)
         return "0"; // also for -0
     char buffer[64];
-    auto [end, ec] = std::to_chars(buffer,
+    const auto end = std::to_chars(buffer,
                                    buffer + sizeof buffer,
                                    value,
                                    std::chars_format::general,
-                                   15);
-    (void) ec;
-    if (std::fabs(value) > 1e308) {
-        // Next to the largest Double, 15 digits can round past it: such a text would not
-        // read back, so the value counts as out of range like an infinity.
-        double back = 0;
-        if (std::from_chars(buffer, end, back).ec == std::errc::result_out_of_range)
-            throw OverflowError("number out of range");
-    }
+                                   digits)
+                             .ptr;
     std::string text(buffer, end);
-    // Exponent form as "1E+15", "2.5E-07".
     for (char &c : text) {
         if (c == 'e')
             c = 'E';
     }
     return text;
+}
+
+} // namespace
+
+std::string RealToText(double value)
+{
+    if (!std::isfinite(value))
+        throw OverflowError("number out of range");
+    std::string text = numberText(value, 15);
+    if (std::fabs(value) > 1e308) {
+        // Next to the largest Double, 15 digits can round past it: such a text would not
+        // read back, so the value counts as out of range like an infinity.
+        double back = 0;
+        if (std::from_chars(text.data(), text.data() + text.size(), back).ec
+            == std::errc::result_out_of_range)
+            throw OverflowError("number out of range");
+    }
+    return text;
+}
+
+std::string SingleToText(float value)
+{
+    if (!std::isfinite(value))
+        throw OverflowError("number out of range");
+    return numberText(value, 7);
 }
 
 std::string FlagToText(bool value)

@@ -23,6 +23,9 @@ std::string IntegerToText(std::int64_t value);
 // that its 15-digit text would not read back.
 std::string RealToText(double value);
 
+// A Single's text: as RealToText with at most 7 significant digits (0.1f is "0.1").
+std::string SingleToText(float value);
+
 std::string FlagToText(bool value);
 
 // Nearest integer, halves to the even neighbour.

@@ -18,14 +18,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A value of the host's automation interface: empty, truth value, number or text.
-using CameraValue = std::variant<std::monostate, bool, double, std::string>;
+// A value of the host's automation interface: empty, truth value, number or text. A Single
+// keeps its type, so that it is written as a Single's text.
+using CameraValue = std::variant<std::monostate, bool, double, std::string, float>;
 
 // The value in arithmetic: empty is 0, True is -1, a text must be a number.
 inline double CameraNumber(const CameraValue &value)
 {
     if (const double *number = std::get_if<double>(&value))
         return *number;
+    if (const float *single = std::get_if<float>(&value))
+        return *single;
     if (const bool *flag = std::get_if<bool>(&value))
         return *flag ? -1 : 0;
     if (const std::string *text = std::get_if<std::string>(&value))
@@ -38,6 +41,8 @@ inline std::string CameraText(const CameraValue &value)
 {
     if (const double *number = std::get_if<double>(&value))
         return RealToText(*number);
+    if (const float *single = std::get_if<float>(&value))
+        return SingleToText(*single);
     if (const bool *flag = std::get_if<bool>(&value))
         return FlagToText(*flag);
     if (const std::string *text = std::get_if<std::string>(&value))

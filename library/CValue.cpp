@@ -10,9 +10,9 @@ CValue::CValue(const CameraValue &value)
     if (const bool *flag = std::get_if<bool>(&value)) {
         m_value.type = QUIVERSTEP_BOOLEAN;
         m_value.boolean = *flag ? 1 : 0;
-    } else if (const double *number = std::get_if<double>(&value)) {
+    } else if (std::holds_alternative<double>(value) || std::holds_alternative<float>(value)) {
         m_value.type = QUIVERSTEP_NUMBER;
-        m_value.number = *number;
+        m_value.number = CameraNumber(value);
     } else if (const std::string *text = std::get_if<std::string>(&value)) {
         m_text = *text;
         m_value.type = QUIVERSTEP_TEXT;

@@ -57,6 +57,10 @@ TEST(Conversions, WritersGiveTheShortestText)
     EXPECT_EQ(RealToText(1e15), "1E+15");
     EXPECT_EQ(StrictNumber(RealToText(1e308)), 1e308);
     EXPECT_THROW(RealToText(std::numeric_limits<double>::infinity()), OverflowError);
+    // A Single with a Single's digits, not those of the Double it widens to.
+    EXPECT_EQ(SingleToText(0.1f), "0.1");
+    EXPECT_EQ(SingleToText(1.0f / 3), "0.3333333");
+    EXPECT_EQ(SingleToText(-2.5e-20f), "-2.5E-20");
     EXPECT_EQ(IntegerToText(-1), "-1");
     EXPECT_EQ(IntegerToText(17), "17");
     EXPECT_EQ(FlagToText(true) + FlagToText(false), "TrueFalse");

@@ -73,6 +73,8 @@ CameraValue DispatchCamera::FromVariant(const VARIANT &value)
         return std::monostate{};
     case VT_BOOL:
         return value.boolVal != VARIANT_FALSE;
+    case VT_R4:
+        return value.fltVal;
     case VT_BSTR:
         return Narrow(value.bstrVal ? std::wstring_view(value.bstrVal, SysStringLen(value.bstrVal))
                                     : std::wstring_view());
@@ -86,7 +88,6 @@ CameraValue DispatchCamera::FromVariant(const VARIANT &value)
     case VT_UI8:
     case VT_INT:
     case VT_UINT:
-    case VT_R4:
     case VT_R8:
     case VT_CY:
     case VT_DECIMAL: {
