@@ -7,6 +7,7 @@
 #include "PlugInRig.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
+#include "BenchmarkStore.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -23,41 +24,6 @@
 using namespace Quiverstep;
 
 namespace {
-
-struct Access
-{
-    bool write = false;
-    std::string key, value;
-};
-
-// The production store that, while tracing, notes each read and write: the store work of
-// one event, for replaying it without the plug-in.
-class TracingStore : public SqliteStore
-{
-public:
-    using SqliteStore::SqliteStore;
-
-    std::optional<std::string> Find(std::string_view application,
-                                    std::string_view section,
-                                    std::string_view key) override
-    {
-        if (tracing)
-            accesses.push_back({false, std::string(key), {}});
-        return SqliteStore::Find(application, section, key);
-    }
-    void SaveSetting(std::string_view application,
-                     std::string_view section,
-                     std::string_view key,
-                     std::string_view value) override
-    {
-        if (tracing)
-            accesses.push_back({true, std::string(key), std::string(value)});
-        SqliteStore::SaveSetting(application, section, key, value);
-    }
-
-    bool tracing = false;
-    std::vector<Access> accesses;
-};
 
 // The settings database reached directly, with the production store's settings (write-ahead
 // log, full synchronisation): the floor under what an event costs.
@@ -89,13 +55,13 @@ public:
     RawDatabase &operator=(const RawDatabase &) = delete;
 
     // The reads and writes in one transaction (none when there are none).
-    void Replay(const std::vector<Access> &accesses)
+    void Replay(const std::vector<StoreAccess> &accesses)
     {
         if (accesses.empty())
             return;
-        const bool writes = std::ranges::any_of(accesses, &Access::write);
+        const bool writes = std::ranges::any_of(accesses, &StoreAccess::write);
         exec(writes ? "BEGIN IMMEDIATE" : "BEGIN");
-        for (const Access &access : accesses) {
+        for (const StoreAccess &access : accesses) {
             sqlite3_stmt *statement = access.write ? m_save : m_find;
             bind(statement, 1, Keys::Application);
             bind(statement, 2, Keys::Section);
@@ -186,14 +152,7 @@ struct Bench
     explicit Bench(const Scenario &s)
         : scenario(s)
     {
-        const Settings settings(database);
-        settings.Save(Keys::DitherType, s.ditherType);
-        settings.Save(Keys::DitherStep, "1");
-        settings.Save(Keys::MaxDitherX, "4");
-        settings.Save(Keys::Log, "0");
-        settings.Save(Keys::CurrentOffsetX, "16");
-        settings.Save(Keys::CurrentOffsetY, "16");
-        InstallBuiltInPatterns(settings);
+        SaveBenchmarkSettings(Settings(database), s.ditherType);
         PlugInRig::ForgetProcessState();
         rig.cameras.KeepLines(false);
         rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
@@ -226,7 +185,7 @@ struct Bench
     }
 
     // The store work of one event.
-    std::vector<Access> Trace(bool walkBack = true)
+    std::vector<StoreAccess> Trace(bool walkBack = true)
     {
         Prepare(walkBack);
         database.accesses.clear();
@@ -239,7 +198,7 @@ struct Bench
     const Scenario scenario;
     const std::string empty;
     DatabaseFiles files;
-    TracingStore database{files.path};
+    TracingStore<SqliteStore> database{files.path};
     PlugInRig rig{database};
     RawDatabase raw{files.path};
 };
@@ -266,8 +225,8 @@ void floorBenchmark(benchmark::State &state, const Scenario &s)
     Bench bench(s);
     // Two consecutive events, replayed in turn: the database skips a write of the value a
     // row already holds, and would then have nothing to commit.
-    const std::vector<Access> first = bench.Trace();
-    const std::vector<Access> second = bench.Trace(false);
+    const std::vector<StoreAccess> first = bench.Trace();
+    const std::vector<StoreAccess> second = bench.Trace(false);
     bool odd = false;
     for (auto _ : state) {
         bench.raw.Replay(odd ? second : first);

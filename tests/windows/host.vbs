@@ -4,23 +4,26 @@
 ' "ok NAME" or "not ok NAME: ..."; the last line is "host PHASE: N passed, N failed", which
 ' the caller requires, since a script that dies halfway prints nothing more.
 '
-' cscript //nologo host.vbs PHASE   (PHASE: events, errors, faults, pattern, delay, guidestart)
+' cscript //nologo host.vbs PHASE [CASE]   (PHASE: events, errors, faults, pattern, delay,
+' guidestart, hostile; CASE names the checks of a hostile store)
 Option Explicit
 
-Dim fso, shell, recordPath, passed, failed, camera, plugIn
+Dim fso, shell, recordPath, passed, failed, camera, plugIn, prefix
 Set fso = CreateObject("Scripting.FileSystemObject")
 Set shell = CreateObject("WScript.Shell")
 recordPath = shell.Environment("Process")("QUIVERSTEP_CAMERA_RECORD")
 passed = 0
 failed = 0
+prefix = ""
+If WScript.Arguments.Count > 1 Then prefix = WScript.Arguments(1) & ": "
 
 Sub Check(name, actual, expected)
     If CStr(actual) = CStr(expected) Then
         passed = passed + 1
-        WScript.Echo "ok " & name
+        WScript.Echo "ok " & prefix & name
     Else
         failed = failed + 1
-        WScript.Echo "not ok " & name & ": got [" & actual & "], expected [" & expected & "]"
+        WScript.Echo "not ok " & prefix & name & ": got [" & actual & "], expected [" & expected & "]"
     End If
 End Sub
 
@@ -57,6 +60,9 @@ Function ErrorOf(statement)
         Case "Debugging = 40000": plugIn.Debugging = 40000
         Case "CameraEvent 22": plugIn.CameraEvent 22
         Case "guide frame": plugIn.CameraEvent 22, 1, "", 0, 0
+        Case "image": plugIn.CameraEvent 19, 0, "", 0, 0
+        Case "Settings": plugIn.Settings
+        Case "myDelay Null": plugIn.myDelay Null
         Case Else: Err.Raise 5
     End Select
     ErrorOf = Err.Number
@@ -155,6 +161,8 @@ End Sub
 
 ' A pattern stored in the registry by hand, walked by guiding and imaging.
 Sub Pattern()
+    ' A Single from the camera, which the log's header writes.
+    camera.exposureTime = CSng(0.1)
     StartGuiding "pattern"
     Check "pattern: guide start at the stored offset", plugIn.XOffset & "," & plugIn.YOffset, "18,16"
     Dim walk, i
@@ -180,9 +188,33 @@ Sub Delay()
     plugIn.myDelay 100
     Check "myDelay(100) returns at once", Timer - started < 0.05, True
     started = Timer
+    Check "myDelay(Null): no error", ErrorOf("myDelay Null"), 0
+    Check "myDelay(Null) returns at once", Timer - started < 0.05, True
+    started = Timer
     plugIn.myDelay 300
     waited = Timer - started
     Check "myDelay(300) waits", waited >= 0.28 And waited < 2, True
+End Sub
+
+' Over whatever the store holds: each event returns, and Settings opens its dialog (which the
+' camera double closes) and returns, all without an error.
+Sub Hostile()
+    camera.AutoguiderMaximumMove = 1000
+    camera.AutoguiderMinimumMove = 100
+    camera.GuideErrorX = 0
+    camera.GuideErrorY = 0
+    Check "guide start returns", ErrorOf("guide frame"), 0
+    WScript.Echo "offsets " & plugIn.XOffset & " " & plugIn.YOffset
+    camera.GuideErrorX = 0.3
+    camera.GuideErrorY = -0.2
+    Check "correction returns", ErrorOf("guide frame"), 0
+    Check "image returns", ErrorOf("image"), 0
+    camera.DoubleClose = "Quiverstep 1.1 Settings"
+    Mark "settings"
+    Check "Settings returns", ErrorOf("Settings"), 0
+    ' The dither box's timed message may still be open from the image.
+    Check "Settings opened its dialog", Replace(RecordSince("settings"), "window Quiverstep: Error | ", ""), _
+        "window Quiverstep 1.1 Settings"
 End Sub
 
 Set camera = CreateObject("CCDSoft.Camera")
@@ -194,5 +226,6 @@ Select Case WScript.Arguments(0)
     Case "pattern" Pattern
     Case "delay" Delay
     Case "guidestart" GuideStart
+    Case "hostile" Hostile
 End Select
 WScript.Echo "host " & WScript.Arguments(0) & ": " & passed & " passed, " & failed & " failed"

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # The Windows tests: Quiverstep.dll as a host loads it, in a fresh Wine prefix under Xvfb.
-#   tests/windows/run-wine-tests.sh BUILD_X64 BUILD_X86 [PICTURES]
-# BUILD_X64 holds the 64-bit Quiverstep.dll, CameraDouble.dll and QuiverstepWindowTest.exe
-# (these machines run 64-bit code only); the 32-bit DLL in BUILD_X86 is checked statically.
+#   tests/windows/run-wine-tests.sh BUILD_X64 BUILD_X86 SETUP SETUP_AMD64 [PICTURES]
+# Each build folder holds its Quiverstep.dll, CameraDouble.dll and QuiverstepWindowTest.exe.
+# Both DLLs are checked as files; the 64-bit one runs in a 64-bit prefix, and the 32-bit one
+# in a 32-bit prefix where this machine runs 32-bit code and wine32 is installed. SETUP is the
+# setup program, installed and removed in the 64-bit prefix; where 32-bit code cannot run,
+# SETUP_AMD64, the same script built for 64-bit Windows without the 32-bit DLL, is instead.
 # Prints one line per check and closes with "windows: N passed, N failed".
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 x64=$(cd "$1" && pwd)
 x86=$(cd "$2" && pwd)
+setup=$(realpath "$3")
+setup_amd64=$(realpath "$4")
 # The windows' pictures go here (docs/windows/ for the README).
-pictures=$(mkdir -p "${3:-$x64/pictures}" && cd "${3:-$x64/pictures}" && pwd)
+pictures=$(mkdir -p "${5:-$x64/pictures}" && cd "${5:-$x64/pictures}" && pwd)
 
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -17,18 +22,29 @@ fi
 
 passed=0
 failed=0
+label="" # "32-bit: " in the 32-bit prefix
 check() { # NAME ACTUAL EXPECTED
     if [ "$2" = "$3" ]; then
         passed=$((passed + 1))
-        echo "ok $1"
+        echo "ok $label$1"
     else
         failed=$((failed + 1))
-        echo "not ok $1: got [$2], expected [$3]"
+        echo "not ok $label$1: got [$2], expected [$3]"
     fi
+}
+
+take() { # NAME OUTPUT: prints its checks, takes over its counts, requires its closing line
+    grep -E '^(ok|not ok) ' <<<"$2" | sed -E "s/^(ok|not ok) /\1 $label/"
+    passed=$((passed + $(grep -c '^ok ' <<<"$2")))
+    failed=$((failed + $(grep -c '^not ok ' <<<"$2")))
+    check "$1 ran to its end" "$(grep -c "^$1: " <<<"$2")" 1
 }
 
 # --- The DLLs as files: format, entry points, imports, the embedded type library.
 system_dlls='^(ADVAPI32|GDI32|KERNEL32|msvcrt|ole32|OLEAUT32|SHELL32|USER32)\.dll$'
+# Functions of those DLLs that Windows XP lacks (Vista and later), which mingw-w64's headers
+# and runtime offer.
+newer_than_xp=$(grep -v '^#' "$here/newer-than-xp.txt" | tr '\n' '|')
 static_checks() { # DLL FORMAT
     local dump
     dump=$(x86_64-w64-mingw32-objdump -p "$1")
@@ -37,101 +53,312 @@ static_checks() { # DLL FORMAT
         "DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer "
     check "$2: only system DLLs imported" \
         "$(sed -n 's/^\s*DLL Name: //p' <<<"$dump" | grep -cvE "$system_dlls")" 0
+    check "$2: no function newer than Windows XP imported" \
+        "$(awk '/DLL Name:/ {on = 1; next} on && NF == 3 && $1 ~ /^[0-9a-f]+$/ {print $3}' <<<"$dump" \
+            | grep -xE "${newer_than_xp%|}" | tr '\n' ' ')" ""
     check "$2: type library embedded" "$(grep -c 'name: .*TYPELIB' <<<"$dump")" 1
 }
 static_checks "$x86/Quiverstep.dll" pei-i386
 static_checks "$x64/Quiverstep.dll" pei-x86-64
 
-# --- A fresh prefix: the DLLs registered as regsvr32 does it for a user.
+with32=false
+if "$here/runs-32bit-code.sh" && dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "ok installed"; then
+    with32=true
+fi
+
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-WINEPREFIX=$(mktemp -d /tmp/quiverstep-wine.XXXXXX)
-export WINEPREFIX
 record_dir=$(mktemp -d /tmp/quiverstep-record.XXXXXX)
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX" "$record_dir"' EXIT
-wine wineboot -i >/dev/null 2>&1
-wineserver -w
+prefixes=()
+cleanup() {
+    for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null; rm -rf "$p"; done
+    rm -rf "$record_dir"
+}
+trap cleanup EXIT
 
 winpath() { echo "Z:${1//\//\\}"; }
-wine regsvr32 /s "$(winpath "$x64/Quiverstep.dll")"
-check "regsvr32 Quiverstep.dll" $? 0
-wine regsvr32 /s "$(winpath "$x64/CameraDouble.dll")"
-check "regsvr32 CameraDouble.dll" $? 0
 
 section='HKCU\Software\VB and VBA Program Settings\Orrerix\Quiverstep'
+class='{07ACD486-2A5B-4655-BA73-DDF2AA658100}'
+library='{421F4CEF-36CB-4732-B65B-E7194073B788}'
+interface='{A57CC0F3-168C-409F-9E2D-2CAF580D7A06}'
+
+# A fresh prefix of the given bitness; $wine is the loader of that bitness. With wine32
+# installed, plain "wine" starts 32-bit builtins, so the 64-bit prefix uses wine64 itself.
+new_prefix() { # BITS
+    WINEPREFIX=$(mktemp -d /tmp/quiverstep-wine.XXXXXX)
+    export WINEPREFIX
+    prefixes+=("$WINEPREFIX")
+    unset WINEARCH WINELOADER
+    wine=wine
+    if [ "$1" = 32 ]; then
+        export WINEARCH=win32
+    elif [ "$with32" = true ] && [ -x /usr/lib/wine/wine64 ]; then
+        export WINELOADER=/usr/lib/wine/wine64
+        wine=$WINELOADER
+    fi
+    rmdir "$WINEPREFIX" # wineboot makes it, of the bitness WINEARCH says
+    $wine wineboot -i >/dev/null 2>&1
+    wineserver -w
+}
+
+# A 32-bit program in the 64-bit prefix, started by the loader that runs 32-bit code.
+wine32() { env -u WINELOADER wine "$@"; }
+
 stored() { # KEY: the REG_SZ value, or "absent"
-    wine reg query "$section" /v "$1" 2>/dev/null | tr -d '\r' \
+    $wine reg query "$section" /v "$1" 2>/dev/null | tr -d '\r' \
         | sed -n "s/^    $1    REG_SZ    //p;s/^    $1    REG_SZ$//p" | grep . || echo absent
 }
 store() { # KEY VALUE...
     while [ $# -ge 2 ]; do
-        wine reg add "$section" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
+        $wine reg add "$section" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
         shift 2
     done
 }
-
-take() { # NAME OUTPUT: prints its checks, takes over its counts, requires its closing line
-    echo "$2" | grep -E '^(ok|not ok) '
-    passed=$((passed + $(grep -c '^ok ' <<<"$2")))
-    failed=$((failed + $(grep -c '^not ok ' <<<"$2")))
-    check "$1 ran to its end" "$(grep -c "^$1: " <<<"$2")" 1
+exists() { # KEY [/reg:32|/reg:64]
+    $wine reg query "$@" >/dev/null 2>&1 && echo present || echo gone
 }
 
-host() { # PHASE: runs host.vbs
+host() { # PHASE [CASE]: runs host.vbs
     export QUIVERSTEP_CAMERA_RECORD
     QUIVERSTEP_CAMERA_RECORD=$(winpath "$record_dir/$1.txt")
-    HOST_OUTPUT=$(wine cscript //nologo "$(winpath "$here/host.vbs")" "$1" 2>&1 | tr -d '\r')
+    rm -f "$record_dir/$1.txt"
+    HOST_OUTPUT=$(timeout 120 $wine cscript //nologo "$(winpath "$here/host.vbs")" "$@" 2>&1 | tr -d '\r')
     take "host $1" "$HOST_OUTPUT"
 }
 
-host events
-read -r _ x y <<<"$(grep '^offsets ' <<<"$HOST_OUTPUT")"
-check "registry: Current Offset X as the plug-in has it" "$(stored 'Current Offset X')" "$x"
-check "registry: Current Offset Y as the plug-in has it" "$(stored 'Current Offset Y')" "$y"
-check "registry: spiral state" "$(stored 'Spiral Radius') $(stored 'Spiral InOut')" "1 True"
-host errors
-host faults
-host delay
+# What a 32-bit registration writes into the 32-bit view, where no 32-bit code runs to make it.
+register_32bit_view() {
+    local dll
+    dll=$(winpath "$x86/Quiverstep.dll")
+    $wine reg add "HKCR\\CLSID\\$class\\InprocServer32" /ve /d "$dll" /f /reg:32 >/dev/null 2>&1
+    $wine reg add "HKCR\\Quiverstep.DitherPlugIn\\CLSID" /ve /d "$class" /f /reg:32 >/dev/null 2>&1
+    $wine reg add "HKCR\\TypeLib\\$library\\1.0\\0\\win32" /ve /d "$dll" /f /reg:32 >/dev/null 2>&1
+}
 
-# A pattern and the log, put into the registry by hand.
-store Pattern2 'P\1,0\0:1\-1,0\TOP' 'Dither Type' 2 'Dither Step' 2 'Max Dither X' 4 \
-    'Current Step' 1 'Current Direction' False 'Current Offset X' 18 'Current Offset Y' 16 Log 1
-host pattern
-check "registry: pattern position" "$(stored 'Current Offset X'),$(stored 'Current Offset Y') step $(stored 'Current Step')" "16,18 step 2"
-log="$WINEPREFIX/drive_c/Quiverstep118.log"
-check "log: C:\\Quiverstep118.log written" "$([ -f "$log" ] && echo yes)" yes
-check "log: header" "$(grep -c $'^Version = 1.1.8\r$' "$log")" 1
-check "log: a line per correction" "$(grep -c '^Autoguider Error X=' "$log")" 4
-check "log: an image block per image" "$(grep -c '^----> Image captured at ' "$log")" 4
-# Where C:\Quiverstep118.log cannot be made (here a folder has its name), the log goes to the
-# user's local application data instead.
-rm -f "$log"
-mkdir "$log"
-host guidestart
-fallback=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Orrerix/Quiverstep118.log)
-check "log: %LOCALAPPDATA%\Orrerix\Quiverstep118.log when C:\ refuses" \
-    "$(grep -c $'^Version = 1.1.8\r$' "$fallback" 2>/dev/null)" 1
-rmdir "$log"
+# Hostile values: each case is a .reg file's lines for the section, over a section emptied
+# first. The same text goes under every key the plug-in reads but the log file's name.
+# (The settings dialog's two text boxes, "Dither Step" and "Max Dither X", get a million
+# characters only in the events' own case: Wine's edit control does not come back from some
+# hundred thousand.)
+hostile_keys=('Dither Type' 'Dither Step' 'Max Dither X' 'Max Dither Y' 'AO7 Compatible' Log
+    'Current Step' 'Current Direction' 'Current Offset X' 'Current Offset Y' Version
+    'Spiral InOut' 'Spiral Radius' 'Spiral Direction X' 'Spiral Direction Y' 'Spiral Start X'
+    'Spiral Start Y' 'Spiral Pos X' 'Spiral Pos Y' 'New Pattern Horizontal Snake'
+    'New Pattern Vertical Snake' Pattern2)
+every_key() { # DATA: the .reg data after "="
+    for key in "${hostile_keys[@]}"; do echo "\"$key\"=$1"; done
+}
+long_pattern() { # 100,000 steps, as the Linux hostile-store tests make it
+    awk 'BEGIN { printf "\"Long walk"; for (i = 0; i < 100000; i++) printf "\\\\%d,%d", i % 9 - 4, int(i / 9) % 9 - 4; print "\\\\BOTTOM\"" }'
+}
+hostile_case() { # NAME: the section's .reg lines
+    case "$1" in
+        empty) every_key '""' ;;
+        letters) every_key '"abcXYZ"' ;;
+        'huge numbers') every_key '"1E308"'; echo '"Current Offset X"="-1E308"' ;;
+        'a million characters')
+            every_key "\"$(head -c 1000000 /dev/zero | tr '\0' 7)\"" | grep -v '^"\(Dither Step\|Max Dither X\)"' ;;
+        '100,000 steps') echo '"Dither Type"="2"'; echo "\"Pattern2\"=$(long_pattern)" ;;
+        REG_DWORD) every_key 'dword:ffffffff'; echo '"Current Offset X"=dword:fffffff0' ;;
+        REG_QWORD) every_key 'hex(b):10,00,00,00,00,00,00,00' ;;
+        REG_BINARY) every_key 'hex:31,00,00,00' ;;
+        REG_MULTI_SZ) every_key 'hex(7):31,00,32,00,00' ;; # ANSI bytes in this file: "1", "2"
+        REG_EXPAND_SZ) every_key 'hex(2):31,37,00' ;; # "17"
+        'empty value name') echo '@="2"'; echo '"Dither Type"="1"' ;;
+        'section key missing') ;;
+    esac
+}
+# The offsets after the guide start, where the case decides them: a REG_DWORD reads as a
+# signed Long, a REG_EXPAND_SZ as its text, other types as absent (the defaults).
+declare -A hostile_offsets=(
+    [REG_DWORD]="-16 -1" [REG_QWORD]="16 16" [REG_BINARY]="16 16" [REG_MULTI_SZ]="16 16"
+    [REG_EXPAND_SZ]="17 17" ['section key missing']="16 16"
+)
+hostile() {
+    local name file="$record_dir/hostile.reg"
+    for name in empty letters 'huge numbers' 'a million characters' '100,000 steps' REG_DWORD \
+        REG_QWORD REG_BINARY REG_MULTI_SZ REG_EXPAND_SZ 'empty value name' 'section key missing'; do
+        $wine reg delete 'HKCU\Software\VB and VBA Program Settings\Orrerix' /f >/dev/null 2>&1
+        if [ "$name" != 'section key missing' ]; then
+            { printf 'Windows Registry Editor Version 5.00\r\n\r\n[%s]\r\n' "HKEY_CURRENT_USER${section#HKCU}"
+              hostile_case "$name" | sed 's/$/\r/'; } >"$file"
+            $wine regedit /s "$(winpath "$file")" >/dev/null 2>&1
+        fi
+        host hostile "hostile store, $name"
+        if [ -n "${hostile_offsets[$name]:-}" ]; then
+            check "hostile store, $name: offsets at the guide start" \
+                "$(sed -n 's/^offsets //p' <<<"$HOST_OUTPUT")" "${hostile_offsets[$name]}"
+        fi
+    done
+    $wine reg delete 'HKCU\Software\VB and VBA Program Settings\Orrerix' /f >/dev/null 2>&1
+}
 
-# --- The windows over a fresh store, on a Wine desktop that draws their frames; pictures
-# as PNG.
-wine reg delete 'HKCU\Software\VB and VBA Program Settings\Orrerix' /f >/dev/null 2>&1
-mkdir -p "$pictures"
-wine explorer /desktop=quiverstep,1024x768 "$(winpath "$x64/QuiverstepWindowTest.exe")" \
-    "$(winpath "$record_dir/windows.txt")" "$(winpath "$record_dir")" >/dev/null 2>&1
-take windowtest "$(cat "$record_dir/windows.txt" 2>/dev/null)"
-for picture in settings editor simulator message testform; do
-    convert "$record_dir/$picture.bmp" -strip "$pictures/$picture.png" 2>/dev/null
-    check "picture $picture.png" "$([ -s "$pictures/$picture.png" ] && echo saved)" saved
-done
+# --- The Wine tests of one DLL, in a fresh prefix of its bitness.
+suite() { # BITS BUILD
+    local bits=$1 build=$2
+    new_prefix "$bits"
+    $wine regsvr32 /s "$(winpath "$build/Quiverstep.dll")"
+    check "regsvr32 Quiverstep.dll" $? 0
+    $wine regsvr32 /s "$(winpath "$build/CameraDouble.dll")"
+    check "regsvr32 CameraDouble.dll" $? 0
 
-# --- regsvr32 /u removes every entry that registering made.
-wine regsvr32 /s /u "$(winpath "$x64/Quiverstep.dll")"
-check "regsvr32 /u" $? 0
-for key in Quiverstep.DitherPlugIn 'CLSID\{07ACD486-2A5B-4655-BA73-DDF2AA658100}' \
-    'TypeLib\{421F4CEF-36CB-4732-B65B-E7194073B788}' \
-    'Interface\{A57CC0F3-168C-409F-9E2D-2CAF580D7A06}'; do
-    check "unregistered: HKCR\\$key" "$(wine reg query "HKCR\\$key" >/dev/null 2>&1 || echo gone)" gone
-done
+    host events
+    read -r _ x y <<<"$(grep '^offsets ' <<<"$HOST_OUTPUT")"
+    check "registry: Current Offset X as the plug-in has it" "$(stored 'Current Offset X')" "$x"
+    check "registry: Current Offset Y as the plug-in has it" "$(stored 'Current Offset Y')" "$y"
+    check "registry: spiral state" "$(stored 'Spiral Radius') $(stored 'Spiral InOut')" "1 True"
+    host errors
+    host faults
+    host delay
+
+    # A pattern and the log, put into the registry by hand.
+    store Pattern2 'P\1,0\0:1\-1,0\TOP' 'Dither Type' 2 'Dither Step' 2 'Max Dither X' 4 \
+        'Current Step' 1 'Current Direction' False 'Current Offset X' 18 'Current Offset Y' 16 Log 1
+    host pattern
+    check "registry: pattern position" "$(stored 'Current Offset X'),$(stored 'Current Offset Y') step $(stored 'Current Step')" "16,18 step 2"
+    local log="$WINEPREFIX/drive_c/Quiverstep118.log"
+    check "log: C:\\Quiverstep118.log written" "$([ -f "$log" ] && echo yes)" yes
+    check "log: header" "$(grep -c $'^Version = 1.1.8\r$' "$log")" 1
+    check "log: a Single from the camera as a Single's text" "$(grep -c $'^Exposure Time = 0.1\r$' "$log")" 1
+    check "log: a line per correction" "$(grep -c '^Autoguider Error X=' "$log")" 4
+    check "log: an image block per image" "$(grep -c '^----> Image captured at ' "$log")" 4
+    # Where C:\Quiverstep118.log cannot be made (here a folder has its name), the log goes to
+    # the user's local application data instead.
+    rm -f "$log"
+    mkdir "$log"
+    host guidestart
+    local fallback
+    fallback=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Orrerix/Quiverstep118.log)
+    check "log: %LOCALAPPDATA%\Orrerix\Quiverstep118.log when C:\ refuses" \
+        "$(grep -c $'^Version = 1.1.8\r$' "$fallback" 2>/dev/null)" 1
+    rmdir "$log"
+
+    hostile
+
+    # --- The windows over a fresh store, on a Wine desktop that draws their frames; pictures
+    # as PNG.
+    local shots=$pictures
+    [ "$bits" = 32 ] && shots=$pictures/32-bit
+    mkdir -p "$shots"
+    $wine explorer /desktop=quiverstep,1024x768 "$(winpath "$build/QuiverstepWindowTest.exe")" \
+        "$(winpath "$record_dir/windows.txt")" "$(winpath "$record_dir")" >/dev/null 2>&1
+    take windowtest "$(cat "$record_dir/windows.txt" 2>/dev/null)"
+    rm -f "$record_dir/windows.txt"
+    for picture in settings editor simulator message testform; do
+        convert "$record_dir/$picture.bmp" -strip "$shots/$picture.png" 2>/dev/null
+        check "picture $picture.png" "$([ -s "$shots/$picture.png" ] && echo saved)" saved
+        rm -f "$record_dir/$picture.bmp"
+    done
+
+    # --- regsvr32 /u removes every entry that registering made.
+    $wine regsvr32 /s /u "$(winpath "$build/Quiverstep.dll")"
+    check "regsvr32 /u" $? 0
+    nothing_registered "regsvr32 /u"
+}
+
+# Both DLLs registered in one 64-bit prefix: removing the 64-bit one keeps what the 32-bit one
+# needs. The type library's key is shared by both views in Wine as on Windows; the ProgID is
+# shared on Windows but has a key per view in Wine.
+both_bitnesses() {
+    $wine regsvr32 /s "$(winpath "$x64/Quiverstep.dll")"
+    if [ "$with32" = true ]; then
+        wine32 'C:\windows\syswow64\regsvr32.exe' /s "$(winpath "$x86/Quiverstep.dll")"
+        check "both bitnesses: the 32-bit regsvr32 registers the 32-bit DLL" $? 0
+    else
+        register_32bit_view
+    fi
+    $wine regsvr32 /s /u "$(winpath "$x64/Quiverstep.dll")"
+    check "both bitnesses: 64-bit class removed" "$(exists "HKCR\\CLSID\\$class" /reg:64)" gone
+    check "both bitnesses: 64-bit type library entry removed" \
+        "$(exists "HKCR\\TypeLib\\$library\\1.0\\0\\win64" /reg:64)" gone
+    check "both bitnesses: 32-bit class kept" "$(exists "HKCR\\CLSID\\$class\\InprocServer32" /reg:32)" present
+    check "both bitnesses: ProgID kept for the 32-bit view" \
+        "$(exists 'HKCR\Quiverstep.DitherPlugIn\CLSID' /reg:32)" present
+    check "both bitnesses: 32-bit type library entry kept" \
+        "$(exists "HKCR\\TypeLib\\$library\\1.0\\0\\win32" /reg:32)" present
+    if [ "$with32" = true ]; then
+        wine32 'C:\windows\syswow64\regsvr32.exe' /s /u "$(winpath "$x86/Quiverstep.dll")"
+    else
+        for key in Quiverstep.DitherPlugIn "CLSID\\$class" "TypeLib\\$library"; do
+            $wine reg delete "HKCR\\$key" /f /reg:32 >/dev/null 2>&1
+        done
+    fi
+    nothing_registered "both bitnesses"
+}
+
+nothing_registered() { # NAME
+    local key view
+    for key in Quiverstep.DitherPlugIn "CLSID\\$class" "TypeLib\\$library" "Interface\\$interface"; do
+        for view in /reg:32 /reg:64; do
+            check "$1: nothing left of HKCR\\$key ($view)" "$(exists "HKCR\\$key" $view)" gone
+        done
+    done
+}
+
+# The setup program installed silently twice (the second time upgrades in place), the plug-in
+# created by its ProgID, then removed silently: nothing of it is left but the user's settings.
+setup_round_trip() {
+    local program=$setup view=/reg:32 run=wine32
+    if [ "$with32" = true ]; then
+        echo "setup: the 32-bit setup program"
+    else
+        program=$setup_amd64
+        view=/reg:64
+        run=$wine
+        echo "setup: the same setup built for 64-bit Windows, without the 32-bit DLL (this machine cannot run 32-bit code)"
+    fi
+    local files32="$WINEPREFIX/drive_c/Program Files (x86)/Orrerix"
+    local files64="$WINEPREFIX/drive_c/Program Files/Orrerix"
+    local entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quiverstep'
+    store 'Dither Step' 2
+    local round
+    for round in 1 2; do
+        $run "$program" /S
+        check "setup /S, install $round" $? 0
+    done
+    check "setup: 64-bit DLL installed" "$([ -f "$files64/Quiverstep/Quiverstep.dll" ] && echo yes)" yes
+    if [ "$with32" = true ]; then
+        check "setup: 32-bit DLL installed" "$([ -f "$files32/Quiverstep/Quiverstep.dll" ] && echo yes)" yes
+    fi
+    check "setup: installed programs entry" \
+        "$($wine reg query "$entry" $view 2>/dev/null | tr -d '\r' | awk '$1 ~ /^(DisplayName|DisplayVersion|Publisher)$/ {printf "%s=%s ", $1, $3}')" \
+        "DisplayName=Quiverstep DisplayVersion=1.1.8 Publisher=Orrerix "
+    check "setup: installed programs entry has a size" \
+        "$($wine reg query "$entry" /v EstimatedSize $view 2>/dev/null | grep -c 'REG_DWORD    0x[0-9a-f]*[1-9a-f]')" 1
+    check "setup: the class served from the installed DLL" \
+        "$($wine reg query "HKCR\\CLSID\\$class\\InprocServer32" /ve /reg:64 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ    //p')" \
+        'C:\Program Files\Orrerix\Quiverstep\Quiverstep.dll'
+    $wine reg delete "$section" /f >/dev/null 2>&1
+    local old_label=$label
+    label="setup: "
+    host events
+    label=$old_label
+    store 'Dither Step' 2
+
+    local uninstaller
+    uninstaller=$($wine reg query "$entry" /v UninstallString $view 2>/dev/null | tr -d '\r"' | sed -n 's/.*REG_SZ    //p')
+    check "setup: uninstaller written" "$([ -f "$WINEPREFIX/drive_c/$(sed 's/^C://; s/\\/\//g' <<<"$uninstaller")" ] && echo yes)" yes
+    $run "$uninstaller" /S
+    check "setup: uninstaller /S" $? 0
+    wineserver -w # the uninstaller goes on in a copy of itself
+    check "setup: no file left" "$(find "$files32" "$files64" 2>/dev/null | head -1)" ""
+    check "setup: installed programs entry removed" "$(exists "$entry" $view)" gone
+    nothing_registered "setup"
+    check "setup: the user's settings kept" "$(stored 'Dither Step')" 2
+}
+
+suite 64 "$x64"
+both_bitnesses
+setup_round_trip
+if [ "$with32" = true ]; then
+    label="32-bit: "
+    suite 32 "$x86"
+    label=""
+elif "$here/runs-32bit-code.sh"; then
+    echo "32-bit: wine32 is not installed (./dev windows installs it); the 32-bit DLL is checked as a file"
+else
+    echo "32-bit: this machine cannot run 32-bit code; the 32-bit DLL is checked as a file"
+fi
 
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

@@ -9,11 +9,15 @@
 //   DoubleCreateFails = True   every later creation fails
 //   DoubleFail = "NAME"        every later access of NAME fails ("" for none)
 //   DoubleMark = "TEXT"        writes "mark TEXT", so that a script finds what came after
+//   DoubleClose = "CAPTION"    for the next 10 s, closes each window of the process that is
+//                              shown, writing "window CAPTION" for each, until one has this
+//                              caption; a blocking call that opens it then returns
 
 #include <oaidl.h>
 #include <olectl.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -59,6 +63,48 @@ std::wstring show(VARIANT value)
     const std::wstring shown(text.bstrVal, SysStringLen(text.bstrVal));
     VariantClear(&text);
     return shown;
+}
+
+// The visible top-level windows of this process, in order.
+BOOL CALLBACK collect(HWND window, LPARAM windows)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND> *>(windows)->push_back(window);
+    return TRUE;
+}
+
+DWORD WINAPI closeUntil(void *caption)
+{
+    const std::wstring awaited = static_cast<wchar_t *>(caption);
+    delete[] static_cast<wchar_t *>(caption);
+    std::vector<HWND> closed;
+    for (int tick = 0; tick < 200; ++tick, Sleep(50)) {
+        std::vector<HWND> windows;
+        EnumWindows(collect, LPARAM(&windows));
+        for (HWND window : windows) {
+            if (std::find(closed.begin(), closed.end(), window) != closed.end())
+                continue;
+            wchar_t text[256] = {};
+            GetWindowTextW(window, text, 256);
+            record(std::wstring(L"window ") + text);
+            closed.push_back(window);
+            PostMessageW(window, WM_CLOSE, 0, 0);
+            if (text == awaited)
+                return 0;
+        }
+    }
+    record(L"window " + awaited + L" never shown");
+    return 0;
+}
+
+void closeWindowsUntil(const std::wstring &caption)
+{
+    wchar_t *copy = new wchar_t[caption.size() + 1];
+    std::copy(caption.c_str(), caption.c_str() + caption.size() + 1, copy);
+    if (HANDLE thread = CreateThread(nullptr, 0, closeUntil, copy, 0, nullptr))
+        CloseHandle(thread);
 }
 
 // The object as the interface own, or as IUnknown.
@@ -135,6 +181,8 @@ public:
                 s_failing = folded(value);
             else if (key == L"doublemark")
                 record(L"mark " + value);
+            else if (key == L"doubleclose")
+                closeWindowsUntil(value);
             return S_OK;
         }
         if (key == s_failing) {

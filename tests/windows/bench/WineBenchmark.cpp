@@ -1,0 +1,312 @@
+// What one CameraEvent costs a late-bound host on Windows: Quiverstep.DitherPlugIn created by
+// its ProgID and driven through IDispatch::Invoke, against the camera double, on the
+// registry store. Beside it its floor: the same registry reads and writes done directly on
+// the section's key. Which reads and writes an event makes is traced on the plug-in core
+// itself over the same registry. Prints a table of medians of five runs.
+#include "DitherPlugIn.h"
+#include "HeadlessUserInterface.h"
+#include "Pattern.h"
+#include "RecordingCamera.h"
+#include "RegistryStore.h"
+#include "SettingKeys.h"
+#include "BenchmarkStore.h"
+#include "Settings.h"
+#include "UnseededRandom.h"
+#include "WideText.h"
+#include "Win32Clock.h"
+#include "Win32TextFiles.h"
+#include "WindowsUserPaths.h"
+
+#include <oaidl.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace Quiverstep;
+
+namespace {
+
+void require(HRESULT result, const char *what)
+{
+    if (FAILED(result))
+        throw std::runtime_error(std::string(what) + " failed");
+}
+
+// Arguments as a late-bound host passes them: by value, of their own types.
+VARIANT argument(VARTYPE type, LONG number = 0, double real = 0)
+{
+    VARIANT v;
+    VariantInit(&v); // VT_BSTR with a null BSTR is the empty text
+    v.vt = type;
+    if (type == VT_I4)
+        v.lVal = number;
+    else if (type == VT_R8)
+        v.dblVal = real;
+    else if (type == VT_BOOL)
+        v.boolVal = VARIANT_TRUE;
+    return v;
+}
+
+// An automation object used by member name, as a late-bound host does.
+class LateBound
+{
+public:
+    explicit LateBound(const wchar_t *progId)
+    {
+        CLSID clsid;
+        require(CLSIDFromProgID(progId, &clsid), "CLSIDFromProgID");
+        require(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                 reinterpret_cast<void **>(&m_object)),
+                "CoCreateInstance");
+    }
+    ~LateBound() { m_object->Release(); }
+    LateBound(const LateBound &) = delete;
+    LateBound &operator=(const LateBound &) = delete;
+
+    DISPID Id(const wchar_t *name)
+    {
+        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+        DISPID id = DISPID_UNKNOWN;
+        require(m_object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), "GetIDsOfNames");
+        return id;
+    }
+    void Put(DISPID id, VARIANT value)
+    {
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS parameters{&value, &named, 1, 1};
+        require(m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                                 &parameters, nullptr, nullptr, nullptr),
+                "Invoke (put)");
+    }
+    void Put(const wchar_t *name, double value) { Put(Id(name), argument(VT_R8, 0, value)); }
+    // A call with arguments given first to last.
+    void Call(DISPID id, std::vector<VARIANT> arguments)
+    {
+        std::reverse(arguments.begin(), arguments.end()); // automation passes them last first
+        DISPPARAMS parameters{arguments.data(), nullptr, UINT(arguments.size()), 0};
+        VARIANT result;
+        VariantInit(&result);
+        require(m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters,
+                                 &result, nullptr, nullptr),
+                "Invoke (call)");
+        VariantClear(&result);
+    }
+
+private:
+    IDispatch *m_object = nullptr;
+};
+
+double seconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+struct Scenario
+{
+    const char *name;
+    const char *ditherType;
+    bool image;           // event 19 (a dither update); otherwise a correction (event 22)
+    const char *lastStep; // "Current Step" put back before each update, or nullptr
+};
+
+const Scenario Scenarios[] = {
+        {"correction", "0", false, nullptr},
+        {"dither: spiral", "0", true, nullptr},
+        {"dither: random", "1", true, nullptr},
+        {"dither: Half-step 2x2", "2", true, nullptr},
+        {"dither: Horizontall Snake 20x20, last step", "5", true, "440"},
+};
+
+constexpr int Runs = 5;
+constexpr int EventsPerRun = 400;
+
+// One scenario: the plug-in as the host has it after a guide start, and the plug-in core
+// over the tracing store, set up alike.
+class Bench
+{
+public:
+    explicit Bench(const Scenario &s)
+        : m_scenario(s)
+    {
+        SaveBenchmarkSettings(Settings(m_store), s.ditherType);
+        m_camera.Put(L"AutoguiderMaximumMove", 1000);
+        m_camera.Put(L"AutoguiderMinimumMove", 100);
+        m_cameras.KeepLines(false);
+        m_cameras.SetValue("AutoguiderMaximumMove", 1000.0);
+        m_cameras.SetValue("AutoguiderMinimumMove", 100.0);
+        guideFrame(0, 0);
+        guideFrame(0.3, -0.2);
+    }
+
+    // The median over the runs of one event's cost, in seconds.
+    double Event()
+    {
+        std::vector<double> runs;
+        for (int run = 0; run < Runs; ++run) {
+            double total = 0;
+            for (int i = 0; i < EventsPerRun; ++i) {
+                prepare();
+                LARGE_INTEGER from, to;
+                QueryPerformanceCounter(&from);
+                event();
+                QueryPerformanceCounter(&to);
+                total += seconds(from, to);
+            }
+            runs.push_back(total / EventsPerRun);
+        }
+        return median(runs);
+    }
+
+    // The registry work of one event, traced on the core.
+    std::vector<StoreAccess> Trace()
+    {
+        prepare();
+        if (m_scenario.image)
+            m_core.bGuiding = true;
+        m_store.accesses.clear();
+        m_store.tracing = true;
+        m_core.CameraEvent(m_scenario.image ? 19 : 22, m_scenario.image ? 0 : 1, m_empty, 0, 0);
+        m_store.tracing = false;
+        return m_store.accesses;
+    }
+
+    // The median over the runs of the same reads and writes done directly.
+    static double Floor(const std::vector<StoreAccess> &accesses)
+    {
+        if (accesses.empty())
+            return 0;
+        std::vector<double> runs;
+        const std::wstring section = RegistryStore::SectionKey(Keys::Application, Keys::Section);
+        for (int run = 0; run < Runs; ++run) {
+            LARGE_INTEGER from, to;
+            QueryPerformanceCounter(&from);
+            for (int i = 0; i < EventsPerRun; ++i)
+                replay(section, accesses);
+            QueryPerformanceCounter(&to);
+            runs.push_back(seconds(from, to) / EventsPerRun);
+        }
+        return median(runs);
+    }
+
+private:
+    static double median(std::vector<double> values)
+    {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    }
+
+    static void replay(const std::wstring &section, const std::vector<StoreAccess> &accesses)
+    {
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr)
+            != ERROR_SUCCESS)
+            throw std::runtime_error("cannot open the settings key");
+        for (const StoreAccess &access : accesses) {
+            const std::wstring name = Widen(access.key);
+            if (access.write) {
+                const std::wstring text = Widen(access.value);
+                RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()),
+                               DWORD((text.size() + 1) * sizeof(wchar_t)));
+            } else { // its size, then the value, as a store reads a value of any length
+                DWORD bytes = 0;
+                RegQueryValueExW(key, name.c_str(), nullptr, nullptr, nullptr, &bytes);
+                std::wstring data(bytes / sizeof(wchar_t) + 1, L'\0');
+                RegQueryValueExW(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE *>(data.data()), &bytes);
+            }
+        }
+        RegCloseKey(key);
+    }
+
+    void guideFrame(double x, double y)
+    {
+        m_camera.Put(L"GuideErrorX", x);
+        m_camera.Put(L"GuideErrorY", y);
+        m_cameras.SetValue("GuideErrorX", x);
+        m_cameras.SetValue("GuideErrorY", y);
+        event(22, 1);
+        m_core.CameraEvent(22, 1, m_empty, 0, 0);
+    }
+
+    // Back to the scenario's last step, and a correction since the last dither.
+    void prepare()
+    {
+        if (m_scenario.lastStep) {
+            const Settings settings(m_store);
+            settings.Save(Keys::CurrentStep, m_scenario.lastStep);
+            settings.Save(Keys::CurrentDirection, "False");
+        }
+        if (m_scenario.image)
+            m_plugIn.Put(m_guiding, argument(VT_BOOL));
+    }
+
+    // CameraEvent(WhichEvent, WhichCamera, "", 0, 0), each argument by value.
+    void event(LONG which, LONG camera)
+    {
+        m_plugIn.Call(m_cameraEvent, {argument(VT_I4, which), argument(VT_I4, camera),
+                                      argument(VT_BSTR), argument(VT_I4), argument(VT_I4)});
+    }
+    void event() { event(m_scenario.image ? 19 : 22, m_scenario.image ? 0 : 1); }
+
+    const Scenario m_scenario;
+    const std::string m_empty;
+    TracingStore<RegistryStore> m_store;
+    LateBound m_camera{L"CCDSoft.Camera"};
+    LateBound m_plugIn{L"Quiverstep.DitherPlugIn"};
+    DISPID m_cameraEvent = m_plugIn.Id(L"CameraEvent");
+    DISPID m_guiding = m_plugIn.Id(L"bGuiding");
+    RecordingCameraFactory m_cameras;
+    HeadlessUserInterface m_ui;
+    Win32Clock m_clock;
+    UnseededRandom m_random;
+    Win32TextFiles m_files;
+    WindowsUserPaths m_paths;
+    PlugInEnvironment m_environment{m_store, m_cameras, m_ui, m_clock, m_random, m_files, m_paths};
+    DitherPlugIn m_core{m_environment};
+};
+
+std::string duration(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f us", value * 1e6);
+    return text;
+}
+
+} // namespace
+
+int main()
+{
+    if (FAILED(CoInitialize(nullptr)))
+        return 1;
+    int status = 0;
+    try {
+        std::printf("| CameraEvent | registry accesses | cost | floor | cost / floor |\n"
+                    "|---|---|---|---|---|\n");
+        for (const Scenario &s : Scenarios) {
+            Bench bench(s);
+            const std::vector<StoreAccess> accesses = bench.Trace();
+            const double cost = bench.Event();
+            const double floor = Bench::Floor(accesses);
+            char ratio[16] = "-";
+            if (floor > 0)
+                std::snprintf(ratio, sizeof ratio, "%.2f", cost / floor);
+            std::printf("| %s | %zu | %s | %s | %s |\n", s.name, accesses.size(),
+                        duration(cost).c_str(), floor > 0 ? duration(floor).c_str() : "no registry work",
+                        ratio);
+            std::fflush(stdout);
+        }
+        std::printf("\nMedians of %d runs of %d events each, under Wine; Wine's registry is not "
+                    "Windows'.\n", Runs, EventsPerRun);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "benchmark: %s\n", error.what());
+        status = 1;
+    }
+    CoUninitialize();
+    return status;
+}
