@@ -137,9 +137,9 @@ register_32bit_view() {
 
 # Hostile values: each case is a .reg file's lines for the section, over a section emptied
 # first. The same text goes under every key the plug-in reads but the log file's name.
-# (The settings dialog's two text boxes, "Dither Step" and "Max Dither X", get a million
-# characters only in the events' own case: Wine's edit control does not come back from some
-# hundred thousand.)
+# A million characters go under every key but "Dither Step" and "Max Dither X", which the
+# settings dialog shows in text boxes: with 200,000 characters there, Settings has not
+# returned within a minute under Wine (70,000 do), an open fault of the windows.
 hostile_keys=('Dither Type' 'Dither Step' 'Max Dither X' 'Max Dither Y' 'AO7 Compatible' Log
     'Current Step' 'Current Direction' 'Current Offset X' 'Current Offset Y' Version
     'Spiral InOut' 'Spiral Radius' 'Spiral Direction X' 'Spiral Direction Y' 'Spiral Start X'
