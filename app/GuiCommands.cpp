@@ -13,7 +13,6 @@
 #include "DitherStepping.h"
 #include "PosixPlatform.h"
 #include "RecordingCamera.h"
-#include "UnseededRandom.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -97,7 +96,7 @@ void showSimulator(CommandContext &context, PlugInEnvironment &environment, cons
     frmSetupOptions::Instance(environment);
     const SettingsView view = LoadSettingsView(Settings(environment.store));
     const SettingsInput input{view.maxDither, view.stepSize, view.ditherType, view.ao7, view.log};
-    if (const auto problem = ValidateAndSave(input, environment.store)) {
+    if (const auto problem = ValidateAndSave(input, environment.store, environment.process.spiral)) {
         frmSetupOptions::Unload();
         context.err << *problem << '\n';
         context.status = 1;
@@ -168,9 +167,10 @@ void runGui(CommandContext &context, const GuiArguments &a)
                                   cameras,
                                   ui,
                                   platform.clock,
-                                  UnseededRandom::Process(),
+                                  context.process.random,
                                   platform.files,
-                                  platform.paths};
+                                  platform.paths,
+                                  context.process};
     ui.Attach(environment);
 
     if (a.window == "settings")

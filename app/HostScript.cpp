@@ -3,7 +3,6 @@
 #include "Conversions.h"
 #include "PlugInMembers.h"
 #include "Settings.h"
-#include "UnseededRandom.h"
 
 #include <charconv>
 #include <istream>
@@ -96,6 +95,7 @@ HostScript::HostScript(SettingsStore &store,
                        Clock &clock,
                        TextFileSystem &files,
                        UserPaths &paths,
+                       ProcessState &process,
                        std::ostream &out)
     : m_store(store)
     , m_out(out)
@@ -105,9 +105,10 @@ HostScript::HostScript(SettingsStore &store,
                     m_cameras,
                     m_ui,
                     clock,
-                    UnseededRandom::Process(),
+                    process.random,
                     files,
-                    paths}
+                    paths,
+                    process}
     , m_plugIn(std::make_unique<DitherPlugIn>(m_environment))
 {}
 

@@ -194,7 +194,6 @@ struct Bench
         settings.Save(Keys::CurrentOffsetX, "16");
         settings.Save(Keys::CurrentOffsetY, "16");
         InstallBuiltInPatterns(settings);
-        PlugInRig::ForgetProcessState();
         rig.cameras.KeepLines(false);
         rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
         rig.cameras.SetValue("AutoguiderMinimumMove", 100.0);

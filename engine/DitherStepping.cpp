@@ -141,7 +141,7 @@ void patternWalk(
     }
 
     if (k <= 0 || m.nCurrentStep < 0) {
-        Spiral::Module().PathColour = PathColourValue() ^ ColourToggleMask;
+        context.spiral.PathColour = PathColourValue(context.spiral) ^ ColourToggleMask;
         if (m.nCurrentStep < 0 || RepeatsFromTop(text)) {
             m.nCurrentStep = 0;
             m.bCurrentDirection = false;
@@ -212,7 +212,7 @@ void DitherUpdate(DitherMembers m, const DitherContext &context, SkipOnFailure &
     case DitherType::Spiral:
         nx = m.XOffset;
         ny = m.YOffset;
-        step([&] { Spiral::NextSpiralPosition(settings, nx, ny); });
+        step([&] { Spiral::NextSpiralPosition(context.spiral, settings, nx, ny); });
         break;
     case DitherType::Random:
         randomStep(m, context.random, nx, ny);

@@ -3,6 +3,7 @@
 #include "MessageSink.h"
 #include "RandomSource.h"
 #include "Settings.h"
+#include "Spiral.h"
 #include "SkipOnFailure.h"
 
 #include <cstdint>
@@ -30,6 +31,7 @@ struct DitherContext
     const Settings &settings;
     RandomSource &random;
     MessageSink &messages;
+    Spiral::State &spiral;
 };
 
 // The next dither target for the stored dither type, stored in XOffset, YOffset and the

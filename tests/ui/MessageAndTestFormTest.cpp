@@ -69,13 +69,13 @@ TEST_F(TestFormTest, GeneratesTheSnakesAndPlotsEachTargetInThePathColourBeforeTh
 
     const QRgb background = cellColour(&form, 16, 16);
     click(&form, "Command2"); // guide start: the spiral sets the path colour to blue
-    EXPECT_EQ(PathColourValue(), ColourBlue);
+    EXPECT_EQ(PathColourValue(process.spiral), ColourBlue);
     for (int i = 0; i < 3; ++i)
         click(&form, "Command4");
     EXPECT_EQ(cellColour(&form, 16, 16), 0xFF0000FFu);
     EXPECT_EQ(cellColour(&form, 17, 16), 0xFF0000FFu);
     EXPECT_EQ(cellColour(&form, 16, 17), 0xFF0000FFu); // the step that wrapped turned it red
-    EXPECT_EQ(PathColourValue(), ColourRed);
+    EXPECT_EQ(PathColourValue(process.spiral), ColourRed);
     EXPECT_EQ(cellColour(&form, 15, 16), background);
 
     expect([](QWidget *window) {

@@ -3,7 +3,6 @@
 #include "DitherPlugIn.h"
 #include "SettingKeys.h"
 #include "frmSetupOptions.h"
-#include "moduleEvent.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -224,7 +223,7 @@ TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimerEvenWhenTheDialog
 
     QTimer::singleShot(30, [] { frmSetupOptions::Unload(); });
     QObject guard; // ends a wait nothing else would end, so that a lost tick fails, not hangs
-    QTimer::singleShot(2000, &guard, [] { moduleEvent::Module().DelayWaiting = false; });
+    QTimer::singleShot(2000, &guard, [this] { process.delayWaiting = false; });
     timer.restart();
     plugIn.myDelay(200);
     EXPECT_GE(timer.elapsed(), 190);

@@ -47,7 +47,6 @@ public:
 protected:
     WindowTest()
     {
-        PlugInRig::ForgetProcessState();
         cameras.SetAbsent(true);
         ui.Attach(environment);
         QObject::connect(&m_modalWatch, &QTimer::timeout, [this] { watchModals(); });
@@ -113,7 +112,8 @@ protected:
     UnseededRandom random;
     MemoryTextFiles files;
     FixedUserPaths paths;
-    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths};
+    ProcessState process;
+    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths, process};
 
 private:
     void watchModals();

@@ -78,7 +78,7 @@ void Simulator::SimulateStep()
 {
     if (!m_oPlugIn)
         return;
-    const std::int32_t colour = PathColourValue();
+    const std::int32_t colour = PathColourValue(m_environment.process.spiral);
     m_oPlugIn->Debugging = TestModes::Dither;
     m_oPlugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
     Picture1->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);

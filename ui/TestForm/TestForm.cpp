@@ -73,7 +73,7 @@ void TestForm::correctGuideError()
 
 void TestForm::completeDownload()
 {
-    const std::int32_t colour = PathColourValue();
+    const std::int32_t colour = PathColourValue(m_environment.process.spiral);
     m_oPlugIn->Debugging = TestModes::Dither;
     m_oPlugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
     Picture1->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);

@@ -23,10 +23,10 @@ void QtUserInterface::ShowSettings()
     frmSetupOptions::ShowModal(environment());
 }
 
-void QtUserInterface::StartDelayTimer(std::int32_t milliseconds)
+void QtUserInterface::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     EnsureQtApplication();
-    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds);
+    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds, std::move(tick));
 }
 
 void QtUserInterface::ProcessEvents()

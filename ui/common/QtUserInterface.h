@@ -15,7 +15,7 @@ public:
     void Attach(PlugInEnvironment &environment) { m_environment = &environment; }
 
     void ShowSettings() override;
-    void StartDelayTimer(std::int32_t milliseconds) override;
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick) override;
     void ProcessEvents() override;
     void ShowTimedMessage(const std::string &text) override;
 

@@ -8,7 +8,6 @@
 #include "WindowLayout.h"
 
 #include "SettingKeys.h"
-#include "moduleEvent.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -176,9 +175,9 @@ frmSetupOptions::~frmSetupOptions()
         QTimer::singleShot(Timer1->remainingTime(),
                            Qt::PreciseTimer,
                            QCoreApplication::instance(),
-                           [generation] {
+                           [generation, tick = m_delayTick] {
                                if (generation == s_delayGeneration)
-                                   moduleEvent::DelayTick();
+                                   tick();
                            });
     }
 }
@@ -323,7 +322,7 @@ SettingsInput frmSetupOptions::input() const
 bool frmSetupOptions::ValidateAndSave()
 {
     std::optional<std::string> problem;
-    if (!Guarded(this, [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store); }))
+    if (!Guarded(this, [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store, m_environment.process.spiral); }))
         return false;
     if (problem) {
         ShowMessage(this, QString::fromStdString(*problem));
@@ -347,9 +346,10 @@ void frmSetupOptions::saveAndClose()
         accept();
 }
 
-void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
+void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     ++s_delayGeneration;
+    m_delayTick = std::move(tick);
     Timer1->setInterval(milliseconds);
     Timer1->start();
 }
@@ -357,7 +357,8 @@ void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
 void frmSetupOptions::endDelay()
 {
     Timer1->stop();
-    moduleEvent::DelayTick();
+    if (m_delayTick)
+        std::exchange(m_delayTick, nullptr)();
 }
 
 QString frmSetupOptions::stepSizeText() const

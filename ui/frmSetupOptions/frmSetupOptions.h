@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -46,7 +47,7 @@ public:
     void AddPattern(const QString &name, const QString &body);
 
     // myDelay's one-shot timer.
-    void StartDelayTimer(std::int32_t milliseconds);
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick);
 
     QString stepSizeText() const;
 
@@ -73,6 +74,7 @@ private:
     void selectDitherType(int index);
 
     PlugInEnvironment &m_environment;
+    std::function<void()> m_delayTick;
     std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
 
     QPushButton *OK;

@@ -4,8 +4,6 @@
 #include "frmSetupOptions.h"
 #include "msgdlg.h"
 
-#include "moduleEvent.h"
-
 #include <stdexcept>
 
 namespace Quiverstep {
@@ -22,9 +20,9 @@ void Win32UserInterface::ShowSettings()
     frmSetupOptions::ShowModal(environment());
 }
 
-void Win32UserInterface::StartDelayTimer(std::int32_t milliseconds)
+void Win32UserInterface::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
-    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds);
+    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds, std::move(tick));
 }
 
 void Win32UserInterface::ProcessEvents()
@@ -32,7 +30,7 @@ void Win32UserInterface::ProcessEvents()
     // Waits for the next message rather than spinning; the timer's tick is one. A quit
     // request ends the wait: nothing would tick any more.
     if (!MessageLoop::PumpOne())
-        moduleEvent::DelayTick();
+        environment().process.delayWaiting = false;
 }
 
 void Win32UserInterface::ShowTimedMessage(const std::string &text)

@@ -8,7 +8,6 @@
 #include "DitherTypeList.h"
 #include "SettingsValidation.h"
 
-#include "moduleEvent.h"
 
 namespace Quiverstep {
 
@@ -19,6 +18,7 @@ frmSetupOptions *s_instance = nullptr;
 // only the wait it belongs to.
 int s_delayGeneration = 0;
 int s_handedOverGeneration = 0;
+std::function<void()> s_handedOverTick;
 
 constexpr UINT_PTR Timer1 = 1;
 constexpr int FirstPattern = 2;
@@ -26,8 +26,8 @@ constexpr int FirstPattern = 2;
 void CALLBACK handedOverTick(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    if (s_handedOverGeneration == s_delayGeneration)
-        moduleEvent::DelayTick();
+    if (s_handedOverGeneration == s_delayGeneration && s_handedOverTick)
+        std::exchange(s_handedOverTick, nullptr)();
 }
 
 int checkState(HWND box)
@@ -108,6 +108,7 @@ frmSetupOptions::~frmSetupOptions()
     if (m_delayRunning) {
         // myDelay is still waiting on this timer: let its tick come all the same.
         s_handedOverGeneration = s_delayGeneration;
+        s_handedOverTick = m_delayTick;
         const DWORD now = GetTickCount();
         const LONG remaining = LONG(m_delayDue - now);
         SetTimer(nullptr, 0, UINT(remaining > 0 ? remaining : 0), &handedOverTick);
@@ -285,7 +286,7 @@ bool frmSetupOptions::ValidateAndSave()
 {
     std::optional<std::string> problem;
     if (!Guarded(m_hwnd,
-                 [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store); }))
+                 [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store, m_environment.process.spiral); }))
         return false;
     if (problem) {
         ShowMessage(m_hwnd, *problem);
@@ -318,9 +319,10 @@ void frmSetupOptions::OK_Click()
         Close();
 }
 
-void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
+void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     ++s_delayGeneration;
+    m_delayTick = std::move(tick);
     const UINT interval = UINT(milliseconds > 0 ? milliseconds : 0);
     m_delayRunning = true;
     m_delayDue = GetTickCount() + interval;
@@ -337,7 +339,8 @@ void frmSetupOptions::Timer1_Timer()
 {
     KillTimer(m_hwnd, Timer1);
     m_delayRunning = false;
-    moduleEvent::DelayTick();
+    if (m_delayTick)
+        std::exchange(m_delayTick, nullptr)();
 }
 
 std::string frmSetupOptions::stepSizeText() const

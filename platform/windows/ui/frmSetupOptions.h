@@ -6,6 +6,7 @@
 #include "PlugInEnvironment.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,7 @@ public:
     void AddPattern(const std::string &name, const std::string &body);
 
     // myDelay's one-shot timer.
-    void StartDelayTimer(std::int32_t milliseconds);
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick);
 
     std::string stepSizeText() const;
 
@@ -84,6 +85,7 @@ private:
     HWND item(Control id) const { return GetDlgItem(m_hwnd, id); }
 
     PlugInEnvironment &m_environment;
+    std::function<void()> m_delayTick;
     std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
     bool m_delayRunning = false;
     DWORD m_delayDue = 0; // tick count at which myDelay's tick is due
