@@ -19,15 +19,6 @@ namespace {
 constexpr double LowThreshold = 0.3333333;
 constexpr double HighThreshold = 0.66666;
 
-// Arithmetic that overflows is an error of its step, as everywhere under the event entry:
-// a position of infinity, or NaN from infinity times a step of 0, is never taken.
-double finite(double value)
-{
-    if (!std::isfinite(value))
-        throw OverflowError("overflow");
-    return value;
-}
-
 bool insideBox(double value, double maxDither)
 {
     return GuideBox::Centre - maxDither <= value && value <= GuideBox::Centre + maxDither;
@@ -117,9 +108,9 @@ void patternWalk(
             step([&] {
                 if (!parts.hasSeparator)
                     throw ConversionError("step without separator");
-                nx = finite(LeadingNumber(parts.x) * m.nStepSize + GuideBox::Centre);
+                nx = Finite(LeadingNumber(parts.x) * m.nStepSize + GuideBox::Centre);
             });
-            step([&] { ny = finite(LeadingNumber(parts.y) * m.nStepSize + GuideBox::Centre); });
+            step([&] { ny = Finite(LeadingNumber(parts.y) * m.nStepSize + GuideBox::Centre); });
             if (m.bCurrentDirection) {
                 step([&] { m.nCurrentStep = CheckedAdd(m.nCurrentStep, -1); });
             } else {

@@ -20,15 +20,6 @@ constexpr double MoveDivisor = 1000;
 // While errors are read and the move is made, the camera is addressed as WhichCamera + 1000.
 constexpr std::int32_t GuidingSelector = 1000;
 
-// Arithmetic on the shared values raises an overflow where a Double would become infinite,
-// as the host's automation arithmetic does.
-double finite(double value)
-{
-    if (!std::isfinite(value))
-        throw OverflowError("overflow");
-    return value;
-}
-
 } // namespace
 
 // The host's camera object of one guide event, addressed through its Autoguider member.
@@ -93,14 +84,14 @@ double averageOfOneFrame(bool buffersCreated, std::optional<double> error)
 void limitMove(double &average, double target, double maxMove, double minMove, SkipOnFailure &step)
 {
     double e = 0;
-    step([&] { e = finite(average + GuideBox::Centre - target); });
+    step([&] { e = Finite(average + GuideBox::Centre - target); });
     if (std::abs(e) > maxMove) {
         step([&] {
-            average = finite(e < 0 ? target - maxMove - GuideBox::Centre
+            average = Finite(e < 0 ? target - maxMove - GuideBox::Centre
                                    : target + maxMove - GuideBox::Centre);
         });
     } else if (std::abs(e) < minMove) {
-        step([&] { average = finite(target - GuideBox::Centre); });
+        step([&] { average = Finite(target - GuideBox::Centre); });
     }
 }
 
@@ -202,8 +193,8 @@ void DitherPlugIn::Correct(EventCamera &camera, SkipOnFailure &step)
     step([&] { camera->Set("EnabledXAxis", true); });
     step([&] { camera->Set("enabledyaxis", true); });
     step([&] {
-        camera->Move(finite(GuideBox::Centre + s.averageErrorX),
-                     finite(GuideBox::Centre + s.averageErrorY),
+        camera->Move(Finite(GuideBox::Centre + s.averageErrorX),
+                     Finite(GuideBox::Centre + s.averageErrorY),
                      XOffset,
                      YOffset);
     });
