@@ -76,9 +76,9 @@ void showSettings(QtUserInterface &ui, PlugInEnvironment &environment, const Gui
 void showEditor(CommandContext &context, const GuiArguments &a)
 {
     Custom editor;
-    editor.m_sDither = QString();
-    editor.m_sDitherName = "New Pattern";
-    editor.m_bNewPattern = true;
+    editor.m_patternBody = QString();
+    editor.m_patternName = "New Pattern";
+    editor.m_newPattern = true;
     if (!a.screenshot.empty()) {
         editor.show();
         saveScreenshot(editor, a.screenshot);
@@ -86,8 +86,8 @@ void showEditor(CommandContext &context, const GuiArguments &a)
     }
     editor.exec();
     // The pattern text the settings dialog would store.
-    if (editor.m_bOK)
-        context.out << (editor.m_sDitherName + "\\" + editor.m_sDither).toStdString() << '\n';
+    if (editor.m_saved)
+        context.out << (editor.m_patternName + "\\" + editor.m_patternBody).toStdString() << '\n';
 }
 
 void showSimulator(CommandContext &context, PlugInEnvironment &environment, const GuiArguments &a)
@@ -139,7 +139,7 @@ void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
 void showMessage(const GuiArguments &a)
 {
     msgdlg message;
-    message.m_sMessageText = QString::fromStdString(BoxLimitMessage(4, 2, 32, 16));
+    message.m_messageText = QString::fromStdString(BoxLimitMessage(4, 2, 32, 16));
     message.show();
     if (!a.screenshot.empty())
         saveScreenshot(message, a.screenshot);

@@ -39,7 +39,7 @@ protected:
     }
     void close(frmSetupOptions &dialog)
     {
-        click(&dialog, "Command1");
+        click(&dialog, "cancelButton");
         settle();
     }
 };
@@ -65,7 +65,7 @@ TEST_F(SettingsDialogTest, OpensWithTheBuiltInPatternsAndTheDefaultsOrTheStoredV
     EXPECT_EQ(text(&dialog, "MaxDitherX"), "4");
     EXPECT_FALSE(child<QCheckBox>(&dialog, "ckLog")->isChecked());
     EXPECT_FALSE(child<QCheckBox>(&dialog, "AO7")->isChecked());
-    EXPECT_EQ(dialog.m_nNextPattern, 7);
+    EXPECT_EQ(dialog.m_nextPattern, 7);
     EXPECT_EQ(get(Keys::Version), "1.1");
     EXPECT_EQ(get(Keys::Pattern(7)), "");
     close(dialog);
@@ -91,9 +91,9 @@ TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
     expect([](QWidget *window) {
         EXPECT_EQ(window->windowTitle(), "Custom Dither Pattern");
         EXPECT_EQ(text(window, "DitherName"), "New Pattern");
-        EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 0);
+        EXPECT_EQ(child<QListWidget>(window, "stepList")->count(), 0);
         EXPECT_TRUE(child<QRadioButton>(window, "BottomToTop")->isChecked());
-        click(window, "Command7"); // Remove of a new pattern asks nothing and is Cancel
+        click(window, "removeButton"); // Remove of a new pattern asks nothing and is Cancel
     });
     ditherType(dialog)->setCurrentIndex(7);
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
@@ -104,15 +104,15 @@ TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
         type(window, "DitherName", "P");
         type(window, "XStep", "1");
         type(window, "YStep", "0");
-        click(window, "pbAdd");
-        click(window, "Command1");
+        click(window, "addButton");
+        click(window, "saveButton");
     });
     ditherType(dialog)->setCurrentIndex(7);
     QStringList expected = BuiltInEntries;
     expected.insert(7, "P");
     EXPECT_EQ(entries(dialog), expected);
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 7);
-    EXPECT_EQ(dialog.m_nNextPattern, 8);
+    EXPECT_EQ(dialog.m_nextPattern, 8);
     EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
     EXPECT_EQ(get(Keys::Pattern(8)), "");
     close(dialog);
@@ -129,10 +129,10 @@ TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBui
 
     ditherType(dialog)->setCurrentIndex(3);
     expect([](QWidget *window) {
-        EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 121);
-        EXPECT_EQ(child<QListWidget>(window, "List1")->item(0)->text(), "-5:-5");
+        EXPECT_EQ(child<QListWidget>(window, "stepList")->count(), 121);
+        EXPECT_EQ(child<QListWidget>(window, "stepList")->item(0)->text(), "-5:-5");
         type(window, "DitherName", "<b>x</b>");
-        click(window, "Command1");
+        click(window, "saveButton");
     });
     click(&dialog, "Pattern");
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 3);
@@ -147,19 +147,19 @@ TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBui
     ditherType(dialog)->setCurrentIndex(2);
     expect([](QWidget *window) {
         EXPECT_EQ(text(window, "DitherName"), "Half-step 2x2");
-        click(window, "Command7");
+        click(window, "removeButton");
         EXPECT_TRUE(window->isVisible());
-        click(window, "Command2");
+        click(window, "cancelButton");
     });
     expect(answer(question, QMessageBox::No));
     click(&dialog, "Pattern");
-    EXPECT_EQ(dialog.m_nNextPattern, 7);
-    expect([](QWidget *window) { click(window, "Command7"); });
+    EXPECT_EQ(dialog.m_nextPattern, 7);
+    expect([](QWidget *window) { click(window, "removeButton"); });
     expect(answer(question, QMessageBox::Yes));
     click(&dialog, "Pattern");
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 1);
     EXPECT_EQ(entries(dialog).at(2), "<b>x</b>");
-    EXPECT_EQ(dialog.m_nNextPattern, 6);
+    EXPECT_EQ(dialog.m_nextPattern, 6);
     EXPECT_EQ(get(Keys::Pattern(2)), edited);
     EXPECT_EQ(get(Keys::Pattern(6)), "");
     close(dialog);
@@ -171,7 +171,7 @@ TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothingThenOkSt
     const int writes = store.writeCount();
     type(&dialog, "StepSize", "5");
     expect(answer("Step Size is larger than dither box size - please fix"));
-    click(&dialog, "Command3"); // no simulator opens
+    click(&dialog, "simulateButton"); // no simulator opens
     type(&dialog, "MaxDitherX", "abc");
     expect(answer("Max Dither is not numeric."));
     click(&dialog, "OK");
@@ -201,9 +201,9 @@ TEST_F(SettingsDialogTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry
         EXPECT_EQ(window->objectName(), "Simulator");
         EXPECT_EQ(window->windowTitle(), "Simulator - Random");
         EXPECT_EQ(get(Keys::DitherStep), "2"); // stored before it opened
-        click(window, "OKButton");
+        click(window, "exitButton");
     });
-    click(&dialog, "Command3");
+    click(&dialog, "simulateButton");
     EXPECT_TRUE(dialog.isVisible());
     close(dialog); // Cancel does not undo the save
     EXPECT_EQ(get(Keys::DitherType), "1");
@@ -219,7 +219,7 @@ TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimerEvenWhenTheDialog
     EXPECT_GE(timer.elapsed(), 145);
     ASSERT_NE(frmSetupOptions::Loaded(), nullptr);
     EXPECT_FALSE(frmSetupOptions::Loaded()->isVisible());
-    EXPECT_FALSE(child<QTimer>(frmSetupOptions::Loaded(), "Timer1")->isActive());
+    EXPECT_FALSE(child<QTimer>(frmSetupOptions::Loaded(), "delayTimer")->isActive());
 
     QTimer::singleShot(30, [] { frmSetupOptions::Unload(); });
     QObject guard; // ends a wait nothing else would end, so that a lost tick fails, not hangs
@@ -245,7 +245,7 @@ TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocu
         EXPECT_TRUE(list->hasFocus());
         wheel(list, 1);
         EXPECT_EQ(list->currentIndex(), 5);
-        mouseClick(child(window, "Command1"));
+        mouseClick(child(window, "cancelButton"));
     });
     ui.ShowSettings();
 }

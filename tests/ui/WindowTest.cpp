@@ -139,7 +139,7 @@ QList<msgdlg *> WindowTest::openMessages()
 
 QRgb WindowTest::cellColour(const QWidget *root, double x, double y)
 {
-    const QImage &image = child<PathCanvas>(root, "Picture1")->image();
+    const QImage &image = child<PathCanvas>(root, "pathCanvas")->image();
     const CellRect rect = PathCell(image.width(), image.height(), x, y);
     return image.pixel(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
 }

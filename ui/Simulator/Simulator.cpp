@@ -24,72 +24,72 @@ Simulator::Simulator(PlugInEnvironment &environment, QWidget *parent)
     setWindowTitle("Dither Simulator");
     MakeFixedDialog(this, 456, 292);
 
-    OKButton = new QPushButton("Exit", this);
-    Place(OKButton, "OKButton", 368, 12, 81, 25);
-    Picture1 = new PathCanvas(this);
-    Place(Picture1, "Picture1", 12, 12, 341, 265);
-    pbReset = new QPushButton("Reset", this);
-    Place(pbReset, "pbReset", 364, 180, 81, 29);
-    pbRun = new QPushButton("Run", this);
-    Place(pbRun, "pbRun", 364, 216, 81, 29);
-    pbStep = new QPushButton("Step", this);
-    Place(pbStep, "pbStep", 364, 252, 81, 29);
-    for (QPushButton *button : {OKButton, pbReset, pbRun, pbStep})
+    exitButton = new QPushButton("Exit", this);
+    Place(exitButton, "exitButton", 368, 12, 81, 25);
+    pathCanvas = new PathCanvas(this);
+    Place(pathCanvas, "pathCanvas", 12, 12, 341, 265);
+    resetButton = new QPushButton("Reset", this);
+    Place(resetButton, "resetButton", 364, 180, 81, 29);
+    runButton = new QPushButton("Run", this);
+    Place(runButton, "runButton", 364, 216, 81, 29);
+    stepButton = new QPushButton("Step", this);
+    Place(stepButton, "stepButton", 364, 252, 81, 29);
+    for (QPushButton *button : {exitButton, resetButton, runButton, stepButton})
         button->setAutoDefault(false);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
+    stepTimer = new QTimer(this);
+    stepTimer->setObjectName("stepTimer");
+    stepTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
 
-    setTabOrder(OKButton, Picture1);
-    setTabOrder(Picture1, pbRun);
-    setTabOrder(pbRun, pbStep);
-    setTabOrder(pbStep, pbReset);
+    setTabOrder(exitButton, pathCanvas);
+    setTabOrder(pathCanvas, runButton);
+    setTabOrder(runButton, stepButton);
+    setTabOrder(stepButton, resetButton);
 
-    connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(pbReset, &QPushButton::clicked, this, &Simulator::Reset);
-    connect(pbRun, &QPushButton::clicked, this, &Simulator::RunStop);
-    connect(pbStep, &QPushButton::clicked, this, &Simulator::stepOnce);
-    connect(Timer1, &QTimer::timeout, this, &Simulator::stepWhileRunning);
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(resetButton, &QPushButton::clicked, this, &Simulator::Reset);
+    connect(runButton, &QPushButton::clicked, this, &Simulator::RunStop);
+    connect(stepButton, &QPushButton::clicked, this, &Simulator::stepOnce);
+    connect(stepTimer, &QTimer::timeout, this, &Simulator::stepWhileRunning);
 
-    m_oPlugIn = std::make_unique<DitherPlugIn>(m_environment);
+    m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
     InitSimulation();
-    pbRun->setText("Stop");
-    Timer1->setInterval(StepMilliseconds);
-    Timer1->start();
-    m_bRunning = true;
+    runButton->setText("Stop");
+    stepTimer->setInterval(StepMilliseconds);
+    stepTimer->start();
+    m_running = true;
 }
 
 Simulator::~Simulator()
 {
-    Timer1->stop();
+    stepTimer->stop();
 }
 
 void Simulator::InitSimulation()
 {
-    if (!m_oPlugIn)
+    if (!m_plugIn)
         return;
-    Picture1->Clear();
-    m_oPlugIn->Debugging = TestModes::GuideStart;
-    m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    pathCanvas->Clear();
+    m_plugIn->Debugging = TestModes::GuideStart;
+    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
 void Simulator::SimulateStep()
 {
-    if (!m_oPlugIn)
+    if (!m_plugIn)
         return;
     const std::int32_t colour = PathColourValue(m_environment.process.spiral);
-    m_oPlugIn->Debugging = TestModes::Dither;
-    m_oPlugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    Picture1->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);
+    m_plugIn->Debugging = TestModes::Dither;
+    m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
+    pathCanvas->PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
     emit stepped();
 }
 
 void Simulator::Reset()
 {
-    Timer1->stop();
-    pbRun->setText("Run");
-    m_bRunning = false;
+    stepTimer->stop();
+    runButton->setText("Run");
+    m_running = false;
     InitSimulation();
     bool reset = false;
     if (!Guarded(this, [&] {
@@ -107,28 +107,28 @@ void Simulator::Reset()
 
 void Simulator::RunStop()
 {
-    if (m_bRunning) {
-        Timer1->stop();
-        pbRun->setText("Run");
-        m_bRunning = false;
+    if (m_running) {
+        stepTimer->stop();
+        runButton->setText("Run");
+        m_running = false;
     } else {
-        pbRun->setText("Stop");
-        Timer1->setInterval(StepMilliseconds);
-        Timer1->start();
-        m_bRunning = true;
+        runButton->setText("Stop");
+        stepTimer->setInterval(StepMilliseconds);
+        stepTimer->start();
+        m_running = true;
     }
 }
 
 void Simulator::stepOnce()
 {
-    if (m_bRunning)
+    if (m_running)
         RunStop();
     SimulateStep();
 }
 
 void Simulator::stepWhileRunning()
 {
-    if (m_bRunning)
+    if (m_running)
         SimulateStep();
 }
 
@@ -138,8 +138,8 @@ void Simulator::unload()
         return;
     m_unloaded = true;
     Reset();
-    Timer1->stop();
-    m_oPlugIn.reset();
+    stepTimer->stop();
+    m_plugIn.reset();
 }
 
 void Simulator::done(int result)

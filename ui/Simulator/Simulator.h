@@ -28,7 +28,7 @@ public:
     explicit Simulator(PlugInEnvironment &environment, QWidget *parent = nullptr);
     ~Simulator() override;
 
-    bool running() const { return m_bRunning; }
+    bool running() const { return m_running; }
 
 public slots:
     void done(int result) override;
@@ -47,16 +47,16 @@ private:
     void unload();
 
     PlugInEnvironment &m_environment;
-    bool m_bRunning = false;
-    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    bool m_running = false;
+    std::unique_ptr<DitherPlugIn> m_plugIn;
     bool m_unloaded = false;
 
-    PathCanvas *Picture1;
-    QPushButton *OKButton;
-    QPushButton *pbReset;
-    QPushButton *pbRun;
-    QPushButton *pbStep;
-    QTimer *Timer1;
+    PathCanvas *pathCanvas;
+    QPushButton *exitButton;
+    QPushButton *resetButton;
+    QPushButton *runButton;
+    QPushButton *stepButton;
+    QTimer *stepTimer;
 };
 
 } // namespace Quiverstep

@@ -42,7 +42,7 @@ void QtUserInterface::ShowTimedMessage(const std::string &text)
     // the one that is open (the simulator, the test form, the settings dialog).
     auto *message = new msgdlg;
     message->setAttribute(Qt::WA_DeleteOnClose);
-    message->m_sMessageText = QString::fromStdString(text);
+    message->m_messageText = QString::fromStdString(text);
     message->ShowOver(QApplication::activeModalWidget());
 }
 

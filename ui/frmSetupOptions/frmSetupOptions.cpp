@@ -94,70 +94,70 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     OK = new QPushButton("OK", this);
     Place(OK, "OK", 356, 12, 81, 33);
     OK->setDefault(true);
-    Command1 = new QPushButton("Cancel", this);
-    Place(Command1, "Command1", 356, 48, 81, 33);
-    Command3 = new QPushButton("Simulate...", this);
-    Place(Command3, "Command3", 356, 104, 81, 33);
+    cancelButton = new QPushButton("Cancel", this);
+    Place(cancelButton, "cancelButton", 356, 48, 81, 33);
+    simulateButton = new QPushButton("Simulate...", this);
+    Place(simulateButton, "simulateButton", 356, 104, 81, 33);
     ckLog = new QCheckBox("Log", this);
     Place(ckLog, "ckLog", 360, 152, 77, 25);
 
-    Frame2 = new QGroupBox("Dither Type", this);
-    Place(Frame2, "Frame2", 12, 12, 337, 149);
-    Pattern = new QPushButton("Pattern:", Frame2);
+    ditherTypeFrame = new QGroupBox("Dither Type", this);
+    Place(ditherTypeFrame, "ditherTypeFrame", 12, 12, 337, 149);
+    Pattern = new QPushButton("Pattern:", ditherTypeFrame);
     Place(Pattern, "Pattern", 8, 24, 57, 25);
-    DitherType = new QComboBox(Frame2);
+    DitherType = new QComboBox(ditherTypeFrame);
     Place(DitherType, "DitherType", 72, 24, 241, 24);
     // A wheel turned over the list does not take the focus; see eventFilter.
     DitherType->setFocusPolicy(Qt::StrongFocus);
     DitherType->installEventFilter(this);
-    Label4 = new QLabel("Step Size:", Frame2);
-    Place(Label4, "Label4", 8, 68, 69, 29);
-    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    stepSizeLabel = new QLabel("Step Size:", ditherTypeFrame);
+    Place(stepSizeLabel, "stepSizeLabel", 8, 68, 69, 29);
+    stepSizeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     StepSize = new QLineEdit(QString::fromLatin1(Keys::Defaults::DitherStep.data(),
                                                  Keys::Defaults::DitherStep.size()),
-                             Frame2);
+                             ditherTypeFrame);
     Place(StepSize, "StepSize", 96, 64, 65, 29);
-    Label5 = new QLabel("pixels", Frame2);
-    Place(Label5, "Label5", 168, 72, 45, 21);
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    AO7 = new QCheckBox("Using AO-7", Frame2);
+    stepSizeUnit = new QLabel("pixels", ditherTypeFrame);
+    Place(stepSizeUnit, "stepSizeUnit", 168, 72, 45, 21);
+    stepSizeUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    AO7 = new QCheckBox("Using AO-7", ditherTypeFrame);
     Place(AO7, "AO7", 212, 72, 109, 17);
-    Label8 = new QLabel("Max Dither:", Frame2);
-    Place(Label8, "Label8", 8, 104, 85, 29);
-    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    maxDitherLabel = new QLabel("Max Dither:", ditherTypeFrame);
+    Place(maxDitherLabel, "maxDitherLabel", 8, 104, 85, 29);
+    maxDitherLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MaxDitherX = new QLineEdit(QString::fromLatin1(Keys::Defaults::MaxDither.data(),
                                                    Keys::Defaults::MaxDither.size()),
-                               Frame2);
+                               ditherTypeFrame);
     Place(MaxDitherX, "MaxDitherX", 96, 100, 65, 29);
-    Label9 = new QLabel("pixels", Frame2);
-    Place(Label9, "Label9", 168, 104, 45, 21);
-    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    maxDitherUnit = new QLabel("pixels", ditherTypeFrame);
+    Place(maxDitherUnit, "maxDitherUnit", 168, 104, 45, 21);
+    maxDitherUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label10 = new QLabel("Saving restarts the dither path at its first position.", this);
-    Place(Label10, "Label10", 12, 172, 337, 21);
-    Label11 = new QLabel("Step Size and Max Dither are in guide camera pixels.", this);
-    Place(Label11, "Label11", 12, 196, 337, 21);
+    restartNote = new QLabel("Saving restarts the dither path at its first position.", this);
+    Place(restartNote, "restartNote", 12, 172, 337, 21);
+    unitsNote = new QLabel("Step Size and Max Dither are in guide camera pixels.", this);
+    Place(unitsNote, "unitsNote", 12, 196, 337, 21);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(DesignTimerInterval);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
+    delayTimer = new QTimer(this);
+    delayTimer->setObjectName("delayTimer");
+    delayTimer->setInterval(DesignTimerInterval);
+    delayTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
 
-    setTabOrder(OK, Command1);
-    setTabOrder(Command1, StepSize);
+    setTabOrder(OK, cancelButton);
+    setTabOrder(cancelButton, StepSize);
     setTabOrder(StepSize, MaxDitherX);
     setTabOrder(MaxDitherX, DitherType);
     setTabOrder(DitherType, Pattern);
-    setTabOrder(Pattern, Command3);
-    setTabOrder(Command3, ckLog);
+    setTabOrder(Pattern, simulateButton);
+    setTabOrder(simulateButton, ckLog);
     setTabOrder(ckLog, AO7);
 
     connect(OK, &QPushButton::clicked, this, &frmSetupOptions::saveAndClose);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Command3, &QPushButton::clicked, this, &frmSetupOptions::simulate);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(simulateButton, &QPushButton::clicked, this, &frmSetupOptions::simulate);
     connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::editSelectedPattern);
     connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::ditherTypeChanged);
-    connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::endDelay);
+    connect(delayTimer, &QTimer::timeout, this, &frmSetupOptions::endDelay);
     for (QCheckBox *box : {ckLog, AO7}) {
         // A box opened grayed (a stored "2") is two-state from its first click on, so that
         // a click never brings the gray back.
@@ -169,10 +169,10 @@ frmSetupOptions::~frmSetupOptions()
 {
     if (s_instance == this)
         s_instance = nullptr;
-    if (Timer1->isActive()) {
+    if (delayTimer->isActive()) {
         // myDelay is still waiting on this timer: let its tick come all the same.
         const int generation = s_delayGeneration;
-        QTimer::singleShot(Timer1->remainingTime(),
+        QTimer::singleShot(delayTimer->remainingTime(),
                            Qt::PreciseTimer,
                            QCoreApplication::instance(),
                            [generation, tick = m_delayTick] {
@@ -234,7 +234,7 @@ void frmSetupOptions::showList(const DitherTypeList &list)
         DitherType->addItem(QString::fromStdString(entry));
     DitherType->setCurrentIndex(-1);
     m_patterns = list.patterns;
-    m_nNextPattern = list.nextPattern;
+    m_nextPattern = list.nextPattern;
 }
 
 void frmSetupOptions::selectDitherType(int index)
@@ -248,28 +248,28 @@ void frmSetupOptions::AddPattern(const QString &name, const QString &body)
     Guarded(this, [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
-        Quiverstep::AddPattern(settings, m_nNextPattern, (name + "\\" + body).toStdString());
+        Quiverstep::AddPattern(settings, m_nextPattern, (name + "\\" + body).toStdString());
         operation.Commit();
         FillDitherTypeList();
     });
-    selectDitherType(m_nNextPattern - 1);
+    selectDitherType(m_nextPattern - 1);
 }
 
 void frmSetupOptions::ditherTypeChanged(int index)
 {
-    if (index >= m_nNextPattern)
+    if (index >= m_nextPattern)
         addNewPattern();
 }
 
 void frmSetupOptions::addNewPattern()
 {
     Custom editor(this);
-    editor.m_sDither = QString();
-    editor.m_sDitherName = "New Pattern";
-    editor.m_bNewPattern = true;
+    editor.m_patternBody = QString();
+    editor.m_patternName = "New Pattern";
+    editor.m_newPattern = true;
     editor.exec();
-    if (editor.m_bOK)
-        AddPattern(editor.m_sDitherName, editor.m_sDither);
+    if (editor.m_saved)
+        AddPattern(editor.m_patternName, editor.m_patternBody);
     else
         selectDitherType(0);
 }
@@ -285,24 +285,24 @@ void frmSetupOptions::editSelectedPattern()
         return; // the add entry is never left selected
     const PatternEntry &entry = m_patterns[std::size_t(i - FirstPattern)];
     Custom editor(this);
-    editor.m_sDitherName = QString::fromStdString(entry.name);
-    editor.m_sDither = QString::fromStdString(entry.body);
-    editor.m_bNewPattern = false;
+    editor.m_patternName = QString::fromStdString(entry.name);
+    editor.m_patternBody = QString::fromStdString(entry.body);
+    editor.m_newPattern = false;
     editor.exec();
-    if (!editor.m_bOK)
+    if (!editor.m_saved)
         return;
 
     int restore = i;
     Guarded(this, [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
-        if (editor.m_bDelete) {
-            DeletePattern(settings, i, m_nNextPattern);
+        if (editor.m_removed) {
+            DeletePattern(settings, i, m_nextPattern);
             restore = i - 1;
         } else {
             ReplacePattern(settings,
                            i,
-                           (editor.m_sDitherName + "\\" + editor.m_sDither).toStdString());
+                           (editor.m_patternName + "\\" + editor.m_patternBody).toStdString());
         }
         operation.Commit();
         FillDitherTypeList();
@@ -350,13 +350,13 @@ void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds, std::function<v
 {
     ++s_delayGeneration;
     m_delayTick = std::move(tick);
-    Timer1->setInterval(milliseconds);
-    Timer1->start();
+    delayTimer->setInterval(milliseconds);
+    delayTimer->start();
 }
 
 void frmSetupOptions::endDelay()
 {
-    Timer1->stop();
+    delayTimer->stop();
     if (m_delayTick)
         std::exchange(m_delayTick, nullptr)();
 }

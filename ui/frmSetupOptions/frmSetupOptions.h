@@ -24,7 +24,7 @@ struct SettingsInput;
 
 // The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
 // and the simulator. One instance per process, loaded from the store when first needed and
-// destroyed when it closes; its Timer1 also serves myDelay while the dialog is hidden.
+// destroyed when it closes; its delayTimer also serves myDelay while the dialog is hidden.
 class frmSetupOptions : public QDialog
 {
     Q_OBJECT
@@ -51,7 +51,7 @@ public:
 
     QString stepSizeText() const;
 
-    std::int32_t m_nNextPattern = 2;
+    std::int32_t m_nextPattern = 2;
 
 public slots:
     void done(int result) override;
@@ -78,22 +78,22 @@ private:
     std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
 
     QPushButton *OK;
-    QPushButton *Command1;
-    QPushButton *Command3;
+    QPushButton *cancelButton;
+    QPushButton *simulateButton;
     QCheckBox *ckLog;
-    QGroupBox *Frame2;
+    QGroupBox *ditherTypeFrame;
     QPushButton *Pattern;
     QComboBox *DitherType;
-    QLabel *Label4;
+    QLabel *stepSizeLabel;
     QLineEdit *StepSize;
-    QLabel *Label5;
+    QLabel *stepSizeUnit;
     QCheckBox *AO7;
-    QLabel *Label8;
+    QLabel *maxDitherLabel;
     QLineEdit *MaxDitherX;
-    QLabel *Label9;
-    QLabel *Label10;
-    QLabel *Label11;
-    QTimer *Timer1;
+    QLabel *maxDitherUnit;
+    QLabel *restartNote;
+    QLabel *unitsNote;
+    QTimer *delayTimer;
 };
 
 } // namespace Quiverstep

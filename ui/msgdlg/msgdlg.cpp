@@ -30,23 +30,23 @@ msgdlg::msgdlg(QWidget *parent)
     Place(OKButton, "OKButton", 144, 132, 81, 25);
     OKButton->setDefault(true);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
+    closeTimer = new QTimer(this);
+    closeTimer->setObjectName("closeTimer");
+    closeTimer->setSingleShot(true);
+    closeTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
 
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(Timer1, &QTimer::timeout, this, &QWidget::close);
+    connect(closeTimer, &QTimer::timeout, this, &QWidget::close);
 }
 
 void msgdlg::load()
 {
-    if (!m_sTitle.isEmpty())
-        setWindowTitle(m_sTitle);
+    if (!m_title.isEmpty())
+        setWindowTitle(m_title);
     // Lines joined by CR LF show as lines.
-    MsgText->setText(QString(m_sMessageText).replace("\r\n", "\n"));
-    Timer1->setInterval(DisplayMilliseconds);
-    Timer1->start();
+    MsgText->setText(QString(m_messageText).replace("\r\n", "\n"));
+    closeTimer->setInterval(DisplayMilliseconds);
+    closeTimer->start();
 }
 
 void msgdlg::setVisible(bool visible)
@@ -72,14 +72,14 @@ bool msgdlg::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Hide && isVisible()) {
         const QPoint place = pos();
-        const int remaining = Timer1->remainingTime();
+        const int remaining = closeTimer->remainingTime();
         m_changingOwner = true;
         watched->removeEventFilter(this);
         setParent(nullptr, windowFlags());
         move(place);
         show();
         m_changingOwner = false;
-        Timer1->start(std::max(remaining, 0));
+        closeTimer->start(std::max(remaining, 0));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -101,7 +101,7 @@ void msgdlg::hideEvent(QHideEvent *event)
 {
     // Closed: the next opening loads afresh with its own countdown.
     if (!event->spontaneous() && !m_changingOwner) {
-        Timer1->stop();
+        closeTimer->stop();
         m_loaded = false;
     }
     QDialog::hideEvent(event);

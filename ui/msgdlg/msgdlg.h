@@ -22,8 +22,8 @@ public:
 
     // Taken when the window opens: the message, and a title replacing the design title
     // when not empty.
-    QString m_sMessageText;
-    QString m_sTitle;
+    QString m_messageText;
+    QString m_title;
 
     // A show request while open only brings the window forward.
     void setVisible(bool visible) override;
@@ -43,7 +43,7 @@ private:
 
     QLabel *MsgText;
     QPushButton *OKButton;
-    QTimer *Timer1;
+    QTimer *closeTimer;
     bool m_loaded = false;
     bool m_changingOwner = false;
 };

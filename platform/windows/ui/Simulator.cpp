@@ -13,7 +13,7 @@
 namespace Quiverstep {
 
 namespace {
-constexpr UINT_PTR Timer1 = 1;
+constexpr UINT_PTR stepTimer = 1;
 } // namespace
 
 Simulator::Simulator(PlugInEnvironment &environment)
@@ -26,41 +26,41 @@ Simulator::~Simulator() = default;
 void Simulator::build()
 {
     // In keyboard focus order.
-    button(OKButton, L"Exit", 368, 12, 81, 25);
+    button(exitButton, L"Exit", 368, 12, 81, 25);
     m_picture = std::make_unique<PathPicture>(m_hwnd,
-                                              Picture1,
+                                              pathCanvas,
                                               Scale(12),
                                               Scale(12),
                                               Scale(341),
                                               Scale(265));
-    button(pbRun, L"Run", 364, 216, 81, 29);
-    button(pbStep, L"Step", 364, 252, 81, 29);
-    button(pbReset, L"Reset", 364, 180, 81, 29);
+    button(runButton, L"Run", 364, 216, 81, 29);
+    button(stepButton, L"Step", 364, 252, 81, 29);
+    button(resetButton, L"Reset", 364, 180, 81, 29);
 }
 
 void Simulator::onLoad()
 {
-    m_oPlugIn = std::make_unique<DitherPlugIn>(m_environment);
+    m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
     InitSimulation();
-    SetText(GetDlgItem(m_hwnd, pbRun), "Stop");
-    SetTimer(m_hwnd, Timer1, StepMilliseconds, nullptr);
-    m_bRunning = true;
+    SetText(GetDlgItem(m_hwnd, runButton), "Stop");
+    SetTimer(m_hwnd, stepTimer, StepMilliseconds, nullptr);
+    m_running = true;
 }
 
 void Simulator::onCommand(int id, int, HWND)
 {
     switch (id) {
-    case OKButton:
+    case exitButton:
         Close();
         break;
-    case pbReset:
+    case resetButton:
         Reset();
         break;
-    case pbRun:
+    case runButton:
         RunStop();
         break;
-    case pbStep:
-        pbStep_Click();
+    case stepButton:
+        stepOnce();
         break;
     default:
         break;
@@ -69,34 +69,34 @@ void Simulator::onCommand(int id, int, HWND)
 
 void Simulator::onTimer(UINT_PTR timer)
 {
-    if (timer == Timer1)
-        Timer1_Timer();
+    if (timer == stepTimer)
+        stepWhileRunning();
 }
 
 void Simulator::InitSimulation()
 {
-    if (!m_oPlugIn)
+    if (!m_plugIn)
         return;
     m_picture->Clear();
-    m_oPlugIn->Debugging = TestModes::GuideStart;
-    m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    m_plugIn->Debugging = TestModes::GuideStart;
+    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
 void Simulator::SimulateStep()
 {
-    if (!m_oPlugIn)
+    if (!m_plugIn)
         return;
     const std::int32_t colour = PathColourValue(m_environment.process.spiral);
-    m_oPlugIn->Debugging = TestModes::Dither;
-    m_oPlugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    m_picture->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);
+    m_plugIn->Debugging = TestModes::Dither;
+    m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
+    m_picture->PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
 void Simulator::Reset()
 {
-    KillTimer(m_hwnd, Timer1);
-    SetText(GetDlgItem(m_hwnd, pbRun), "Run");
-    m_bRunning = false;
+    KillTimer(m_hwnd, stepTimer);
+    SetText(GetDlgItem(m_hwnd, runButton), "Run");
+    m_running = false;
     InitSimulation();
     bool reset = false;
     if (!Guarded(m_hwnd, [&] {
@@ -113,28 +113,28 @@ void Simulator::Reset()
 
 void Simulator::RunStop()
 {
-    const HWND run = GetDlgItem(m_hwnd, pbRun);
-    if (m_bRunning) {
-        KillTimer(m_hwnd, Timer1);
+    const HWND run = GetDlgItem(m_hwnd, runButton);
+    if (m_running) {
+        KillTimer(m_hwnd, stepTimer);
         SetText(run, "Run");
-        m_bRunning = false;
+        m_running = false;
     } else {
         SetText(run, "Stop");
-        SetTimer(m_hwnd, Timer1, StepMilliseconds, nullptr);
-        m_bRunning = true;
+        SetTimer(m_hwnd, stepTimer, StepMilliseconds, nullptr);
+        m_running = true;
     }
 }
 
-void Simulator::pbStep_Click()
+void Simulator::stepOnce()
 {
-    if (m_bRunning)
+    if (m_running)
         RunStop();
     SimulateStep();
 }
 
-void Simulator::Timer1_Timer()
+void Simulator::stepWhileRunning()
 {
-    if (m_bRunning)
+    if (m_running)
         SimulateStep();
 }
 
@@ -142,8 +142,8 @@ void Simulator::onUnload()
 {
     // Exit, Escape and the window frame all unload: the stored walk goes back to its start.
     Reset();
-    KillTimer(m_hwnd, Timer1);
-    m_oPlugIn.reset();
+    KillTimer(m_hwnd, stepTimer);
+    m_plugIn.reset();
 }
 
 } // namespace Quiverstep

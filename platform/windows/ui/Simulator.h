@@ -17,11 +17,11 @@ class Simulator : public DialogWindow
 {
 public:
     enum Control : int {
-        Picture1 = 1201,
-        OKButton,
-        pbReset,
-        pbRun,
-        pbStep,
+        pathCanvas = 1201,
+        exitButton,
+        resetButton,
+        runButton,
+        stepButton,
     };
 
     static constexpr int StepMilliseconds = 80;
@@ -30,7 +30,7 @@ public:
     ~Simulator() override;
 
     PathPicture *picture() const { return m_picture.get(); }
-    bool running() const { return m_bRunning; }
+    bool running() const { return m_running; }
 
 protected:
     void build() override;
@@ -44,13 +44,13 @@ private:
     void SimulateStep();
     void Reset();
     void RunStop();
-    void pbStep_Click();
-    void Timer1_Timer();
+    void stepOnce();
+    void stepWhileRunning();
 
     PlugInEnvironment &m_environment;
-    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    std::unique_ptr<DitherPlugIn> m_plugIn;
     std::unique_ptr<PathPicture> m_picture;
-    bool m_bRunning = false;
+    bool m_running = false;
 };
 
 } // namespace Quiverstep

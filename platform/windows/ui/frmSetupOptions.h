@@ -17,27 +17,27 @@ struct SettingsInput;
 
 // The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
 // and the simulator. One instance per process, loaded from the store when first needed and
-// unloaded when it closes; its Timer1 also serves myDelay while the dialog is hidden.
+// unloaded when it closes; its delayTimer also serves myDelay while the dialog is hidden.
 class frmSetupOptions : public DialogWindow
 {
 public:
     enum Control : int {
         OK = IDOK,
-        Command1 = 1001,
-        Command3,
+        cancelButton = 1001,
+        simulateButton,
         ckLog,
-        Frame2,
+        ditherTypeFrame,
         Pattern,
         DitherType,
-        Label4,
+        stepSizeLabel,
         StepSize,
-        Label5,
+        stepSizeUnit,
         AO7,
-        Label8,
+        maxDitherLabel,
         MaxDitherX,
-        Label9,
-        Label10,
-        Label11,
+        maxDitherUnit,
+        restartNote,
+        unitsNote,
     };
 
     // The process's instance, created and loaded (not shown) when there is none.
@@ -61,7 +61,7 @@ public:
 
     std::string stepSizeText() const;
 
-    std::int32_t m_nNextPattern = 2;
+    std::int32_t m_nextPattern = 2;
 
 protected:
     void build() override;
@@ -74,11 +74,11 @@ private:
 
     void showList(const DitherTypeList &list);
     SettingsInput input() const;
-    void DitherType_Click(int index);
-    void Pattern_Click();
-    void Command3_Click();
-    void OK_Click();
-    void Timer1_Timer();
+    void ditherTypeChanged(int index);
+    void editSelectedPattern();
+    void simulate();
+    void saveAndClose();
+    void endDelay();
     void addNewPattern();
     void selectDitherType(int index);
     int selectedDitherType() const;

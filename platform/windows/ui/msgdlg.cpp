@@ -3,7 +3,7 @@
 namespace Quiverstep {
 
 namespace {
-constexpr UINT_PTR Timer1 = 1;
+constexpr UINT_PTR closeTimer = 1;
 } // namespace
 
 msgdlg::msgdlg()
@@ -13,7 +13,7 @@ msgdlg::msgdlg()
 void msgdlg::Open(const std::string &text)
 {
     auto *message = new msgdlg;
-    message->m_sMessageText = text;
+    message->m_messageText = text;
     message->m_ownsItself = true;
     try {
         message->ShowModeless();
@@ -32,11 +32,11 @@ void msgdlg::build()
 
 void msgdlg::onLoad()
 {
-    if (!m_sTitle.empty())
-        SetCaption(m_sTitle);
+    if (!m_title.empty())
+        SetCaption(m_title);
     // The label shows lines joined by CR LF as lines.
-    SetText(GetDlgItem(m_hwnd, MsgText), m_sMessageText);
-    SetTimer(m_hwnd, Timer1, DisplayMilliseconds, nullptr);
+    SetText(GetDlgItem(m_hwnd, MsgText), m_messageText);
+    SetTimer(m_hwnd, closeTimer, DisplayMilliseconds, nullptr);
 }
 
 void msgdlg::onCommand(int id, int, HWND)
@@ -47,7 +47,7 @@ void msgdlg::onCommand(int id, int, HWND)
 
 void msgdlg::onTimer(UINT_PTR timer)
 {
-    if (timer == Timer1)
+    if (timer == closeTimer)
         Close();
 }
 

@@ -23,8 +23,8 @@ public:
     // A new window showing text, not waited for; it deletes itself when it closes.
     static void Open(const std::string &text);
 
-    std::string m_sMessageText; // the label's text, taken when the window loads
-    std::string m_sTitle;       // the title when not empty, taken when the window loads
+    std::string m_messageText; // the label's text, taken when the window loads
+    std::string m_title;       // the title when not empty, taken when the window loads
 
 protected:
     void build() override;

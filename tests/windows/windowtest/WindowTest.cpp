@@ -14,7 +14,10 @@
 #include "Simulator.h"
 #include "TestForm.h"
 #include "WideText.h"
-#include "WindowsEnvironment.h"
+#include "Win32Clock.h"
+#include "Win32TextFiles.h"
+#include "Win32UserInterface.h"
+#include "WindowsUserPaths.h"
 #include "frmSetupOptions.h"
 #include "msgdlg.h"
 
@@ -22,6 +25,7 @@
 #include "DitherStepping.h"
 #include "EventNumbers.h"
 #include "PlugInMembers.h"
+#include "RecordingCamera.h"
 
 #include <oaidl.h>
 #include <windows.h>
@@ -35,6 +39,22 @@
 using namespace Quiverstep;
 
 namespace {
+
+// The windows linked into this program run in a process of their own, on the real store,
+// with no host camera.
+PlugInEnvironment &environment()
+{
+    static RegistryStore store;
+    static RecordingCameraFactory cameras;
+    static Win32UserInterface ui;
+    static Win32Clock clock;
+    static Win32TextFiles files;
+    static WindowsUserPaths paths;
+    static ProcessState process;
+    static PlugInEnvironment pieces{store, cameras, ui, clock, process.random, files, paths, process};
+    ui.Attach(pieces);
+    return pieces;
+}
 
 std::FILE *s_results = nullptr;
 std::wstring s_pictures;
@@ -245,16 +265,16 @@ DWORD WINAPI driveSettings(LPVOID)
     for (const auto &[x, y] : {std::pair{"1.5", "-2"}, {"0", "1"}, {"-1", "0"}}) {
         type(editor, Custom::XStep, x);
         type(editor, Custom::YStep, y);
-        clickAndWait(editor, Custom::pbAdd);
+        clickAndWait(editor, Custom::addButton);
     }
     check("pattern editor: added step",
-          entry(GetDlgItem(editor, Custom::List1), LB_GETTEXT, 0),
+          entry(GetDlgItem(editor, Custom::stepList), LB_GETTEXT, 0),
           " 1.50: -2.00");
     check("pattern editor: the last added step in the boxes",
           text(editor, Custom::XStep) + "," + text(editor, Custom::YStep),
           "-1,0");
     savePicture(editor, L"editor");
-    click(editor, Custom::Command1); // Save
+    click(editor, Custom::saveButton); // Save
     waitGone(editor);
     Sleep(300);
     check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
@@ -266,7 +286,7 @@ DWORD WINAPI driveSettings(LPVOID)
     click(dialog, frmSetupOptions::Pattern);
     editor = waitForWindow(L"Custom Dither Pattern");
     check("Pattern opens the editor on it", text(editor, Custom::DitherName), "New Pattern");
-    click(editor, Custom::Command7); // Remove
+    click(editor, Custom::removeButton); // Remove
     check("Remove: question",
           answerMessageBox(IDYES),
           "Do you want to delete this pattern permanently?");
@@ -278,16 +298,16 @@ DWORD WINAPI driveSettings(LPVOID)
     Sleep(300);
 
     // Simulate...: the simulator over the saved settings, ten steps by hand.
-    click(dialog, frmSetupOptions::Command3);
+    click(dialog, frmSetupOptions::simulateButton);
     const HWND simulator = opens("simulator from Simulate...", L"Simulator - Spiral", "456x292");
-    check("simulator: running", text(simulator, Simulator::pbRun), "Stop");
-    clickAndWait(simulator, Simulator::pbReset);
+    check("simulator: running", text(simulator, Simulator::runButton), "Stop");
+    clickAndWait(simulator, Simulator::resetButton);
     for (int i = 0; i < 10; ++i)
-        clickAndWait(simulator, Simulator::pbStep);
+        clickAndWait(simulator, Simulator::stepButton);
     Sleep(500);
-    check("simulator: stopped by Reset", text(simulator, Simulator::pbRun), "Run");
+    check("simulator: stopped by Reset", text(simulator, Simulator::runButton), "Run");
     savePicture(simulator, L"simulator");
-    click(simulator, Simulator::OKButton);
+    click(simulator, Simulator::exitButton);
     waitGone(simulator);
 
     // OK with valid input closes the dialog, and Settings returns.
@@ -408,7 +428,7 @@ void timedMessage()
 {
     drive(&pictureOfMessage, [] {
         const DWORD opened = GetTickCount();
-        WindowsEnvironment().ui.ShowTimedMessage(BoxLimitMessage(4, 1, 21, 16));
+        environment().ui.ShowTimedMessage(BoxLimitMessage(4, 1, 21, 16));
         const HWND message = FindWindowW(L"QuiverstepDialog", L"Quiverstep: Error");
         check("timed message: opens without waiting", message ? "open" : "none", "open");
         check("timed message: client size", clientSize(message), "384x171");
@@ -422,7 +442,7 @@ void timedMessage()
 
 void showTestForm(LPTHREAD_START_ROUTINE driver)
 {
-    TestForm form(WindowsEnvironment());
+    TestForm form(environment());
     drive(driver, [&] {
         form.ShowModeless();
         MessageLoop::RunUntil([&] { return !form.IsOpen(); });
@@ -432,9 +452,9 @@ void showTestForm(LPTHREAD_START_ROUTINE driver)
 DWORD WINAPI driveTestForm(LPVOID)
 {
     const HWND form = opens("test form", L"Test", "604x468");
-    clickAndWait(form, TestForm::Command2); // Guide Start
+    clickAndWait(form, TestForm::guideStartButton); // Guide Start
     for (int i = 0; i < 8; ++i)
-        clickAndWait(form, TestForm::Command4); // Download Complete
+        clickAndWait(form, TestForm::downloadCompleteButton); // Download Complete
     savePicture(form, L"testform");
     PostMessageW(form, WM_CLOSE, 0, 0);
     return 0;
@@ -445,10 +465,10 @@ DWORD WINAPI driveTestForm(LPVOID)
 DWORD WINAPI driveMessageOverModal(LPVOID)
 {
     const HWND form = waitForWindow(L"Test");
-    click(form, TestForm::Command1); // Setup: the settings dialog, modal
+    click(form, TestForm::setupButton); // Setup: the settings dialog, modal
     const HWND dialog = opens("settings dialog from the test form's Setup",
                               L"Quiverstep 1.1 Settings");
-    click(form, TestForm::Command4); // an image that dithers out of the box
+    click(form, TestForm::downloadCompleteButton); // an image that dithers out of the box
     const HWND message = waitForWindow(L"Quiverstep: Error");
     const bool inFront = message && waitFor([&] {
                              return GetForegroundWindow() == message ? message : nullptr;
@@ -479,7 +499,7 @@ void numbersUnderGermanLocale()
     std::snprintf(probe, sizeof probe, "%g", 0.5);
     check("German C runtime locale in force", probe, "0,5");
     storePattern("Half\\1,0\\0,1\\TOP", "0.5");
-    DitherPlugIn plugIn(WindowsEnvironment());
+    DitherPlugIn plugIn(environment());
     plugIn.Debugging = TestModes::Dither;
     plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
     check("German locale: the offset stored with \".\"", stored("Current Offset Y"), "16.5");
