@@ -1,14 +1,14 @@
 #include "GuiCommands.h"
 
-#include "Custom.h"
 #include "DitherTypeList.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "QtApplication.h"
 #include "QtUserInterface.h"
+#include "SettingsDialog.h"
 #include "SettingsValidation.h"
-#include "Simulator.h"
 #include "TestForm.h"
-#include "frmSetupOptions.h"
-#include "msgdlg.h"
+#include "TimedMessage.h"
 
 #include "DitherStepping.h"
 #include "PosixPlatform.h"
@@ -67,15 +67,15 @@ void showSettings(QtUserInterface &ui, PlugInEnvironment &environment, const Gui
         ui.ShowSettings();
         return;
     }
-    frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+    SettingsDialog &dialog = SettingsDialog::Instance(environment);
     dialog.show();
     saveScreenshot(dialog, a.screenshot);
-    frmSetupOptions::Unload();
+    SettingsDialog::Unload();
 }
 
 void showEditor(CommandContext &context, const GuiArguments &a)
 {
-    Custom editor;
+    PatternEditor editor;
     editor.m_patternBody = QString();
     editor.m_patternName = "New Pattern";
     editor.m_newPattern = true;
@@ -93,17 +93,17 @@ void showEditor(CommandContext &context, const GuiArguments &a)
 void showSimulator(CommandContext &context, PlugInEnvironment &environment, const GuiArguments &a)
 {
     // As the dialog's Simulate... button: check and store the loaded settings, then open.
-    frmSetupOptions::Instance(environment);
+    SettingsDialog::Instance(environment);
     const SettingsView view = LoadSettingsView(Settings(environment.store));
     const SettingsInput input{view.maxDither, view.stepSize, view.ditherType, view.ao7, view.log};
     if (const auto problem = ValidateAndSave(input, environment.store, environment.process.spiral)) {
-        frmSetupOptions::Unload();
+        SettingsDialog::Unload();
         context.err << *problem << '\n';
         context.status = 1;
         return;
     }
     {
-        Simulator simulator(environment);
+        PathSimulator simulator(environment);
         simulator.setWindowTitle(
                 "Simulator - "
                 + QString::fromStdString(view.list.entries[std::size_t(view.ditherType)]));
@@ -112,7 +112,7 @@ void showSimulator(CommandContext &context, PlugInEnvironment &environment, cons
         } else {
             int steps = 0;
             QEventLoop loop;
-            QObject::connect(&simulator, &Simulator::stepped, &loop, [&] {
+            QObject::connect(&simulator, &PathSimulator::stepped, &loop, [&] {
                 if (++steps == ScreenshotSteps)
                     loop.quit();
             });
@@ -122,7 +122,7 @@ void showSimulator(CommandContext &context, PlugInEnvironment &environment, cons
             simulator.close();
         }
     }
-    frmSetupOptions::Unload();
+    SettingsDialog::Unload();
 }
 
 void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
@@ -138,7 +138,7 @@ void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
 
 void showMessage(const GuiArguments &a)
 {
-    msgdlg message;
+    TimedMessage message;
     message.m_messageText = QString::fromStdString(BoxLimitMessage(4, 2, 32, 16));
     message.show();
     if (!a.screenshot.empty())

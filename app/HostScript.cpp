@@ -101,14 +101,7 @@ HostScript::HostScript(SettingsStore &store,
     , m_out(out)
     , m_cameras([this](const std::string &line) { m_out << line << '\n'; })
     , m_ui([this](const std::string &text) { m_out << "message: " << oneLine(text) << '\n'; })
-    , m_environment{store,
-                    m_cameras,
-                    m_ui,
-                    clock,
-                    process.random,
-                    files,
-                    paths,
-                    process}
+    , m_environment{store, m_cameras, m_ui, clock, process.random, files, paths, process}
     , m_plugIn(std::make_unique<DitherPlugIn>(m_environment))
 {}
 

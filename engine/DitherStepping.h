@@ -3,8 +3,8 @@
 #include "MessageSink.h"
 #include "RandomSource.h"
 #include "Settings.h"
-#include "Spiral.h"
 #include "SkipOnFailure.h"
+#include "Spiral.h"
 
 #include <cstdint>
 #include <string>

@@ -70,8 +70,7 @@ void DitherPlugIn::myDelay(const double &duration)
     // The flag is the process's: a tick of any plug-in object's wait ends every wait.
     ProcessState &process = m_environment.process;
     process.delayWaiting = true;
-    m_environment.ui.StartDelayTimer(ToLong(duration),
-                                     [&process] { process.delayWaiting = false; });
+    m_environment.ui.StartDelayTimer(ToLong(duration), [&process] { process.delayWaiting = false; });
     while (process.delayWaiting)
         m_environment.ui.ProcessEvents();
 }

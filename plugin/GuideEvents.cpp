@@ -157,7 +157,7 @@ void DitherPlugIn::StartGuiding(EventCamera &camera, SkipOnFailure &step)
     // Read as a truth value: 0 or -1 until the next dither update decodes the type.
     step([&] {
         nDitherType = StrictFlag(settings.Get(Keys::DitherType, Keys::Defaults::DitherType)) ? -1
-                                                                                               : 0;
+                                                                                             : 0;
     });
     step([&] {
         nStepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
@@ -167,7 +167,9 @@ void DitherPlugIn::StartGuiding(EventCamera &camera, SkipOnFailure &step)
     });
     nMaxDitherY = nMaxDitherX;
     // The spiral takes the new step and limit and goes on from its stored position.
-    step([&] { Spiral::InitSpiral(m_environment.process.spiral, settings, nMaxDitherX, nStepSize, false); });
+    step([&] {
+        Spiral::InitSpiral(m_environment.process.spiral, settings, nMaxDitherX, nStepSize, false);
+    });
 
     bGuiding = false;
     step([&] { WriteLogBlock(false); });

@@ -51,7 +51,7 @@ TEST_F(EntryTest, TestModesNeedNoCamera)
     plugIn.Debugging = 2;
     event(19, 0);
     EXPECT_EQ(plugIn.XOffset, 18);
-    EXPECT_EQ(plugIn.nMaxMove, 7);              // no camera: the limits keep their values
+    EXPECT_EQ(plugIn.nMaxMove, 7);            // no camera: the limits keep their values
     EXPECT_EQ(process.spiral.SpiralLimit, 2); // the step of 2 was loaded
     EXPECT_FALSE(plugIn.bGuiding);
 

@@ -91,7 +91,7 @@ TEST_F(ValidateAndSaveTest, SpiralSaveStoresEverySettingAndRestartsTheWalk)
     EXPECT_EQ(get(Keys::SpiralRadius), "0");
     EXPECT_EQ(get(Keys::SpiralPosX), "16");
     EXPECT_EQ(get(Keys::CurrentStep), "7"); // only pattern types reset the step
-    EXPECT_EQ(spiral.SpiralLimit, 4);        // the walk in memory restarted as well
+    EXPECT_EQ(spiral.SpiralLimit, 4);       // the walk in memory restarted as well
     EXPECT_EQ(store.commits, 1);
 }
 

@@ -1,6 +1,6 @@
 #include "WindowTest.h"
 
-#include "Custom.h"
+#include "PatternEditor.h"
 
 #include <QListWidget>
 #include <QRadioButton>
@@ -38,7 +38,7 @@ protected:
         click(&editor, "addButton");
     }
 
-    Custom editor;
+    PatternEditor editor;
 };
 
 } // namespace

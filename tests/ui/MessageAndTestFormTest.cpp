@@ -17,7 +17,7 @@ TEST_F(MessageTest, EachMessageHasItsOwnWindowThatOkClosesAtOnceOrItselfAfterThr
     ui.ShowTimedMessage("first");
     ui.ShowTimedMessage("second");
     ASSERT_EQ(openMessages().size(), 2);
-    QPointer<msgdlg> first = openMessages().front();
+    QPointer<TimedMessage> first = openMessages().front();
     if (child<QLabel>(first, "MsgText")->text() != "first")
         first = openMessages().back();
     auto *timer = child<QTimer>(first, "closeTimer");
@@ -42,7 +42,7 @@ TEST_F(MessageTest, EachMessageHasItsOwnWindowThatOkClosesAtOnceOrItselfAfterThr
 
 TEST_F(MessageTest, TextIsPlainAndItsLinesAreShownAsLines)
 {
-    msgdlg message;
+    TimedMessage message;
     message.m_messageText = "<b>x</b>\r\nsecond line";
     message.m_title = "Own title";
     message.show();
@@ -79,7 +79,7 @@ TEST_F(TestFormTest, GeneratesTheSnakesAndPlotsEachTargetInThePathColourBeforeTh
     EXPECT_EQ(cellColour(&form, 15, 16), background);
 
     expect([](QWidget *window) {
-        EXPECT_EQ(window->objectName(), "frmSetupOptions");
+        EXPECT_EQ(window->objectName(), "SettingsDialog");
         click(window, "cancelButton");
     });
     click(&form, "setupButton"); // Setup, closed without a change, clears the plot

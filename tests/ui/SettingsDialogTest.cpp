@@ -2,7 +2,7 @@
 
 #include "DitherPlugIn.h"
 #include "SettingKeys.h"
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,14 +18,14 @@ namespace {
 class SettingsDialogTest : public WindowTest
 {
 protected:
-    frmSetupOptions &open()
+    SettingsDialog &open()
     {
-        frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+        SettingsDialog &dialog = SettingsDialog::Instance(environment);
         dialog.show();
         return dialog;
     }
 
-    static QStringList entries(const frmSetupOptions &dialog)
+    static QStringList entries(const SettingsDialog &dialog)
     {
         QStringList list;
         const auto *combo = child<QComboBox>(&dialog, "DitherType");
@@ -33,11 +33,11 @@ protected:
             list << combo->itemText(i);
         return list;
     }
-    static QComboBox *ditherType(const frmSetupOptions &dialog)
+    static QComboBox *ditherType(const SettingsDialog &dialog)
     {
         return child<QComboBox>(&dialog, "DitherType");
     }
-    void close(frmSetupOptions &dialog)
+    void close(SettingsDialog &dialog)
     {
         click(&dialog, "cancelButton");
         settle();
@@ -57,7 +57,7 @@ const QStringList BuiltInEntries{"Spiral",
 
 TEST_F(SettingsDialogTest, OpensWithTheBuiltInPatternsAndTheDefaultsOrTheStoredValues)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     EXPECT_EQ(dialog.windowTitle(), "Quiverstep 1.1 Settings");
     EXPECT_EQ(entries(dialog), BuiltInEntries);
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
@@ -69,14 +69,14 @@ TEST_F(SettingsDialogTest, OpensWithTheBuiltInPatternsAndTheDefaultsOrTheStoredV
     EXPECT_EQ(get(Keys::Version), "1.1");
     EXPECT_EQ(get(Keys::Pattern(7)), "");
     close(dialog);
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_EQ(SettingsDialog::Loaded(), nullptr);
 
     // Stored values are shown as stored.
     settings.Save(Keys::DitherType, "7"); // the add entry is never selected on opening
     settings.Save(Keys::DitherStep, " 2.50");
     settings.Save(Keys::MaxDitherX, "5 ");
     settings.Save(Keys::Log, "1");
-    frmSetupOptions &reopened = open();
+    SettingsDialog &reopened = open();
     EXPECT_EQ(ditherType(reopened)->currentIndex(), 0);
     EXPECT_EQ(text(&reopened, "StepSize"), " 2.50");
     EXPECT_EQ(text(&reopened, "MaxDitherX"), "5 ");
@@ -86,7 +86,7 @@ TEST_F(SettingsDialogTest, OpensWithTheBuiltInPatternsAndTheDefaultsOrTheStoredV
 
 TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     ditherType(dialog)->setCurrentIndex(1);
     expect([](QWidget *window) {
         EXPECT_EQ(window->windowTitle(), "Custom Dither Pattern");
@@ -120,7 +120,7 @@ TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
 
 TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBuiltInType)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     for (int index : {1, 0}) {
         ditherType(dialog)->setCurrentIndex(index);
         expect(answer("This pattern is built-in and cannot be altered"));
@@ -167,7 +167,7 @@ TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBui
 
 TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothingThenOkStoresAndCloses)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     const int writes = store.writeCount();
     type(&dialog, "StepSize", "5");
     expect(answer("Step Size is larger than dither box size - please fix"));
@@ -185,7 +185,7 @@ TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothingThenOkSt
     child<QCheckBox>(&dialog, "ckLog")->setChecked(true);
     click(&dialog, "OK");
     settle();
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_EQ(SettingsDialog::Loaded(), nullptr);
     EXPECT_EQ(get(Keys::DitherType), "3");
     EXPECT_EQ(get(Keys::MaxDitherX), " 5");
     EXPECT_EQ(get(Keys::Log), "1");
@@ -194,11 +194,11 @@ TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothingThenOkSt
 
 TEST_F(SettingsDialogTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     ditherType(dialog)->setCurrentIndex(1);
     type(&dialog, "StepSize", "2");
     expect([this](QWidget *window) {
-        EXPECT_EQ(window->objectName(), "Simulator");
+        EXPECT_EQ(window->objectName(), "PathSimulator");
         EXPECT_EQ(window->windowTitle(), "Simulator - Random");
         EXPECT_EQ(get(Keys::DitherStep), "2"); // stored before it opened
         click(window, "exitButton");
@@ -217,11 +217,11 @@ TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimerEvenWhenTheDialog
     timer.start();
     plugIn.myDelay(150);
     EXPECT_GE(timer.elapsed(), 145);
-    ASSERT_NE(frmSetupOptions::Loaded(), nullptr);
-    EXPECT_FALSE(frmSetupOptions::Loaded()->isVisible());
-    EXPECT_FALSE(child<QTimer>(frmSetupOptions::Loaded(), "delayTimer")->isActive());
+    ASSERT_NE(SettingsDialog::Loaded(), nullptr);
+    EXPECT_FALSE(SettingsDialog::Loaded()->isVisible());
+    EXPECT_FALSE(child<QTimer>(SettingsDialog::Loaded(), "delayTimer")->isActive());
 
-    QTimer::singleShot(30, [] { frmSetupOptions::Unload(); });
+    QTimer::singleShot(30, [] { SettingsDialog::Unload(); });
     QObject guard; // ends a wait nothing else would end, so that a lost tick fails, not hangs
     QTimer::singleShot(2000, &guard, [this] { process.delayWaiting = false; });
     timer.restart();
@@ -271,7 +271,7 @@ TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
         mouseClick(child(window, "OK"));
     });
     ui.ShowSettings(); // modal, and unloaded when closed
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_EQ(SettingsDialog::Loaded(), nullptr);
     EXPECT_EQ(get(Keys::Log), "1");
     EXPECT_EQ(get(Keys::AO7Compatible), "1");
 }

@@ -2,10 +2,10 @@
 
 #include "PathCanvas.h"
 #include "PathCell.h"
+#include "PathSimulator.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
-#include "Simulator.h"
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
 #include <QLabel>
 
@@ -30,12 +30,12 @@ protected:
         settings.Save(Keys::MaxDitherX, "4");
     }
 
-    QString runCaption(Simulator &simulator)
+    QString runCaption(PathSimulator &simulator)
     {
         return child<QAbstractButton>(&simulator, "runButton")->text();
     }
 
-    void exit(Simulator &simulator)
+    void exit(PathSimulator &simulator)
     {
         click(&simulator, "exitButton");
         settle();
@@ -47,14 +47,14 @@ protected:
 TEST_F(SimulatorTest, OpensRunningStepsEveryEightyMillisecondsAndStepStopsTheRun)
 {
     storePattern();
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
     EXPECT_EQ(simulator.windowTitle(), "Dither Simulator");
     EXPECT_TRUE(simulator.running());
     EXPECT_EQ(runCaption(simulator), "Stop");
     EXPECT_EQ(child<QTimer>(&simulator, "stepTimer")->interval(), 80);
     int steps = 0;
-    QObject::connect(&simulator, &Simulator::stepped, [&] { ++steps; });
+    QObject::connect(&simulator, &PathSimulator::stepped, [&] { ++steps; });
     EXPECT_TRUE(waitFor([&] { return steps >= 3; }));
     const int before = steps;
     click(&simulator, "stepButton"); // exactly one step, and the run stops
@@ -74,10 +74,10 @@ TEST_F(SimulatorTest, OpensRunningStepsEveryEightyMillisecondsAndStepStopsTheRun
 TEST_F(SimulatorTest, ResetStartsAtTheTypedStepCellsTakeTheColourBeforeTheStepAndClosingRestarts)
 {
     storePattern();
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
     // Reset starts at the step typed in the settings dialog; the walk uses the stored one.
-    frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+    SettingsDialog &dialog = SettingsDialog::Instance(environment);
     type(&dialog, "StepSize", "3");
     click(&simulator, "resetButton");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
@@ -117,7 +117,7 @@ TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
     storePattern("");
     settings.Save(Keys::CurrentStep, "4");
     settings.Save(Keys::CurrentOffsetX, "20");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
     expect(answer("Dither Pattern doesn't exist. Please select another."));
     click(&simulator, "resetButton");
@@ -132,12 +132,12 @@ TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
 TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
     click(&simulator, "resetButton");
     click(&simulator, "stepButton");
     ASSERT_EQ(openMessages().size(), 1);
-    msgdlg *message = openMessages().front();
+    TimedMessage *message = openMessages().front();
     EXPECT_EQ(message->windowTitle(), "Quiverstep: Error");
     EXPECT_EQ(child<QLabel>(message, "MsgText")->text(),
               "Dither Pattern position exceeds Dither Box limit: please check!\nDither Max=4\n"
@@ -153,14 +153,14 @@ TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
 TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     bool closedAtOnce = false;
     expect([&](QWidget *window) {
         // Step stops the timer's walk; every other step leaves the box.
         for (int i = 0; i < 3 && openMessages().isEmpty(); ++i)
             mouseClick(child(window, "stepButton"));
         if (!openMessages().isEmpty()) {
-            QPointer<msgdlg> message = openMessages().back();
+            QPointer<TimedMessage> message = openMessages().back();
             mouseClick(child(message, "OKButton"));
             closedAtOnce = !message || !message->isVisible();
         }
@@ -173,7 +173,7 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
 {
     storePattern("Far\\8,0\\TOP");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     QString text;
     QElapsedTimer sinceShown;
     expect([&](QWidget *window) {
@@ -189,11 +189,12 @@ TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
     // Exit's Reset put the walk back; the message is still open, with its text and its
     // countdown, and its OK works.
     ASSERT_EQ(openMessages().size(), 1);
-    msgdlg *message = openMessages().front();
+    TimedMessage *message = openMessages().front();
     EXPECT_EQ(message->parentWidget(), nullptr);
     EXPECT_EQ(child<QLabel>(message, "MsgText")->text(), text);
     EXPECT_TRUE(text.endsWith("Position  = (32, 16)"));
-    EXPECT_LE(child<QTimer>(message, "closeTimer")->remainingTime(), 3000 - sinceShown.elapsed() + 50);
+    EXPECT_LE(child<QTimer>(message, "closeTimer")->remainingTime(),
+              3000 - sinceShown.elapsed() + 50);
     mouseClick(child(message, "OKButton"));
     settle();
     EXPECT_TRUE(openMessages().isEmpty());

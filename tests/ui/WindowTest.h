@@ -9,8 +9,8 @@
 #include "RecordingCamera.h"
 #include "Settings.h"
 #include "Spiral.h"
+#include "TimedMessage.h"
 #include "UnseededRandom.h"
-#include "msgdlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,7 +42,7 @@ public:
     // The visible windows that are not closed yet.
     static QWidgetList openWindows();
     // The open message windows, oldest first.
-    static QList<msgdlg *> openMessages();
+    static QList<TimedMessage *> openMessages();
 
 protected:
     WindowTest()

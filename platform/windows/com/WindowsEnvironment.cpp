@@ -7,7 +7,6 @@
 #include "Win32UserInterface.h"
 #include "WindowsUserPaths.h"
 
-
 namespace Quiverstep {
 
 PlugInEnvironment &WindowsEnvironment()
@@ -21,7 +20,8 @@ PlugInEnvironment &WindowsEnvironment()
         Win32TextFiles files;
         WindowsUserPaths paths;
         ProcessState process;
-        PlugInEnvironment environment{store, cameras, ui, clock, process.random, files, paths, process};
+        PlugInEnvironment
+                environment{store, cameras, ui, clock, process.random, files, paths, process};
         Pieces() { ui.Attach(environment); }
     };
     static Pieces pieces;

@@ -1,7 +1,7 @@
 #include "TestForm.h"
 
 #include "MessageBoxes.h"
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
 #include "GeneratedPatterns.h"
 
@@ -60,7 +60,7 @@ void TestForm::onCommand(int id, int, HWND)
 
 void TestForm::openSettings()
 {
-    Guarded(m_hwnd, [&] { frmSetupOptions::ShowModal(m_environment); });
+    Guarded(m_hwnd, [&] { SettingsDialog::ShowModal(m_environment); });
     m_picture->Clear();
 }
 

@@ -1,8 +1,8 @@
 #include "Win32UserInterface.h"
 
 #include "MessageLoop.h"
-#include "frmSetupOptions.h"
-#include "msgdlg.h"
+#include "SettingsDialog.h"
+#include "TimedMessage.h"
 
 #include <stdexcept>
 
@@ -17,12 +17,12 @@ PlugInEnvironment &Win32UserInterface::environment()
 
 void Win32UserInterface::ShowSettings()
 {
-    frmSetupOptions::ShowModal(environment());
+    SettingsDialog::ShowModal(environment());
 }
 
 void Win32UserInterface::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
-    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds, std::move(tick));
+    SettingsDialog::Instance(environment()).StartDelayTimer(milliseconds, std::move(tick));
 }
 
 void Win32UserInterface::ProcessEvents()
@@ -35,7 +35,7 @@ void Win32UserInterface::ProcessEvents()
 
 void Win32UserInterface::ShowTimedMessage(const std::string &text)
 {
-    msgdlg::Open(text);
+    TimedMessage::Open(text);
 }
 
 } // namespace Quiverstep

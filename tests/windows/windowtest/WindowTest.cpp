@@ -7,19 +7,19 @@
 // Writes "ok NAME" / "not ok NAME: ..." lines and "windowtest: N passed, N failed" to
 // RESULT_FILE.
 
-#include "Custom.h"
 #include "DialogWindow.h"
 #include "MessageLoop.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "RegistryStore.h"
-#include "Simulator.h"
+#include "SettingsDialog.h"
 #include "TestForm.h"
+#include "TimedMessage.h"
 #include "WideText.h"
 #include "Win32Clock.h"
 #include "Win32TextFiles.h"
 #include "Win32UserInterface.h"
 #include "WindowsUserPaths.h"
-#include "frmSetupOptions.h"
-#include "msgdlg.h"
 
 #include "DitherPlugIn.h"
 #include "DitherStepping.h"
@@ -205,7 +205,7 @@ std::string selectedEntry(HWND list)
 void selectDitherType(HWND dialog, HWND list, int index)
 {
     SendMessageW(list, CB_SETCURSEL, WPARAM(index), 0);
-    click(dialog, frmSetupOptions::DitherType, CBN_SELCHANGE);
+    click(dialog, SettingsDialog::DitherType, CBN_SELCHANGE);
 }
 
 std::string stored(const std::string &key)
@@ -241,20 +241,20 @@ DWORD WINAPI driveSettings(LPVOID)
     const HWND dialog = opens("settings dialog", L"Quiverstep 1.1 Settings", "449x231");
     if (!dialog)
         return 0;
-    const HWND list = GetDlgItem(dialog, frmSetupOptions::DitherType);
+    const HWND list = GetDlgItem(dialog, SettingsDialog::DitherType);
     check("settings dialog: Spiral selected of 8", selectedEntry(list), "0 Spiral of 8");
     savePicture(dialog, L"settings");
 
     // OK with a step of 0: the validation's message, and the dialog stays.
-    type(dialog, frmSetupOptions::StepSize, "0");
-    click(dialog, frmSetupOptions::OK);
+    type(dialog, SettingsDialog::StepSize, "0");
+    click(dialog, SettingsDialog::OK);
     check("OK with step 0: message",
           answerMessageBox(IDOK),
           "Step Size should be greater than zero");
     check("OK with step 0: dialog stays open", IsWindowVisible(dialog) ? "open" : "closed", "open");
-    type(dialog, frmSetupOptions::StepSize, "1");
+    type(dialog, SettingsDialog::StepSize, "1");
 
-    click(dialog, frmSetupOptions::Pattern);
+    click(dialog, SettingsDialog::Pattern);
     check("Pattern with Spiral selected: message",
           answerMessageBox(IDOK),
           "This pattern is built-in and cannot be altered");
@@ -263,18 +263,18 @@ DWORD WINAPI driveSettings(LPVOID)
     selectDitherType(dialog, list, 7);
     HWND editor = opens("pattern editor from the add entry", L"Custom Dither Pattern", "445x414");
     for (const auto &[x, y] : {std::pair{"1.5", "-2"}, {"0", "1"}, {"-1", "0"}}) {
-        type(editor, Custom::XStep, x);
-        type(editor, Custom::YStep, y);
-        clickAndWait(editor, Custom::addButton);
+        type(editor, PatternEditor::XStep, x);
+        type(editor, PatternEditor::YStep, y);
+        clickAndWait(editor, PatternEditor::addButton);
     }
     check("pattern editor: added step",
-          entry(GetDlgItem(editor, Custom::stepList), LB_GETTEXT, 0),
+          entry(GetDlgItem(editor, PatternEditor::stepList), LB_GETTEXT, 0),
           " 1.50: -2.00");
     check("pattern editor: the last added step in the boxes",
-          text(editor, Custom::XStep) + "," + text(editor, Custom::YStep),
+          text(editor, PatternEditor::XStep) + "," + text(editor, PatternEditor::YStep),
           "-1,0");
     savePicture(editor, L"editor");
-    click(editor, Custom::saveButton); // Save
+    click(editor, PatternEditor::saveButton); // Save
     waitGone(editor);
     Sleep(300);
     check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
@@ -283,10 +283,10 @@ DWORD WINAPI driveSettings(LPVOID)
           "New Pattern\\ 1.50: -2.00\\ 0.00: 1.00\\ -1.00: 0.00\\BOTTOM");
 
     // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
-    click(dialog, frmSetupOptions::Pattern);
+    click(dialog, SettingsDialog::Pattern);
     editor = waitForWindow(L"Custom Dither Pattern");
-    check("Pattern opens the editor on it", text(editor, Custom::DitherName), "New Pattern");
-    click(editor, Custom::removeButton); // Remove
+    check("Pattern opens the editor on it", text(editor, PatternEditor::DitherName), "New Pattern");
+    click(editor, PatternEditor::removeButton); // Remove
     check("Remove: question",
           answerMessageBox(IDYES),
           "Do you want to delete this pattern permanently?");
@@ -298,21 +298,21 @@ DWORD WINAPI driveSettings(LPVOID)
     Sleep(300);
 
     // Simulate...: the simulator over the saved settings, ten steps by hand.
-    click(dialog, frmSetupOptions::simulateButton);
+    click(dialog, SettingsDialog::simulateButton);
     const HWND simulator = opens("simulator from Simulate...", L"Simulator - Spiral", "456x292");
-    check("simulator: running", text(simulator, Simulator::runButton), "Stop");
-    clickAndWait(simulator, Simulator::resetButton);
+    check("simulator: running", text(simulator, PathSimulator::runButton), "Stop");
+    clickAndWait(simulator, PathSimulator::resetButton);
     for (int i = 0; i < 10; ++i)
-        clickAndWait(simulator, Simulator::stepButton);
+        clickAndWait(simulator, PathSimulator::stepButton);
     Sleep(500);
-    check("simulator: stopped by Reset", text(simulator, Simulator::runButton), "Run");
+    check("simulator: stopped by Reset", text(simulator, PathSimulator::runButton), "Run");
     savePicture(simulator, L"simulator");
-    click(simulator, Simulator::exitButton);
+    click(simulator, PathSimulator::exitButton);
     waitGone(simulator);
 
     // OK with valid input closes the dialog, and Settings returns.
-    type(dialog, frmSetupOptions::MaxDitherX, "3");
-    click(dialog, frmSetupOptions::OK);
+    type(dialog, SettingsDialog::MaxDitherX, "3");
+    click(dialog, SettingsDialog::OK);
     check("OK with valid input closes the dialog", waitGone(dialog) ? "closed" : "open", "closed");
     return 0;
 }
@@ -478,11 +478,11 @@ DWORD WINAPI driveMessageOverModal(LPVOID)
                             + (inFront ? " in front" : " behind")
                   : "none",
           "enabled in front");
-    const std::string shown = text(message, msgdlg::MsgText);
+    const std::string shown = text(message, TimedMessage::MsgText);
     check("timed message: the box message",
           shown.substr(0, shown.find("\r\n")),
           "Dither Pattern position exceeds Dither Box limit: please check!");
-    click(message, msgdlg::OKButton);
+    click(message, TimedMessage::OKButton);
     check("timed message: OK closes", message && waitGone(message) ? "closed" : "open", "closed");
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     waitGone(dialog);

@@ -11,14 +11,14 @@ namespace Quiverstep {
 
 // A small error window that does not stop the caller: shown modeless, it closes itself
 // after three seconds or when OK is pressed.
-class msgdlg : public QDialog
+class TimedMessage : public QDialog
 {
     Q_OBJECT
 
 public:
     static constexpr int DisplayMilliseconds = 3000;
 
-    explicit msgdlg(QWidget *parent = nullptr);
+    explicit TimedMessage(QWidget *parent = nullptr);
 
     // Taken when the window opens: the message, and a title replacing the design title
     // when not empty.

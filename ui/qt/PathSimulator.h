@@ -17,7 +17,7 @@ class PathCanvas;
 // Draws, cell by cell, the path the stored dither settings follow. It has no stepping of
 // its own: it drives its own plug-in object in the test modes, so every simulated step is
 // a real dither update on the stored running state.
-class Simulator : public QDialog
+class PathSimulator : public QDialog
 {
     Q_OBJECT
 
@@ -25,8 +25,8 @@ public:
     static constexpr int StepMilliseconds = 80;
 
     // Loads: the simulation starts running at once.
-    explicit Simulator(PlugInEnvironment &environment, QWidget *parent = nullptr);
-    ~Simulator() override;
+    explicit PathSimulator(PlugInEnvironment &environment, QWidget *parent = nullptr);
+    ~PathSimulator() override;
 
     bool running() const { return m_running; }
 

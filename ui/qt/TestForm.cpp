@@ -3,8 +3,8 @@
 #include "GeneratedPatterns.h"
 #include "MessageBoxes.h"
 #include "PathCanvas.h"
+#include "SettingsDialog.h"
 #include "WindowLayout.h"
-#include "frmSetupOptions.h"
 
 #include "DitherPlugIn.h"
 #include "EventNumbers.h"
@@ -35,7 +35,11 @@ TestForm::TestForm(PlugInEnvironment &environment, QWidget *parent)
     Place(pathCanvas, "pathCanvas", 252, 32, 317, 313);
     generatePatternButton = new QPushButton("Generate Pattern", this);
     Place(generatePatternButton, "generatePatternButton", 224, 392, 101, 65);
-    for (QPushButton *button : {setupButton, guideStartButton, guideErrorButton, downloadCompleteButton, generatePatternButton})
+    for (QPushButton *button : {setupButton,
+                                guideStartButton,
+                                guideErrorButton,
+                                downloadCompleteButton,
+                                generatePatternButton})
         button->setAutoDefault(false);
 
     setTabOrder(setupButton, guideStartButton);
@@ -55,7 +59,7 @@ TestForm::~TestForm() = default;
 
 void TestForm::openSettings()
 {
-    Guarded(this, [&] { frmSetupOptions::ShowModal(m_environment); });
+    Guarded(this, [&] { SettingsDialog::ShowModal(m_environment); });
     pathCanvas->Clear();
 }
 

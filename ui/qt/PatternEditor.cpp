@@ -1,4 +1,4 @@
-#include "Custom.h"
+#include "PatternEditor.h"
 
 #include "MessageBoxes.h"
 #include "PatternEditing.h"
@@ -23,10 +23,10 @@ QString text(std::string_view utf8)
 
 } // namespace
 
-Custom::Custom(QWidget *parent)
+PatternEditor::PatternEditor(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName("Custom");
+    setObjectName("PatternEditor");
     setWindowTitle("Custom Dither Pattern");
     MakeFixedDialog(this, 445, 414);
 
@@ -81,17 +81,17 @@ Custom::Custom(QWidget *parent)
     setTabOrder(removeButton, BottomToTop);
     setTabOrder(BottomToTop, TopToBottom);
 
-    connect(addButton, &QPushButton::clicked, this, &Custom::addStep);
-    connect(stepList, &QListWidget::itemSelectionChanged, this, &Custom::showSelectedStep);
-    connect(Delete, &QPushButton::clicked, this, &Custom::deleteSelectedStep);
-    connect(MoveUp, &QPushButton::clicked, this, &Custom::moveStepUp);
-    connect(MoveDown, &QPushButton::clicked, this, &Custom::moveStepDown);
-    connect(saveButton, &QPushButton::clicked, this, &Custom::save);
-    connect(cancelButton, &QPushButton::clicked, this, &Custom::reject);
-    connect(removeButton, &QPushButton::clicked, this, &Custom::removePattern);
+    connect(addButton, &QPushButton::clicked, this, &PatternEditor::addStep);
+    connect(stepList, &QListWidget::itemSelectionChanged, this, &PatternEditor::showSelectedStep);
+    connect(Delete, &QPushButton::clicked, this, &PatternEditor::deleteSelectedStep);
+    connect(MoveUp, &QPushButton::clicked, this, &PatternEditor::moveStepUp);
+    connect(MoveDown, &QPushButton::clicked, this, &PatternEditor::moveStepDown);
+    connect(saveButton, &QPushButton::clicked, this, &PatternEditor::save);
+    connect(cancelButton, &QPushButton::clicked, this, &PatternEditor::reject);
+    connect(removeButton, &QPushButton::clicked, this, &PatternEditor::removePattern);
 }
 
-void Custom::showEvent(QShowEvent *event)
+void PatternEditor::showEvent(QShowEvent *event)
 {
     if (!m_loaded) {
         m_loaded = true;
@@ -100,7 +100,7 @@ void Custom::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void Custom::load()
+void PatternEditor::load()
 {
     m_removed = false;
     DitherName->setText(m_patternName);
@@ -115,13 +115,13 @@ void Custom::load()
     (body.repeatFromTop ? TopToBottom : BottomToTop)->setChecked(true);
 }
 
-int Custom::selectedIndex() const
+int PatternEditor::selectedIndex() const
 {
     const QList<QListWidgetItem *> selected = stepList->selectedItems();
     return selected.isEmpty() ? -1 : stepList->row(selected.first());
 }
 
-void Custom::select(int index)
+void PatternEditor::select(int index)
 {
     {
         // Start from no selection so that selecting always raises the selection action.
@@ -133,7 +133,7 @@ void Custom::select(int index)
         stepList->setCurrentRow(index);
 }
 
-void Custom::addStep()
+void PatternEditor::addStep()
 {
     const auto line = PatternEditing::AddedStepLine(XStep->text().toStdString(),
                                                     YStep->text().toStdString());
@@ -147,7 +147,7 @@ void Custom::addStep()
     select(stepList->count() - 1);
 }
 
-void Custom::showSelectedStep()
+void PatternEditor::showSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
@@ -158,7 +158,7 @@ void Custom::showSelectedStep()
     YStep->setText(QString::fromStdString(texts.y));
 }
 
-void Custom::deleteSelectedStep()
+void PatternEditor::deleteSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
@@ -170,19 +170,19 @@ void Custom::deleteSelectedStep()
     select(PatternEditing::SelectionAfterDelete(i, stepList->count()));
 }
 
-void Custom::moveStepUp()
+void PatternEditor::moveStepUp()
 {
     moveSelectedTo(PatternEditing::MoveUpTarget(selectedIndex()));
 }
 
-void Custom::moveStepDown()
+void PatternEditor::moveStepDown()
 {
     moveSelectedTo(PatternEditing::MoveDownTarget(selectedIndex(), stepList->count()));
 }
 
 // Exchanges the selected line with line `target` (none when below 0); the moved step stays
 // selected.
-void Custom::moveSelectedTo(int target)
+void PatternEditor::moveSelectedTo(int target)
 {
     if (target < 0)
         return;
@@ -193,7 +193,7 @@ void Custom::moveSelectedTo(int target)
     select(target);
 }
 
-void Custom::save()
+void PatternEditor::save()
 {
     const QString name = DitherName->text();
     if (const auto problem = PatternEditing::SaveProblem(name.toStdString(), stepList->count())) {
@@ -203,20 +203,21 @@ void Custom::save()
     std::vector<std::string> lines;
     for (int i = 0; i < stepList->count(); ++i)
         lines.push_back(stepList->item(i)->text().toStdString());
-    m_patternBody = QString::fromStdString(PatternEditing::BuildBody(lines, TopToBottom->isChecked()));
+    m_patternBody = QString::fromStdString(
+            PatternEditing::BuildBody(lines, TopToBottom->isChecked()));
     m_patternName = name;
     m_saved = true;
     accept();
 }
 
-void Custom::reject()
+void PatternEditor::reject()
 {
     // Cancel, Escape and the window frame all leave without a result.
     m_saved = false;
     QDialog::reject();
 }
 
-void Custom::removePattern()
+void PatternEditor::removePattern()
 {
     if (m_newPattern) {
         m_saved = false;

@@ -18,7 +18,7 @@ struct SettingsInput;
 // The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
 // and the simulator. One instance per process, loaded from the store when first needed and
 // unloaded when it closes; its delayTimer also serves myDelay while the dialog is hidden.
-class frmSetupOptions : public DialogWindow
+class SettingsDialog : public DialogWindow
 {
 public:
     enum Control : int {
@@ -41,15 +41,15 @@ public:
     };
 
     // The process's instance, created and loaded (not shown) when there is none.
-    static frmSetupOptions &Instance(PlugInEnvironment &environment);
+    static SettingsDialog &Instance(PlugInEnvironment &environment);
     // The instance when one is loaded.
-    static frmSetupOptions *Loaded();
+    static SettingsDialog *Loaded();
     // Shows the instance modally and unloads it when it closes.
     static void ShowModal(PlugInEnvironment &environment);
     // Unloads the instance, if any.
     static void Unload();
 
-    ~frmSetupOptions() override;
+    ~SettingsDialog() override;
 
     // Checks the controls' values and stores them; shows the first problem and returns false.
     bool ValidateAndSave();
@@ -70,7 +70,7 @@ protected:
     void onTimer(UINT_PTR timer) override;
 
 private:
-    explicit frmSetupOptions(PlugInEnvironment &environment);
+    explicit SettingsDialog(PlugInEnvironment &environment);
 
     void showList(const DitherTypeList &list);
     SettingsInput input() const;

@@ -25,21 +25,21 @@ struct SettingsInput;
 // The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
 // and the simulator. One instance per process, loaded from the store when first needed and
 // destroyed when it closes; its delayTimer also serves myDelay while the dialog is hidden.
-class frmSetupOptions : public QDialog
+class SettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     // The process's instance, created and loaded (not shown) when there is none.
-    static frmSetupOptions &Instance(PlugInEnvironment &environment);
+    static SettingsDialog &Instance(PlugInEnvironment &environment);
     // The instance when one is loaded.
-    static frmSetupOptions *Loaded();
+    static SettingsDialog *Loaded();
     // Shows the instance modally and unloads it when it closes.
     static void ShowModal(PlugInEnvironment &environment);
     // Destroys the instance, if any.
     static void Unload();
 
-    ~frmSetupOptions() override;
+    ~SettingsDialog() override;
 
     // Checks the controls' values and stores them; shows the first problem and returns false.
     bool ValidateAndSave();
@@ -60,7 +60,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit frmSetupOptions(PlugInEnvironment &environment);
+    explicit SettingsDialog(PlugInEnvironment &environment);
 
     void load();
     void showList(const DitherTypeList &list);

@@ -1,7 +1,7 @@
-#include "Simulator.h"
+#include "PathSimulator.h"
 
 #include "MessageBoxes.h"
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
 #include "DitherWalkReset.h"
 #include "SettingsValidation.h"
@@ -16,14 +16,14 @@ namespace {
 constexpr UINT_PTR stepTimer = 1;
 } // namespace
 
-Simulator::Simulator(PlugInEnvironment &environment)
+PathSimulator::PathSimulator(PlugInEnvironment &environment)
     : DialogWindow(L"Dither Simulator", 456, 292, Placement::CentreOwner)
     , m_environment(environment)
 {}
 
-Simulator::~Simulator() = default;
+PathSimulator::~PathSimulator() = default;
 
-void Simulator::build()
+void PathSimulator::build()
 {
     // In keyboard focus order.
     button(exitButton, L"Exit", 368, 12, 81, 25);
@@ -38,7 +38,7 @@ void Simulator::build()
     button(resetButton, L"Reset", 364, 180, 81, 29);
 }
 
-void Simulator::onLoad()
+void PathSimulator::onLoad()
 {
     m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
     InitSimulation();
@@ -47,7 +47,7 @@ void Simulator::onLoad()
     m_running = true;
 }
 
-void Simulator::onCommand(int id, int, HWND)
+void PathSimulator::onCommand(int id, int, HWND)
 {
     switch (id) {
     case exitButton:
@@ -67,13 +67,13 @@ void Simulator::onCommand(int id, int, HWND)
     }
 }
 
-void Simulator::onTimer(UINT_PTR timer)
+void PathSimulator::onTimer(UINT_PTR timer)
 {
     if (timer == stepTimer)
         stepWhileRunning();
 }
 
-void Simulator::InitSimulation()
+void PathSimulator::InitSimulation()
 {
     if (!m_plugIn)
         return;
@@ -82,7 +82,7 @@ void Simulator::InitSimulation()
     m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
-void Simulator::SimulateStep()
+void PathSimulator::SimulateStep()
 {
     if (!m_plugIn)
         return;
@@ -92,7 +92,7 @@ void Simulator::SimulateStep()
     m_picture->PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
-void Simulator::Reset()
+void PathSimulator::Reset()
 {
     KillTimer(m_hwnd, stepTimer);
     SetText(GetDlgItem(m_hwnd, runButton), "Run");
@@ -100,7 +100,7 @@ void Simulator::Reset()
     InitSimulation();
     bool reset = false;
     if (!Guarded(m_hwnd, [&] {
-            const std::string stepSize = frmSetupOptions::Instance(m_environment).stepSizeText();
+            const std::string stepSize = SettingsDialog::Instance(m_environment).stepSizeText();
             reset = ResetDitherWalk(Settings(m_environment.store), stepSize);
         }))
         return;
@@ -111,7 +111,7 @@ void Simulator::Reset()
     InitSimulation();
 }
 
-void Simulator::RunStop()
+void PathSimulator::RunStop()
 {
     const HWND run = GetDlgItem(m_hwnd, runButton);
     if (m_running) {
@@ -125,20 +125,20 @@ void Simulator::RunStop()
     }
 }
 
-void Simulator::stepOnce()
+void PathSimulator::stepOnce()
 {
     if (m_running)
         RunStop();
     SimulateStep();
 }
 
-void Simulator::stepWhileRunning()
+void PathSimulator::stepWhileRunning()
 {
     if (m_running)
         SimulateStep();
 }
 
-void Simulator::onUnload()
+void PathSimulator::onUnload()
 {
     // Exit, Escape and the window frame all unload: the stored walk goes back to its start.
     Reset();

@@ -1,4 +1,4 @@
-#include "Custom.h"
+#include "PatternEditor.h"
 
 #include "MessageBoxes.h"
 #include "WideText.h"
@@ -9,11 +9,11 @@
 
 namespace Quiverstep {
 
-Custom::Custom()
+PatternEditor::PatternEditor()
     : DialogWindow(L"Custom Dither Pattern", 445, 414, Placement::CentreOwner)
 {}
 
-void Custom::build()
+void PatternEditor::build()
 {
     // In keyboard focus order.
     textBox(DitherName, L"", 124, 24, 213, 29);
@@ -38,7 +38,7 @@ void Custom::build()
     CheckRadioButton(m_hwnd, TopToBottom, BottomToTop, BottomToTop);
 }
 
-void Custom::onLoad()
+void PatternEditor::onLoad()
 {
     m_removed = false;
     SetText(item(DitherName), m_patternName);
@@ -57,7 +57,7 @@ void Custom::onLoad()
                      body.repeatFromTop ? TopToBottom : BottomToTop);
 }
 
-void Custom::onCommand(int id, int code, HWND)
+void PatternEditor::onCommand(int id, int code, HWND)
 {
     switch (id) {
     case addButton:
@@ -90,17 +90,17 @@ void Custom::onCommand(int id, int code, HWND)
     }
 }
 
-int Custom::selectedIndex() const
+int PatternEditor::selectedIndex() const
 {
     return int(SendMessageW(item(stepList), LB_GETCURSEL, 0, 0));
 }
 
-int Custom::lineCount() const
+int PatternEditor::lineCount() const
 {
     return int(SendMessageW(item(stepList), LB_GETCOUNT, 0, 0));
 }
 
-std::string Custom::line(int index) const
+std::string PatternEditor::line(int index) const
 {
     std::wstring text(std::size_t(SendMessageW(item(stepList), LB_GETTEXTLEN, WPARAM(index), 0)) + 1,
                       L'\0');
@@ -111,12 +111,12 @@ std::string Custom::line(int index) const
     return Narrow(text);
 }
 
-void Custom::addLine(const std::string &text)
+void PatternEditor::addLine(const std::string &text)
 {
     SendMessageW(item(stepList), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
-void Custom::setLine(int index, const std::string &text)
+void PatternEditor::setLine(int index, const std::string &text)
 {
     SendMessageW(item(stepList), LB_DELETESTRING, WPARAM(index), 0);
     SendMessageW(item(stepList),
@@ -125,7 +125,7 @@ void Custom::setLine(int index, const std::string &text)
                  reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
-void Custom::select(int index)
+void PatternEditor::select(int index)
 {
     // Selecting raises the selection action, as the user's choice does.
     SendMessageW(item(stepList), LB_SETCURSEL, WPARAM(index), 0);
@@ -133,7 +133,7 @@ void Custom::select(int index)
         showSelectedStep();
 }
 
-void Custom::addStep()
+void PatternEditor::addStep()
 {
     const auto added = PatternEditing::AddedStepLine(Text(item(XStep)), Text(item(YStep)));
     if (!added) {
@@ -146,7 +146,7 @@ void Custom::addStep()
     select(lineCount() - 1);
 }
 
-void Custom::showSelectedStep()
+void PatternEditor::showSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
@@ -156,7 +156,7 @@ void Custom::showSelectedStep()
     SetText(item(YStep), texts.y);
 }
 
-void Custom::deleteSelectedStep()
+void PatternEditor::deleteSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
@@ -165,19 +165,19 @@ void Custom::deleteSelectedStep()
     select(PatternEditing::SelectionAfterDelete(i, lineCount()));
 }
 
-void Custom::moveStepUp()
+void PatternEditor::moveStepUp()
 {
     moveSelectedTo(PatternEditing::MoveUpTarget(selectedIndex()));
 }
 
-void Custom::moveStepDown()
+void PatternEditor::moveStepDown()
 {
     moveSelectedTo(PatternEditing::MoveDownTarget(selectedIndex(), lineCount()));
 }
 
 // Exchanges the selected line with line `target` (none when below 0); the moved step stays
 // selected.
-void Custom::moveSelectedTo(int target)
+void PatternEditor::moveSelectedTo(int target)
 {
     if (target < 0)
         return;
@@ -188,7 +188,7 @@ void Custom::moveSelectedTo(int target)
     select(target);
 }
 
-void Custom::save()
+void PatternEditor::save()
 {
     const std::string name = Text(item(DitherName));
     if (const auto problem = PatternEditing::SaveProblem(name, std::size_t(lineCount()))) {
@@ -199,20 +199,21 @@ void Custom::save()
     for (int i = 0; i < lineCount(); ++i)
         lines.push_back(line(i));
     m_patternBody = PatternEditing::BuildBody(lines,
-                                          IsDlgButtonChecked(m_hwnd, TopToBottom) == BST_CHECKED);
+                                              IsDlgButtonChecked(m_hwnd, TopToBottom)
+                                                      == BST_CHECKED);
     m_patternName = name;
     m_saved = true;
     Close();
 }
 
-void Custom::onCancel()
+void PatternEditor::onCancel()
 {
     // Cancel, Escape and the window frame all leave without a result.
     m_saved = false;
     Close();
 }
 
-void Custom::removePattern()
+void PatternEditor::removePattern()
 {
     if (m_newPattern) {
         m_saved = false;

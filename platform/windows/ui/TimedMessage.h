@@ -8,7 +8,7 @@ namespace Quiverstep {
 
 // A message that does not stop the guiding: a modeless window that closes itself after
 // three seconds or when its button is pressed. Open() hands the window its own lifetime.
-class msgdlg : public DialogWindow
+class TimedMessage : public DialogWindow
 {
 public:
     enum Control : int {
@@ -18,7 +18,7 @@ public:
 
     static constexpr UINT DisplayMilliseconds = 3000;
 
-    msgdlg();
+    TimedMessage();
 
     // A new window showing text, not waited for; it deletes itself when it closes.
     static void Open(const std::string &text);

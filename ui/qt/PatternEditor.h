@@ -14,17 +14,17 @@ namespace Quiverstep {
 
 // The editor of one named dither pattern: its name, its steps and its end rule. The opener
 // sets the members, shows it modally, and reads the result from the members afterwards.
-class Custom : public QDialog
+class PatternEditor : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Custom(QWidget *parent = nullptr);
+    explicit PatternEditor(QWidget *parent = nullptr);
 
-    QString m_patternBody;     // in: the body to edit; out after Save: the new body
+    QString m_patternBody; // in: the body to edit; out after Save: the new body
     QString m_patternName; // in: the name; out after Save or Remove: the name box text
     bool m_newPattern = false;
-    bool m_saved = false;     // Save or a confirmed Remove
+    bool m_saved = false;   // Save or a confirmed Remove
     bool m_removed = false; // a confirmed Remove
 
 public slots:

@@ -1,11 +1,11 @@
-#include "Simulator.h"
+#include "PathSimulator.h"
 
 #include "DitherWalkReset.h"
 #include "MessageBoxes.h"
 #include "PathCanvas.h"
+#include "SettingsDialog.h"
 #include "SettingsValidation.h"
 #include "WindowLayout.h"
-#include "frmSetupOptions.h"
 
 #include "DitherPlugIn.h"
 #include "EventNumbers.h"
@@ -16,11 +16,11 @@
 
 namespace Quiverstep {
 
-Simulator::Simulator(PlugInEnvironment &environment, QWidget *parent)
+PathSimulator::PathSimulator(PlugInEnvironment &environment, QWidget *parent)
     : QDialog(parent)
     , m_environment(environment)
 {
-    setObjectName("Simulator");
+    setObjectName("PathSimulator");
     setWindowTitle("Dither Simulator");
     MakeFixedDialog(this, 456, 292);
 
@@ -47,10 +47,10 @@ Simulator::Simulator(PlugInEnvironment &environment, QWidget *parent)
     setTabOrder(stepButton, resetButton);
 
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(resetButton, &QPushButton::clicked, this, &Simulator::Reset);
-    connect(runButton, &QPushButton::clicked, this, &Simulator::RunStop);
-    connect(stepButton, &QPushButton::clicked, this, &Simulator::stepOnce);
-    connect(stepTimer, &QTimer::timeout, this, &Simulator::stepWhileRunning);
+    connect(resetButton, &QPushButton::clicked, this, &PathSimulator::Reset);
+    connect(runButton, &QPushButton::clicked, this, &PathSimulator::RunStop);
+    connect(stepButton, &QPushButton::clicked, this, &PathSimulator::stepOnce);
+    connect(stepTimer, &QTimer::timeout, this, &PathSimulator::stepWhileRunning);
 
     m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
     InitSimulation();
@@ -60,12 +60,12 @@ Simulator::Simulator(PlugInEnvironment &environment, QWidget *parent)
     m_running = true;
 }
 
-Simulator::~Simulator()
+PathSimulator::~PathSimulator()
 {
     stepTimer->stop();
 }
 
-void Simulator::InitSimulation()
+void PathSimulator::InitSimulation()
 {
     if (!m_plugIn)
         return;
@@ -74,7 +74,7 @@ void Simulator::InitSimulation()
     m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
-void Simulator::SimulateStep()
+void PathSimulator::SimulateStep()
 {
     if (!m_plugIn)
         return;
@@ -85,7 +85,7 @@ void Simulator::SimulateStep()
     emit stepped();
 }
 
-void Simulator::Reset()
+void PathSimulator::Reset()
 {
     stepTimer->stop();
     runButton->setText("Run");
@@ -93,7 +93,7 @@ void Simulator::Reset()
     InitSimulation();
     bool reset = false;
     if (!Guarded(this, [&] {
-            const QString stepSize = frmSetupOptions::Instance(m_environment).stepSizeText();
+            const QString stepSize = SettingsDialog::Instance(m_environment).stepSizeText();
             reset = ResetDitherWalk(Settings(m_environment.store), stepSize.toStdString());
         }))
         return;
@@ -105,7 +105,7 @@ void Simulator::Reset()
     InitSimulation();
 }
 
-void Simulator::RunStop()
+void PathSimulator::RunStop()
 {
     if (m_running) {
         stepTimer->stop();
@@ -119,20 +119,20 @@ void Simulator::RunStop()
     }
 }
 
-void Simulator::stepOnce()
+void PathSimulator::stepOnce()
 {
     if (m_running)
         RunStop();
     SimulateStep();
 }
 
-void Simulator::stepWhileRunning()
+void PathSimulator::stepWhileRunning()
 {
     if (m_running)
         SimulateStep();
 }
 
-void Simulator::unload()
+void PathSimulator::unload()
 {
     if (m_unloaded)
         return;
@@ -142,7 +142,7 @@ void Simulator::unload()
     m_plugIn.reset();
 }
 
-void Simulator::done(int result)
+void PathSimulator::done(int result)
 {
     // Exit, Escape and the window frame all unload: the stored walk goes back to its start.
     unload();

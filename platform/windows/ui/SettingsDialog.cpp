@@ -1,19 +1,18 @@
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
-#include "Custom.h"
 #include "MessageBoxes.h"
-#include "Simulator.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "WideText.h"
 
 #include "DitherTypeList.h"
 #include "SettingsValidation.h"
 
-
 namespace Quiverstep {
 
 namespace {
 
-frmSetupOptions *s_instance = nullptr;
+SettingsDialog *s_instance = nullptr;
 // Counts myDelay's timer starts, so that a wait handed over by an unloaded dialog ends
 // only the wait it belongs to.
 int s_delayGeneration = 0;
@@ -56,10 +55,10 @@ void setCheckState(HWND box, int state)
 
 } // namespace
 
-frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
+SettingsDialog &SettingsDialog::Instance(PlugInEnvironment &environment)
 {
     if (!s_instance) {
-        auto *dialog = new frmSetupOptions(environment);
+        auto *dialog = new SettingsDialog(environment);
         s_instance = dialog;
         try {
             dialog->Create(nullptr);
@@ -72,14 +71,14 @@ frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
     return *s_instance;
 }
 
-frmSetupOptions *frmSetupOptions::Loaded()
+SettingsDialog *SettingsDialog::Loaded()
 {
     return s_instance;
 }
 
-void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
+void SettingsDialog::ShowModal(PlugInEnvironment &environment)
 {
-    frmSetupOptions &dialog = Instance(environment);
+    SettingsDialog &dialog = Instance(environment);
     if (IsWindowVisible(dialog.hwnd())) {
         // Already open (asked for again from a window over it): only brought forward.
         SetForegroundWindow(dialog.hwnd());
@@ -91,17 +90,17 @@ void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
         delete &dialog;
 }
 
-void frmSetupOptions::Unload()
+void SettingsDialog::Unload()
 {
     delete s_instance;
 }
 
-frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
+SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
     : DialogWindow(L"Quiverstep 1.1 Settings", 449, 231, Placement::CentreScreen)
     , m_environment(environment)
 {}
 
-frmSetupOptions::~frmSetupOptions()
+SettingsDialog::~SettingsDialog()
 {
     if (s_instance == this)
         s_instance = nullptr;
@@ -115,7 +114,7 @@ frmSetupOptions::~frmSetupOptions()
     }
 }
 
-void frmSetupOptions::build()
+void SettingsDialog::build()
 {
     // In keyboard focus order.
     defaultButton(OK, L"OK", 356, 12, 81, 33);
@@ -138,7 +137,7 @@ void frmSetupOptions::build()
     label(unitsNote, L"Step Size and Max Dither are in guide camera pixels.", 12, 196, 337, 21);
 }
 
-void frmSetupOptions::onLoad()
+void SettingsDialog::onLoad()
 {
     const Settings settings(m_environment.store);
     {
@@ -155,12 +154,12 @@ void frmSetupOptions::onLoad()
     setCheckState(item(AO7), view.ao7);
 }
 
-void frmSetupOptions::FillDitherTypeList()
+void SettingsDialog::FillDitherTypeList()
 {
     showList(Quiverstep::FillDitherTypeList(Settings(m_environment.store)));
 }
 
-void frmSetupOptions::showList(const DitherTypeList &list)
+void SettingsDialog::showList(const DitherTypeList &list)
 {
     // Filling is not a selection: the list ends with none, as a fresh list has.
     const HWND box = item(DitherType);
@@ -172,19 +171,19 @@ void frmSetupOptions::showList(const DitherTypeList &list)
     m_nextPattern = list.nextPattern;
 }
 
-void frmSetupOptions::selectDitherType(int index)
+void SettingsDialog::selectDitherType(int index)
 {
     // Raises the selection event as a user's choice would.
     SendMessageW(item(DitherType), CB_SETCURSEL, WPARAM(index), 0);
     ditherTypeChanged(index);
 }
 
-int frmSetupOptions::selectedDitherType() const
+int SettingsDialog::selectedDitherType() const
 {
     return int(SendMessageW(item(DitherType), CB_GETCURSEL, 0, 0));
 }
 
-void frmSetupOptions::AddPattern(const std::string &name, const std::string &body)
+void SettingsDialog::AddPattern(const std::string &name, const std::string &body)
 {
     Guarded(m_hwnd, [&] {
         const Settings settings(m_environment.store);
@@ -196,7 +195,7 @@ void frmSetupOptions::AddPattern(const std::string &name, const std::string &bod
     selectDitherType(m_nextPattern - 1);
 }
 
-void frmSetupOptions::onCommand(int id, int code, HWND)
+void SettingsDialog::onCommand(int id, int code, HWND)
 {
     switch (id) {
     case OK:
@@ -220,15 +219,15 @@ void frmSetupOptions::onCommand(int id, int code, HWND)
     }
 }
 
-void frmSetupOptions::ditherTypeChanged(int index)
+void SettingsDialog::ditherTypeChanged(int index)
 {
     if (index >= m_nextPattern)
         addNewPattern();
 }
 
-void frmSetupOptions::addNewPattern()
+void SettingsDialog::addNewPattern()
 {
-    Custom editor;
+    PatternEditor editor;
     editor.m_patternBody.clear();
     editor.m_patternName = "New Pattern";
     editor.m_newPattern = true;
@@ -239,7 +238,7 @@ void frmSetupOptions::addNewPattern()
         selectDitherType(0);
 }
 
-void frmSetupOptions::editSelectedPattern()
+void SettingsDialog::editSelectedPattern()
 {
     const int i = selectedDitherType();
     if (i < FirstPattern) {
@@ -249,7 +248,7 @@ void frmSetupOptions::editSelectedPattern()
     if (i - FirstPattern >= int(m_patterns.size()))
         return; // the add entry is never left selected
     const PatternEntry &entry = m_patterns[std::size_t(i - FirstPattern)];
-    Custom editor;
+    PatternEditor editor;
     editor.m_patternName = entry.name;
     editor.m_patternBody = entry.body;
     editor.m_newPattern = false;
@@ -273,7 +272,7 @@ void frmSetupOptions::editSelectedPattern()
     selectDitherType(restore);
 }
 
-SettingsInput frmSetupOptions::input() const
+SettingsInput SettingsDialog::input() const
 {
     return {Text(item(MaxDitherX)),
             Text(item(StepSize)),
@@ -282,11 +281,14 @@ SettingsInput frmSetupOptions::input() const
             checkState(item(ckLog))};
 }
 
-bool frmSetupOptions::ValidateAndSave()
+bool SettingsDialog::ValidateAndSave()
 {
     std::optional<std::string> problem;
-    if (!Guarded(m_hwnd,
-                 [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store, m_environment.process.spiral); }))
+    if (!Guarded(m_hwnd, [&] {
+            problem = Quiverstep::ValidateAndSave(input(),
+                                                  m_environment.store,
+                                                  m_environment.process.spiral);
+        }))
         return false;
     if (problem) {
         ShowMessage(m_hwnd, *problem);
@@ -295,7 +297,7 @@ bool frmSetupOptions::ValidateAndSave()
     return true;
 }
 
-void frmSetupOptions::simulate()
+void SettingsDialog::simulate()
 {
     if (!ValidateAndSave())
         return;
@@ -308,18 +310,18 @@ void frmSetupOptions::simulate()
                                           CB_GETLBTEXT,
                                           WPARAM(selected),
                                           reinterpret_cast<LPARAM>(entry.data()))));
-    Simulator simulator(m_environment);
+    PathSimulator simulator(m_environment);
     simulator.SetCaption("Simulator - " + Narrow(entry));
     simulator.ShowModal(m_hwnd);
 }
 
-void frmSetupOptions::saveAndClose()
+void SettingsDialog::saveAndClose()
 {
     if (ValidateAndSave())
         Close();
 }
 
-void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
+void SettingsDialog::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     ++s_delayGeneration;
     m_delayTick = std::move(tick);
@@ -329,13 +331,13 @@ void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds, std::function<v
     SetTimer(m_hwnd, delayTimer, interval, nullptr);
 }
 
-void frmSetupOptions::onTimer(UINT_PTR timer)
+void SettingsDialog::onTimer(UINT_PTR timer)
 {
     if (timer == delayTimer)
         endDelay();
 }
 
-void frmSetupOptions::endDelay()
+void SettingsDialog::endDelay()
 {
     KillTimer(m_hwnd, delayTimer);
     m_delayRunning = false;
@@ -343,7 +345,7 @@ void frmSetupOptions::endDelay()
         std::exchange(m_delayTick, nullptr)();
 }
 
-std::string frmSetupOptions::stepSizeText() const
+std::string SettingsDialog::stepSizeText() const
 {
     return Text(item(StepSize));
 }

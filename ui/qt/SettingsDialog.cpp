@@ -1,10 +1,10 @@
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
-#include "Custom.h"
 #include "DitherTypeList.h"
 #include "MessageBoxes.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "SettingsValidation.h"
-#include "Simulator.h"
 #include "WindowLayout.h"
 
 #include "SettingKeys.h"
@@ -24,7 +24,7 @@ namespace Quiverstep {
 
 namespace {
 
-frmSetupOptions *s_instance = nullptr;
+SettingsDialog *s_instance = nullptr;
 // Counts myDelay's timer starts, so that a wait handed over by an unloaded dialog ends
 // only the wait it belongs to.
 int s_delayGeneration = 0;
@@ -51,10 +51,10 @@ Qt::CheckState checkState(int state)
 
 } // namespace
 
-frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
+SettingsDialog &SettingsDialog::Instance(PlugInEnvironment &environment)
 {
     if (!s_instance) {
-        auto *dialog = new frmSetupOptions(environment);
+        auto *dialog = new SettingsDialog(environment);
         s_instance = dialog;
         try {
             dialog->load();
@@ -66,28 +66,28 @@ frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
     return *s_instance;
 }
 
-frmSetupOptions *frmSetupOptions::Loaded()
+SettingsDialog *SettingsDialog::Loaded()
 {
     return s_instance;
 }
 
-void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
+void SettingsDialog::ShowModal(PlugInEnvironment &environment)
 {
-    QPointer<frmSetupOptions> dialog = &Instance(environment);
+    QPointer<SettingsDialog> dialog = &Instance(environment);
     dialog->exec();
     delete dialog.data();
 }
 
-void frmSetupOptions::Unload()
+void SettingsDialog::Unload()
 {
     delete s_instance;
 }
 
-frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
+SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
     : QDialog(nullptr)
     , m_environment(environment)
 {
-    setObjectName("frmSetupOptions");
+    setObjectName("SettingsDialog");
     setWindowTitle("Quiverstep 1.1 Settings");
     MakeFixedDialog(this, 449, 231);
 
@@ -152,12 +152,12 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     setTabOrder(simulateButton, ckLog);
     setTabOrder(ckLog, AO7);
 
-    connect(OK, &QPushButton::clicked, this, &frmSetupOptions::saveAndClose);
+    connect(OK, &QPushButton::clicked, this, &SettingsDialog::saveAndClose);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(simulateButton, &QPushButton::clicked, this, &frmSetupOptions::simulate);
-    connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::editSelectedPattern);
-    connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::ditherTypeChanged);
-    connect(delayTimer, &QTimer::timeout, this, &frmSetupOptions::endDelay);
+    connect(simulateButton, &QPushButton::clicked, this, &SettingsDialog::simulate);
+    connect(Pattern, &QPushButton::clicked, this, &SettingsDialog::editSelectedPattern);
+    connect(DitherType, &QComboBox::currentIndexChanged, this, &SettingsDialog::ditherTypeChanged);
+    connect(delayTimer, &QTimer::timeout, this, &SettingsDialog::endDelay);
     for (QCheckBox *box : {ckLog, AO7}) {
         // A box opened grayed (a stored "2") is two-state from its first click on, so that
         // a click never brings the gray back.
@@ -165,7 +165,7 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     }
 }
 
-frmSetupOptions::~frmSetupOptions()
+SettingsDialog::~SettingsDialog()
 {
     if (s_instance == this)
         s_instance = nullptr;
@@ -182,7 +182,7 @@ frmSetupOptions::~frmSetupOptions()
     }
 }
 
-bool frmSetupOptions::eventFilter(QObject *watched, QEvent *event)
+bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
 {
     // The dither type list takes the wheel only when it has the focus: a wheel turned while
     // the mouse passes over it must not change the type, nor open the pattern editor from the
@@ -194,7 +194,7 @@ bool frmSetupOptions::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmSetupOptions::done(int result)
+void SettingsDialog::done(int result)
 {
     QDialog::done(result);
     // Closed means unloaded: the next use loads afresh from the store.
@@ -203,7 +203,7 @@ void frmSetupOptions::done(int result)
     deleteLater();
 }
 
-void frmSetupOptions::load()
+void SettingsDialog::load()
 {
     const Settings settings(m_environment.store);
     {
@@ -220,12 +220,12 @@ void frmSetupOptions::load()
     AO7->setCheckState(checkState(view.ao7));
 }
 
-void frmSetupOptions::FillDitherTypeList()
+void SettingsDialog::FillDitherTypeList()
 {
     showList(Quiverstep::FillDitherTypeList(Settings(m_environment.store)));
 }
 
-void frmSetupOptions::showList(const DitherTypeList &list)
+void SettingsDialog::showList(const DitherTypeList &list)
 {
     // Filling is not a selection: the list ends with none, as a fresh list has.
     const QSignalBlocker blocker(DitherType);
@@ -237,13 +237,13 @@ void frmSetupOptions::showList(const DitherTypeList &list)
     m_nextPattern = list.nextPattern;
 }
 
-void frmSetupOptions::selectDitherType(int index)
+void SettingsDialog::selectDitherType(int index)
 {
     // Raises the selection event as a user's choice would.
     DitherType->setCurrentIndex(index);
 }
 
-void frmSetupOptions::AddPattern(const QString &name, const QString &body)
+void SettingsDialog::AddPattern(const QString &name, const QString &body)
 {
     Guarded(this, [&] {
         const Settings settings(m_environment.store);
@@ -255,15 +255,15 @@ void frmSetupOptions::AddPattern(const QString &name, const QString &body)
     selectDitherType(m_nextPattern - 1);
 }
 
-void frmSetupOptions::ditherTypeChanged(int index)
+void SettingsDialog::ditherTypeChanged(int index)
 {
     if (index >= m_nextPattern)
         addNewPattern();
 }
 
-void frmSetupOptions::addNewPattern()
+void SettingsDialog::addNewPattern()
 {
-    Custom editor(this);
+    PatternEditor editor(this);
     editor.m_patternBody = QString();
     editor.m_patternName = "New Pattern";
     editor.m_newPattern = true;
@@ -274,7 +274,7 @@ void frmSetupOptions::addNewPattern()
         selectDitherType(0);
 }
 
-void frmSetupOptions::editSelectedPattern()
+void SettingsDialog::editSelectedPattern()
 {
     const int i = DitherType->currentIndex();
     if (i < FirstPattern) {
@@ -284,7 +284,7 @@ void frmSetupOptions::editSelectedPattern()
     if (i - FirstPattern >= int(m_patterns.size()))
         return; // the add entry is never left selected
     const PatternEntry &entry = m_patterns[std::size_t(i - FirstPattern)];
-    Custom editor(this);
+    PatternEditor editor(this);
     editor.m_patternName = QString::fromStdString(entry.name);
     editor.m_patternBody = QString::fromStdString(entry.body);
     editor.m_newPattern = false;
@@ -310,7 +310,7 @@ void frmSetupOptions::editSelectedPattern()
     selectDitherType(restore);
 }
 
-SettingsInput frmSetupOptions::input() const
+SettingsInput SettingsDialog::input() const
 {
     return {MaxDitherX->text().toStdString(),
             StepSize->text().toStdString(),
@@ -319,10 +319,14 @@ SettingsInput frmSetupOptions::input() const
             stateNumber(ckLog)};
 }
 
-bool frmSetupOptions::ValidateAndSave()
+bool SettingsDialog::ValidateAndSave()
 {
     std::optional<std::string> problem;
-    if (!Guarded(this, [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store, m_environment.process.spiral); }))
+    if (!Guarded(this, [&] {
+            problem = Quiverstep::ValidateAndSave(input(),
+                                                  m_environment.store,
+                                                  m_environment.process.spiral);
+        }))
         return false;
     if (problem) {
         ShowMessage(this, QString::fromStdString(*problem));
@@ -331,22 +335,22 @@ bool frmSetupOptions::ValidateAndSave()
     return true;
 }
 
-void frmSetupOptions::simulate()
+void SettingsDialog::simulate()
 {
     if (!ValidateAndSave())
         return;
-    Simulator simulator(m_environment, this);
+    PathSimulator simulator(m_environment, this);
     simulator.setWindowTitle("Simulator - " + DitherType->currentText());
     simulator.exec();
 }
 
-void frmSetupOptions::saveAndClose()
+void SettingsDialog::saveAndClose()
 {
     if (ValidateAndSave())
         accept();
 }
 
-void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
+void SettingsDialog::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     ++s_delayGeneration;
     m_delayTick = std::move(tick);
@@ -354,14 +358,14 @@ void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds, std::function<v
     delayTimer->start();
 }
 
-void frmSetupOptions::endDelay()
+void SettingsDialog::endDelay()
 {
     delayTimer->stop();
     if (m_delayTick)
         std::exchange(m_delayTick, nullptr)();
 }
 
-QString frmSetupOptions::stepSizeText() const
+QString SettingsDialog::stepSizeText() const
 {
     return StepSize->text();
 }

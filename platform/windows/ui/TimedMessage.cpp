@@ -1,4 +1,4 @@
-#include "msgdlg.h"
+#include "TimedMessage.h"
 
 namespace Quiverstep {
 
@@ -6,13 +6,13 @@ namespace {
 constexpr UINT_PTR closeTimer = 1;
 } // namespace
 
-msgdlg::msgdlg()
+TimedMessage::TimedMessage()
     : DialogWindow(L"Quiverstep: Error", 384, 171, Placement::CentreScreen)
 {}
 
-void msgdlg::Open(const std::string &text)
+void TimedMessage::Open(const std::string &text)
 {
-    auto *message = new msgdlg;
+    auto *message = new TimedMessage;
     message->m_messageText = text;
     message->m_ownsItself = true;
     try {
@@ -23,14 +23,14 @@ void msgdlg::Open(const std::string &text)
     }
 }
 
-void msgdlg::build()
+void TimedMessage::build()
 {
     // In keyboard focus order.
     defaultButton(OKButton, L"OK", 144, 132, 81, 25);
     label(MsgText, L"", 8, 12, 369, 109);
 }
 
-void msgdlg::onLoad()
+void TimedMessage::onLoad()
 {
     if (!m_title.empty())
         SetCaption(m_title);
@@ -39,19 +39,19 @@ void msgdlg::onLoad()
     SetTimer(m_hwnd, closeTimer, DisplayMilliseconds, nullptr);
 }
 
-void msgdlg::onCommand(int id, int, HWND)
+void TimedMessage::onCommand(int id, int, HWND)
 {
     if (id == OKButton)
         Close();
 }
 
-void msgdlg::onTimer(UINT_PTR timer)
+void TimedMessage::onTimer(UINT_PTR timer)
 {
     if (timer == closeTimer)
         Close();
 }
 
-void msgdlg::onDestroyed()
+void TimedMessage::onDestroyed()
 {
     if (m_ownsItself)
         delete this;

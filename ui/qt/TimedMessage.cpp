@@ -1,4 +1,4 @@
-#include "msgdlg.h"
+#include "TimedMessage.h"
 
 #include "WindowLayout.h"
 
@@ -13,10 +13,10 @@
 
 namespace Quiverstep {
 
-msgdlg::msgdlg(QWidget *parent)
+TimedMessage::TimedMessage(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName("msgdlg");
+    setObjectName("TimedMessage");
     setWindowTitle("Quiverstep: Error");
     MakeFixedDialog(this, 384, 171);
 
@@ -39,7 +39,7 @@ msgdlg::msgdlg(QWidget *parent)
     connect(closeTimer, &QTimer::timeout, this, &QWidget::close);
 }
 
-void msgdlg::load()
+void TimedMessage::load()
 {
     if (!m_title.isEmpty())
         setWindowTitle(m_title);
@@ -49,7 +49,7 @@ void msgdlg::load()
     closeTimer->start();
 }
 
-void msgdlg::setVisible(bool visible)
+void TimedMessage::setVisible(bool visible)
 {
     if (visible && isVisible()) {
         raise();
@@ -59,7 +59,7 @@ void msgdlg::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-void msgdlg::ShowOver(QWidget *modalWindow)
+void TimedMessage::ShowOver(QWidget *modalWindow)
 {
     if (modalWindow) {
         setParent(modalWindow, windowFlags());
@@ -68,7 +68,7 @@ void msgdlg::ShowOver(QWidget *modalWindow)
     show();
 }
 
-bool msgdlg::eventFilter(QObject *watched, QEvent *event)
+bool TimedMessage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Hide && isVisible()) {
         const QPoint place = pos();
@@ -84,7 +84,7 @@ bool msgdlg::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void msgdlg::showEvent(QShowEvent *event)
+void TimedMessage::showEvent(QShowEvent *event)
 {
     // Loads once per opening: a window shown again by the window system keeps its text and
     // its countdown.
@@ -97,7 +97,7 @@ void msgdlg::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void msgdlg::hideEvent(QHideEvent *event)
+void TimedMessage::hideEvent(QHideEvent *event)
 {
     // Closed: the next opening loads afresh with its own countdown.
     if (!event->spontaneous() && !m_changingOwner) {

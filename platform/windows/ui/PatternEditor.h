@@ -8,7 +8,7 @@ namespace Quiverstep {
 
 // The editor of one named dither pattern: its name, its steps and its end rule. The opener
 // sets the members, shows it modally, and reads the result from the members afterwards.
-class Custom : public DialogWindow
+class PatternEditor : public DialogWindow
 {
 public:
     enum Control : int {
@@ -31,12 +31,12 @@ public:
         BottomToTop,
     };
 
-    Custom();
+    PatternEditor();
 
-    std::string m_patternBody;     // in: the body to edit; out after Save: the new body
+    std::string m_patternBody; // in: the body to edit; out after Save: the new body
     std::string m_patternName; // in: the name; out after Save or Remove: the name box text
     bool m_newPattern = false;
-    bool m_saved = false;     // Save or a confirmed Remove
+    bool m_saved = false;   // Save or a confirmed Remove
     bool m_removed = false; // a confirmed Remove
 
 protected:

@@ -13,7 +13,7 @@ class DitherPlugIn;
 
 // Steps the stored dither walk through its own plug-in object's test modes and paints each
 // reached position on the 33 by 33 grid. Starts running; closing it resets the walk.
-class Simulator : public DialogWindow
+class PathSimulator : public DialogWindow
 {
 public:
     enum Control : int {
@@ -26,8 +26,8 @@ public:
 
     static constexpr int StepMilliseconds = 80;
 
-    explicit Simulator(PlugInEnvironment &environment);
-    ~Simulator() override;
+    explicit PathSimulator(PlugInEnvironment &environment);
+    ~PathSimulator() override;
 
     PathPicture *picture() const { return m_picture.get(); }
     bool running() const { return m_running; }
