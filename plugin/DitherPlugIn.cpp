@@ -8,6 +8,20 @@
 
 namespace Quiverstep {
 
+namespace {
+
+// The guide log over the plug-in's store and platform pieces.
+GuideLog guideLog(const Settings &settings, PlugInEnvironment &environment)
+{
+    return GuideLog(settings,
+                    environment.cameras,
+                    environment.files,
+                    environment.paths,
+                    environment.clock);
+}
+
+} // namespace
+
 DitherPlugIn::DitherPlugIn(PlugInEnvironment &environment)
     : m_environment(environment)
 {}
@@ -78,21 +92,17 @@ void DitherPlugIn::myDelay(const double &duration)
 void DitherPlugIn::WriteLogBlock(bool bImageCaptured)
 {
     const Quiverstep::Settings settings(m_environment.store);
-    GuideLog log(settings,
-                 m_environment.cameras,
-                 m_environment.files,
-                 m_environment.paths,
-                 m_environment.clock);
-    log.WriteLogBlock(bLog,
-                      bImageCaptured,
-                      {XOffset,
-                       YOffset,
-                       bGuiding,
-                       nDitherType,
-                       nStepSize,
-                       nMaxDitherX,
-                       nCurrentStep,
-                       bCurrentDirection});
+    guideLog(settings, m_environment)
+            .WriteLogBlock(bLog,
+                           bImageCaptured,
+                           {XOffset,
+                            YOffset,
+                            bGuiding,
+                            nDitherType,
+                            nStepSize,
+                            nMaxDitherX,
+                            nCurrentStep,
+                            bCurrentDirection});
 }
 
 void DitherPlugIn::WriteGuideErrorLine(double ErrorX,
@@ -101,12 +111,7 @@ void DitherPlugIn::WriteGuideErrorLine(double ErrorX,
                                        double &OffsetY)
 {
     const Quiverstep::Settings settings(m_environment.store);
-    GuideLog log(settings,
-                 m_environment.cameras,
-                 m_environment.files,
-                 m_environment.paths,
-                 m_environment.clock);
-    log.WriteGuideErrorLine(bLog, ErrorX, ErrorY, OffsetX, OffsetY);
+    guideLog(settings, m_environment).WriteGuideErrorLine(bLog, ErrorX, ErrorY, OffsetX, OffsetY);
 }
 
 } // namespace Quiverstep
