@@ -38,7 +38,7 @@ Assessment::Result assess(CommandContext &context,
 {
     SeededRandom random(DitherSeed(night.seed));
     StoreCopyWalk onCopy(store, context.err, random);
-    SaveRunSettings(onCopy.store(), settings);
+    SaveRunSettings(onCopy.store(), settings, onCopy.walk().process().spiral);
     const SettingsView saved = LoadSettingsView(Settings(onCopy.store()));
 
     Assessment::Result result;

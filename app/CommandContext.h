@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProcessState.h"
 #include "SettingsStore.h"
 
 #include <iosfwd>
@@ -36,6 +37,7 @@ public:
     std::ostream &err;
     int status = 0;        // a command that completes with a status other than 0 sets it
     std::string storePath; // --store FILE; empty for the per-user store
+    ProcessState process;  // what the plug-in keeps in this process
 
 private:
     std::unique_ptr<SettingsStore> m_store;

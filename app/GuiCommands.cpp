@@ -1,19 +1,18 @@
 #include "GuiCommands.h"
 
-#include "Custom.h"
 #include "DitherTypeList.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "QtApplication.h"
 #include "QtUserInterface.h"
+#include "SettingsDialog.h"
 #include "SettingsValidation.h"
-#include "Simulator.h"
 #include "TestForm.h"
-#include "frmSetupOptions.h"
-#include "msgdlg.h"
+#include "TimedMessage.h"
 
 #include "DitherStepping.h"
 #include "PosixPlatform.h"
 #include "RecordingCamera.h"
-#include "UnseededRandom.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -68,18 +67,18 @@ void showSettings(QtUserInterface &ui, PlugInEnvironment &environment, const Gui
         ui.ShowSettings();
         return;
     }
-    frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+    SettingsDialog &dialog = SettingsDialog::Instance(environment);
     dialog.show();
     saveScreenshot(dialog, a.screenshot);
-    frmSetupOptions::Unload();
+    SettingsDialog::Unload();
 }
 
 void showEditor(CommandContext &context, const GuiArguments &a)
 {
-    Custom editor;
-    editor.m_sDither = QString();
-    editor.m_sDitherName = "New Pattern";
-    editor.m_bNewPattern = true;
+    PatternEditor editor;
+    editor.m_patternBody = QString();
+    editor.m_patternName = "New Pattern";
+    editor.m_newPattern = true;
     if (!a.screenshot.empty()) {
         editor.show();
         saveScreenshot(editor, a.screenshot);
@@ -87,24 +86,24 @@ void showEditor(CommandContext &context, const GuiArguments &a)
     }
     editor.exec();
     // The pattern text the settings dialog would store.
-    if (editor.m_bOK)
-        context.out << (editor.m_sDitherName + "\\" + editor.m_sDither).toStdString() << '\n';
+    if (editor.m_saved)
+        context.out << (editor.m_patternName + "\\" + editor.m_patternBody).toStdString() << '\n';
 }
 
 void showSimulator(CommandContext &context, PlugInEnvironment &environment, const GuiArguments &a)
 {
     // As the dialog's Simulate... button: check and store the loaded settings, then open.
-    frmSetupOptions::Instance(environment);
+    SettingsDialog::Instance(environment);
     const SettingsView view = LoadSettingsView(Settings(environment.store));
     const SettingsInput input{view.maxDither, view.stepSize, view.ditherType, view.ao7, view.log};
-    if (const auto problem = ValidateAndSave(input, environment.store)) {
-        frmSetupOptions::Unload();
+    if (const auto problem = ValidateAndSave(input, environment.store, environment.process.spiral)) {
+        SettingsDialog::Unload();
         context.err << *problem << '\n';
         context.status = 1;
         return;
     }
     {
-        Simulator simulator(environment);
+        PathSimulator simulator(environment);
         simulator.setWindowTitle(
                 "Simulator - "
                 + QString::fromStdString(view.list.entries[std::size_t(view.ditherType)]));
@@ -113,7 +112,7 @@ void showSimulator(CommandContext &context, PlugInEnvironment &environment, cons
         } else {
             int steps = 0;
             QEventLoop loop;
-            QObject::connect(&simulator, &Simulator::stepped, &loop, [&] {
+            QObject::connect(&simulator, &PathSimulator::stepped, &loop, [&] {
                 if (++steps == ScreenshotSteps)
                     loop.quit();
             });
@@ -123,7 +122,7 @@ void showSimulator(CommandContext &context, PlugInEnvironment &environment, cons
             simulator.close();
         }
     }
-    frmSetupOptions::Unload();
+    SettingsDialog::Unload();
 }
 
 void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
@@ -139,8 +138,8 @@ void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
 
 void showMessage(const GuiArguments &a)
 {
-    msgdlg message;
-    message.m_sMessageText = QString::fromStdString(BoxLimitMessage(4, 2, 32, 16));
+    TimedMessage message;
+    message.m_messageText = QString::fromStdString(BoxLimitMessage(4, 2, 32, 16));
     message.show();
     if (!a.screenshot.empty())
         saveScreenshot(message, a.screenshot);
@@ -168,9 +167,10 @@ void runGui(CommandContext &context, const GuiArguments &a)
                                   cameras,
                                   ui,
                                   platform.clock,
-                                  UnseededRandom::Process(),
+                                  context.process.random,
                                   platform.files,
-                                  platform.paths};
+                                  platform.paths,
+                                  context.process};
     ui.Attach(environment);
 
     if (a.window == "settings")

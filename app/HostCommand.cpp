@@ -26,7 +26,12 @@ void AddHostCommand(CLI::App &app, CommandContext &context)
                 throw UsageError("cannot read script " + *script);
         }
         PosixPlatform platform;
-        HostScript session(context.store(), platform.clock, platform.files, platform.paths, context.out);
+        HostScript session(context.store(),
+                           platform.clock,
+                           platform.files,
+                           platform.paths,
+                           context.process,
+                           context.out);
         context.status = session.Run(*script == "-" ? context.in : file, context.err);
     });
 }

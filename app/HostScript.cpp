@@ -3,7 +3,6 @@
 #include "Conversions.h"
 #include "PlugInMembers.h"
 #include "Settings.h"
-#include "UnseededRandom.h"
 
 #include <charconv>
 #include <istream>
@@ -96,18 +95,13 @@ HostScript::HostScript(SettingsStore &store,
                        Clock &clock,
                        TextFileSystem &files,
                        UserPaths &paths,
+                       ProcessState &process,
                        std::ostream &out)
     : m_store(store)
     , m_out(out)
     , m_cameras([this](const std::string &line) { m_out << line << '\n'; })
     , m_ui([this](const std::string &text) { m_out << "message: " << oneLine(text) << '\n'; })
-    , m_environment{store,
-                    m_cameras,
-                    m_ui,
-                    clock,
-                    UnseededRandom::Process(),
-                    files,
-                    paths}
+    , m_environment{store, m_cameras, m_ui, clock, process.random, files, paths, process}
     , m_plugIn(std::make_unique<DitherPlugIn>(m_environment))
 {}
 

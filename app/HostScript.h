@@ -28,6 +28,7 @@ public:
                Clock &clock,
                TextFileSystem &files,
                UserPaths &paths,
+               ProcessState &process,
                std::ostream &out);
 
     // Runs one line; throws ScriptError for a line it cannot understand.

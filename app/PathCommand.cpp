@@ -3,7 +3,6 @@
 #include "StoreCopyWalk.h"
 
 #include "Conversions.h"
-#include "UnseededRandom.h"
 
 #include <memory>
 #include <ostream>
@@ -14,7 +13,7 @@ namespace {
 
 void printPath(CommandContext &context, int steps)
 {
-    StoreCopyWalk onCopy(context.store(), context.err, UnseededRandom::Process());
+    StoreCopyWalk onCopy(context.store(), context.err, context.process.random);
     DitherWalk &walk = onCopy.walk();
     walk.Start();
     for (int i = 0; i < steps; ++i) {

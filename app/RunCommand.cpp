@@ -64,7 +64,7 @@ void run(CommandContext &context, const RunOptions &options)
     if (!options.plot.empty() && !CanDrawPictures())
         throw UsageError(std::string("--plot: ") + NoWindows);
     SettingsStore &store = context.store();
-    SaveRunSettings(store, options.settings);
+    SaveRunSettings(store, options.settings, context.process.spiral);
 
     PosixPlatform platform;
     GuidingSession session(store, platform.clock, platform.files, platform.paths, options.session);

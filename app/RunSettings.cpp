@@ -49,7 +49,7 @@ void AddRunSettingsOptions(CLI::App &command, RunSettings &settings)
     command.add_option("--max", settings.max, "Max dither in pixels")->type_name("PIXELS");
 }
 
-void SaveRunSettings(SettingsStore &store, const RunSettings &request)
+void SaveRunSettings(SettingsStore &store, const RunSettings &request, Spiral::State &spiral)
 {
     StoreOperation operation(store);
     const Settings settings(store);
@@ -63,7 +63,7 @@ void SaveRunSettings(SettingsStore &store, const RunSettings &request)
     input.maxDither = request.max.value_or(view.maxDither);
     input.ao7 = view.ao7;
     input.log = view.log;
-    if (const auto message = ValidateAndSave(input, store))
+    if (const auto message = ValidateAndSave(input, store, spiral))
         throw UsageError(*message);
     operation.Commit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SettingsStore.h"
+#include "Spiral.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,6 +25,6 @@ void AddRunSettingsOptions(CLI::App &command, RunSettings &settings);
 // so that every run starts the night afresh. Everything happens in one store operation;
 // a setting that fails the dialog's checks throws UsageError with the dialog's message and
 // leaves the store unchanged.
-void SaveRunSettings(SettingsStore &store, const RunSettings &request);
+void SaveRunSettings(SettingsStore &store, const RunSettings &request, Spiral::State &spiral);
 
 } // namespace Quiverstep

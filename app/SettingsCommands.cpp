@@ -61,7 +61,7 @@ void save(CommandContext &context, const SaveArguments &arguments)
                               arguments.type,
                               arguments.ao7 ? 1 : 0,
                               arguments.log ? 1 : 0};
-    if (const auto problem = ValidateAndSave(input, store)) {
+    if (const auto problem = ValidateAndSave(input, store, context.process.spiral)) {
         context.err << *problem << '\n';
         context.status = 1;
         return;

@@ -14,7 +14,7 @@ DitherWalk::DitherWalk(SettingsStore &store,
                        UserPaths &paths,
                        Printer messages)
     : m_ui(std::move(messages))
-    , m_environment{store, m_cameras, m_ui, clock, random, files, paths}
+    , m_environment{store, m_cameras, m_ui, clock, random, files, paths, m_process}
     , m_plugIn(m_environment)
 {}
 

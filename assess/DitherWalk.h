@@ -34,11 +34,15 @@ public:
     // image but the last.
     std::vector<PixelPoint> Targets(int images);
 
+    // The walk's plug-in runs in a host process of its own.
+    ProcessState &process() { return m_process; }
+
 private:
     PixelPoint target() const;
 
     RecordingCameraFactory m_cameras;
     HeadlessUserInterface m_ui;
+    ProcessState m_process;
     PlugInEnvironment m_environment;
     DitherPlugIn m_plugIn;
 };

@@ -36,14 +36,10 @@ public:
             != SQLITE_OK)
             throw std::runtime_error("cannot open " + path.string());
         sqlite3_busy_timeout(m_db, 5000);
-        exec("PRAGMA journal_mode=WAL");
-        exec("PRAGMA synchronous=FULL");
-        m_find = prepare("SELECT value FROM settings"
-                         " WHERE application = ?1 AND section = ?2 AND key = ?3");
-        m_save = prepare("INSERT INTO settings (application, section, key, value)"
-                         " VALUES (?1, ?2, ?3, ?4)"
-                         " ON CONFLICT (application, section, key)"
-                         " DO UPDATE SET value = excluded.value");
+        exec(SqliteStore::JournalModeStatement);
+        exec(SqliteStore::SynchronousStatement);
+        m_find = prepare(SqliteStore::FindStatement);
+        m_save = prepare(SqliteStore::SaveStatement);
     }
     ~RawDatabase()
     {
@@ -153,7 +149,6 @@ struct Bench
         : scenario(s)
     {
         SaveBenchmarkSettings(Settings(database), s.ditherType);
-        PlugInRig::ForgetProcessState();
         rig.cameras.KeepLines(false);
         rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
         rig.cameras.SetValue("AutoguiderMinimumMove", 100.0);

@@ -264,6 +264,13 @@ std::int32_t CheckedAdd(std::int32_t a, std::int32_t b)
     return std::int32_t(sum);
 }
 
+double Finite(double value)
+{
+    if (!std::isfinite(value))
+        throw OverflowError("overflow");
+    return value;
+}
+
 std::string ToUpper(std::string_view text)
 {
     std::string result(text);

@@ -38,6 +38,10 @@ std::int32_t ToLong(double value);
 // 32-bit addition that throws OverflowError instead of wrapping.
 std::int32_t CheckedAdd(std::int32_t a, std::int32_t b);
 
+// The value of Double arithmetic; throws OverflowError where it has become infinite or NaN,
+// as the host's automation arithmetic overflows.
+double Finite(double value);
+
 std::string ToUpper(std::string_view text);
 
 } // namespace Quiverstep

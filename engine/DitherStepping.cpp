@@ -19,15 +19,6 @@ namespace {
 constexpr double LowThreshold = 0.3333333;
 constexpr double HighThreshold = 0.66666;
 
-// Arithmetic that overflows is an error of its step, as everywhere under the event entry:
-// a position of infinity, or NaN from infinity times a step of 0, is never taken.
-double finite(double value)
-{
-    if (!std::isfinite(value))
-        throw OverflowError("overflow");
-    return value;
-}
-
 bool insideBox(double value, double maxDither)
 {
     return GuideBox::Centre - maxDither <= value && value <= GuideBox::Centre + maxDither;
@@ -117,9 +108,9 @@ void patternWalk(
             step([&] {
                 if (!parts.hasSeparator)
                     throw ConversionError("step without separator");
-                nx = finite(LeadingNumber(parts.x) * m.nStepSize + GuideBox::Centre);
+                nx = Finite(LeadingNumber(parts.x) * m.nStepSize + GuideBox::Centre);
             });
-            step([&] { ny = finite(LeadingNumber(parts.y) * m.nStepSize + GuideBox::Centre); });
+            step([&] { ny = Finite(LeadingNumber(parts.y) * m.nStepSize + GuideBox::Centre); });
             if (m.bCurrentDirection) {
                 step([&] { m.nCurrentStep = CheckedAdd(m.nCurrentStep, -1); });
             } else {
@@ -141,7 +132,7 @@ void patternWalk(
     }
 
     if (k <= 0 || m.nCurrentStep < 0) {
-        Spiral::Module().PathColour = PathColourValue() ^ ColourToggleMask;
+        context.spiral.PathColour = PathColourValue(context.spiral) ^ ColourToggleMask;
         if (m.nCurrentStep < 0 || RepeatsFromTop(text)) {
             m.nCurrentStep = 0;
             m.bCurrentDirection = false;
@@ -212,7 +203,7 @@ void DitherUpdate(DitherMembers m, const DitherContext &context, SkipOnFailure &
     case DitherType::Spiral:
         nx = m.XOffset;
         ny = m.YOffset;
-        step([&] { Spiral::NextSpiralPosition(settings, nx, ny); });
+        step([&] { Spiral::NextSpiralPosition(context.spiral, settings, nx, ny); });
         break;
     case DitherType::Random:
         randomStep(m, context.random, nx, ny);

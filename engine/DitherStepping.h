@@ -4,6 +4,7 @@
 #include "RandomSource.h"
 #include "Settings.h"
 #include "SkipOnFailure.h"
+#include "Spiral.h"
 
 #include <cstdint>
 #include <string>
@@ -30,6 +31,7 @@ struct DitherContext
     const Settings &settings;
     RandomSource &random;
     MessageSink &messages;
+    Spiral::State &spiral;
 };
 
 // The next dither target for the stored dither type, stored in XOffset, YOffset and the

@@ -11,17 +11,10 @@ namespace Quiverstep {
 
 namespace Spiral {
 
-ModuleState &Module()
-{
-    static ModuleState state;
-    return state;
-}
-
-void InitSpiral(const Settings &settings, double maxDither, double stepSize, bool reset)
+void InitSpiral(State &m, const Settings &settings, double maxDither, double stepSize, bool reset)
 {
     if (stepSize == 0)
         throw SettingError("Dither Step must not be 0");
-    ModuleState &m = Module();
     m.SpiralStepSize = stepSize;
     m.initialised = true;
     if (reset) {
@@ -33,28 +26,28 @@ void InitSpiral(const Settings &settings, double maxDither, double stepSize, boo
         m.SpiralStartY = GuideBox::Centre;
         m.SpiralPosX = std::int32_t(GuideBox::Centre);
         m.SpiralPosY = std::int32_t(GuideBox::Centre);
-        SaveSpiralState(settings);
+        SaveSpiralState(m, settings);
     } else {
-        LoadSpiralState(settings);
+        LoadSpiralState(m, settings);
     }
     m.SpiralGridStep = 1;
     m.SpiralLimit = ToLong(maxDither / stepSize);
     m.PathColour = ColourBlue;
 }
 
-void NextSpiralPosition(const Settings &settings, double &x, double &y)
+void NextSpiralPosition(State &m, const Settings &settings, double &x, double &y)
 {
-    ModuleState &m = Module();
     if (!m.initialised) {
         // Nothing has brought the walk into memory yet: continue the stored one.
-        InitSpiral(settings,
+        InitSpiral(m,
+                   settings,
                    StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither)),
                    StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep)),
                    false);
     }
     double gx = m.SpiralPosX;
     double gy = m.SpiralPosY;
-    StepSpiral(gx, gy);
+    StepSpiral(m, gx, gy);
     m.SpiralPosX = ToLong(gx);
     m.SpiralPosY = ToLong(gy);
     const double nx = (gx - GuideBox::Centre) * m.SpiralStepSize + GuideBox::Centre;
@@ -64,12 +57,11 @@ void NextSpiralPosition(const Settings &settings, double &x, double &y)
         throw OverflowError("spiral position out of range");
     x = nx;
     y = ny;
-    SaveSpiralState(settings);
+    SaveSpiralState(m, settings);
 }
 
-void StepSpiral(double &gx, double &gy)
+void StepSpiral(State &m, double &gx, double &gy)
 {
-    ModuleState &m = Module();
     const double s = m.SpiralGridStep;
     const double limit = m.SpiralLimit;
     if (m.SpiralRadius == 0) {
@@ -129,9 +121,8 @@ void StepSpiral(double &gx, double &gy)
     gy = cy;
 }
 
-void SaveSpiralState(const Settings &settings)
+void SaveSpiralState(const State &m, const Settings &settings)
 {
-    const ModuleState &m = Module();
     settings.Save(Keys::SpiralInOut, FlagToText(m.SpiralInOut));
     settings.Save(Keys::SpiralRadius, RealToText(m.SpiralRadius));
     settings.Save(Keys::SpiralDirectionX, IntegerToText(m.SpiralDirX));
@@ -142,9 +133,8 @@ void SaveSpiralState(const Settings &settings)
     settings.Save(Keys::SpiralPosY, IntegerToText(m.SpiralPosY));
 }
 
-void LoadSpiralState(const Settings &settings)
+void LoadSpiralState(State &m, const Settings &settings)
 {
-    ModuleState &m = Module();
     m.SpiralInOut = StrictFlag(settings.Get(Keys::SpiralInOut, "True"));
     m.SpiralRadius = StrictNumber(settings.Get(Keys::SpiralRadius, "0"));
     m.SpiralDirX = ToLong(StrictNumber(settings.Get(Keys::SpiralDirectionX, "0")));
@@ -157,9 +147,9 @@ void LoadSpiralState(const Settings &settings)
 
 } // namespace Spiral
 
-std::int32_t PathColourValue()
+std::int32_t PathColourValue(const Spiral::State &walk)
 {
-    return Spiral::Module().PathColour.value_or(0);
+    return walk.PathColour.value_or(0);
 }
 
 } // namespace Quiverstep

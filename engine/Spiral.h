@@ -15,9 +15,9 @@ inline constexpr std::int32_t ColourToggleMask = 0xFF00FF;
 // The square spiral walk around the guide-box centre (dither type 0).
 namespace Spiral {
 
-// The module's process-wide state: the walk fields and the path colour shared with the
-// pattern walk and the drawings. Persisted fields come first, in their store order.
-struct ModuleState
+// The walk's state in memory, one per process: the walk fields and the path colour shared
+// with the pattern walk and the drawings. Persisted fields come first, in their store order.
+struct State
 {
     bool SpiralInOut = false;
     double SpiralRadius = 0;
@@ -38,19 +38,17 @@ struct ModuleState
     bool initialised = false; // InitSpiral has run in this process
 };
 
-ModuleState &Module();
-
 // Throws SettingError for a step size of 0 (the limit would divide by zero), leaving
 // the module as it was.
-void InitSpiral(const Settings &settings, double maxDither, double stepSize, bool reset);
-void NextSpiralPosition(const Settings &settings, double &x, double &y);
-void StepSpiral(double &gx, double &gy);
-void SaveSpiralState(const Settings &settings);
-void LoadSpiralState(const Settings &settings);
+void InitSpiral(State &m, const Settings &settings, double maxDither, double stepSize, bool reset);
+void NextSpiralPosition(State &m, const Settings &settings, double &x, double &y);
+void StepSpiral(State &m, double &gx, double &gy);
+void SaveSpiralState(const State &m, const Settings &settings);
+void LoadSpiralState(State &m, const Settings &settings);
 
 } // namespace Spiral
 
 // The current path colour as a number (empty counts as 0).
-std::int32_t PathColourValue();
+std::int32_t PathColourValue(const Spiral::State &walk);
 
 } // namespace Quiverstep

@@ -8,10 +8,4 @@ double UnseededRandom::Next()
     return static_cast<float>(m_state) / 16777216.0f;
 }
 
-UnseededRandom &UnseededRandom::Process()
-{
-    static UnseededRandom random;
-    return random;
-}
-
 } // namespace Quiverstep

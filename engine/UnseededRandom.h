@@ -13,9 +13,6 @@ class UnseededRandom : public RandomSource
 public:
     double Next() override;
 
-    // The one generator of the process.
-    static UnseededRandom &Process();
-
 private:
     std::uint32_t m_state = 0x50000;
 };

@@ -58,7 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const std::vector<std::string> keys = allKeys();
     FuzzInput in(data, size);
-    PlugInRig::ForgetProcessState();
 
     WatchedStore store;
     MemoryTextFiles files;

@@ -20,7 +20,6 @@ void checkWalk(FuzzInput &in)
     MemoryStore store;
     const Settings settings(store);
     UnseededRandom random;
-    Spiral::Module() = {};
 
     const std::string pattern = in.textOr({"Half-step 2x2\\ 0.00,  0.00\\ 0.50,  0.00\\TOP",
                                            "A\\1:2\\3,4\\-5,-6\\BOTTOM",

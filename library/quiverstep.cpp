@@ -12,7 +12,6 @@
 #include "PlugInMembers.h"
 #include "PosixPlatform.h"
 #include "SqliteStore.h"
-#include "UnseededRandom.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +19,17 @@
 #include <string>
 
 using namespace Quiverstep;
+
+namespace {
+
+// The library's one anchor of what its plug-in objects share in the process.
+ProcessState &ProcessWide()
+{
+    static ProcessState state;
+    return state;
+}
+
+} // namespace
 
 struct QuiverstepPlugIn
 {
@@ -31,9 +41,10 @@ struct QuiverstepPlugIn
                       cameras,
                       ui,
                       platform.clock,
-                      UnseededRandom::Process(),
+                      ProcessWide().random,
                       platform.files,
-                      platform.paths}
+                      platform.paths,
+                      ProcessWide()}
         , plugIn(environment)
     {}
 

@@ -69,7 +69,9 @@ SessionReport GuidingSession::Run(const Progress &progress)
     HeadlessUserInterface ui(
             [&report](const std::string &text) { report.messages.push_back(text); });
     SeededRandom random(DitherSeed(m_options.seed));
-    PlugInEnvironment environment{m_store, cameras, ui, m_clock, random, m_files, m_paths};
+    // Each night is a host process of its own, started afresh.
+    ProcessState process;
+    PlugInEnvironment environment{m_store, cameras, ui, m_clock, random, m_files, m_paths, process};
     DitherPlugIn plugIn(environment);
     report.plugInName = plugIn.Name();
 
@@ -83,7 +85,7 @@ SessionReport GuidingSession::Run(const Progress &progress)
     report.track.push_back({model.MeasuredX(), model.MeasuredY()});
 
     // The simulator paints each target in the colour the path had before the step to it.
-    std::int32_t colour = PathColourValue();
+    std::int32_t colour = PathColourValue(process.spiral);
     for (int number = 1; number <= m_options.images; ++number) {
         SessionReport::Image image;
         image.number = number;
@@ -105,7 +107,7 @@ SessionReport GuidingSession::Run(const Progress &progress)
                 plugIn.CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
         }
         image.rmsError = std::sqrt(sumSquares / image.frames);
-        colour = PathColourValue();
+        colour = PathColourValue(process.spiral);
         if (images)
             plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
         report.images.push_back(image);

@@ -1,13 +1,26 @@
 #include "DitherPlugIn.h"
 
 #include "EventNumbers.h"
-#include "moduleEvent.h"
 
 #include "Conversions.h"
 #include "GuideLog.h"
 #include "Version.h"
 
 namespace Quiverstep {
+
+namespace {
+
+// The guide log over the plug-in's store and platform pieces.
+GuideLog guideLog(const Settings &settings, PlugInEnvironment &environment)
+{
+    return GuideLog(settings,
+                    environment.cameras,
+                    environment.files,
+                    environment.paths,
+                    environment.clock);
+}
+
+} // namespace
 
 DitherPlugIn::DitherPlugIn(PlugInEnvironment &environment)
     : m_environment(environment)
@@ -26,7 +39,7 @@ std::int32_t DitherPlugIn::WantEvent(const std::int32_t &WhichEvent)
 
 std::int16_t DitherPlugIn::NumberToAverage() const
 {
-    return moduleEvent::N;
+    return FramesPerCorrection;
 }
 
 void DitherPlugIn::SetNumberToAverage(const std::int16_t &)
@@ -45,14 +58,14 @@ void DitherPlugIn::CameraEvent(const std::int32_t &WhichEvent,
         // The event's store writes reach the disk together, before the host gets control back.
         StoreOperation operation(m_environment.store);
         if (Debugging == TestModes::Dither)
-            moduleEvent::ImageCaptured(*this, step);
+            ImageCaptured(step);
         else if (Debugging == TestModes::GuideStart || Debugging == TestModes::Correction)
-            moduleEvent::GuideEvent(*this, WhichCamera, step);
+            GuideEvent(WhichCamera, step);
         else if (WhichEvent == Events::ExposureEnd && WhichCamera == Events::ImagingCamera
                  && bGuiding)
-            moduleEvent::ImageCaptured(*this, step);
+            ImageCaptured(step);
         else if (WhichEvent == Events::GuideFrame)
-            moduleEvent::GuideEvent(*this, WhichCamera, step);
+            GuideEvent(WhichCamera, step);
         step([&] { operation.Commit(); });
     } catch (...) {
         // The host never sees an error.
@@ -68,30 +81,28 @@ void DitherPlugIn::myDelay(const double &duration)
 {
     if (!(duration > 100))
         return;
-    moduleEvent::Module().DelayWaiting = true;
-    m_environment.ui.StartDelayTimer(ToLong(duration));
-    while (moduleEvent::Module().DelayWaiting)
+    // The flag is the process's: a tick of any plug-in object's wait ends every wait.
+    ProcessState &process = m_environment.process;
+    process.delayWaiting = true;
+    m_environment.ui.StartDelayTimer(ToLong(duration), [&process] { process.delayWaiting = false; });
+    while (process.delayWaiting)
         m_environment.ui.ProcessEvents();
 }
 
 void DitherPlugIn::WriteLogBlock(bool bImageCaptured)
 {
     const Quiverstep::Settings settings(m_environment.store);
-    GuideLog log(settings,
-                 m_environment.cameras,
-                 m_environment.files,
-                 m_environment.paths,
-                 m_environment.clock);
-    log.WriteLogBlock(bLog,
-                      bImageCaptured,
-                      {XOffset,
-                       YOffset,
-                       bGuiding,
-                       nDitherType,
-                       nStepSize,
-                       nMaxDitherX,
-                       nCurrentStep,
-                       bCurrentDirection});
+    guideLog(settings, m_environment)
+            .WriteLogBlock(bLog,
+                           bImageCaptured,
+                           {XOffset,
+                            YOffset,
+                            bGuiding,
+                            nDitherType,
+                            nStepSize,
+                            nMaxDitherX,
+                            nCurrentStep,
+                            bCurrentDirection});
 }
 
 void DitherPlugIn::WriteGuideErrorLine(double ErrorX,
@@ -100,12 +111,7 @@ void DitherPlugIn::WriteGuideErrorLine(double ErrorX,
                                        double &OffsetY)
 {
     const Quiverstep::Settings settings(m_environment.store);
-    GuideLog log(settings,
-                 m_environment.cameras,
-                 m_environment.files,
-                 m_environment.paths,
-                 m_environment.clock);
-    log.WriteGuideErrorLine(bLog, ErrorX, ErrorY, OffsetX, OffsetY);
+    guideLog(settings, m_environment).WriteGuideErrorLine(bLog, ErrorX, ErrorY, OffsetX, OffsetY);
 }
 
 } // namespace Quiverstep

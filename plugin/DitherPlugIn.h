@@ -2,6 +2,8 @@
 
 #include "PlugInEnvironment.h"
 
+#include "SkipOnFailure.h"
+
 #include <cstdint>
 #include <string>
 
@@ -39,8 +41,18 @@ public:
     // Waits `duration` milliseconds (when above 100) while processing user-interface events.
     void myDelay(const double &duration);
 
+    // Frames per correction; NumberToAverage reports it.
+    static constexpr std::int16_t FramesPerCorrection = 1;
+
 private:
-    friend class moduleEvent;
+    class EventCamera;
+
+    // Event 19 from the imaging camera: log the image, dither, stop guiding.
+    void ImageCaptured(SkipOnFailure &step);
+    // Event 22: a guide start or a correction.
+    void GuideEvent(std::int32_t WhichCamera, SkipOnFailure &step);
+    void StartGuiding(EventCamera &camera, SkipOnFailure &step);
+    void Correct(EventCamera &camera, SkipOnFailure &step);
 
     void WriteLogBlock(bool bImageCaptured);
     void WriteGuideErrorLine(double ErrorX, double ErrorY, double &OffsetX, double &OffsetY);

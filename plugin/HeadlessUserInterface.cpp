@@ -1,9 +1,8 @@
 #include "HeadlessUserInterface.h"
 
-#include "moduleEvent.h"
-
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace Quiverstep {
 
@@ -16,15 +15,15 @@ void HeadlessUserInterface::ShowSettings()
     ++m_settingsShown;
 }
 
-void HeadlessUserInterface::StartDelayTimer(std::int32_t milliseconds)
+void HeadlessUserInterface::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
-    m_timerEnabled = true;
+    m_tick = std::move(tick);
     m_deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
 }
 
 void HeadlessUserInterface::ProcessEvents()
 {
-    if (!m_timerEnabled)
+    if (!m_tick)
         return;
     const auto now = std::chrono::steady_clock::now();
     if (now < m_deadline) {
@@ -33,9 +32,8 @@ void HeadlessUserInterface::ProcessEvents()
                                                               std::chrono::milliseconds(10)));
         return;
     }
-    m_timerEnabled = false;
     ++m_ticks;
-    moduleEvent::DelayTick();
+    std::exchange(m_tick, nullptr)();
 }
 
 void HeadlessUserInterface::ShowTimedMessage(const std::string &text)

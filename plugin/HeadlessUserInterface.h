@@ -18,7 +18,7 @@ public:
     explicit HeadlessUserInterface(Printer printer = {});
 
     void ShowSettings() override;
-    void StartDelayTimer(std::int32_t milliseconds) override;
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick) override;
     void ProcessEvents() override;
     void ShowTimedMessage(const std::string &text) override;
 
@@ -31,7 +31,7 @@ private:
     std::vector<std::string> m_messages;
     int m_settingsShown = 0;
     int m_ticks = 0;
-    bool m_timerEnabled = false;
+    std::function<void()> m_tick;
     std::chrono::steady_clock::time_point m_deadline;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProcessState.h"
 #include "UserInterface.h"
 
 #include "Clock.h"
@@ -21,6 +22,7 @@ struct PlugInEnvironment
     RandomSource &random;
     TextFileSystem &files;
     UserPaths &paths;
+    ProcessState &process;
 };
 
 } // namespace Quiverstep

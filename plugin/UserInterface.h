@@ -3,6 +3,7 @@
 #include "MessageSink.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace Quiverstep {
 
@@ -14,9 +15,9 @@ public:
     // Shows the settings dialog modally and returns when it has closed.
     virtual void ShowSettings() = 0;
 
-    // myDelay's one-shot timer: the settings dialog's Timer1 (loading the dialog without
-    // showing it) gets this interval and is enabled. Its tick calls moduleEvent::DelayTick().
-    virtual void StartDelayTimer(std::int32_t milliseconds) = 0;
+    // myDelay's one-shot timer: the settings dialog (loaded without being shown) runs it
+    // for this interval, and its tick calls `tick`.
+    virtual void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick) = 0;
 
     // Processes pending user-interface events (timer ticks among them) once.
     virtual void ProcessEvents() = 0;

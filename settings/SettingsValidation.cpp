@@ -67,7 +67,9 @@ bool PatternFitsBox(const Settings &settings,
     }
 }
 
-std::optional<std::string> ValidateAndSave(const SettingsInput &input, SettingsStore &store)
+std::optional<std::string> ValidateAndSave(const SettingsInput &input,
+                                           SettingsStore &store,
+                                           Spiral::State &spiral)
 {
     const auto maxDither = numeric(input.maxDither);
     if (!maxDither)
@@ -108,7 +110,7 @@ std::optional<std::string> ValidateAndSave(const SettingsInput &input, SettingsS
     settings.Save(Keys::MaxDitherY, input.maxDither);
     settings.Save(Keys::AO7Compatible, IntegerToText(input.ao7));
     settings.Save(Keys::Log, IntegerToText(input.log));
-    Spiral::InitSpiral(settings, *maxDither, *stepSize, true);
+    Spiral::InitSpiral(spiral, settings, *maxDither, *stepSize, true);
     operation.Commit();
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "GuideBox.h"
 #include "Settings.h"
+#include "Spiral.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,7 +45,10 @@ inline constexpr std::string_view PatternMissing
 // Checks the inputs in their fixed order. On the first failure returns its message and
 // stores nothing; otherwise stores every setting, resets the running dither state and the
 // spiral walk in one store operation, and returns nothing.
-std::optional<std::string> ValidateAndSave(const SettingsInput &input, SettingsStore &store);
+// `spiral` is the walk in memory that restarts with the stored one.
+std::optional<std::string> ValidateAndSave(const SettingsInput &input,
+                                           SettingsStore &store,
+                                           Spiral::State &spiral);
 
 // Whether every step of pattern n, scaled by the step size, stays within the max dither.
 // Types below 2 and missing patterns fit. Both texts must be numeric.

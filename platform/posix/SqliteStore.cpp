@@ -52,8 +52,8 @@ SqliteStore::SqliteStore(std::filesystem::path path)
             fail("cannot open");
         // Another process may be writing: wait for it rather than fail at once.
         sqlite3_busy_timeout(m_db, 5000);
-        exec("PRAGMA journal_mode=WAL");
-        exec("PRAGMA synchronous=FULL");
+        exec(JournalModeStatement);
+        exec(SynchronousStatement);
         sqlite3_stmt *check = prepare("PRAGMA quick_check");
         const bool sound = sqlite3_step(check) == SQLITE_ROW && columnText(check, 0) == "ok";
         sqlite3_finalize(check);
@@ -65,12 +65,8 @@ SqliteStore::SqliteStore(std::filesystem::path path)
              " key TEXT NOT NULL COLLATE NOCASE,"
              " value TEXT NOT NULL,"
              " PRIMARY KEY (application, section, key)) WITHOUT ROWID");
-        m_find = prepare("SELECT value FROM settings"
-                         " WHERE application = ?1 AND section = ?2 AND key = ?3");
-        m_save = prepare("INSERT INTO settings (application, section, key, value)"
-                         " VALUES (?1, ?2, ?3, ?4)"
-                         " ON CONFLICT (application, section, key)"
-                         " DO UPDATE SET value = excluded.value");
+        m_find = prepare(FindStatement);
+        m_save = prepare(SaveStatement);
         m_list = prepare("SELECT key, value FROM settings"
                          " WHERE application = ?1 AND section = ?2 ORDER BY key");
     } catch (...) {

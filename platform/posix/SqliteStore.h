@@ -16,6 +16,16 @@ namespace Quiverstep {
 class SqliteStore : public SettingsStore
 {
 public:
+    // The statements by which it reads and writes one setting, and the journal settings it
+    // opens with: a benchmark's floor uses the same.
+    static constexpr const char *JournalModeStatement = "PRAGMA journal_mode=WAL";
+    static constexpr const char *SynchronousStatement = "PRAGMA synchronous=FULL";
+    static constexpr const char *FindStatement
+            = "SELECT value FROM settings WHERE application = ?1 AND section = ?2 AND key = ?3";
+    static constexpr const char *SaveStatement
+            = "INSERT INTO settings (application, section, key, value) VALUES (?1, ?2, ?3, ?4)"
+              " ON CONFLICT (application, section, key) DO UPDATE SET value = excluded.value";
+
     // Opens or creates the database; throws StoreError naming the path when the file
     // cannot be opened or is not a sound settings database. Never starts empty over it.
     explicit SqliteStore(std::filesystem::path path);

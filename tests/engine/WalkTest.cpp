@@ -17,12 +17,10 @@ namespace {
 class WalkTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { Spiral::Module() = {}; }
-
     // "x,y", then "b" or "r" for a blue or red path colour.
-    static std::string position(double x, double y)
+    std::string position(double x, double y) const
     {
-        const std::int32_t colour = PathColourValue();
+        const std::int32_t colour = PathColourValue(walk.spiral);
         return RealToText(x) + "," + RealToText(y)
                + (colour == ColourBlue  ? "b"
                   : colour == ColourRed ? "r"
@@ -35,7 +33,7 @@ protected:
         std::string text;
         for (int i = 0; i < n; ++i) {
             double x = 0, y = 0;
-            Spiral::NextSpiralPosition(settings, x, y);
+            Spiral::NextSpiralPosition(walk.spiral, settings, x, y);
             text += (i ? " " : "") + position(x, y);
         }
         return text;
@@ -73,7 +71,7 @@ protected:
 
 TEST_F(WalkTest, SpiralForLimitTwo)
 {
-    Spiral::InitSpiral(settings, 2, 1, true);
+    Spiral::InitSpiral(walk.spiral, settings, 2, 1, true);
     // Ring 1 and ring 2 out in blue, ring 2 and ring 1 back in red, the centre, then anew.
     EXPECT_EQ(spiral(50),
               "15,16b 15,15b 16,15b 17,15b 17,16b 17,17b 16,17b 15,17b "
@@ -88,7 +86,7 @@ TEST_F(WalkTest, SpiralForLimitTwo)
 TEST_F(WalkTest, SpiralCycleLengths)
 {
     for (auto [limit, length] : {std::pair{1, 17}, {2, 49}, {3, 97}, {4, 161}}) {
-        Spiral::InitSpiral(settings, limit, 1, true);
+        Spiral::InitSpiral(walk.spiral, settings, limit, 1, true);
         const std::string path = spiral(length + 1);
         // The centre comes once, red, last in the cycle; the next one starts blue.
         EXPECT_TRUE(path.ends_with(" 16,16r 15,16b")) << limit;
@@ -98,12 +96,12 @@ TEST_F(WalkTest, SpiralCycleLengths)
 
 TEST_F(WalkTest, SpiralLimitIsRoundedHalfToEven)
 {
-    Spiral::InitSpiral(settings, 3, 2, true);
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 2);
-    Spiral::InitSpiral(settings, 5, 2, true);
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 2);
-    Spiral::InitSpiral(settings, 4, 1.5, true);
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 3);
+    Spiral::InitSpiral(walk.spiral, settings, 3, 2, true);
+    EXPECT_EQ(walk.spiral.SpiralLimit, 2);
+    Spiral::InitSpiral(walk.spiral, settings, 5, 2, true);
+    EXPECT_EQ(walk.spiral.SpiralLimit, 2);
+    Spiral::InitSpiral(walk.spiral, settings, 4, 1.5, true);
+    EXPECT_EQ(walk.spiral.SpiralLimit, 3);
     // Out to 16 - 3 x 1.5, half a step beyond the max dither, and no further.
     const std::string path = spiral(97);
     EXPECT_NE(path.find("11.5,11.5"), std::string::npos);
@@ -112,20 +110,20 @@ TEST_F(WalkTest, SpiralLimitIsRoundedHalfToEven)
 
 TEST_F(WalkTest, SpiralResetSavesTheStartStateAndStepZeroIsRefused)
 {
-    Spiral::InitSpiral(settings, 4, 1, true);
+    Spiral::InitSpiral(walk.spiral, settings, 4, 1, true);
     EXPECT_EQ(settings.Get(Keys::SpiralInOut, ""), "True");
     EXPECT_EQ(settings.Get(Keys::SpiralRadius, ""), "0");
     EXPECT_EQ(settings.Get(Keys::SpiralDirectionX, ""), "0");
     EXPECT_EQ(settings.Get(Keys::SpiralStartX, ""), "16");
     EXPECT_EQ(settings.Get(Keys::SpiralPosX, ""), "16");
-    EXPECT_EQ(PathColourValue(), ColourBlue);
+    EXPECT_EQ(PathColourValue(walk.spiral), ColourBlue);
     EXPECT_EQ(spiral(1), "15,16b");
     EXPECT_EQ(settings.Get(Keys::SpiralPosX, ""), "15");
     EXPECT_EQ(settings.Get(Keys::SpiralDirectionY, ""), "-1");
     // A step of 0 would divide by zero: refused, keeping the limit.
-    EXPECT_THROW(Spiral::InitSpiral(settings, 4, 0, false), SettingError);
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 4);
-    EXPECT_EQ(Spiral::Module().SpiralStepSize, 1);
+    EXPECT_THROW(Spiral::InitSpiral(walk.spiral, settings, 4, 0, false), SettingError);
+    EXPECT_EQ(walk.spiral.SpiralLimit, 4);
+    EXPECT_EQ(walk.spiral.SpiralStepSize, 1);
 }
 
 TEST_F(WalkTest, SpiralResumesFromTheStore)
@@ -134,12 +132,12 @@ TEST_F(WalkTest, SpiralResumesFromTheStore)
     settings.Save(Keys::DitherStep, "2");
     EXPECT_EQ(spiral(1), "14,16b");
 
-    Spiral::InitSpiral(settings, 4, 2, true);
+    Spiral::InitSpiral(walk.spiral, settings, 4, 2, true);
     const std::string straight = spiral(4);
-    Spiral::InitSpiral(settings, 4, 2, true);
+    Spiral::InitSpiral(walk.spiral, settings, 4, 2, true);
     spiral(3);
-    Spiral::Module() = {}; // as in a new process
-    Spiral::InitSpiral(settings, 4, 2, false);
+    walk.spiral = {}; // as in a new process
+    Spiral::InitSpiral(walk.spiral, settings, 4, 2, false);
     EXPECT_EQ(" " + spiral(1), straight.substr(straight.rfind(' ')));
 }
 
@@ -155,7 +153,7 @@ TEST_F(WalkTest, HalfStepRepeatsFromTop)
 TEST_F(WalkTest, BottomWalksBackUsingEachEndTwiceAndTogglesTheColourAtEachTurn)
 {
     usePattern("H\\ 0.00,  0.00\\ 0.50,  0.00\\ 0.50,  0.50\\ 0.00,  0.50\\BOTTOM", "2");
-    Spiral::Module().PathColour = ColourBlue;
+    walk.spiral.PathColour = ColourBlue;
     EXPECT_EQ(updates(10),
               "16,16b#1 17,16b#2 17,17b#3 16,17r#3 16,17r#2 17,17r#1 17,16r#0 16,16b#0 16,16b#1 "
               "17,16b#2");
@@ -193,7 +191,7 @@ TEST_F(WalkTest, DitherTypeDecoding)
     EXPECT_EQ(DitherType::Decode("3.5"), 4);
 
     settings.Save(Keys::DitherType, "3"); // no "Pattern3": the spiral
-    Spiral::InitSpiral(settings, 4, 1, true);
+    Spiral::InitSpiral(walk.spiral, settings, 4, 1, true);
     EXPECT_EQ(updates(1), "15,16b#");
     EXPECT_EQ(walk.nDitherType, 0);
     settings.Save(Keys::DitherType, "40000"); // outside the Integer range: the spiral

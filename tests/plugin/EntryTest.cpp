@@ -51,8 +51,8 @@ TEST_F(EntryTest, TestModesNeedNoCamera)
     plugIn.Debugging = 2;
     event(19, 0);
     EXPECT_EQ(plugIn.XOffset, 18);
-    EXPECT_EQ(plugIn.nMaxMove, 7);              // no camera: the limits keep their values
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 2); // the step of 2 was loaded
+    EXPECT_EQ(plugIn.nMaxMove, 7);            // no camera: the limits keep their values
+    EXPECT_EQ(process.spiral.SpiralLimit, 2); // the step of 2 was loaded
     EXPECT_FALSE(plugIn.bGuiding);
 
     // Mode 1 is a correction.
@@ -84,5 +84,5 @@ TEST_F(EntryTest, MyDelayWaitsForOneTickAboveOneHundred)
     plugIn.myDelay(101);
     EXPECT_EQ(ui.delayTicks(), 1);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(101));
-    EXPECT_FALSE(moduleEvent::Module().DelayWaiting);
+    EXPECT_FALSE(process.delayWaiting);
 }

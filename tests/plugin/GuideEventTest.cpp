@@ -131,7 +131,7 @@ TEST_F(GuideEventTest, HandEditedStoreValuesLeaveMembersAsTheyWere)
     guideStart();
     EXPECT_EQ(plugIn.XOffset, 18);
     EXPECT_NE(log.find("\nStep Size = 0  Max Dither = 4\r"), std::string::npos) << log;
-    EXPECT_EQ(Spiral::Module().SpiralLimit, 0); // the step of 0 was refused
+    EXPECT_EQ(process.spiral.SpiralLimit, 0); // the step of 0 was refused
     correction(0.5, 0.5);
     EXPECT_TRUE(plugIn.bGuiding);
 }

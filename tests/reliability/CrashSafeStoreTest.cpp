@@ -44,7 +44,6 @@ std::string longPattern()
 // The child: dither updates until killed, each reported by its count once it has returned.
 [[noreturn]] void dither(const std::filesystem::path &path, int report)
 {
-    PlugInRig::ForgetProcessState();
     SqliteStore store(path);
     PlugInRig rig(store);
     rig.cameras.KeepLines(false);
@@ -63,7 +62,6 @@ std::vector<Snapshot> expectedStates(const Snapshot &start, std::uint32_t count)
     MemoryStore copy;
     for (const auto &[key, value] : start)
         copy.SaveSetting(Keys::Application, Keys::Section, key, value);
-    PlugInRig::ForgetProcessState();
     PlugInRig rig(copy);
     rig.cameras.KeepLines(false);
     rig.plugIn.Debugging = 3;

@@ -73,7 +73,6 @@ protected:
     // Guide start, one correction, one captured image; `breakIt` makes the fault.
     Night night(const std::function<void(PlugInRig &)> &breakIt)
     {
-        PlugInRig::ForgetProcessState();
         MemoryStore store;
         PlugInRig rig(store);
         rig.settings.Save(Keys::Log, "1");

@@ -86,7 +86,6 @@ protected:
     // A night in all test modes; returns what went wrong, empty when nothing did.
     static std::vector<std::string> night(WatchedStore &store)
     {
-        PlugInRig::ForgetProcessState();
         PlugInRig rig(store);
         rig.cameras.KeepLines(false);
         rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);
@@ -182,7 +181,6 @@ TEST_F(HostileStoreTest, HugeValuesThroughTheProductionStore)
             settings.Save(key, text);
             ASSERT_EQ(settings.Get(key, ""), text);
 
-            PlugInRig::ForgetProcessState();
             PlugInRig rig(database);
             rig.cameras.KeepLines(false);
             for (int i = 0; i < 3; ++i) {
@@ -219,7 +217,6 @@ TEST_F(HostileStoreTest, PositionsThatOverflowAreRefused)
         settings.Save(Keys::MaxDitherX, c.maxDither);
         if (!c.pattern.empty())
             settings.Save(Keys::Pattern(2), c.pattern);
-        PlugInRig::ForgetProcessState();
         PlugInRig rig(store);
         rig.plugIn.Debugging = 3;
         for (int i = 0; i < 12; ++i) {

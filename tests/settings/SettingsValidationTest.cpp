@@ -20,12 +20,13 @@ protected:
     std::optional<std::string> save(std::string max, std::string step, int type = 0, int ao7 = 0)
     {
         writesBefore = store.writeCount();
-        return ValidateAndSave({std::move(max), std::move(step), type, ao7, 0}, store);
+        return ValidateAndSave({std::move(max), std::move(step), type, ao7, 0}, store, spiral);
     }
     std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
 
     WatchedStore store;
     Settings settings{store};
+    Spiral::State spiral;
     int writesBefore = 0;
 };
 
@@ -78,7 +79,7 @@ TEST_F(ValidateAndSaveTest, SpiralSaveStoresEverySettingAndRestartsTheWalk)
     settings.Save(Keys::SpiralRadius, "3");
     settings.Save(Keys::SpiralPosX, "13");
     settings.Save(Keys::CurrentStep, "7");
-    ASSERT_FALSE(ValidateAndSave({" 4", "1.0", 0, 1, 1}, store)); // texts stored as typed
+    ASSERT_FALSE(ValidateAndSave({" 4", "1.0", 0, 1, 1}, store, spiral)); // texts stored as typed
     EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
     EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
     EXPECT_EQ(get(Keys::DitherType), "0");
@@ -90,6 +91,7 @@ TEST_F(ValidateAndSaveTest, SpiralSaveStoresEverySettingAndRestartsTheWalk)
     EXPECT_EQ(get(Keys::SpiralRadius), "0");
     EXPECT_EQ(get(Keys::SpiralPosX), "16");
     EXPECT_EQ(get(Keys::CurrentStep), "7"); // only pattern types reset the step
+    EXPECT_EQ(spiral.SpiralLimit, 4);       // the walk in memory restarted as well
     EXPECT_EQ(store.commits, 1);
 }
 

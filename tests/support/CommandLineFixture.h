@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CommandLine.h"
-#include "PlugInRig.h"
 #include "TempFolderTest.h"
 
 #include <sstream>
@@ -21,8 +20,6 @@ struct CommandResult
 class CommandLineFixture : public TempFolderTest
 {
 protected:
-    CommandLineFixture() { PlugInRig::ForgetProcessState(); }
-
     CommandResult run(std::vector<std::string> arguments, const std::string &input = "")
     {
         arguments.insert(arguments.begin(), {"--store", path.string()});

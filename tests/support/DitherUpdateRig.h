@@ -24,7 +24,7 @@ public:
                       nCurrentStep,
                       bCurrentDirection,
                       sPattern},
-                     {settings, random, *this},
+                     {settings, random, *this, spiral},
                      step);
     }
     void ShowTimedMessage(const std::string &text) override { messages.push_back(text); }
@@ -35,6 +35,7 @@ public:
     std::int32_t nCurrentStep = 0;
     bool bCurrentDirection = false;
     std::string sPattern;
+    Spiral::State spiral; // as in a new process
     std::vector<std::string> messages;
 };
 

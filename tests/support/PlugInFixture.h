@@ -8,13 +8,10 @@
 
 namespace Quiverstep {
 
-// The plug-in rig over a store and text files in memory, with the module state of the
-// process reset.
+// The plug-in rig over a store and text files in memory, in a new process.
 class PlugInFixture : public ::testing::Test
 {
 protected:
-    PlugInFixture() { PlugInRig::ForgetProcessState(); }
-
     void event(std::int32_t which, std::int32_t camera)
     {
         plugIn.CameraEvent(which, camera, "", 0, 0);
@@ -48,6 +45,7 @@ protected:
     HeadlessUserInterface &ui = rig.ui;
     FixedClock &clock = rig.clock;
     DitherPlugIn &plugIn = rig.plugIn;
+    ProcessState &process = rig.process;
 };
 
 } // namespace Quiverstep

@@ -8,22 +8,21 @@
 #include "LocalTextFiles.h"
 #include "RecordingCamera.h"
 #include "Settings.h"
-#include "Spiral.h"
 #include "UnseededRandom.h"
-#include "moduleEvent.h"
 
 namespace Quiverstep {
 
 // One plug-in object with substitutes for everything around it: the recording camera, the
 // headless user interface, a fixed clock and a fresh random generator. The store is the
-// caller's; so is the file system when one is given (local files otherwise).
+// caller's; so is the file system when one is given (local files otherwise). It has the
+// process state of a new process.
 class PlugInRig
 {
 public:
     explicit PlugInRig(SettingsStore &store, TextFileSystem *files = nullptr)
         : store(store)
         , settings(store)
-        , environment{store, cameras, ui, clock, random, files ? *files : localFiles, paths}
+        , environment{store, cameras, ui, clock, random, files ? *files : localFiles, paths, process}
         , plugIn(environment)
     {}
 
@@ -36,13 +35,6 @@ public:
     }
     void ImageDone() { plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0); }
 
-    // Forgets the process-wide state (spiral walk, error buffers) as a new process would.
-    static void ForgetProcessState()
-    {
-        Spiral::Module() = {};
-        moduleEvent::Module() = {};
-    }
-
     SettingsStore &store;
     Settings settings;
     RecordingCameraFactory cameras;
@@ -51,6 +43,7 @@ public:
     UnseededRandom random;
     LocalTextFiles localFiles;
     FixedUserPaths paths;
+    ProcessState process; // as in a new process
     PlugInEnvironment environment;
     DitherPlugIn plugIn;
 };

@@ -1,6 +1,6 @@
 #include "WindowTest.h"
 
-#include "Custom.h"
+#include "PatternEditor.h"
 
 #include <QListWidget>
 #include <QRadioButton>
@@ -14,11 +14,11 @@ class CustomEditorTest : public WindowTest
 protected:
     void open(const QString &name, const QString &body)
     {
-        editor.m_sDitherName = name;
-        editor.m_sDither = body;
+        editor.m_patternName = name;
+        editor.m_patternBody = body;
         editor.show();
     }
-    QListWidget *list() { return child<QListWidget>(&editor, "List1"); }
+    QListWidget *list() { return child<QListWidget>(&editor, "stepList"); }
     QStringList lines()
     {
         QStringList result;
@@ -35,10 +35,10 @@ protected:
     {
         type(&editor, "XStep", x);
         type(&editor, "YStep", y);
-        click(&editor, "pbAdd");
+        click(&editor, "addButton");
     }
 
-    Custom editor;
+    PatternEditor editor;
 };
 
 } // namespace
@@ -55,13 +55,13 @@ TEST_F(CustomEditorTest, SaveRefusesAMissingNameABackslashOrNoStepsAndChangesNot
     for (const auto &[name, message] : refused) {
         type(&editor, "DitherName", name);
         expect(answer(message));
-        click(&editor, "Command1");
+        click(&editor, "saveButton");
     }
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_FALSE(editor.m_bOK);
-    EXPECT_EQ(editor.m_sDitherName, "P");
-    EXPECT_EQ(editor.m_sDither, "TOP");
-    click(&editor, "Command2");
+    EXPECT_FALSE(editor.m_saved);
+    EXPECT_EQ(editor.m_patternName, "P");
+    EXPECT_EQ(editor.m_patternBody, "TOP");
+    click(&editor, "cancelButton");
 }
 
 TEST_F(CustomEditorTest, StoredBodyIsShownAddAppendsTheRoundedStepAndSaveKeepsTheLines)
@@ -70,7 +70,7 @@ TEST_F(CustomEditorTest, StoredBodyIsShownAddAppendsTheRoundedStepAndSaveKeepsTh
     EXPECT_EQ(lines(), (QStringList{"1:2", "3:4"}));
     EXPECT_TRUE(child<QRadioButton>(&editor, "TopToBottom")->isChecked());
     EXPECT_EQ(selected(), -1);
-    EXPECT_EQ(editor.m_sDither, "TOP"); // the load consumed the body
+    EXPECT_EQ(editor.m_patternBody, "TOP"); // the load consumed the body
     add("1.999", "-0.25");
     EXPECT_EQ(lines(), (QStringList{"1:2", "3:4", " 2.00: -0.25"}));
     EXPECT_EQ(selected(), 2);
@@ -80,12 +80,12 @@ TEST_F(CustomEditorTest, StoredBodyIsShownAddAppendsTheRoundedStepAndSaveKeepsTh
     add("abc", "1");
     EXPECT_EQ(list()->count(), 3);
     EXPECT_EQ(text(&editor, "XStep"), "abc"); // left as typed
-    click(&editor, "Command1");
+    click(&editor, "saveButton");
     EXPECT_FALSE(editor.isVisible());
-    EXPECT_TRUE(editor.m_bOK);
-    EXPECT_FALSE(editor.m_bDelete);
-    EXPECT_EQ(editor.m_sDither, "1:2\\3:4\\ 2.00: -0.25\\TOP");
-    EXPECT_EQ(editor.m_sDitherName, "P");
+    EXPECT_TRUE(editor.m_saved);
+    EXPECT_FALSE(editor.m_removed);
+    EXPECT_EQ(editor.m_patternBody, "1:2\\3:4\\ 2.00: -0.25\\TOP");
+    EXPECT_EQ(editor.m_patternName, "P");
 }
 
 TEST_F(CustomEditorTest, DeleteAndMoveKeepTheRightLineSelected)
@@ -119,5 +119,5 @@ TEST_F(CustomEditorTest, DeleteAndMoveKeepTheRightLineSelected)
         EXPECT_EQ(selected(), step.selected) << step.button;
         EXPECT_EQ(text(&editor, "XStep"), step.xStep) << step.button;
     }
-    click(&editor, "Command2");
+    click(&editor, "cancelButton");
 }

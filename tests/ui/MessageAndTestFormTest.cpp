@@ -17,14 +17,14 @@ TEST_F(MessageTest, EachMessageHasItsOwnWindowThatOkClosesAtOnceOrItselfAfterThr
     ui.ShowTimedMessage("first");
     ui.ShowTimedMessage("second");
     ASSERT_EQ(openMessages().size(), 2);
-    QPointer<msgdlg> first = openMessages().front();
+    QPointer<TimedMessage> first = openMessages().front();
     if (child<QLabel>(first, "MsgText")->text() != "first")
         first = openMessages().back();
-    auto *timer = child<QTimer>(first, "Timer1");
+    auto *timer = child<QTimer>(first, "closeTimer");
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 3000);
     // Shown again while open: brought forward, with its text and countdown as they were.
-    first->m_sMessageText = "changed";
+    first->m_messageText = "changed";
     settle(50);
     first->show();
     EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == first; }, 1000));
@@ -42,9 +42,9 @@ TEST_F(MessageTest, EachMessageHasItsOwnWindowThatOkClosesAtOnceOrItselfAfterThr
 
 TEST_F(MessageTest, TextIsPlainAndItsLinesAreShownAsLines)
 {
-    msgdlg message;
-    message.m_sMessageText = "<b>x</b>\r\nsecond line";
-    message.m_sTitle = "Own title";
+    TimedMessage message;
+    message.m_messageText = "<b>x</b>\r\nsecond line";
+    message.m_title = "Own title";
     message.show();
     auto *label = child<QLabel>(&message, "MsgText");
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
@@ -63,26 +63,26 @@ TEST_F(TestFormTest, GeneratesTheSnakesAndPlotsEachTargetInThePathColourBeforeTh
     settings.Save(Keys::CurrentStep, "0");
     TestForm form(environment);
     form.show();
-    click(&form, "CustomPattern"); // Generate Pattern
+    click(&form, "generatePatternButton"); // Generate Pattern
     EXPECT_EQ(get(Keys::NewPatternHorizontalSnake), GeneratedHorizontalSnake());
     EXPECT_EQ(get(Keys::NewPatternVerticalSnake), GeneratedVerticalSnake());
 
     const QRgb background = cellColour(&form, 16, 16);
-    click(&form, "Command2"); // guide start: the spiral sets the path colour to blue
-    EXPECT_EQ(PathColourValue(), ColourBlue);
+    click(&form, "guideStartButton"); // guide start: the spiral sets the path colour to blue
+    EXPECT_EQ(PathColourValue(process.spiral), ColourBlue);
     for (int i = 0; i < 3; ++i)
-        click(&form, "Command4");
+        click(&form, "downloadCompleteButton");
     EXPECT_EQ(cellColour(&form, 16, 16), 0xFF0000FFu);
     EXPECT_EQ(cellColour(&form, 17, 16), 0xFF0000FFu);
     EXPECT_EQ(cellColour(&form, 16, 17), 0xFF0000FFu); // the step that wrapped turned it red
-    EXPECT_EQ(PathColourValue(), ColourRed);
+    EXPECT_EQ(PathColourValue(process.spiral), ColourRed);
     EXPECT_EQ(cellColour(&form, 15, 16), background);
 
     expect([](QWidget *window) {
-        EXPECT_EQ(window->objectName(), "frmSetupOptions");
-        click(window, "Command1");
+        EXPECT_EQ(window->objectName(), "SettingsDialog");
+        click(window, "cancelButton");
     });
-    click(&form, "Command1"); // Setup, closed without a change, clears the plot
+    click(&form, "setupButton"); // Setup, closed without a change, clears the plot
     EXPECT_EQ(cellColour(&form, 17, 16), background);
     form.close();
 }

@@ -2,8 +2,7 @@
 
 #include "DitherPlugIn.h"
 #include "SettingKeys.h"
-#include "frmSetupOptions.h"
-#include "moduleEvent.h"
+#include "SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,14 +18,14 @@ namespace {
 class SettingsDialogTest : public WindowTest
 {
 protected:
-    frmSetupOptions &open()
+    SettingsDialog &open()
     {
-        frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+        SettingsDialog &dialog = SettingsDialog::Instance(environment);
         dialog.show();
         return dialog;
     }
 
-    static QStringList entries(const frmSetupOptions &dialog)
+    static QStringList entries(const SettingsDialog &dialog)
     {
         QStringList list;
         const auto *combo = child<QComboBox>(&dialog, "DitherType");
@@ -34,13 +33,13 @@ protected:
             list << combo->itemText(i);
         return list;
     }
-    static QComboBox *ditherType(const frmSetupOptions &dialog)
+    static QComboBox *ditherType(const SettingsDialog &dialog)
     {
         return child<QComboBox>(&dialog, "DitherType");
     }
-    void close(frmSetupOptions &dialog)
+    void close(SettingsDialog &dialog)
     {
-        click(&dialog, "Command1");
+        click(&dialog, "cancelButton");
         settle();
     }
 };
@@ -58,7 +57,7 @@ const QStringList BuiltInEntries{"Spiral",
 
 TEST_F(SettingsDialogTest, OpensWithTheBuiltInPatternsAndTheDefaultsOrTheStoredValues)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     EXPECT_EQ(dialog.windowTitle(), "Quiverstep 1.1 Settings");
     EXPECT_EQ(entries(dialog), BuiltInEntries);
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
@@ -66,18 +65,18 @@ TEST_F(SettingsDialogTest, OpensWithTheBuiltInPatternsAndTheDefaultsOrTheStoredV
     EXPECT_EQ(text(&dialog, "MaxDitherX"), "4");
     EXPECT_FALSE(child<QCheckBox>(&dialog, "ckLog")->isChecked());
     EXPECT_FALSE(child<QCheckBox>(&dialog, "AO7")->isChecked());
-    EXPECT_EQ(dialog.m_nNextPattern, 7);
+    EXPECT_EQ(dialog.m_nextPattern, 7);
     EXPECT_EQ(get(Keys::Version), "1.1");
     EXPECT_EQ(get(Keys::Pattern(7)), "");
     close(dialog);
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_EQ(SettingsDialog::Loaded(), nullptr);
 
     // Stored values are shown as stored.
     settings.Save(Keys::DitherType, "7"); // the add entry is never selected on opening
     settings.Save(Keys::DitherStep, " 2.50");
     settings.Save(Keys::MaxDitherX, "5 ");
     settings.Save(Keys::Log, "1");
-    frmSetupOptions &reopened = open();
+    SettingsDialog &reopened = open();
     EXPECT_EQ(ditherType(reopened)->currentIndex(), 0);
     EXPECT_EQ(text(&reopened, "StepSize"), " 2.50");
     EXPECT_EQ(text(&reopened, "MaxDitherX"), "5 ");
@@ -87,14 +86,14 @@ TEST_F(SettingsDialogTest, OpensWithTheBuiltInPatternsAndTheDefaultsOrTheStoredV
 
 TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     ditherType(dialog)->setCurrentIndex(1);
     expect([](QWidget *window) {
         EXPECT_EQ(window->windowTitle(), "Custom Dither Pattern");
         EXPECT_EQ(text(window, "DitherName"), "New Pattern");
-        EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 0);
+        EXPECT_EQ(child<QListWidget>(window, "stepList")->count(), 0);
         EXPECT_TRUE(child<QRadioButton>(window, "BottomToTop")->isChecked());
-        click(window, "Command7"); // Remove of a new pattern asks nothing and is Cancel
+        click(window, "removeButton"); // Remove of a new pattern asks nothing and is Cancel
     });
     ditherType(dialog)->setCurrentIndex(7);
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 0);
@@ -105,15 +104,15 @@ TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
         type(window, "DitherName", "P");
         type(window, "XStep", "1");
         type(window, "YStep", "0");
-        click(window, "pbAdd");
-        click(window, "Command1");
+        click(window, "addButton");
+        click(window, "saveButton");
     });
     ditherType(dialog)->setCurrentIndex(7);
     QStringList expected = BuiltInEntries;
     expected.insert(7, "P");
     EXPECT_EQ(entries(dialog), expected);
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 7);
-    EXPECT_EQ(dialog.m_nNextPattern, 8);
+    EXPECT_EQ(dialog.m_nextPattern, 8);
     EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
     EXPECT_EQ(get(Keys::Pattern(8)), "");
     close(dialog);
@@ -121,7 +120,7 @@ TEST_F(SettingsDialogTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
 
 TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBuiltInType)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     for (int index : {1, 0}) {
         ditherType(dialog)->setCurrentIndex(index);
         expect(answer("This pattern is built-in and cannot be altered"));
@@ -130,10 +129,10 @@ TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBui
 
     ditherType(dialog)->setCurrentIndex(3);
     expect([](QWidget *window) {
-        EXPECT_EQ(child<QListWidget>(window, "List1")->count(), 121);
-        EXPECT_EQ(child<QListWidget>(window, "List1")->item(0)->text(), "-5:-5");
+        EXPECT_EQ(child<QListWidget>(window, "stepList")->count(), 121);
+        EXPECT_EQ(child<QListWidget>(window, "stepList")->item(0)->text(), "-5:-5");
         type(window, "DitherName", "<b>x</b>");
-        click(window, "Command1");
+        click(window, "saveButton");
     });
     click(&dialog, "Pattern");
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 3);
@@ -148,19 +147,19 @@ TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBui
     ditherType(dialog)->setCurrentIndex(2);
     expect([](QWidget *window) {
         EXPECT_EQ(text(window, "DitherName"), "Half-step 2x2");
-        click(window, "Command7");
+        click(window, "removeButton");
         EXPECT_TRUE(window->isVisible());
-        click(window, "Command2");
+        click(window, "cancelButton");
     });
     expect(answer(question, QMessageBox::No));
     click(&dialog, "Pattern");
-    EXPECT_EQ(dialog.m_nNextPattern, 7);
-    expect([](QWidget *window) { click(window, "Command7"); });
+    EXPECT_EQ(dialog.m_nextPattern, 7);
+    expect([](QWidget *window) { click(window, "removeButton"); });
     expect(answer(question, QMessageBox::Yes));
     click(&dialog, "Pattern");
     EXPECT_EQ(ditherType(dialog)->currentIndex(), 1);
     EXPECT_EQ(entries(dialog).at(2), "<b>x</b>");
-    EXPECT_EQ(dialog.m_nNextPattern, 6);
+    EXPECT_EQ(dialog.m_nextPattern, 6);
     EXPECT_EQ(get(Keys::Pattern(2)), edited);
     EXPECT_EQ(get(Keys::Pattern(6)), "");
     close(dialog);
@@ -168,11 +167,11 @@ TEST_F(SettingsDialogTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBui
 
 TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothingThenOkStoresAndCloses)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     const int writes = store.writeCount();
     type(&dialog, "StepSize", "5");
     expect(answer("Step Size is larger than dither box size - please fix"));
-    click(&dialog, "Command3"); // no simulator opens
+    click(&dialog, "simulateButton"); // no simulator opens
     type(&dialog, "MaxDitherX", "abc");
     expect(answer("Max Dither is not numeric."));
     click(&dialog, "OK");
@@ -186,7 +185,7 @@ TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothingThenOkSt
     child<QCheckBox>(&dialog, "ckLog")->setChecked(true);
     click(&dialog, "OK");
     settle();
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_EQ(SettingsDialog::Loaded(), nullptr);
     EXPECT_EQ(get(Keys::DitherType), "3");
     EXPECT_EQ(get(Keys::MaxDitherX), " 5");
     EXPECT_EQ(get(Keys::Log), "1");
@@ -195,16 +194,16 @@ TEST_F(SettingsDialogTest, FailedCheckKeepsTheDialogOpenAndStoresNothingThenOkSt
 
 TEST_F(SettingsDialogTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry)
 {
-    frmSetupOptions &dialog = open();
+    SettingsDialog &dialog = open();
     ditherType(dialog)->setCurrentIndex(1);
     type(&dialog, "StepSize", "2");
     expect([this](QWidget *window) {
-        EXPECT_EQ(window->objectName(), "Simulator");
+        EXPECT_EQ(window->objectName(), "PathSimulator");
         EXPECT_EQ(window->windowTitle(), "Simulator - Random");
         EXPECT_EQ(get(Keys::DitherStep), "2"); // stored before it opened
-        click(window, "OKButton");
+        click(window, "exitButton");
     });
-    click(&dialog, "Command3");
+    click(&dialog, "simulateButton");
     EXPECT_TRUE(dialog.isVisible());
     close(dialog); // Cancel does not undo the save
     EXPECT_EQ(get(Keys::DitherType), "1");
@@ -218,13 +217,13 @@ TEST_F(SettingsDialogTest, MyDelayWaitsForTheHiddenDialogsTimerEvenWhenTheDialog
     timer.start();
     plugIn.myDelay(150);
     EXPECT_GE(timer.elapsed(), 145);
-    ASSERT_NE(frmSetupOptions::Loaded(), nullptr);
-    EXPECT_FALSE(frmSetupOptions::Loaded()->isVisible());
-    EXPECT_FALSE(child<QTimer>(frmSetupOptions::Loaded(), "Timer1")->isActive());
+    ASSERT_NE(SettingsDialog::Loaded(), nullptr);
+    EXPECT_FALSE(SettingsDialog::Loaded()->isVisible());
+    EXPECT_FALSE(child<QTimer>(SettingsDialog::Loaded(), "delayTimer")->isActive());
 
-    QTimer::singleShot(30, [] { frmSetupOptions::Unload(); });
+    QTimer::singleShot(30, [] { SettingsDialog::Unload(); });
     QObject guard; // ends a wait nothing else would end, so that a lost tick fails, not hangs
-    QTimer::singleShot(2000, &guard, [] { moduleEvent::Module().DelayWaiting = false; });
+    QTimer::singleShot(2000, &guard, [this] { process.delayWaiting = false; });
     timer.restart();
     plugIn.myDelay(200);
     EXPECT_GE(timer.elapsed(), 190);
@@ -246,7 +245,7 @@ TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocu
         EXPECT_TRUE(list->hasFocus());
         wheel(list, 1);
         EXPECT_EQ(list->currentIndex(), 5);
-        mouseClick(child(window, "Command1"));
+        mouseClick(child(window, "cancelButton"));
     });
     ui.ShowSettings();
 }
@@ -272,7 +271,7 @@ TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
         mouseClick(child(window, "OK"));
     });
     ui.ShowSettings(); // modal, and unloaded when closed
-    EXPECT_EQ(frmSetupOptions::Loaded(), nullptr);
+    EXPECT_EQ(SettingsDialog::Loaded(), nullptr);
     EXPECT_EQ(get(Keys::Log), "1");
     EXPECT_EQ(get(Keys::AO7Compatible), "1");
 }

@@ -2,10 +2,10 @@
 
 #include "PathCanvas.h"
 #include "PathCell.h"
+#include "PathSimulator.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
-#include "Simulator.h"
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
 #include <QLabel>
 
@@ -30,14 +30,14 @@ protected:
         settings.Save(Keys::MaxDitherX, "4");
     }
 
-    QString runCaption(Simulator &simulator)
+    QString runCaption(PathSimulator &simulator)
     {
-        return child<QAbstractButton>(&simulator, "pbRun")->text();
+        return child<QAbstractButton>(&simulator, "runButton")->text();
     }
 
-    void exit(Simulator &simulator)
+    void exit(PathSimulator &simulator)
     {
-        click(&simulator, "OKButton");
+        click(&simulator, "exitButton");
         settle();
     }
 };
@@ -47,25 +47,25 @@ protected:
 TEST_F(SimulatorTest, OpensRunningStepsEveryEightyMillisecondsAndStepStopsTheRun)
 {
     storePattern();
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
     EXPECT_EQ(simulator.windowTitle(), "Dither Simulator");
     EXPECT_TRUE(simulator.running());
     EXPECT_EQ(runCaption(simulator), "Stop");
-    EXPECT_EQ(child<QTimer>(&simulator, "Timer1")->interval(), 80);
+    EXPECT_EQ(child<QTimer>(&simulator, "stepTimer")->interval(), 80);
     int steps = 0;
-    QObject::connect(&simulator, &Simulator::stepped, [&] { ++steps; });
+    QObject::connect(&simulator, &PathSimulator::stepped, [&] { ++steps; });
     EXPECT_TRUE(waitFor([&] { return steps >= 3; }));
     const int before = steps;
-    click(&simulator, "pbStep"); // exactly one step, and the run stops
+    click(&simulator, "stepButton"); // exactly one step, and the run stops
     EXPECT_EQ(steps, before + 1);
     EXPECT_EQ(runCaption(simulator), "Run");
     EXPECT_FALSE(simulator.running());
     settle(200);
     EXPECT_EQ(steps, before + 1);
-    click(&simulator, "pbRun");
+    click(&simulator, "runButton");
     EXPECT_EQ(runCaption(simulator), "Stop");
-    click(&simulator, "pbRun");
+    click(&simulator, "runButton");
     EXPECT_EQ(runCaption(simulator), "Run");
     EXPECT_FALSE(simulator.running());
     exit(simulator);
@@ -74,17 +74,17 @@ TEST_F(SimulatorTest, OpensRunningStepsEveryEightyMillisecondsAndStepStopsTheRun
 TEST_F(SimulatorTest, ResetStartsAtTheTypedStepCellsTakeTheColourBeforeTheStepAndClosingRestarts)
 {
     storePattern();
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
     // Reset starts at the step typed in the settings dialog; the walk uses the stored one.
-    frmSetupOptions &dialog = frmSetupOptions::Instance(environment);
+    SettingsDialog &dialog = SettingsDialog::Instance(environment);
     type(&dialog, "StepSize", "3");
-    click(&simulator, "pbReset");
+    click(&simulator, "resetButton");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
-    click(&simulator, "pbStep");
+    click(&simulator, "stepButton");
     EXPECT_EQ(get(Keys::CurrentOffsetY), "18");
     type(&dialog, "StepSize", "2");
-    click(&simulator, "pbReset");
+    click(&simulator, "resetButton");
     const struct
     {
         double x, y;
@@ -96,9 +96,9 @@ TEST_F(SimulatorTest, ResetStartsAtTheTypedStepCellsTakeTheColourBeforeTheStepAn
                     {14, 16, Red},
                     {18, 16, Blue},
                     {16, 18, Blue}};
-    const QImage &image = child<PathCanvas>(&simulator, "Picture1")->image();
+    const QImage &image = child<PathCanvas>(&simulator, "pathCanvas")->image();
     for (const auto &step : expected) {
-        click(&simulator, "pbStep");
+        click(&simulator, "stepButton");
         EXPECT_EQ(cellColour(&simulator, step.x, step.y), step.colour) << step.x << ", " << step.y;
         const CellRect cell = PathCell(image.width(), image.height(), step.x, step.y);
         EXPECT_EQ(image.pixel(int(cell.x1 + 0.5f), int(cell.y1 + 0.5f)), White) // its corner
@@ -117,10 +117,10 @@ TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
     storePattern("");
     settings.Save(Keys::CurrentStep, "4");
     settings.Save(Keys::CurrentOffsetX, "20");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
     expect(answer("Dither Pattern doesn't exist. Please select another."));
-    click(&simulator, "pbReset");
+    click(&simulator, "resetButton");
     EXPECT_EQ(get(Keys::CurrentStep), "4");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
     EXPECT_FALSE(simulator.running());
@@ -132,19 +132,19 @@ TEST_F(SimulatorTest, MissingPatternIsReportedOnResetAndOnClose)
 TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     simulator.show();
-    click(&simulator, "pbReset");
-    click(&simulator, "pbStep");
+    click(&simulator, "resetButton");
+    click(&simulator, "stepButton");
     ASSERT_EQ(openMessages().size(), 1);
-    msgdlg *message = openMessages().front();
+    TimedMessage *message = openMessages().front();
     EXPECT_EQ(message->windowTitle(), "Quiverstep: Error");
     EXPECT_EQ(child<QLabel>(message, "MsgText")->text(),
               "Dither Pattern position exceeds Dither Box limit: please check!\nDither Max=4\n"
               "Step Size =2\nPosition  = (32, 16)");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "30"); // clamped, and painted there
     EXPECT_EQ(cellColour(&simulator, 30, 16), Blue);
-    click(&simulator, "pbStep");
+    click(&simulator, "stepButton");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
     click(message, "OKButton");
     exit(simulator);
@@ -153,18 +153,18 @@ TEST_F(SimulatorTest, PositionOutsideTheBoxOpensATimedMessageAndSteppingGoesOn)
 TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     bool closedAtOnce = false;
     expect([&](QWidget *window) {
         // Step stops the timer's walk; every other step leaves the box.
         for (int i = 0; i < 3 && openMessages().isEmpty(); ++i)
-            mouseClick(child(window, "pbStep"));
+            mouseClick(child(window, "stepButton"));
         if (!openMessages().isEmpty()) {
-            QPointer<msgdlg> message = openMessages().back();
+            QPointer<TimedMessage> message = openMessages().back();
             mouseClick(child(message, "OKButton"));
             closedAtOnce = !message || !message->isVisible();
         }
-        mouseClick(child(window, "OKButton"));
+        mouseClick(child(window, "exitButton"));
     });
     simulator.exec();
     EXPECT_TRUE(closedAtOnce); // a message was raised, and its OK took the click
@@ -173,27 +173,28 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
 {
     storePattern("Far\\8,0\\TOP");
-    Simulator simulator(environment);
+    PathSimulator simulator(environment);
     QString text;
     QElapsedTimer sinceShown;
     expect([&](QWidget *window) {
-        mouseClick(child(window, "pbStep"));
+        mouseClick(child(window, "stepButton"));
         sinceShown.start();
         ASSERT_EQ(openMessages().size(), 1);
         text = child<QLabel>(openMessages().front(), "MsgText")->text();
         settle(300); // so that a countdown begun again when the owner closes would show
-        mouseClick(child(window, "OKButton"));
+        mouseClick(child(window, "exitButton"));
     });
     simulator.exec();
     settle();
     // Exit's Reset put the walk back; the message is still open, with its text and its
     // countdown, and its OK works.
     ASSERT_EQ(openMessages().size(), 1);
-    msgdlg *message = openMessages().front();
+    TimedMessage *message = openMessages().front();
     EXPECT_EQ(message->parentWidget(), nullptr);
     EXPECT_EQ(child<QLabel>(message, "MsgText")->text(), text);
     EXPECT_TRUE(text.endsWith("Position  = (32, 16)"));
-    EXPECT_LE(child<QTimer>(message, "Timer1")->remainingTime(), 3000 - sinceShown.elapsed() + 50);
+    EXPECT_LE(child<QTimer>(message, "closeTimer")->remainingTime(),
+              3000 - sinceShown.elapsed() + 50);
     mouseClick(child(message, "OKButton"));
     settle();
     EXPECT_TRUE(openMessages().isEmpty());

@@ -2,7 +2,7 @@
 
 #include "PathCanvas.h"
 #include "PathCell.h"
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
 #include <QTest>
 #include <QThread>
@@ -53,7 +53,7 @@ void WindowTest::TearDown()
     EXPECT_TRUE(left.isEmpty()) << "left open: " << classNames(left);
     for (QWidget *window : left)
         window->hide();
-    frmSetupOptions::Unload();
+    SettingsDialog::Unload();
     EXPECT_TRUE(m_unexpected.isEmpty()) << "unexpected: " << m_unexpected.join(", ").toStdString();
     EXPECT_TRUE(m_expected.empty()) << "an expected window never opened";
     settle();
@@ -127,11 +127,11 @@ QWidgetList WindowTest::openWindows()
     return open;
 }
 
-QList<msgdlg *> WindowTest::openMessages()
+QList<TimedMessage *> WindowTest::openMessages()
 {
-    QList<msgdlg *> found;
+    QList<TimedMessage *> found;
     for (QWidget *window : openWindows()) {
-        if (auto *message = qobject_cast<msgdlg *>(window))
+        if (auto *message = qobject_cast<TimedMessage *>(window))
             found << message;
     }
     return found;
@@ -139,7 +139,7 @@ QList<msgdlg *> WindowTest::openMessages()
 
 QRgb WindowTest::cellColour(const QWidget *root, double x, double y)
 {
-    const QImage &image = child<PathCanvas>(root, "Picture1")->image();
+    const QImage &image = child<PathCanvas>(root, "pathCanvas")->image();
     const CellRect rect = PathCell(image.width(), image.height(), x, y);
     return image.pixel(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
 }

@@ -9,8 +9,8 @@
 #include "RecordingCamera.h"
 #include "Settings.h"
 #include "Spiral.h"
+#include "TimedMessage.h"
 #include "UnseededRandom.h"
-#include "msgdlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,12 +42,11 @@ public:
     // The visible windows that are not closed yet.
     static QWidgetList openWindows();
     // The open message windows, oldest first.
-    static QList<msgdlg *> openMessages();
+    static QList<TimedMessage *> openMessages();
 
 protected:
     WindowTest()
     {
-        PlugInRig::ForgetProcessState();
         cameras.SetAbsent(true);
         ui.Attach(environment);
         QObject::connect(&m_modalWatch, &QTimer::timeout, [this] { watchModals(); });
@@ -113,7 +112,8 @@ protected:
     UnseededRandom random;
     MemoryTextFiles files;
     FixedUserPaths paths;
-    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths};
+    ProcessState process;
+    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths, process};
 
 private:
     void watchModals();

@@ -5,6 +5,7 @@
 #include "WindowsEnvironment.h"
 
 #include "DitherPlugIn.h"
+#include "PlugInMembers.h"
 
 #include <new>
 
@@ -148,89 +149,40 @@ HRESULT DitherPlugInObject::Invoke(DISPID id,
                       argumentError);
 }
 
-HRESULT DitherPlugInObject::get_XOffset(double *value)
+template<typename ComType>
+HRESULT DitherPlugInObject::getMember(const char *name, ComType *value)
 {
     if (!value)
         return E_POINTER;
-    *value = m_plugIn->XOffset;
-    return S_OK;
+    return guarded([&] {
+        const PlugInMember &member = *FindPlugInMember(name);
+        const CameraValue read = member.read(*m_plugIn);
+        // A Boolean is a VARIANT_BOOL, itself a short.
+        if (member.type == MemberType::Boolean)
+            *value = ComType(std::get<bool>(read) ? VARIANT_TRUE : VARIANT_FALSE);
+        else
+            *value = ComType(std::get<double>(read));
+        return S_OK;
+    });
 }
 
-HRESULT DitherPlugInObject::put_XOffset(double value)
+template<typename ComType>
+HRESULT DitherPlugInObject::putMember(const char *name, ComType value)
 {
-    m_plugIn->XOffset = value;
-    return S_OK;
+    return guarded([&] {
+        const PlugInMember &member = *FindPlugInMember(name);
+        if (member.type == MemberType::Boolean)
+            member.write(*m_plugIn, CameraValue(value != VARIANT_FALSE));
+        else
+            member.write(*m_plugIn, CameraValue(double(value)));
+        return S_OK;
+    });
 }
 
-HRESULT DitherPlugInObject::get_YOffset(double *value)
-{
-    if (!value)
-        return E_POINTER;
-    *value = m_plugIn->YOffset;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::put_YOffset(double value)
-{
-    m_plugIn->YOffset = value;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::get_bGuiding(VARIANT_BOOL *value)
-{
-    if (!value)
-        return E_POINTER;
-    *value = m_plugIn->bGuiding ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::put_bGuiding(VARIANT_BOOL value)
-{
-    m_plugIn->bGuiding = value != VARIANT_FALSE;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::get_nMaxMove(double *value)
-{
-    if (!value)
-        return E_POINTER;
-    *value = m_plugIn->nMaxMove;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::put_nMaxMove(double value)
-{
-    m_plugIn->nMaxMove = value;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::get_nMinMove(double *value)
-{
-    if (!value)
-        return E_POINTER;
-    *value = m_plugIn->nMinMove;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::put_nMinMove(double value)
-{
-    m_plugIn->nMinMove = value;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::get_Debugging(short *value)
-{
-    if (!value)
-        return E_POINTER;
-    *value = m_plugIn->Debugging;
-    return S_OK;
-}
-
-HRESULT DitherPlugInObject::put_Debugging(short value)
-{
-    m_plugIn->Debugging = value;
-    return S_OK;
-}
+template HRESULT DitherPlugInObject::getMember(const char *, double *);
+template HRESULT DitherPlugInObject::getMember(const char *, short *);
+template HRESULT DitherPlugInObject::putMember(const char *, double);
+template HRESULT DitherPlugInObject::putMember(const char *, short);
 
 HRESULT DitherPlugInObject::get_Name(BSTR *value)
 {

@@ -35,19 +35,24 @@ public:
                                      EXCEPINFO *exception,
                                      UINT *argumentError) override;
 
-    // _DitherPlugIn, in interface order
-    HRESULT STDMETHODCALLTYPE get_XOffset(double *value) override;
-    HRESULT STDMETHODCALLTYPE put_XOffset(double value) override;
-    HRESULT STDMETHODCALLTYPE get_YOffset(double *value) override;
-    HRESULT STDMETHODCALLTYPE put_YOffset(double value) override;
-    HRESULT STDMETHODCALLTYPE get_bGuiding(VARIANT_BOOL *value) override;
-    HRESULT STDMETHODCALLTYPE put_bGuiding(VARIANT_BOOL value) override;
-    HRESULT STDMETHODCALLTYPE get_nMaxMove(double *value) override;
-    HRESULT STDMETHODCALLTYPE put_nMaxMove(double value) override;
-    HRESULT STDMETHODCALLTYPE get_nMinMove(double *value) override;
-    HRESULT STDMETHODCALLTYPE put_nMinMove(double value) override;
-    HRESULT STDMETHODCALLTYPE get_Debugging(short *value) override;
-    HRESULT STDMETHODCALLTYPE put_Debugging(short value) override;
+    // _DitherPlugIn, in interface order. The public data members go through the plug-in's
+    // one description of them (PlugInMembers).
+#define QUIVERSTEP_DATA_MEMBER(Name, ComType) \
+    HRESULT STDMETHODCALLTYPE get_##Name(ComType *value) override \
+    { \
+        return getMember(#Name, value); \
+    } \
+    HRESULT STDMETHODCALLTYPE put_##Name(ComType value) override \
+    { \
+        return putMember(#Name, value); \
+    }
+    QUIVERSTEP_DATA_MEMBER(XOffset, double)
+    QUIVERSTEP_DATA_MEMBER(YOffset, double)
+    QUIVERSTEP_DATA_MEMBER(bGuiding, VARIANT_BOOL)
+    QUIVERSTEP_DATA_MEMBER(nMaxMove, double)
+    QUIVERSTEP_DATA_MEMBER(nMinMove, double)
+    QUIVERSTEP_DATA_MEMBER(Debugging, short)
+#undef QUIVERSTEP_DATA_MEMBER
     HRESULT STDMETHODCALLTYPE get_Name(BSTR *value) override;
     HRESULT STDMETHODCALLTYPE get_WantEvent(LONG *WhichEvent, LONG *value) override;
     HRESULT STDMETHODCALLTYPE get_NumberToAverage(short *value) override;
@@ -63,6 +68,12 @@ public:
 private:
     DitherPlugInObject();
     virtual ~DitherPlugInObject();
+
+    // A data member's value in its automation type: double, or short (VARIANT_BOOL too).
+    template<typename ComType>
+    HRESULT getMember(const char *name, ComType *value);
+    template<typename ComType>
+    HRESULT putMember(const char *name, ComType value);
 
     LONG m_references = 1;
     std::unique_ptr<DitherPlugIn> m_plugIn;

@@ -1,7 +1,7 @@
 #include "TestForm.h"
 
 #include "MessageBoxes.h"
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
 #include "GeneratedPatterns.h"
 
@@ -14,7 +14,7 @@ namespace Quiverstep {
 TestForm::TestForm(PlugInEnvironment &environment)
     : DialogWindow(L"Test", 604, 468, Placement::SystemDefault)
     , m_environment(environment)
-    , m_oPlugIn(std::make_unique<DitherPlugIn>(environment))
+    , m_plugIn(std::make_unique<DitherPlugIn>(environment))
 {}
 
 TestForm::~TestForm() = default;
@@ -22,69 +22,69 @@ TestForm::~TestForm() = default;
 void TestForm::build()
 {
     // In keyboard focus order.
-    button(Command1, L"Setup", 68, 32, 137, 57);
-    button(Command2, L"Guide Start", 68, 120, 137, 57);
-    button(Command3, L"Guide Error", 68, 200, 137, 57);
-    button(Command4, L"Download Complete", 68, 284, 137, 53);
+    button(setupButton, L"Setup", 68, 32, 137, 57);
+    button(guideStartButton, L"Guide Start", 68, 120, 137, 57);
+    button(guideErrorButton, L"Guide Error", 68, 200, 137, 57);
+    button(downloadCompleteButton, L"Download Complete", 68, 284, 137, 53);
     m_picture = std::make_unique<PathPicture>(m_hwnd,
-                                              Picture1,
+                                              pathCanvas,
                                               Scale(252),
                                               Scale(32),
                                               Scale(317),
                                               Scale(313));
-    button(CustomPattern, L"Generate Pattern", 224, 392, 101, 65);
+    button(generatePatternButton, L"Generate Pattern", 224, 392, 101, 65);
 }
 
 void TestForm::onCommand(int id, int, HWND)
 {
     switch (id) {
-    case Command1:
-        Command1_Click();
+    case setupButton:
+        openSettings();
         break;
-    case Command2:
-        Command2_Click();
+    case guideStartButton:
+        startGuiding();
         break;
-    case Command3:
-        Command3_Click();
+    case guideErrorButton:
+        correctGuideError();
         break;
-    case Command4:
-        Command4_Click();
+    case downloadCompleteButton:
+        completeDownload();
         break;
-    case CustomPattern:
-        CustomPattern_Click();
+    case generatePatternButton:
+        generatePatterns();
         break;
     default:
         break;
     }
 }
 
-void TestForm::Command1_Click()
+void TestForm::openSettings()
 {
-    Guarded(m_hwnd, [&] { frmSetupOptions::ShowModal(m_environment); });
+    Guarded(m_hwnd, [&] { SettingsDialog::ShowModal(m_environment); });
     m_picture->Clear();
 }
 
-void TestForm::Command2_Click()
+void TestForm::startGuiding()
 {
-    m_oPlugIn->Debugging = TestModes::GuideStart;
-    m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    m_plugIn->Debugging = TestModes::GuideStart;
+    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
-void TestForm::Command3_Click()
+void TestForm::correctGuideError()
 {
-    m_oPlugIn->Debugging = TestModes::Correction;
-    m_oPlugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    m_plugIn->Debugging = TestModes::Correction;
+    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 
-void TestForm::Command4_Click()
+void TestForm::completeDownload()
 {
-    const std::int32_t colour = PathColourValue();
-    m_oPlugIn->Debugging = TestModes::Dither;
-    m_oPlugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    m_picture->PaintPosition(m_oPlugIn->XOffset, m_oPlugIn->YOffset, colour);
+    const std::int32_t colour = PathColourValue(m_environment.process.spiral);
+    m_plugIn->Debugging = TestModes::Dither;
+    m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
+    m_picture->PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
-void TestForm::CustomPattern_Click()
+void TestForm::generatePatterns()
 {
     Guarded(m_hwnd, [&] { GeneratePatterns(Settings(m_environment.store)); });
 }

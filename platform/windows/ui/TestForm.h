@@ -17,12 +17,12 @@ class TestForm : public DialogWindow
 {
 public:
     enum Control : int {
-        Command1 = 1401,
-        Command2,
-        Command3,
-        Command4,
-        Picture1,
-        CustomPattern,
+        setupButton = 1401,
+        guideStartButton,
+        guideErrorButton,
+        downloadCompleteButton,
+        pathCanvas,
+        generatePatternButton,
     };
 
     explicit TestForm(PlugInEnvironment &environment);
@@ -35,14 +35,14 @@ protected:
     void onCommand(int id, int code, HWND control) override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void CustomPattern_Click();
+    void openSettings();
+    void startGuiding();
+    void correctGuideError();
+    void completeDownload();
+    void generatePatterns();
 
     PlugInEnvironment &m_environment;
-    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    std::unique_ptr<DitherPlugIn> m_plugIn;
     std::unique_ptr<PathPicture> m_picture;
 };
 

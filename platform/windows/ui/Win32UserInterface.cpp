@@ -1,10 +1,8 @@
 #include "Win32UserInterface.h"
 
 #include "MessageLoop.h"
-#include "frmSetupOptions.h"
-#include "msgdlg.h"
-
-#include "moduleEvent.h"
+#include "SettingsDialog.h"
+#include "TimedMessage.h"
 
 #include <stdexcept>
 
@@ -19,12 +17,12 @@ PlugInEnvironment &Win32UserInterface::environment()
 
 void Win32UserInterface::ShowSettings()
 {
-    frmSetupOptions::ShowModal(environment());
+    SettingsDialog::ShowModal(environment());
 }
 
-void Win32UserInterface::StartDelayTimer(std::int32_t milliseconds)
+void Win32UserInterface::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
-    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds);
+    SettingsDialog::Instance(environment()).StartDelayTimer(milliseconds, std::move(tick));
 }
 
 void Win32UserInterface::ProcessEvents()
@@ -32,12 +30,12 @@ void Win32UserInterface::ProcessEvents()
     // Waits for the next message rather than spinning; the timer's tick is one. A quit
     // request ends the wait: nothing would tick any more.
     if (!MessageLoop::PumpOne())
-        moduleEvent::DelayTick();
+        environment().process.delayWaiting = false;
 }
 
 void Win32UserInterface::ShowTimedMessage(const std::string &text)
 {
-    msgdlg::Open(text);
+    TimedMessage::Open(text);
 }
 
 } // namespace Quiverstep

@@ -6,7 +6,7 @@
 namespace Quiverstep {
 
 // The plug-in's user interface in native windows on the caller's thread: the settings
-// dialog, its Timer1 for myDelay, and a new timed message window for each dither-box message.
+// dialog, its timer for myDelay, and a new timed message window for each dither-box message.
 class Win32UserInterface : public UserInterface
 {
 public:
@@ -15,7 +15,7 @@ public:
     void Attach(PlugInEnvironment &environment) { m_environment = &environment; }
 
     void ShowSettings() override;
-    void StartDelayTimer(std::int32_t milliseconds) override;
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick) override;
     void ProcessEvents() override;
     void ShowTimedMessage(const std::string &text) override;
 

@@ -7,21 +7,25 @@
 // Writes "ok NAME" / "not ok NAME: ..." lines and "windowtest: N passed, N failed" to
 // RESULT_FILE.
 
-#include "Custom.h"
 #include "DialogWindow.h"
 #include "MessageLoop.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "RegistryStore.h"
-#include "Simulator.h"
+#include "SettingsDialog.h"
 #include "TestForm.h"
+#include "TimedMessage.h"
 #include "WideText.h"
-#include "WindowsEnvironment.h"
-#include "frmSetupOptions.h"
-#include "msgdlg.h"
+#include "Win32Clock.h"
+#include "Win32TextFiles.h"
+#include "Win32UserInterface.h"
+#include "WindowsUserPaths.h"
 
 #include "DitherPlugIn.h"
 #include "DitherStepping.h"
 #include "EventNumbers.h"
 #include "PlugInMembers.h"
+#include "RecordingCamera.h"
 
 #include <oaidl.h>
 #include <windows.h>
@@ -35,6 +39,22 @@
 using namespace Quiverstep;
 
 namespace {
+
+// The windows linked into this program run in a process of their own, on the real store,
+// with no host camera.
+PlugInEnvironment &environment()
+{
+    static RegistryStore store;
+    static RecordingCameraFactory cameras;
+    static Win32UserInterface ui;
+    static Win32Clock clock;
+    static Win32TextFiles files;
+    static WindowsUserPaths paths;
+    static ProcessState process;
+    static PlugInEnvironment pieces{store, cameras, ui, clock, process.random, files, paths, process};
+    ui.Attach(pieces);
+    return pieces;
+}
 
 std::FILE *s_results = nullptr;
 std::wstring s_pictures;
@@ -185,7 +205,7 @@ std::string selectedEntry(HWND list)
 void selectDitherType(HWND dialog, HWND list, int index)
 {
     SendMessageW(list, CB_SETCURSEL, WPARAM(index), 0);
-    click(dialog, frmSetupOptions::DitherType, CBN_SELCHANGE);
+    click(dialog, SettingsDialog::DitherType, CBN_SELCHANGE);
 }
 
 std::string stored(const std::string &key)
@@ -221,20 +241,20 @@ DWORD WINAPI driveSettings(LPVOID)
     const HWND dialog = opens("settings dialog", L"Quiverstep 1.1 Settings", "449x231");
     if (!dialog)
         return 0;
-    const HWND list = GetDlgItem(dialog, frmSetupOptions::DitherType);
+    const HWND list = GetDlgItem(dialog, SettingsDialog::DitherType);
     check("settings dialog: Spiral selected of 8", selectedEntry(list), "0 Spiral of 8");
     savePicture(dialog, L"settings");
 
     // OK with a step of 0: the validation's message, and the dialog stays.
-    type(dialog, frmSetupOptions::StepSize, "0");
-    click(dialog, frmSetupOptions::OK);
+    type(dialog, SettingsDialog::StepSize, "0");
+    click(dialog, SettingsDialog::OK);
     check("OK with step 0: message",
           answerMessageBox(IDOK),
           "Step Size should be greater than zero");
     check("OK with step 0: dialog stays open", IsWindowVisible(dialog) ? "open" : "closed", "open");
-    type(dialog, frmSetupOptions::StepSize, "1");
+    type(dialog, SettingsDialog::StepSize, "1");
 
-    click(dialog, frmSetupOptions::Pattern);
+    click(dialog, SettingsDialog::Pattern);
     check("Pattern with Spiral selected: message",
           answerMessageBox(IDOK),
           "This pattern is built-in and cannot be altered");
@@ -243,18 +263,18 @@ DWORD WINAPI driveSettings(LPVOID)
     selectDitherType(dialog, list, 7);
     HWND editor = opens("pattern editor from the add entry", L"Custom Dither Pattern", "445x414");
     for (const auto &[x, y] : {std::pair{"1.5", "-2"}, {"0", "1"}, {"-1", "0"}}) {
-        type(editor, Custom::XStep, x);
-        type(editor, Custom::YStep, y);
-        clickAndWait(editor, Custom::pbAdd);
+        type(editor, PatternEditor::XStep, x);
+        type(editor, PatternEditor::YStep, y);
+        clickAndWait(editor, PatternEditor::addButton);
     }
     check("pattern editor: added step",
-          entry(GetDlgItem(editor, Custom::List1), LB_GETTEXT, 0),
+          entry(GetDlgItem(editor, PatternEditor::stepList), LB_GETTEXT, 0),
           " 1.50: -2.00");
     check("pattern editor: the last added step in the boxes",
-          text(editor, Custom::XStep) + "," + text(editor, Custom::YStep),
+          text(editor, PatternEditor::XStep) + "," + text(editor, PatternEditor::YStep),
           "-1,0");
     savePicture(editor, L"editor");
-    click(editor, Custom::Command1); // Save
+    click(editor, PatternEditor::saveButton); // Save
     waitGone(editor);
     Sleep(300);
     check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
@@ -263,10 +283,10 @@ DWORD WINAPI driveSettings(LPVOID)
           "New Pattern\\ 1.50: -2.00\\ 0.00: 1.00\\ -1.00: 0.00\\BOTTOM");
 
     // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
-    click(dialog, frmSetupOptions::Pattern);
+    click(dialog, SettingsDialog::Pattern);
     editor = waitForWindow(L"Custom Dither Pattern");
-    check("Pattern opens the editor on it", text(editor, Custom::DitherName), "New Pattern");
-    click(editor, Custom::Command7); // Remove
+    check("Pattern opens the editor on it", text(editor, PatternEditor::DitherName), "New Pattern");
+    click(editor, PatternEditor::removeButton); // Remove
     check("Remove: question",
           answerMessageBox(IDYES),
           "Do you want to delete this pattern permanently?");
@@ -278,21 +298,21 @@ DWORD WINAPI driveSettings(LPVOID)
     Sleep(300);
 
     // Simulate...: the simulator over the saved settings, ten steps by hand.
-    click(dialog, frmSetupOptions::Command3);
+    click(dialog, SettingsDialog::simulateButton);
     const HWND simulator = opens("simulator from Simulate...", L"Simulator - Spiral", "456x292");
-    check("simulator: running", text(simulator, Simulator::pbRun), "Stop");
-    clickAndWait(simulator, Simulator::pbReset);
+    check("simulator: running", text(simulator, PathSimulator::runButton), "Stop");
+    clickAndWait(simulator, PathSimulator::resetButton);
     for (int i = 0; i < 10; ++i)
-        clickAndWait(simulator, Simulator::pbStep);
+        clickAndWait(simulator, PathSimulator::stepButton);
     Sleep(500);
-    check("simulator: stopped by Reset", text(simulator, Simulator::pbRun), "Run");
+    check("simulator: stopped by Reset", text(simulator, PathSimulator::runButton), "Run");
     savePicture(simulator, L"simulator");
-    click(simulator, Simulator::OKButton);
+    click(simulator, PathSimulator::exitButton);
     waitGone(simulator);
 
     // OK with valid input closes the dialog, and Settings returns.
-    type(dialog, frmSetupOptions::MaxDitherX, "3");
-    click(dialog, frmSetupOptions::OK);
+    type(dialog, SettingsDialog::MaxDitherX, "3");
+    click(dialog, SettingsDialog::OK);
     check("OK with valid input closes the dialog", waitGone(dialog) ? "closed" : "open", "closed");
     return 0;
 }
@@ -408,7 +428,7 @@ void timedMessage()
 {
     drive(&pictureOfMessage, [] {
         const DWORD opened = GetTickCount();
-        WindowsEnvironment().ui.ShowTimedMessage(BoxLimitMessage(4, 1, 21, 16));
+        environment().ui.ShowTimedMessage(BoxLimitMessage(4, 1, 21, 16));
         const HWND message = FindWindowW(L"QuiverstepDialog", L"Quiverstep: Error");
         check("timed message: opens without waiting", message ? "open" : "none", "open");
         check("timed message: client size", clientSize(message), "384x171");
@@ -422,7 +442,7 @@ void timedMessage()
 
 void showTestForm(LPTHREAD_START_ROUTINE driver)
 {
-    TestForm form(WindowsEnvironment());
+    TestForm form(environment());
     drive(driver, [&] {
         form.ShowModeless();
         MessageLoop::RunUntil([&] { return !form.IsOpen(); });
@@ -432,9 +452,9 @@ void showTestForm(LPTHREAD_START_ROUTINE driver)
 DWORD WINAPI driveTestForm(LPVOID)
 {
     const HWND form = opens("test form", L"Test", "604x468");
-    clickAndWait(form, TestForm::Command2); // Guide Start
+    clickAndWait(form, TestForm::guideStartButton); // Guide Start
     for (int i = 0; i < 8; ++i)
-        clickAndWait(form, TestForm::Command4); // Download Complete
+        clickAndWait(form, TestForm::downloadCompleteButton); // Download Complete
     savePicture(form, L"testform");
     PostMessageW(form, WM_CLOSE, 0, 0);
     return 0;
@@ -445,10 +465,10 @@ DWORD WINAPI driveTestForm(LPVOID)
 DWORD WINAPI driveMessageOverModal(LPVOID)
 {
     const HWND form = waitForWindow(L"Test");
-    click(form, TestForm::Command1); // Setup: the settings dialog, modal
+    click(form, TestForm::setupButton); // Setup: the settings dialog, modal
     const HWND dialog = opens("settings dialog from the test form's Setup",
                               L"Quiverstep 1.1 Settings");
-    click(form, TestForm::Command4); // an image that dithers out of the box
+    click(form, TestForm::downloadCompleteButton); // an image that dithers out of the box
     const HWND message = waitForWindow(L"Quiverstep: Error");
     const bool inFront = message && waitFor([&] {
                              return GetForegroundWindow() == message ? message : nullptr;
@@ -458,11 +478,11 @@ DWORD WINAPI driveMessageOverModal(LPVOID)
                             + (inFront ? " in front" : " behind")
                   : "none",
           "enabled in front");
-    const std::string shown = text(message, msgdlg::MsgText);
+    const std::string shown = text(message, TimedMessage::MsgText);
     check("timed message: the box message",
           shown.substr(0, shown.find("\r\n")),
           "Dither Pattern position exceeds Dither Box limit: please check!");
-    click(message, msgdlg::OKButton);
+    click(message, TimedMessage::OKButton);
     check("timed message: OK closes", message && waitGone(message) ? "closed" : "open", "closed");
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     waitGone(dialog);
@@ -479,7 +499,7 @@ void numbersUnderGermanLocale()
     std::snprintf(probe, sizeof probe, "%g", 0.5);
     check("German C runtime locale in force", probe, "0,5");
     storePattern("Half\\1,0\\0,1\\TOP", "0.5");
-    DitherPlugIn plugIn(WindowsEnvironment());
+    DitherPlugIn plugIn(environment());
     plugIn.Debugging = TestModes::Dither;
     plugIn.CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
     check("German locale: the offset stored with \".\"", stored("Current Offset Y"), "16.5");

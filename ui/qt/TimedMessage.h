@@ -11,19 +11,19 @@ namespace Quiverstep {
 
 // A small error window that does not stop the caller: shown modeless, it closes itself
 // after three seconds or when OK is pressed.
-class msgdlg : public QDialog
+class TimedMessage : public QDialog
 {
     Q_OBJECT
 
 public:
     static constexpr int DisplayMilliseconds = 3000;
 
-    explicit msgdlg(QWidget *parent = nullptr);
+    explicit TimedMessage(QWidget *parent = nullptr);
 
     // Taken when the window opens: the message, and a title replacing the design title
     // when not empty.
-    QString m_sMessageText;
-    QString m_sTitle;
+    QString m_messageText;
+    QString m_title;
 
     // A show request while open only brings the window forward.
     void setVisible(bool visible) override;
@@ -43,7 +43,7 @@ private:
 
     QLabel *MsgText;
     QPushButton *OKButton;
-    QTimer *Timer1;
+    QTimer *closeTimer;
     bool m_loaded = false;
     bool m_changingOwner = false;
 };

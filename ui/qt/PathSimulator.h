@@ -17,7 +17,7 @@ class PathCanvas;
 // Draws, cell by cell, the path the stored dither settings follow. It has no stepping of
 // its own: it drives its own plug-in object in the test modes, so every simulated step is
 // a real dither update on the stored running state.
-class Simulator : public QDialog
+class PathSimulator : public QDialog
 {
     Q_OBJECT
 
@@ -25,10 +25,10 @@ public:
     static constexpr int StepMilliseconds = 80;
 
     // Loads: the simulation starts running at once.
-    explicit Simulator(PlugInEnvironment &environment, QWidget *parent = nullptr);
-    ~Simulator() override;
+    explicit PathSimulator(PlugInEnvironment &environment, QWidget *parent = nullptr);
+    ~PathSimulator() override;
 
-    bool running() const { return m_bRunning; }
+    bool running() const { return m_running; }
 
 public slots:
     void done(int result) override;
@@ -47,16 +47,16 @@ private:
     void unload();
 
     PlugInEnvironment &m_environment;
-    bool m_bRunning = false;
-    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    bool m_running = false;
+    std::unique_ptr<DitherPlugIn> m_plugIn;
     bool m_unloaded = false;
 
-    PathCanvas *Picture1;
-    QPushButton *OKButton;
-    QPushButton *pbReset;
-    QPushButton *pbRun;
-    QPushButton *pbStep;
-    QTimer *Timer1;
+    PathCanvas *pathCanvas;
+    QPushButton *exitButton;
+    QPushButton *resetButton;
+    QPushButton *runButton;
+    QPushButton *stepButton;
+    QTimer *stepTimer;
 };
 
 } // namespace Quiverstep

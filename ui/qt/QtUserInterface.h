@@ -5,7 +5,7 @@
 
 namespace Quiverstep {
 
-// The plug-in's user interface in Qt windows: the settings dialog, its Timer1 for myDelay,
+// The plug-in's user interface in Qt windows: the settings dialog, its timer for myDelay,
 // and a new timed message window for each dither-box message.
 class QtUserInterface : public UserInterface
 {
@@ -15,7 +15,7 @@ public:
     void Attach(PlugInEnvironment &environment) { m_environment = &environment; }
 
     void ShowSettings() override;
-    void StartDelayTimer(std::int32_t milliseconds) override;
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick) override;
     void ProcessEvents() override;
     void ShowTimedMessage(const std::string &text) override;
 

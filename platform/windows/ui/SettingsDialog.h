@@ -6,6 +6,7 @@
 #include "PlugInEnvironment.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,39 +17,39 @@ struct SettingsInput;
 
 // The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
 // and the simulator. One instance per process, loaded from the store when first needed and
-// unloaded when it closes; its Timer1 also serves myDelay while the dialog is hidden.
-class frmSetupOptions : public DialogWindow
+// unloaded when it closes; its delayTimer also serves myDelay while the dialog is hidden.
+class SettingsDialog : public DialogWindow
 {
 public:
     enum Control : int {
         OK = IDOK,
-        Command1 = 1001,
-        Command3,
+        cancelButton = 1001,
+        simulateButton,
         ckLog,
-        Frame2,
+        ditherTypeFrame,
         Pattern,
         DitherType,
-        Label4,
+        stepSizeLabel,
         StepSize,
-        Label5,
+        stepSizeUnit,
         AO7,
-        Label8,
+        maxDitherLabel,
         MaxDitherX,
-        Label9,
-        Label10,
-        Label11,
+        maxDitherUnit,
+        restartNote,
+        unitsNote,
     };
 
     // The process's instance, created and loaded (not shown) when there is none.
-    static frmSetupOptions &Instance(PlugInEnvironment &environment);
+    static SettingsDialog &Instance(PlugInEnvironment &environment);
     // The instance when one is loaded.
-    static frmSetupOptions *Loaded();
+    static SettingsDialog *Loaded();
     // Shows the instance modally and unloads it when it closes.
     static void ShowModal(PlugInEnvironment &environment);
     // Unloads the instance, if any.
     static void Unload();
 
-    ~frmSetupOptions() override;
+    ~SettingsDialog() override;
 
     // Checks the controls' values and stores them; shows the first problem and returns false.
     bool ValidateAndSave();
@@ -56,11 +57,11 @@ public:
     void AddPattern(const std::string &name, const std::string &body);
 
     // myDelay's one-shot timer.
-    void StartDelayTimer(std::int32_t milliseconds);
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick);
 
     std::string stepSizeText() const;
 
-    std::int32_t m_nNextPattern = 2;
+    std::int32_t m_nextPattern = 2;
 
 protected:
     void build() override;
@@ -69,21 +70,22 @@ protected:
     void onTimer(UINT_PTR timer) override;
 
 private:
-    explicit frmSetupOptions(PlugInEnvironment &environment);
+    explicit SettingsDialog(PlugInEnvironment &environment);
 
     void showList(const DitherTypeList &list);
     SettingsInput input() const;
-    void DitherType_Click(int index);
-    void Pattern_Click();
-    void Command3_Click();
-    void OK_Click();
-    void Timer1_Timer();
+    void ditherTypeChanged(int index);
+    void editSelectedPattern();
+    void simulate();
+    void saveAndClose();
+    void endDelay();
     void addNewPattern();
     void selectDitherType(int index);
     int selectedDitherType() const;
     HWND item(Control id) const { return GetDlgItem(m_hwnd, id); }
 
     PlugInEnvironment &m_environment;
+    std::function<void()> m_delayTick;
     std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
     bool m_delayRunning = false;
     DWORD m_delayDue = 0; // tick count at which myDelay's tick is due

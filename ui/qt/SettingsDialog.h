@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -23,22 +24,22 @@ struct SettingsInput;
 
 // The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
 // and the simulator. One instance per process, loaded from the store when first needed and
-// destroyed when it closes; its Timer1 also serves myDelay while the dialog is hidden.
-class frmSetupOptions : public QDialog
+// destroyed when it closes; its delayTimer also serves myDelay while the dialog is hidden.
+class SettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     // The process's instance, created and loaded (not shown) when there is none.
-    static frmSetupOptions &Instance(PlugInEnvironment &environment);
+    static SettingsDialog &Instance(PlugInEnvironment &environment);
     // The instance when one is loaded.
-    static frmSetupOptions *Loaded();
+    static SettingsDialog *Loaded();
     // Shows the instance modally and unloads it when it closes.
     static void ShowModal(PlugInEnvironment &environment);
     // Destroys the instance, if any.
     static void Unload();
 
-    ~frmSetupOptions() override;
+    ~SettingsDialog() override;
 
     // Checks the controls' values and stores them; shows the first problem and returns false.
     bool ValidateAndSave();
@@ -46,11 +47,11 @@ public:
     void AddPattern(const QString &name, const QString &body);
 
     // myDelay's one-shot timer.
-    void StartDelayTimer(std::int32_t milliseconds);
+    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick);
 
     QString stepSizeText() const;
 
-    std::int32_t m_nNextPattern = 2;
+    std::int32_t m_nextPattern = 2;
 
 public slots:
     void done(int result) override;
@@ -59,7 +60,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit frmSetupOptions(PlugInEnvironment &environment);
+    explicit SettingsDialog(PlugInEnvironment &environment);
 
     void load();
     void showList(const DitherTypeList &list);
@@ -73,25 +74,26 @@ private:
     void selectDitherType(int index);
 
     PlugInEnvironment &m_environment;
+    std::function<void()> m_delayTick;
     std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
 
     QPushButton *OK;
-    QPushButton *Command1;
-    QPushButton *Command3;
+    QPushButton *cancelButton;
+    QPushButton *simulateButton;
     QCheckBox *ckLog;
-    QGroupBox *Frame2;
+    QGroupBox *ditherTypeFrame;
     QPushButton *Pattern;
     QComboBox *DitherType;
-    QLabel *Label4;
+    QLabel *stepSizeLabel;
     QLineEdit *StepSize;
-    QLabel *Label5;
+    QLabel *stepSizeUnit;
     QCheckBox *AO7;
-    QLabel *Label8;
+    QLabel *maxDitherLabel;
     QLineEdit *MaxDitherX;
-    QLabel *Label9;
-    QLabel *Label10;
-    QLabel *Label11;
-    QTimer *Timer1;
+    QLabel *maxDitherUnit;
+    QLabel *restartNote;
+    QLabel *unitsNote;
+    QTimer *delayTimer;
 };
 
 } // namespace Quiverstep

@@ -1,6 +1,5 @@
-#include "moduleEvent.h"
-
 #include "DitherPlugIn.h"
+
 #include "EventNumbers.h"
 
 #include "Conversions.h"
@@ -21,30 +20,21 @@ constexpr double MoveDivisor = 1000;
 // While errors are read and the move is made, the camera is addressed as WhichCamera + 1000.
 constexpr std::int32_t GuidingSelector = 1000;
 
-// Arithmetic on the shared values raises an overflow where a Double would become infinite,
-// as the host's automation arithmetic does.
-double finite(double value)
-{
-    if (!std::isfinite(value))
-        throw OverflowError("overflow");
-    return value;
-}
-
 } // namespace
 
 // The host's camera object of one guide event, addressed through its Autoguider member.
 // In the test modes, or when it cannot be created, there is none: every access fails and is
 // skipped.
-class moduleEvent::EventCamera
+class DitherPlugIn::EventCamera
 {
 public:
-    EventCamera(DitherPlugIn &plugIn, std::int32_t whichCamera, SkipOnFailure &step)
+    EventCamera(HostCameraFactory *cameras, std::int32_t whichCamera, SkipOnFailure &step)
         : m_whichCamera(whichCamera)
         , m_step(step)
     {
-        if (plugIn.Debugging != TestModes::Normal)
+        if (!cameras)
             return;
-        m_step([&] { m_camera = plugIn.m_environment.cameras.Create(); });
+        m_step([&] { m_camera = cameras->Create(); });
         Select(0);
     }
 
@@ -83,9 +73,9 @@ namespace {
 // The averaged error of one frame: the sum of one buffered error divided by one. Before the
 // first guide start there is no buffer, and an error the sum cannot hold (not finite)
 // overflows it; both leave the sum at 0. A failed read leaves the buffer at its reset 0.
-double averageOfOneFrame(std::optional<double> error)
+double averageOfOneFrame(bool buffersCreated, std::optional<double> error)
 {
-    const bool kept = moduleEvent::Module().ErrorBuffersCreated && error && std::isfinite(*error);
+    const bool kept = buffersCreated && error && std::isfinite(*error);
     return kept ? 0.0 + *error : 0.0;
 }
 
@@ -94,55 +84,46 @@ double averageOfOneFrame(std::optional<double> error)
 void limitMove(double &average, double target, double maxMove, double minMove, SkipOnFailure &step)
 {
     double e = 0;
-    step([&] { e = finite(average + GuideBox::Centre - target); });
+    step([&] { e = Finite(average + GuideBox::Centre - target); });
     if (std::abs(e) > maxMove) {
         step([&] {
-            average = finite(e < 0 ? target - maxMove - GuideBox::Centre
+            average = Finite(e < 0 ? target - maxMove - GuideBox::Centre
                                    : target + maxMove - GuideBox::Centre);
         });
     } else if (std::abs(e) < minMove) {
-        step([&] { average = finite(target - GuideBox::Centre); });
+        step([&] { average = Finite(target - GuideBox::Centre); });
     }
 }
 
 } // namespace
 
-moduleEvent::State &moduleEvent::Module()
+void DitherPlugIn::ImageCaptured(SkipOnFailure &step)
 {
-    static State state;
-    return state;
-}
-
-void moduleEvent::DelayTick()
-{
-    Module().DelayWaiting = false;
-}
-
-void moduleEvent::ImageCaptured(DitherPlugIn &p, SkipOnFailure &step)
-{
-    step([&] { p.WriteLogBlock(true); });
-    const Settings settings(p.m_environment.store);
-    DitherUpdate({p.XOffset,
-                  p.YOffset,
-                  p.nDitherType,
-                  p.nStepSize,
-                  p.nMaxDitherX,
-                  p.nMaxDitherY,
-                  p.nCurrentStep,
-                  p.bCurrentDirection,
-                  p.sPattern},
-                 {settings, p.m_environment.random, p.m_environment.ui},
+    step([&] { WriteLogBlock(true); });
+    const Quiverstep::Settings settings(m_environment.store);
+    DitherUpdate({XOffset,
+                  YOffset,
+                  nDitherType,
+                  nStepSize,
+                  nMaxDitherX,
+                  nMaxDitherY,
+                  nCurrentStep,
+                  bCurrentDirection,
+                  sPattern},
+                 {settings, m_environment.random, m_environment.ui, m_environment.process.spiral},
                  step);
-    p.bGuiding = false;
+    bGuiding = false;
 }
 
-void moduleEvent::GuideEvent(DitherPlugIn &p, std::int32_t WhichCamera, SkipOnFailure &step)
+void DitherPlugIn::GuideEvent(std::int32_t WhichCamera, SkipOnFailure &step)
 {
-    EventCamera camera(p, WhichCamera, step);
-    p.bGuiding = true;
+    EventCamera camera(Debugging == TestModes::Normal ? &m_environment.cameras : nullptr,
+                       WhichCamera,
+                       step);
+    bGuiding = true;
 
-    bool guideStart = p.Debugging == TestModes::GuideStart;
-    if (p.Debugging != TestModes::Correction && p.Debugging != TestModes::GuideStart) {
+    bool guideStart = Debugging == TestModes::GuideStart;
+    if (Debugging != TestModes::Correction && Debugging != TestModes::GuideStart) {
         // The first frame after guiding starts measures exactly 0, 0. Errors that cannot be
         // read (no camera object) count as a guide start too.
         guideStart = step.test([&] {
@@ -153,76 +134,78 @@ void moduleEvent::GuideEvent(DitherPlugIn &p, std::int32_t WhichCamera, SkipOnFa
     }
 
     if (guideStart)
-        StartGuiding(p, camera, step);
+        StartGuiding(camera, step);
     else
-        Correct(p, camera, step);
+        Correct(camera, step);
 }
 
-void moduleEvent::StartGuiding(DitherPlugIn &p, EventCamera &camera, SkipOnFailure &step)
+void DitherPlugIn::StartGuiding(EventCamera &camera, SkipOnFailure &step)
 {
-    const Settings settings(p.m_environment.store);
+    const Quiverstep::Settings settings(m_environment.store);
     step([&] {
-        p.XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, Keys::Defaults::Position));
+        XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, Keys::Defaults::Position));
     });
     step([&] {
-        p.YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, Keys::Defaults::Position));
+        YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, Keys::Defaults::Position));
     });
     if (const auto maxMove = camera.Read("AutoguiderMaximumMove"))
-        p.nMaxMove = *maxMove / MoveDivisor;
+        nMaxMove = *maxMove / MoveDivisor;
     if (const auto minMove = camera.Read("AutoguiderMinimumMove"))
-        p.nMinMove = *minMove / MoveDivisor;
-    Module().ErrorBuffersCreated = true;
+        nMinMove = *minMove / MoveDivisor;
+    m_environment.process.errorBuffersCreated = true;
 
     // Read as a truth value: 0 or -1 until the next dither update decodes the type.
     step([&] {
-        p.nDitherType = StrictFlag(settings.Get(Keys::DitherType, Keys::Defaults::DitherType)) ? -1
-                                                                                               : 0;
+        nDitherType = StrictFlag(settings.Get(Keys::DitherType, Keys::Defaults::DitherType)) ? -1
+                                                                                             : 0;
     });
     step([&] {
-        p.nStepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
+        nStepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
     });
     step([&] {
-        p.nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
+        nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
     });
-    p.nMaxDitherY = p.nMaxDitherX;
+    nMaxDitherY = nMaxDitherX;
     // The spiral takes the new step and limit and goes on from its stored position.
-    step([&] { Spiral::InitSpiral(settings, p.nMaxDitherX, p.nStepSize, false); });
+    step([&] {
+        Spiral::InitSpiral(m_environment.process.spiral, settings, nMaxDitherX, nStepSize, false);
+    });
 
-    p.bGuiding = false;
-    step([&] { p.WriteLogBlock(false); });
+    bGuiding = false;
+    step([&] { WriteLogBlock(false); });
     // The camera is released with the Autoguider still pointing at WhichCamera.
 }
 
-void moduleEvent::Correct(DitherPlugIn &p, EventCamera &camera, SkipOnFailure &step)
+void DitherPlugIn::Correct(EventCamera &camera, SkipOnFailure &step)
 {
-    State &s = Module();
+    ProcessState &s = m_environment.process;
 
     camera.Select(GuidingSelector);
     const std::optional<double> errorX = camera.Read("GuideErrorX");
     const std::optional<double> errorY = camera.Read("GuideErrorY");
     camera.Select(0);
 
-    s.AvgErrorX = averageOfOneFrame(errorX);
-    s.AvgErrorY = averageOfOneFrame(errorY);
-    limitMove(s.AvgErrorX, p.XOffset, p.nMaxMove, p.nMinMove, step);
-    limitMove(s.AvgErrorY, p.YOffset, p.nMaxMove, p.nMinMove, step);
+    s.averageErrorX = averageOfOneFrame(s.errorBuffersCreated, errorX);
+    s.averageErrorY = averageOfOneFrame(s.errorBuffersCreated, errorY);
+    limitMove(s.averageErrorX, XOffset, nMaxMove, nMinMove, step);
+    limitMove(s.averageErrorY, YOffset, nMaxMove, nMinMove, step);
 
     // The host's own axis corrections are on only for this one move.
     camera.Select(GuidingSelector);
     step([&] { camera->Set("EnabledXAxis", true); });
     step([&] { camera->Set("enabledyaxis", true); });
     step([&] {
-        camera->Move(finite(GuideBox::Centre + s.AvgErrorX),
-                     finite(GuideBox::Centre + s.AvgErrorY),
-                     p.XOffset,
-                     p.YOffset);
+        camera->Move(Finite(GuideBox::Centre + s.averageErrorX),
+                     Finite(GuideBox::Centre + s.averageErrorY),
+                     XOffset,
+                     YOffset);
     });
     step([&] { camera->Set("EnabledXAxis", false); });
     step([&] { camera->Set("enabledyaxis", false); });
     camera.Select(0);
 
-    if (p.bLog)
-        step([&] { p.WriteGuideErrorLine(s.AvgErrorX, s.AvgErrorY, p.XOffset, p.YOffset); });
+    if (bLog)
+        step([&] { WriteGuideErrorLine(s.averageErrorX, s.averageErrorY, XOffset, YOffset); });
 
     if (camera.whichCamera() == Events::Autoguider)
         step([&] { camera->Set("Autoguider", 0.0); });

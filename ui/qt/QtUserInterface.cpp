@@ -1,8 +1,8 @@
 #include "QtUserInterface.h"
 
 #include "QtApplication.h"
-#include "frmSetupOptions.h"
-#include "msgdlg.h"
+#include "SettingsDialog.h"
+#include "TimedMessage.h"
 
 #include <QApplication>
 
@@ -20,13 +20,13 @@ PlugInEnvironment &QtUserInterface::environment()
 void QtUserInterface::ShowSettings()
 {
     EnsureQtApplication();
-    frmSetupOptions::ShowModal(environment());
+    SettingsDialog::ShowModal(environment());
 }
 
-void QtUserInterface::StartDelayTimer(std::int32_t milliseconds)
+void QtUserInterface::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     EnsureQtApplication();
-    frmSetupOptions::Instance(environment()).StartDelayTimer(milliseconds);
+    SettingsDialog::Instance(environment()).StartDelayTimer(milliseconds, std::move(tick));
 }
 
 void QtUserInterface::ProcessEvents()
@@ -40,9 +40,9 @@ void QtUserInterface::ShowTimedMessage(const std::string &text)
     EnsureQtApplication();
     // A modal window blocks every window but its own: the message opens as the own window of
     // the one that is open (the simulator, the test form, the settings dialog).
-    auto *message = new msgdlg;
+    auto *message = new TimedMessage;
     message->setAttribute(Qt::WA_DeleteOnClose);
-    message->m_sMessageText = QString::fromStdString(text);
+    message->m_messageText = QString::fromStdString(text);
     message->ShowOver(QApplication::activeModalWidget());
 }
 

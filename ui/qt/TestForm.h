@@ -32,14 +32,14 @@ private:
     void generatePatterns();
 
     PlugInEnvironment &m_environment;
-    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    std::unique_ptr<DitherPlugIn> m_plugIn;
 
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QPushButton *Command3;
-    QPushButton *Command4;
-    PathCanvas *Picture1;
-    QPushButton *CustomPattern;
+    QPushButton *setupButton;
+    QPushButton *guideStartButton;
+    QPushButton *guideErrorButton;
+    QPushButton *downloadCompleteButton;
+    PathCanvas *pathCanvas;
+    QPushButton *generatePatternButton;
 };
 
 } // namespace Quiverstep

@@ -1,4 +1,4 @@
-#include "Custom.h"
+#include "PatternEditor.h"
 
 #include "MessageBoxes.h"
 #include "WideText.h"
@@ -9,131 +9,131 @@
 
 namespace Quiverstep {
 
-Custom::Custom()
+PatternEditor::PatternEditor()
     : DialogWindow(L"Custom Dither Pattern", 445, 414, Placement::CentreOwner)
 {}
 
-void Custom::build()
+void PatternEditor::build()
 {
     // In keyboard focus order.
     textBox(DitherName, L"", 124, 24, 213, 29);
-    defaultButton(Command1, L"Save", 348, 20, 81, 33);
-    button(Command2, L"Cancel", 348, 60, 81, 33);
-    button(pbAdd, L"Add", 20, 72, 77, 29);
+    defaultButton(saveButton, L"Save", 348, 20, 81, 33);
+    button(cancelButton, L"Cancel", 348, 60, 81, 33);
+    button(addButton, L"Add", 20, 72, 77, 29);
     textBox(XStep, L"", 124, 72, 53, 29);
     textBox(YStep, L"", 208, 72, 53, 29);
-    listBox(List1, 20, 104, 317, 160);
+    listBox(stepList, 20, 104, 317, 160);
     button(Delete, L"Delete", 20, 284, 65, 25);
     button(MoveUp, L"Move Up", 168, 284, 77, 25);
     button(MoveDown, L"Move Down", 256, 284, 85, 25);
-    button(Command7, L"Remove", 348, 104, 81, 33);
-    // Frame1 holds the end rules, placed relative to it.
+    button(removeButton, L"Remove", 348, 104, 81, 33);
+    // endRuleFrame holds the end rules, placed relative to it.
     radioButton(BottomToTop, L"Reverse direction (bottom to top)", 20 + 20, 320 + 52, 217, 21, true);
     radioButton(TopToBottom, L"Repeat top to bottom", 20 + 20, 320 + 24, 201, 21, false);
-    frame(Frame1, L"At the end of the pattern", 20, 320, 321, 85);
+    frame(endRuleFrame, L"At the end of the pattern", 20, 320, 321, 85);
 
-    label(Label1, L"Dither Name:", 12, 24, 101, 25);
-    label(Label2, L"X:", 108, 80, 13, 21);
-    label(Label3, L"Y:", 188, 80, 13, 21);
+    label(nameLabel, L"Dither Name:", 12, 24, 101, 25);
+    label(xLabel, L"X:", 108, 80, 13, 21);
+    label(yLabel, L"Y:", 188, 80, 13, 21);
     CheckRadioButton(m_hwnd, TopToBottom, BottomToTop, BottomToTop);
 }
 
-void Custom::onLoad()
+void PatternEditor::onLoad()
 {
-    m_bDelete = false;
-    SetText(item(DitherName), m_sDitherName);
-    m_bOK = false;
-    m_bDelete = false;
-    const PatternEditing::LoadedBody body = PatternEditing::LoadBody(m_sDither);
+    m_removed = false;
+    SetText(item(DitherName), m_patternName);
+    m_saved = false;
+    m_removed = false;
+    const PatternEditing::LoadedBody body = PatternEditing::LoadBody(m_patternBody);
     for (const std::string &text : body.lines)
         addLine(text);
     // The body is consumed as it is read: only its end marker is left.
-    const std::size_t lastSlash = m_sDither.rfind('\\');
+    const std::size_t lastSlash = m_patternBody.rfind('\\');
     if (lastSlash != std::string::npos)
-        m_sDither.erase(0, lastSlash + 1);
+        m_patternBody.erase(0, lastSlash + 1);
     CheckRadioButton(m_hwnd,
                      TopToBottom,
                      BottomToTop,
                      body.repeatFromTop ? TopToBottom : BottomToTop);
 }
 
-void Custom::onCommand(int id, int code, HWND)
+void PatternEditor::onCommand(int id, int code, HWND)
 {
     switch (id) {
-    case pbAdd:
-        pbAdd_Click();
+    case addButton:
+        addStep();
         break;
-    case List1:
+    case stepList:
         if (code == LBN_SELCHANGE)
-            List1_Click();
+            showSelectedStep();
         break;
     case Delete:
-        Delete_Click();
+        deleteSelectedStep();
         break;
     case MoveUp:
-        MoveUp_Click();
+        moveStepUp();
         break;
     case MoveDown:
-        MoveDown_Click();
+        moveStepDown();
         break;
-    case Command1:
-        Command1_Click();
+    case saveButton:
+        save();
         break;
-    case Command2:
+    case cancelButton:
         onCancel();
         break;
-    case Command7:
-        Command7_Click();
+    case removeButton:
+        removePattern();
         break;
     default:
         break;
     }
 }
 
-int Custom::selectedIndex() const
+int PatternEditor::selectedIndex() const
 {
-    return int(SendMessageW(item(List1), LB_GETCURSEL, 0, 0));
+    return int(SendMessageW(item(stepList), LB_GETCURSEL, 0, 0));
 }
 
-int Custom::lineCount() const
+int PatternEditor::lineCount() const
 {
-    return int(SendMessageW(item(List1), LB_GETCOUNT, 0, 0));
+    return int(SendMessageW(item(stepList), LB_GETCOUNT, 0, 0));
 }
 
-std::string Custom::line(int index) const
+std::string PatternEditor::line(int index) const
 {
-    std::wstring text(std::size_t(SendMessageW(item(List1), LB_GETTEXTLEN, WPARAM(index), 0)) + 1,
+    std::wstring text(std::size_t(SendMessageW(item(stepList), LB_GETTEXTLEN, WPARAM(index), 0)) + 1,
                       L'\0');
-    text.resize(std::size_t(SendMessageW(item(List1),
+    text.resize(std::size_t(SendMessageW(item(stepList),
                                          LB_GETTEXT,
                                          WPARAM(index),
                                          reinterpret_cast<LPARAM>(text.data()))));
     return Narrow(text);
 }
 
-void Custom::addLine(const std::string &text)
+void PatternEditor::addLine(const std::string &text)
 {
-    SendMessageW(item(List1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(item(stepList), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
-void Custom::setLine(int index, const std::string &text)
+void PatternEditor::setLine(int index, const std::string &text)
 {
-    SendMessageW(item(List1), LB_DELETESTRING, WPARAM(index), 0);
-    SendMessageW(item(List1),
+    SendMessageW(item(stepList), LB_DELETESTRING, WPARAM(index), 0);
+    SendMessageW(item(stepList),
                  LB_INSERTSTRING,
                  WPARAM(index),
                  reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
-void Custom::select(int index)
+void PatternEditor::select(int index)
 {
     // Selecting raises the selection action, as the user's choice does.
-    SendMessageW(item(List1), LB_SETCURSEL, WPARAM(index), 0);
+    SendMessageW(item(stepList), LB_SETCURSEL, WPARAM(index), 0);
     if (index >= 0)
-        List1_Click();
+        showSelectedStep();
 }
 
-void Custom::pbAdd_Click()
+void PatternEditor::addStep()
 {
     const auto added = PatternEditing::AddedStepLine(Text(item(XStep)), Text(item(YStep)));
     if (!added) {
@@ -146,7 +146,7 @@ void Custom::pbAdd_Click()
     select(lineCount() - 1);
 }
 
-void Custom::List1_Click()
+void PatternEditor::showSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
@@ -156,28 +156,28 @@ void Custom::List1_Click()
     SetText(item(YStep), texts.y);
 }
 
-void Custom::Delete_Click()
+void PatternEditor::deleteSelectedStep()
 {
     const int i = selectedIndex();
     if (i < 0)
         return;
-    SendMessageW(item(List1), LB_DELETESTRING, WPARAM(i), 0);
+    SendMessageW(item(stepList), LB_DELETESTRING, WPARAM(i), 0);
     select(PatternEditing::SelectionAfterDelete(i, lineCount()));
 }
 
-void Custom::MoveUp_Click()
+void PatternEditor::moveStepUp()
 {
     moveSelectedTo(PatternEditing::MoveUpTarget(selectedIndex()));
 }
 
-void Custom::MoveDown_Click()
+void PatternEditor::moveStepDown()
 {
     moveSelectedTo(PatternEditing::MoveDownTarget(selectedIndex(), lineCount()));
 }
 
 // Exchanges the selected line with line `target` (none when below 0); the moved step stays
 // selected.
-void Custom::moveSelectedTo(int target)
+void PatternEditor::moveSelectedTo(int target)
 {
     if (target < 0)
         return;
@@ -188,7 +188,7 @@ void Custom::moveSelectedTo(int target)
     select(target);
 }
 
-void Custom::Command1_Click()
+void PatternEditor::save()
 {
     const std::string name = Text(item(DitherName));
     if (const auto problem = PatternEditing::SaveProblem(name, std::size_t(lineCount()))) {
@@ -198,33 +198,34 @@ void Custom::Command1_Click()
     std::vector<std::string> lines;
     for (int i = 0; i < lineCount(); ++i)
         lines.push_back(line(i));
-    m_sDither = PatternEditing::BuildBody(lines,
-                                          IsDlgButtonChecked(m_hwnd, TopToBottom) == BST_CHECKED);
-    m_sDitherName = name;
-    m_bOK = true;
+    m_patternBody = PatternEditing::BuildBody(lines,
+                                              IsDlgButtonChecked(m_hwnd, TopToBottom)
+                                                      == BST_CHECKED);
+    m_patternName = name;
+    m_saved = true;
     Close();
 }
 
-void Custom::onCancel()
+void PatternEditor::onCancel()
 {
     // Cancel, Escape and the window frame all leave without a result.
-    m_bOK = false;
+    m_saved = false;
     Close();
 }
 
-void Custom::Command7_Click()
+void PatternEditor::removePattern()
 {
-    if (m_bNewPattern) {
-        m_bOK = false;
-        m_bDelete = false;
+    if (m_newPattern) {
+        m_saved = false;
+        m_removed = false;
         Close();
         return;
     }
     if (!AskYesNo(m_hwnd, PatternEditing::ConfirmRemove))
         return;
-    m_bOK = true;
-    m_bDelete = true;
-    m_sDitherName = Text(item(DitherName));
+    m_saved = true;
+    m_removed = true;
+    m_patternName = Text(item(DitherName));
     Close();
 }
 

@@ -8,7 +8,7 @@ namespace Quiverstep {
 
 // A message that does not stop the guiding: a modeless window that closes itself after
 // three seconds or when its button is pressed. Open() hands the window its own lifetime.
-class msgdlg : public DialogWindow
+class TimedMessage : public DialogWindow
 {
 public:
     enum Control : int {
@@ -18,13 +18,13 @@ public:
 
     static constexpr UINT DisplayMilliseconds = 3000;
 
-    msgdlg();
+    TimedMessage();
 
     // A new window showing text, not waited for; it deletes itself when it closes.
     static void Open(const std::string &text);
 
-    std::string m_sMessageText; // the label's text, taken when the window loads
-    std::string m_sTitle;       // the title when not empty, taken when the window loads
+    std::string m_messageText; // the label's text, taken when the window loads
+    std::string m_title;       // the title when not empty, taken when the window loads
 
 protected:
     void build() override;

@@ -14,18 +14,18 @@ namespace Quiverstep {
 
 // The editor of one named dither pattern: its name, its steps and its end rule. The opener
 // sets the members, shows it modally, and reads the result from the members afterwards.
-class Custom : public QDialog
+class PatternEditor : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Custom(QWidget *parent = nullptr);
+    explicit PatternEditor(QWidget *parent = nullptr);
 
-    QString m_sDither;     // in: the body to edit; out after Save: the new body
-    QString m_sDitherName; // in: the name; out after Save or Remove: the name box text
-    bool m_bNewPattern = false;
-    bool m_bOK = false;     // Save or a confirmed Remove
-    bool m_bDelete = false; // a confirmed Remove
+    QString m_patternBody; // in: the body to edit; out after Save: the new body
+    QString m_patternName; // in: the name; out after Save or Remove: the name box text
+    bool m_newPattern = false;
+    bool m_saved = false;   // Save or a confirmed Remove
+    bool m_removed = false; // a confirmed Remove
 
 public slots:
     void reject() override;
@@ -46,21 +46,21 @@ private:
     void save();
     void removePattern();
 
-    QLabel *Label1;
+    QLabel *nameLabel;
     QLineEdit *DitherName;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QPushButton *Command7;
-    QPushButton *pbAdd;
-    QLabel *Label2;
+    QPushButton *saveButton;
+    QPushButton *cancelButton;
+    QPushButton *removeButton;
+    QPushButton *addButton;
+    QLabel *xLabel;
     QLineEdit *XStep;
-    QLabel *Label3;
+    QLabel *yLabel;
     QLineEdit *YStep;
-    QListWidget *List1;
+    QListWidget *stepList;
     QPushButton *Delete;
     QPushButton *MoveUp;
     QPushButton *MoveDown;
-    QGroupBox *Frame1;
+    QGroupBox *endRuleFrame;
     QRadioButton *TopToBottom;
     QRadioButton *BottomToTop;
     bool m_loaded = false;

@@ -1,33 +1,32 @@
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
-#include "Custom.h"
 #include "MessageBoxes.h"
-#include "Simulator.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "WideText.h"
 
 #include "DitherTypeList.h"
 #include "SettingsValidation.h"
 
-#include "moduleEvent.h"
-
 namespace Quiverstep {
 
 namespace {
 
-frmSetupOptions *s_instance = nullptr;
+SettingsDialog *s_instance = nullptr;
 // Counts myDelay's timer starts, so that a wait handed over by an unloaded dialog ends
 // only the wait it belongs to.
 int s_delayGeneration = 0;
 int s_handedOverGeneration = 0;
+std::function<void()> s_handedOverTick;
 
-constexpr UINT_PTR Timer1 = 1;
+constexpr UINT_PTR delayTimer = 1;
 constexpr int FirstPattern = 2;
 
 void CALLBACK handedOverTick(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    if (s_handedOverGeneration == s_delayGeneration)
-        moduleEvent::DelayTick();
+    if (s_handedOverGeneration == s_delayGeneration && s_handedOverTick)
+        std::exchange(s_handedOverTick, nullptr)();
 }
 
 int checkState(HWND box)
@@ -56,10 +55,10 @@ void setCheckState(HWND box, int state)
 
 } // namespace
 
-frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
+SettingsDialog &SettingsDialog::Instance(PlugInEnvironment &environment)
 {
     if (!s_instance) {
-        auto *dialog = new frmSetupOptions(environment);
+        auto *dialog = new SettingsDialog(environment);
         s_instance = dialog;
         try {
             dialog->Create(nullptr);
@@ -72,14 +71,14 @@ frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
     return *s_instance;
 }
 
-frmSetupOptions *frmSetupOptions::Loaded()
+SettingsDialog *SettingsDialog::Loaded()
 {
     return s_instance;
 }
 
-void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
+void SettingsDialog::ShowModal(PlugInEnvironment &environment)
 {
-    frmSetupOptions &dialog = Instance(environment);
+    SettingsDialog &dialog = Instance(environment);
     if (IsWindowVisible(dialog.hwnd())) {
         // Already open (asked for again from a window over it): only brought forward.
         SetForegroundWindow(dialog.hwnd());
@@ -91,53 +90,54 @@ void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
         delete &dialog;
 }
 
-void frmSetupOptions::Unload()
+void SettingsDialog::Unload()
 {
     delete s_instance;
 }
 
-frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
+SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
     : DialogWindow(L"Quiverstep 1.1 Settings", 449, 231, Placement::CentreScreen)
     , m_environment(environment)
 {}
 
-frmSetupOptions::~frmSetupOptions()
+SettingsDialog::~SettingsDialog()
 {
     if (s_instance == this)
         s_instance = nullptr;
     if (m_delayRunning) {
         // myDelay is still waiting on this timer: let its tick come all the same.
         s_handedOverGeneration = s_delayGeneration;
+        s_handedOverTick = m_delayTick;
         const DWORD now = GetTickCount();
         const LONG remaining = LONG(m_delayDue - now);
         SetTimer(nullptr, 0, UINT(remaining > 0 ? remaining : 0), &handedOverTick);
     }
 }
 
-void frmSetupOptions::build()
+void SettingsDialog::build()
 {
     // In keyboard focus order.
     defaultButton(OK, L"OK", 356, 12, 81, 33);
-    button(Command1, L"Cancel", 356, 48, 81, 33);
+    button(cancelButton, L"Cancel", 356, 48, 81, 33);
     textBox(StepSize, L"1", 12 + 96, 12 + 64, 65, 29);
     textBox(MaxDitherX, L"4", 12 + 96, 12 + 100, 65, 29);
     dropDownList(DitherType, 12 + 72, 12 + 24, 241, 24);
     button(Pattern, L"Pattern:", 12 + 8, 12 + 24, 57, 25);
-    button(Command3, L"Simulate...", 356, 104, 81, 33);
+    button(simulateButton, L"Simulate...", 356, 104, 81, 33);
     checkBox(ckLog, L"Log", 360, 152, 77, 25);
     checkBox(AO7, L"Using AO-7", 12 + 212, 12 + 72, 109, 17);
 
-    // Frame2 holds the controls above whose positions are given relative to it.
-    frame(Frame2, L"Dither Type", 12, 12, 337, 149);
-    label(Label4, L"Step Size:", 12 + 8, 12 + 68, 69, 29);
-    label(Label5, L"pixels", 12 + 168, 12 + 72, 45, 21);
-    label(Label8, L"Max Dither:", 12 + 8, 12 + 104, 85, 29);
-    label(Label9, L"pixels", 12 + 168, 12 + 104, 45, 21);
-    label(Label10, L"Saving restarts the dither path at its first position.", 12, 172, 337, 21);
-    label(Label11, L"Step Size and Max Dither are in guide camera pixels.", 12, 196, 337, 21);
+    // ditherTypeFrame holds the controls above whose positions are given relative to it.
+    frame(ditherTypeFrame, L"Dither Type", 12, 12, 337, 149);
+    label(stepSizeLabel, L"Step Size:", 12 + 8, 12 + 68, 69, 29);
+    label(stepSizeUnit, L"pixels", 12 + 168, 12 + 72, 45, 21);
+    label(maxDitherLabel, L"Max Dither:", 12 + 8, 12 + 104, 85, 29);
+    label(maxDitherUnit, L"pixels", 12 + 168, 12 + 104, 45, 21);
+    label(restartNote, L"Saving restarts the dither path at its first position.", 12, 172, 337, 21);
+    label(unitsNote, L"Step Size and Max Dither are in guide camera pixels.", 12, 196, 337, 21);
 }
 
-void frmSetupOptions::onLoad()
+void SettingsDialog::onLoad()
 {
     const Settings settings(m_environment.store);
     {
@@ -154,12 +154,12 @@ void frmSetupOptions::onLoad()
     setCheckState(item(AO7), view.ao7);
 }
 
-void frmSetupOptions::FillDitherTypeList()
+void SettingsDialog::FillDitherTypeList()
 {
     showList(Quiverstep::FillDitherTypeList(Settings(m_environment.store)));
 }
 
-void frmSetupOptions::showList(const DitherTypeList &list)
+void SettingsDialog::showList(const DitherTypeList &list)
 {
     // Filling is not a selection: the list ends with none, as a fresh list has.
     const HWND box = item(DitherType);
@@ -168,77 +168,77 @@ void frmSetupOptions::showList(const DitherTypeList &list)
         SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
     SendMessageW(box, CB_SETCURSEL, WPARAM(-1), 0);
     m_patterns = list.patterns;
-    m_nNextPattern = list.nextPattern;
+    m_nextPattern = list.nextPattern;
 }
 
-void frmSetupOptions::selectDitherType(int index)
+void SettingsDialog::selectDitherType(int index)
 {
     // Raises the selection event as a user's choice would.
     SendMessageW(item(DitherType), CB_SETCURSEL, WPARAM(index), 0);
-    DitherType_Click(index);
+    ditherTypeChanged(index);
 }
 
-int frmSetupOptions::selectedDitherType() const
+int SettingsDialog::selectedDitherType() const
 {
     return int(SendMessageW(item(DitherType), CB_GETCURSEL, 0, 0));
 }
 
-void frmSetupOptions::AddPattern(const std::string &name, const std::string &body)
+void SettingsDialog::AddPattern(const std::string &name, const std::string &body)
 {
     Guarded(m_hwnd, [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
-        Quiverstep::AddPattern(settings, m_nNextPattern, name + "\\" + body);
+        Quiverstep::AddPattern(settings, m_nextPattern, name + "\\" + body);
         operation.Commit();
         FillDitherTypeList();
     });
-    selectDitherType(m_nNextPattern - 1);
+    selectDitherType(m_nextPattern - 1);
 }
 
-void frmSetupOptions::onCommand(int id, int code, HWND)
+void SettingsDialog::onCommand(int id, int code, HWND)
 {
     switch (id) {
     case OK:
-        OK_Click();
+        saveAndClose();
         break;
-    case Command1:
+    case cancelButton:
         Close();
         break;
-    case Command3:
-        Command3_Click();
+    case simulateButton:
+        simulate();
         break;
     case Pattern:
-        Pattern_Click();
+        editSelectedPattern();
         break;
     case DitherType:
         if (code == CBN_SELCHANGE)
-            DitherType_Click(selectedDitherType());
+            ditherTypeChanged(selectedDitherType());
         break;
     default:
         break;
     }
 }
 
-void frmSetupOptions::DitherType_Click(int index)
+void SettingsDialog::ditherTypeChanged(int index)
 {
-    if (index >= m_nNextPattern)
+    if (index >= m_nextPattern)
         addNewPattern();
 }
 
-void frmSetupOptions::addNewPattern()
+void SettingsDialog::addNewPattern()
 {
-    Custom editor;
-    editor.m_sDither.clear();
-    editor.m_sDitherName = "New Pattern";
-    editor.m_bNewPattern = true;
+    PatternEditor editor;
+    editor.m_patternBody.clear();
+    editor.m_patternName = "New Pattern";
+    editor.m_newPattern = true;
     editor.ShowModal(m_hwnd);
-    if (editor.m_bOK)
-        AddPattern(editor.m_sDitherName, editor.m_sDither);
+    if (editor.m_saved)
+        AddPattern(editor.m_patternName, editor.m_patternBody);
     else
         selectDitherType(0);
 }
 
-void frmSetupOptions::Pattern_Click()
+void SettingsDialog::editSelectedPattern()
 {
     const int i = selectedDitherType();
     if (i < FirstPattern) {
@@ -248,23 +248,23 @@ void frmSetupOptions::Pattern_Click()
     if (i - FirstPattern >= int(m_patterns.size()))
         return; // the add entry is never left selected
     const PatternEntry &entry = m_patterns[std::size_t(i - FirstPattern)];
-    Custom editor;
-    editor.m_sDitherName = entry.name;
-    editor.m_sDither = entry.body;
-    editor.m_bNewPattern = false;
+    PatternEditor editor;
+    editor.m_patternName = entry.name;
+    editor.m_patternBody = entry.body;
+    editor.m_newPattern = false;
     editor.ShowModal(m_hwnd);
-    if (!editor.m_bOK)
+    if (!editor.m_saved)
         return;
 
     int restore = i;
     Guarded(m_hwnd, [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
-        if (editor.m_bDelete) {
-            DeletePattern(settings, i, m_nNextPattern);
+        if (editor.m_removed) {
+            DeletePattern(settings, i, m_nextPattern);
             restore = i - 1;
         } else {
-            ReplacePattern(settings, i, editor.m_sDitherName + "\\" + editor.m_sDither);
+            ReplacePattern(settings, i, editor.m_patternName + "\\" + editor.m_patternBody);
         }
         operation.Commit();
         FillDitherTypeList();
@@ -272,7 +272,7 @@ void frmSetupOptions::Pattern_Click()
     selectDitherType(restore);
 }
 
-SettingsInput frmSetupOptions::input() const
+SettingsInput SettingsDialog::input() const
 {
     return {Text(item(MaxDitherX)),
             Text(item(StepSize)),
@@ -281,11 +281,14 @@ SettingsInput frmSetupOptions::input() const
             checkState(item(ckLog))};
 }
 
-bool frmSetupOptions::ValidateAndSave()
+bool SettingsDialog::ValidateAndSave()
 {
     std::optional<std::string> problem;
-    if (!Guarded(m_hwnd,
-                 [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store); }))
+    if (!Guarded(m_hwnd, [&] {
+            problem = Quiverstep::ValidateAndSave(input(),
+                                                  m_environment.store,
+                                                  m_environment.process.spiral);
+        }))
         return false;
     if (problem) {
         ShowMessage(m_hwnd, *problem);
@@ -294,7 +297,7 @@ bool frmSetupOptions::ValidateAndSave()
     return true;
 }
 
-void frmSetupOptions::Command3_Click()
+void SettingsDialog::simulate()
 {
     if (!ValidateAndSave())
         return;
@@ -307,40 +310,42 @@ void frmSetupOptions::Command3_Click()
                                           CB_GETLBTEXT,
                                           WPARAM(selected),
                                           reinterpret_cast<LPARAM>(entry.data()))));
-    Simulator simulator(m_environment);
+    PathSimulator simulator(m_environment);
     simulator.SetCaption("Simulator - " + Narrow(entry));
     simulator.ShowModal(m_hwnd);
 }
 
-void frmSetupOptions::OK_Click()
+void SettingsDialog::saveAndClose()
 {
     if (ValidateAndSave())
         Close();
 }
 
-void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
+void SettingsDialog::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     ++s_delayGeneration;
+    m_delayTick = std::move(tick);
     const UINT interval = UINT(milliseconds > 0 ? milliseconds : 0);
     m_delayRunning = true;
     m_delayDue = GetTickCount() + interval;
-    SetTimer(m_hwnd, Timer1, interval, nullptr);
+    SetTimer(m_hwnd, delayTimer, interval, nullptr);
 }
 
-void frmSetupOptions::onTimer(UINT_PTR timer)
+void SettingsDialog::onTimer(UINT_PTR timer)
 {
-    if (timer == Timer1)
-        Timer1_Timer();
+    if (timer == delayTimer)
+        endDelay();
 }
 
-void frmSetupOptions::Timer1_Timer()
+void SettingsDialog::endDelay()
 {
-    KillTimer(m_hwnd, Timer1);
+    KillTimer(m_hwnd, delayTimer);
     m_delayRunning = false;
-    moduleEvent::DelayTick();
+    if (m_delayTick)
+        std::exchange(m_delayTick, nullptr)();
 }
 
-std::string frmSetupOptions::stepSizeText() const
+std::string SettingsDialog::stepSizeText() const
 {
     return Text(item(StepSize));
 }

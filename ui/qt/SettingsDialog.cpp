@@ -1,14 +1,13 @@
-#include "frmSetupOptions.h"
+#include "SettingsDialog.h"
 
-#include "Custom.h"
 #include "DitherTypeList.h"
 #include "MessageBoxes.h"
+#include "PathSimulator.h"
+#include "PatternEditor.h"
 #include "SettingsValidation.h"
-#include "Simulator.h"
 #include "WindowLayout.h"
 
 #include "SettingKeys.h"
-#include "moduleEvent.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +24,7 @@ namespace Quiverstep {
 
 namespace {
 
-frmSetupOptions *s_instance = nullptr;
+SettingsDialog *s_instance = nullptr;
 // Counts myDelay's timer starts, so that a wait handed over by an unloaded dialog ends
 // only the wait it belongs to.
 int s_delayGeneration = 0;
@@ -52,10 +51,10 @@ Qt::CheckState checkState(int state)
 
 } // namespace
 
-frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
+SettingsDialog &SettingsDialog::Instance(PlugInEnvironment &environment)
 {
     if (!s_instance) {
-        auto *dialog = new frmSetupOptions(environment);
+        auto *dialog = new SettingsDialog(environment);
         s_instance = dialog;
         try {
             dialog->load();
@@ -67,98 +66,98 @@ frmSetupOptions &frmSetupOptions::Instance(PlugInEnvironment &environment)
     return *s_instance;
 }
 
-frmSetupOptions *frmSetupOptions::Loaded()
+SettingsDialog *SettingsDialog::Loaded()
 {
     return s_instance;
 }
 
-void frmSetupOptions::ShowModal(PlugInEnvironment &environment)
+void SettingsDialog::ShowModal(PlugInEnvironment &environment)
 {
-    QPointer<frmSetupOptions> dialog = &Instance(environment);
+    QPointer<SettingsDialog> dialog = &Instance(environment);
     dialog->exec();
     delete dialog.data();
 }
 
-void frmSetupOptions::Unload()
+void SettingsDialog::Unload()
 {
     delete s_instance;
 }
 
-frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
+SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
     : QDialog(nullptr)
     , m_environment(environment)
 {
-    setObjectName("frmSetupOptions");
+    setObjectName("SettingsDialog");
     setWindowTitle("Quiverstep 1.1 Settings");
     MakeFixedDialog(this, 449, 231);
 
     OK = new QPushButton("OK", this);
     Place(OK, "OK", 356, 12, 81, 33);
     OK->setDefault(true);
-    Command1 = new QPushButton("Cancel", this);
-    Place(Command1, "Command1", 356, 48, 81, 33);
-    Command3 = new QPushButton("Simulate...", this);
-    Place(Command3, "Command3", 356, 104, 81, 33);
+    cancelButton = new QPushButton("Cancel", this);
+    Place(cancelButton, "cancelButton", 356, 48, 81, 33);
+    simulateButton = new QPushButton("Simulate...", this);
+    Place(simulateButton, "simulateButton", 356, 104, 81, 33);
     ckLog = new QCheckBox("Log", this);
     Place(ckLog, "ckLog", 360, 152, 77, 25);
 
-    Frame2 = new QGroupBox("Dither Type", this);
-    Place(Frame2, "Frame2", 12, 12, 337, 149);
-    Pattern = new QPushButton("Pattern:", Frame2);
+    ditherTypeFrame = new QGroupBox("Dither Type", this);
+    Place(ditherTypeFrame, "ditherTypeFrame", 12, 12, 337, 149);
+    Pattern = new QPushButton("Pattern:", ditherTypeFrame);
     Place(Pattern, "Pattern", 8, 24, 57, 25);
-    DitherType = new QComboBox(Frame2);
+    DitherType = new QComboBox(ditherTypeFrame);
     Place(DitherType, "DitherType", 72, 24, 241, 24);
     // A wheel turned over the list does not take the focus; see eventFilter.
     DitherType->setFocusPolicy(Qt::StrongFocus);
     DitherType->installEventFilter(this);
-    Label4 = new QLabel("Step Size:", Frame2);
-    Place(Label4, "Label4", 8, 68, 69, 29);
-    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    stepSizeLabel = new QLabel("Step Size:", ditherTypeFrame);
+    Place(stepSizeLabel, "stepSizeLabel", 8, 68, 69, 29);
+    stepSizeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     StepSize = new QLineEdit(QString::fromLatin1(Keys::Defaults::DitherStep.data(),
                                                  Keys::Defaults::DitherStep.size()),
-                             Frame2);
+                             ditherTypeFrame);
     Place(StepSize, "StepSize", 96, 64, 65, 29);
-    Label5 = new QLabel("pixels", Frame2);
-    Place(Label5, "Label5", 168, 72, 45, 21);
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    AO7 = new QCheckBox("Using AO-7", Frame2);
+    stepSizeUnit = new QLabel("pixels", ditherTypeFrame);
+    Place(stepSizeUnit, "stepSizeUnit", 168, 72, 45, 21);
+    stepSizeUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    AO7 = new QCheckBox("Using AO-7", ditherTypeFrame);
     Place(AO7, "AO7", 212, 72, 109, 17);
-    Label8 = new QLabel("Max Dither:", Frame2);
-    Place(Label8, "Label8", 8, 104, 85, 29);
-    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    maxDitherLabel = new QLabel("Max Dither:", ditherTypeFrame);
+    Place(maxDitherLabel, "maxDitherLabel", 8, 104, 85, 29);
+    maxDitherLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MaxDitherX = new QLineEdit(QString::fromLatin1(Keys::Defaults::MaxDither.data(),
                                                    Keys::Defaults::MaxDither.size()),
-                               Frame2);
+                               ditherTypeFrame);
     Place(MaxDitherX, "MaxDitherX", 96, 100, 65, 29);
-    Label9 = new QLabel("pixels", Frame2);
-    Place(Label9, "Label9", 168, 104, 45, 21);
-    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    maxDitherUnit = new QLabel("pixels", ditherTypeFrame);
+    Place(maxDitherUnit, "maxDitherUnit", 168, 104, 45, 21);
+    maxDitherUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label10 = new QLabel("Saving restarts the dither path at its first position.", this);
-    Place(Label10, "Label10", 12, 172, 337, 21);
-    Label11 = new QLabel("Step Size and Max Dither are in guide camera pixels.", this);
-    Place(Label11, "Label11", 12, 196, 337, 21);
+    restartNote = new QLabel("Saving restarts the dither path at its first position.", this);
+    Place(restartNote, "restartNote", 12, 172, 337, 21);
+    unitsNote = new QLabel("Step Size and Max Dither are in guide camera pixels.", this);
+    Place(unitsNote, "unitsNote", 12, 196, 337, 21);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(DesignTimerInterval);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
+    delayTimer = new QTimer(this);
+    delayTimer->setObjectName("delayTimer");
+    delayTimer->setInterval(DesignTimerInterval);
+    delayTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
 
-    setTabOrder(OK, Command1);
-    setTabOrder(Command1, StepSize);
+    setTabOrder(OK, cancelButton);
+    setTabOrder(cancelButton, StepSize);
     setTabOrder(StepSize, MaxDitherX);
     setTabOrder(MaxDitherX, DitherType);
     setTabOrder(DitherType, Pattern);
-    setTabOrder(Pattern, Command3);
-    setTabOrder(Command3, ckLog);
+    setTabOrder(Pattern, simulateButton);
+    setTabOrder(simulateButton, ckLog);
     setTabOrder(ckLog, AO7);
 
-    connect(OK, &QPushButton::clicked, this, &frmSetupOptions::saveAndClose);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Command3, &QPushButton::clicked, this, &frmSetupOptions::simulate);
-    connect(Pattern, &QPushButton::clicked, this, &frmSetupOptions::editSelectedPattern);
-    connect(DitherType, &QComboBox::currentIndexChanged, this, &frmSetupOptions::ditherTypeChanged);
-    connect(Timer1, &QTimer::timeout, this, &frmSetupOptions::endDelay);
+    connect(OK, &QPushButton::clicked, this, &SettingsDialog::saveAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(simulateButton, &QPushButton::clicked, this, &SettingsDialog::simulate);
+    connect(Pattern, &QPushButton::clicked, this, &SettingsDialog::editSelectedPattern);
+    connect(DitherType, &QComboBox::currentIndexChanged, this, &SettingsDialog::ditherTypeChanged);
+    connect(delayTimer, &QTimer::timeout, this, &SettingsDialog::endDelay);
     for (QCheckBox *box : {ckLog, AO7}) {
         // A box opened grayed (a stored "2") is two-state from its first click on, so that
         // a click never brings the gray back.
@@ -166,24 +165,24 @@ frmSetupOptions::frmSetupOptions(PlugInEnvironment &environment)
     }
 }
 
-frmSetupOptions::~frmSetupOptions()
+SettingsDialog::~SettingsDialog()
 {
     if (s_instance == this)
         s_instance = nullptr;
-    if (Timer1->isActive()) {
+    if (delayTimer->isActive()) {
         // myDelay is still waiting on this timer: let its tick come all the same.
         const int generation = s_delayGeneration;
-        QTimer::singleShot(Timer1->remainingTime(),
+        QTimer::singleShot(delayTimer->remainingTime(),
                            Qt::PreciseTimer,
                            QCoreApplication::instance(),
-                           [generation] {
+                           [generation, tick = m_delayTick] {
                                if (generation == s_delayGeneration)
-                                   moduleEvent::DelayTick();
+                                   tick();
                            });
     }
 }
 
-bool frmSetupOptions::eventFilter(QObject *watched, QEvent *event)
+bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
 {
     // The dither type list takes the wheel only when it has the focus: a wheel turned while
     // the mouse passes over it must not change the type, nor open the pattern editor from the
@@ -195,7 +194,7 @@ bool frmSetupOptions::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmSetupOptions::done(int result)
+void SettingsDialog::done(int result)
 {
     QDialog::done(result);
     // Closed means unloaded: the next use loads afresh from the store.
@@ -204,7 +203,7 @@ void frmSetupOptions::done(int result)
     deleteLater();
 }
 
-void frmSetupOptions::load()
+void SettingsDialog::load()
 {
     const Settings settings(m_environment.store);
     {
@@ -221,12 +220,12 @@ void frmSetupOptions::load()
     AO7->setCheckState(checkState(view.ao7));
 }
 
-void frmSetupOptions::FillDitherTypeList()
+void SettingsDialog::FillDitherTypeList()
 {
     showList(Quiverstep::FillDitherTypeList(Settings(m_environment.store)));
 }
 
-void frmSetupOptions::showList(const DitherTypeList &list)
+void SettingsDialog::showList(const DitherTypeList &list)
 {
     // Filling is not a selection: the list ends with none, as a fresh list has.
     const QSignalBlocker blocker(DitherType);
@@ -235,47 +234,47 @@ void frmSetupOptions::showList(const DitherTypeList &list)
         DitherType->addItem(QString::fromStdString(entry));
     DitherType->setCurrentIndex(-1);
     m_patterns = list.patterns;
-    m_nNextPattern = list.nextPattern;
+    m_nextPattern = list.nextPattern;
 }
 
-void frmSetupOptions::selectDitherType(int index)
+void SettingsDialog::selectDitherType(int index)
 {
     // Raises the selection event as a user's choice would.
     DitherType->setCurrentIndex(index);
 }
 
-void frmSetupOptions::AddPattern(const QString &name, const QString &body)
+void SettingsDialog::AddPattern(const QString &name, const QString &body)
 {
     Guarded(this, [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
-        Quiverstep::AddPattern(settings, m_nNextPattern, (name + "\\" + body).toStdString());
+        Quiverstep::AddPattern(settings, m_nextPattern, (name + "\\" + body).toStdString());
         operation.Commit();
         FillDitherTypeList();
     });
-    selectDitherType(m_nNextPattern - 1);
+    selectDitherType(m_nextPattern - 1);
 }
 
-void frmSetupOptions::ditherTypeChanged(int index)
+void SettingsDialog::ditherTypeChanged(int index)
 {
-    if (index >= m_nNextPattern)
+    if (index >= m_nextPattern)
         addNewPattern();
 }
 
-void frmSetupOptions::addNewPattern()
+void SettingsDialog::addNewPattern()
 {
-    Custom editor(this);
-    editor.m_sDither = QString();
-    editor.m_sDitherName = "New Pattern";
-    editor.m_bNewPattern = true;
+    PatternEditor editor(this);
+    editor.m_patternBody = QString();
+    editor.m_patternName = "New Pattern";
+    editor.m_newPattern = true;
     editor.exec();
-    if (editor.m_bOK)
-        AddPattern(editor.m_sDitherName, editor.m_sDither);
+    if (editor.m_saved)
+        AddPattern(editor.m_patternName, editor.m_patternBody);
     else
         selectDitherType(0);
 }
 
-void frmSetupOptions::editSelectedPattern()
+void SettingsDialog::editSelectedPattern()
 {
     const int i = DitherType->currentIndex();
     if (i < FirstPattern) {
@@ -285,25 +284,25 @@ void frmSetupOptions::editSelectedPattern()
     if (i - FirstPattern >= int(m_patterns.size()))
         return; // the add entry is never left selected
     const PatternEntry &entry = m_patterns[std::size_t(i - FirstPattern)];
-    Custom editor(this);
-    editor.m_sDitherName = QString::fromStdString(entry.name);
-    editor.m_sDither = QString::fromStdString(entry.body);
-    editor.m_bNewPattern = false;
+    PatternEditor editor(this);
+    editor.m_patternName = QString::fromStdString(entry.name);
+    editor.m_patternBody = QString::fromStdString(entry.body);
+    editor.m_newPattern = false;
     editor.exec();
-    if (!editor.m_bOK)
+    if (!editor.m_saved)
         return;
 
     int restore = i;
     Guarded(this, [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
-        if (editor.m_bDelete) {
-            DeletePattern(settings, i, m_nNextPattern);
+        if (editor.m_removed) {
+            DeletePattern(settings, i, m_nextPattern);
             restore = i - 1;
         } else {
             ReplacePattern(settings,
                            i,
-                           (editor.m_sDitherName + "\\" + editor.m_sDither).toStdString());
+                           (editor.m_patternName + "\\" + editor.m_patternBody).toStdString());
         }
         operation.Commit();
         FillDitherTypeList();
@@ -311,7 +310,7 @@ void frmSetupOptions::editSelectedPattern()
     selectDitherType(restore);
 }
 
-SettingsInput frmSetupOptions::input() const
+SettingsInput SettingsDialog::input() const
 {
     return {MaxDitherX->text().toStdString(),
             StepSize->text().toStdString(),
@@ -320,10 +319,14 @@ SettingsInput frmSetupOptions::input() const
             stateNumber(ckLog)};
 }
 
-bool frmSetupOptions::ValidateAndSave()
+bool SettingsDialog::ValidateAndSave()
 {
     std::optional<std::string> problem;
-    if (!Guarded(this, [&] { problem = Quiverstep::ValidateAndSave(input(), m_environment.store); }))
+    if (!Guarded(this, [&] {
+            problem = Quiverstep::ValidateAndSave(input(),
+                                                  m_environment.store,
+                                                  m_environment.process.spiral);
+        }))
         return false;
     if (problem) {
         ShowMessage(this, QString::fromStdString(*problem));
@@ -332,35 +335,37 @@ bool frmSetupOptions::ValidateAndSave()
     return true;
 }
 
-void frmSetupOptions::simulate()
+void SettingsDialog::simulate()
 {
     if (!ValidateAndSave())
         return;
-    Simulator simulator(m_environment, this);
+    PathSimulator simulator(m_environment, this);
     simulator.setWindowTitle("Simulator - " + DitherType->currentText());
     simulator.exec();
 }
 
-void frmSetupOptions::saveAndClose()
+void SettingsDialog::saveAndClose()
 {
     if (ValidateAndSave())
         accept();
 }
 
-void frmSetupOptions::StartDelayTimer(std::int32_t milliseconds)
+void SettingsDialog::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     ++s_delayGeneration;
-    Timer1->setInterval(milliseconds);
-    Timer1->start();
+    m_delayTick = std::move(tick);
+    delayTimer->setInterval(milliseconds);
+    delayTimer->start();
 }
 
-void frmSetupOptions::endDelay()
+void SettingsDialog::endDelay()
 {
-    Timer1->stop();
-    moduleEvent::DelayTick();
+    delayTimer->stop();
+    if (m_delayTick)
+        std::exchange(m_delayTick, nullptr)();
 }
 
-QString frmSetupOptions::stepSizeText() const
+QString SettingsDialog::stepSizeText() const
 {
     return StepSize->text();
 }

@@ -1,19 +1,19 @@
-#include "msgdlg.h"
+#include "TimedMessage.h"
 
 namespace Quiverstep {
 
 namespace {
-constexpr UINT_PTR Timer1 = 1;
+constexpr UINT_PTR closeTimer = 1;
 } // namespace
 
-msgdlg::msgdlg()
+TimedMessage::TimedMessage()
     : DialogWindow(L"Quiverstep: Error", 384, 171, Placement::CentreScreen)
 {}
 
-void msgdlg::Open(const std::string &text)
+void TimedMessage::Open(const std::string &text)
 {
-    auto *message = new msgdlg;
-    message->m_sMessageText = text;
+    auto *message = new TimedMessage;
+    message->m_messageText = text;
     message->m_ownsItself = true;
     try {
         message->ShowModeless();
@@ -23,35 +23,35 @@ void msgdlg::Open(const std::string &text)
     }
 }
 
-void msgdlg::build()
+void TimedMessage::build()
 {
     // In keyboard focus order.
     defaultButton(OKButton, L"OK", 144, 132, 81, 25);
     label(MsgText, L"", 8, 12, 369, 109);
 }
 
-void msgdlg::onLoad()
+void TimedMessage::onLoad()
 {
-    if (!m_sTitle.empty())
-        SetCaption(m_sTitle);
+    if (!m_title.empty())
+        SetCaption(m_title);
     // The label shows lines joined by CR LF as lines.
-    SetText(GetDlgItem(m_hwnd, MsgText), m_sMessageText);
-    SetTimer(m_hwnd, Timer1, DisplayMilliseconds, nullptr);
+    SetText(GetDlgItem(m_hwnd, MsgText), m_messageText);
+    SetTimer(m_hwnd, closeTimer, DisplayMilliseconds, nullptr);
 }
 
-void msgdlg::onCommand(int id, int, HWND)
+void TimedMessage::onCommand(int id, int, HWND)
 {
     if (id == OKButton)
         Close();
 }
 
-void msgdlg::onTimer(UINT_PTR timer)
+void TimedMessage::onTimer(UINT_PTR timer)
 {
-    if (timer == Timer1)
+    if (timer == closeTimer)
         Close();
 }
 
-void msgdlg::onDestroyed()
+void TimedMessage::onDestroyed()
 {
     if (m_ownsItself)
         delete this;

@@ -1,4 +1,4 @@
-#include "msgdlg.h"
+#include "TimedMessage.h"
 
 #include "WindowLayout.h"
 
@@ -13,10 +13,10 @@
 
 namespace Quiverstep {
 
-msgdlg::msgdlg(QWidget *parent)
+TimedMessage::TimedMessage(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName("msgdlg");
+    setObjectName("TimedMessage");
     setWindowTitle("Quiverstep: Error");
     MakeFixedDialog(this, 384, 171);
 
@@ -30,26 +30,26 @@ msgdlg::msgdlg(QWidget *parent)
     Place(OKButton, "OKButton", 144, 132, 81, 25);
     OKButton->setDefault(true);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
+    closeTimer = new QTimer(this);
+    closeTimer->setObjectName("closeTimer");
+    closeTimer->setSingleShot(true);
+    closeTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
 
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(Timer1, &QTimer::timeout, this, &QWidget::close);
+    connect(closeTimer, &QTimer::timeout, this, &QWidget::close);
 }
 
-void msgdlg::load()
+void TimedMessage::load()
 {
-    if (!m_sTitle.isEmpty())
-        setWindowTitle(m_sTitle);
+    if (!m_title.isEmpty())
+        setWindowTitle(m_title);
     // Lines joined by CR LF show as lines.
-    MsgText->setText(QString(m_sMessageText).replace("\r\n", "\n"));
-    Timer1->setInterval(DisplayMilliseconds);
-    Timer1->start();
+    MsgText->setText(QString(m_messageText).replace("\r\n", "\n"));
+    closeTimer->setInterval(DisplayMilliseconds);
+    closeTimer->start();
 }
 
-void msgdlg::setVisible(bool visible)
+void TimedMessage::setVisible(bool visible)
 {
     if (visible && isVisible()) {
         raise();
@@ -59,7 +59,7 @@ void msgdlg::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-void msgdlg::ShowOver(QWidget *modalWindow)
+void TimedMessage::ShowOver(QWidget *modalWindow)
 {
     if (modalWindow) {
         setParent(modalWindow, windowFlags());
@@ -68,23 +68,23 @@ void msgdlg::ShowOver(QWidget *modalWindow)
     show();
 }
 
-bool msgdlg::eventFilter(QObject *watched, QEvent *event)
+bool TimedMessage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Hide && isVisible()) {
         const QPoint place = pos();
-        const int remaining = Timer1->remainingTime();
+        const int remaining = closeTimer->remainingTime();
         m_changingOwner = true;
         watched->removeEventFilter(this);
         setParent(nullptr, windowFlags());
         move(place);
         show();
         m_changingOwner = false;
-        Timer1->start(std::max(remaining, 0));
+        closeTimer->start(std::max(remaining, 0));
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void msgdlg::showEvent(QShowEvent *event)
+void TimedMessage::showEvent(QShowEvent *event)
 {
     // Loads once per opening: a window shown again by the window system keeps its text and
     // its countdown.
@@ -97,11 +97,11 @@ void msgdlg::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void msgdlg::hideEvent(QHideEvent *event)
+void TimedMessage::hideEvent(QHideEvent *event)
 {
     // Closed: the next opening loads afresh with its own countdown.
     if (!event->spontaneous() && !m_changingOwner) {
-        Timer1->stop();
+        closeTimer->stop();
         m_loaded = false;
     }
     QDialog::hideEvent(event);

@@ -8,36 +8,36 @@ namespace Quiverstep {
 
 // The editor of one named dither pattern: its name, its steps and its end rule. The opener
 // sets the members, shows it modally, and reads the result from the members afterwards.
-class Custom : public DialogWindow
+class PatternEditor : public DialogWindow
 {
 public:
     enum Control : int {
-        Label1 = 1101,
+        nameLabel = 1101,
         DitherName,
-        Command1,
-        Command2 = IDCANCEL, // the cancel button: Escape
-        Command7 = 1104,
-        pbAdd,
-        Label2,
+        saveButton,
+        cancelButton = IDCANCEL, // the cancel button: Escape
+        removeButton = 1104,
+        addButton,
+        xLabel,
         XStep,
-        Label3,
+        yLabel,
         YStep,
-        List1,
+        stepList,
         Delete,
         MoveUp,
         MoveDown,
-        Frame1,
+        endRuleFrame,
         TopToBottom,
         BottomToTop,
     };
 
-    Custom();
+    PatternEditor();
 
-    std::string m_sDither;     // in: the body to edit; out after Save: the new body
-    std::string m_sDitherName; // in: the name; out after Save or Remove: the name box text
-    bool m_bNewPattern = false;
-    bool m_bOK = false;     // Save or a confirmed Remove
-    bool m_bDelete = false; // a confirmed Remove
+    std::string m_patternBody; // in: the body to edit; out after Save: the new body
+    std::string m_patternName; // in: the name; out after Save or Remove: the name box text
+    bool m_newPattern = false;
+    bool m_saved = false;   // Save or a confirmed Remove
+    bool m_removed = false; // a confirmed Remove
 
 protected:
     void build() override;
@@ -46,13 +46,13 @@ protected:
     void onCancel() override;
 
 private:
-    void pbAdd_Click();
-    void List1_Click();
-    void Delete_Click();
-    void MoveUp_Click();
-    void MoveDown_Click();
-    void Command1_Click();
-    void Command7_Click();
+    void addStep();
+    void showSelectedStep();
+    void deleteSelectedStep();
+    void moveStepUp();
+    void moveStepDown();
+    void save();
+    void removePattern();
     void moveSelectedTo(int target);
     int selectedIndex() const;
     int lineCount() const;

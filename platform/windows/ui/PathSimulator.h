@@ -13,24 +13,24 @@ class DitherPlugIn;
 
 // Steps the stored dither walk through its own plug-in object's test modes and paints each
 // reached position on the 33 by 33 grid. Starts running; closing it resets the walk.
-class Simulator : public DialogWindow
+class PathSimulator : public DialogWindow
 {
 public:
     enum Control : int {
-        Picture1 = 1201,
-        OKButton,
-        pbReset,
-        pbRun,
-        pbStep,
+        pathCanvas = 1201,
+        exitButton,
+        resetButton,
+        runButton,
+        stepButton,
     };
 
     static constexpr int StepMilliseconds = 80;
 
-    explicit Simulator(PlugInEnvironment &environment);
-    ~Simulator() override;
+    explicit PathSimulator(PlugInEnvironment &environment);
+    ~PathSimulator() override;
 
     PathPicture *picture() const { return m_picture.get(); }
-    bool running() const { return m_bRunning; }
+    bool running() const { return m_running; }
 
 protected:
     void build() override;
@@ -44,13 +44,13 @@ private:
     void SimulateStep();
     void Reset();
     void RunStop();
-    void pbStep_Click();
-    void Timer1_Timer();
+    void stepOnce();
+    void stepWhileRunning();
 
     PlugInEnvironment &m_environment;
-    std::unique_ptr<DitherPlugIn> m_oPlugIn;
+    std::unique_ptr<DitherPlugIn> m_plugIn;
     std::unique_ptr<PathPicture> m_picture;
-    bool m_bRunning = false;
+    bool m_running = false;
 };
 
 } // namespace Quiverstep

@@ -7,8 +7,6 @@
 #include "Win32UserInterface.h"
 #include "WindowsUserPaths.h"
 
-#include "UnseededRandom.h"
-
 namespace Quiverstep {
 
 PlugInEnvironment &WindowsEnvironment()
@@ -21,8 +19,9 @@ PlugInEnvironment &WindowsEnvironment()
         Win32Clock clock;
         Win32TextFiles files;
         WindowsUserPaths paths;
+        ProcessState process;
         PlugInEnvironment
-                environment{store, cameras, ui, clock, UnseededRandom::Process(), files, paths};
+                environment{store, cameras, ui, clock, process.random, files, paths, process};
         Pieces() { ui.Attach(environment); }
     };
     static Pieces pieces;
