@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandPlatform.h"
 #include "SettingsStore.h"
 
 #include <iosfwd>
@@ -19,7 +20,8 @@ public:
 // Why a build without Qt refuses the gui command and --plot.
 inline constexpr const char *NoWindows = "this build has no windows (it was built without Qt)";
 
-// What every subcommand gets: its streams and the store, opened when first needed.
+// What every subcommand gets: its streams, the platform and the store, opened when first
+// needed.
 class CommandContext
 {
 public:
@@ -34,6 +36,7 @@ public:
     std::istream &in;
     std::ostream &out;
     std::ostream &err;
+    CommandPlatform &platform = SystemPlatform();
     int status = 0;        // a command that completes with a status other than 0 sets it
     std::string storePath; // --store FILE; empty for the per-user store
 

@@ -14,7 +14,7 @@ namespace {
 
 void printPath(CommandContext &context, int steps)
 {
-    StoreCopyWalk onCopy(context.store(), context.err, UnseededRandom::Process());
+    StoreCopyWalk onCopy(context.store(), context.platform, context.err, UnseededRandom::Process());
     DitherWalk &walk = onCopy.walk();
     walk.Start();
     for (int i = 0; i < steps; ++i) {

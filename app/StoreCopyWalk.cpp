@@ -4,12 +4,15 @@
 
 namespace Quiverstep {
 
-StoreCopyWalk::StoreCopyWalk(SettingsStore &source, std::ostream &messages, RandomSource &random)
+StoreCopyWalk::StoreCopyWalk(SettingsStore &source,
+                             CommandPlatform &platform,
+                             std::ostream &messages,
+                             RandomSource &random)
     : m_walk(m_copy,
              random,
-             m_platform.clock,
-             m_platform.files,
-             m_platform.paths,
+             platform.clock,
+             platform.files,
+             platform.paths,
              [&messages](const std::string &text) { messages << "message: " << text << '\n'; })
 {
     CopySettingsWithoutLog(source, m_copy);

@@ -133,5 +133,6 @@ for key in Quiverstep.DitherPlugIn 'CLSID\{07ACD486-2A5B-4655-BA73-DDF2AA658100}
     check "unregistered: HKCR\\$key" "$(wine reg query "HKCR\\$key" >/dev/null 2>&1 || echo gone)" gone
 done
 
+"$here/exe-tests.sh" "$x64" "$x86" || failed=$((failed + 1))
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
