@@ -5,6 +5,7 @@
 #include "GuiCommands.h"
 #include "HostCommand.h"
 #include "PathCommand.h"
+#include "Phd2Command.h"
 #include "RunCommand.h"
 #include "SettingsCommands.h"
 #include "StoreCommands.h"
@@ -44,6 +45,7 @@ int RunCommandLine(const std::vector<std::string> &arguments,
             ->type_name("FILE");
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
+    AddPhd2Command(app, context);
     AddRunCommand(app, context);
     AddAssessCommand(app, context);
     AddHostCommand(app, context);

@@ -1,16 +1,18 @@
 #include "StoreCopyWalk.h"
 
 #include <ostream>
+#include <utility>
 
 namespace Quiverstep {
 
 StoreCopyWalk::StoreCopyWalk(SettingsStore &source, std::ostream &messages, RandomSource &random)
-    : m_walk(m_copy,
-             random,
-             m_platform.clock,
-             m_platform.files,
-             m_platform.paths,
-             [&messages](const std::string &text) { messages << "message: " << text << '\n'; })
+    : StoreCopyWalk(source,
+                    [&messages](const std::string &text) { messages << "message: " << text << '\n'; },
+                    random)
+{}
+
+StoreCopyWalk::StoreCopyWalk(SettingsStore &source, DitherWalk::Printer messages, RandomSource &random)
+    : m_walk(m_copy, random, m_platform.clock, m_platform.files, m_platform.paths, std::move(messages))
 {
     CopySettingsWithoutLog(source, m_copy);
 }

@@ -14,6 +14,7 @@ class StoreCopyWalk
 {
 public:
     StoreCopyWalk(SettingsStore &source, std::ostream &messages, RandomSource &random);
+    StoreCopyWalk(SettingsStore &source, DitherWalk::Printer messages, RandomSource &random);
 
     // The copy that the walk advances; settings saved here are the walk's.
     SettingsStore &store() { return m_copy; }
