@@ -5,6 +5,7 @@
 #include "GuiCommands.h"
 #include "HostCommand.h"
 #include "PathCommand.h"
+#include "Phd2Command.h"
 #include "RunCommand.h"
 #include "SettingsCommands.h"
 #include "StoreCommands.h"
@@ -35,6 +36,7 @@ int RunCommandLine(const std::vector<std::string> &arguments,
     app.add_option("--store", context.storePath, context.platform.storeOptionHelp)->type_name("FILE");
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
+    AddPhd2Command(app, context);
 #ifndef _WIN32
     // The simulated night stays a development tool; the Windows program carries what a user
     // of the plug-in needs beside it.

@@ -17,6 +17,10 @@ public:
                   CommandPlatform &platform,
                   std::ostream &messages,
                   RandomSource &random);
+    StoreCopyWalk(SettingsStore &source,
+                  CommandPlatform &platform,
+                  DitherWalk::Printer messages,
+                  RandomSource &random);
 
     // The copy that the walk advances; settings saved here are the walk's.
     SettingsStore &store() { return m_copy; }

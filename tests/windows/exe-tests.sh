@@ -3,7 +3,9 @@
 # 64-bit one run under Wine against the registry and beside the Linux build.
 #   tests/windows/exe-tests.sh BUILD_X64 BUILD_X86 [LINUX_QUIVERSTEP]
 # LINUX_QUIVERSTEP (default build/quiverstep) gives the output the Windows program must match;
-# without it those comparisons are skipped with one line. Runs in the caller's WINEPREFIX, or
+# without it those comparisons are skipped with one line. `quiverstep.exe phd2` is run against
+# a real PHD2 from the kit beside the repository (../shared/phd2), the one QUIVERSTEP_PHD2
+# names or the one ./dev test builds into build-phd2/prefix; without it, skipped with one line. Runs in the caller's WINEPREFIX, or
 # in a fresh prefix of its own. Prints one line per check and closes with
 # "exe: N passed, N failed".
 set -uo pipefail
@@ -26,13 +28,21 @@ check() { # NAME ACTUAL EXPECTED
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 work=$(mktemp -d /tmp/quiverstep-exe.XXXXXX)
+own_prefix=
+bridge=
+phd2_home=
+cleanup() {
+    [ -n "$bridge" ] && kill "$bridge" 2>/dev/null
+    [ -n "$phd2_home" ] && "$kit/run-phd2.sh" stop "$phd2_home" 9 >/dev/null 2>&1
+    [ -n "$own_prefix" ] && wineserver -k 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
 if [ -z "${WINEPREFIX:-}" ]; then
+    own_prefix=yes
     export WINEPREFIX=$work/prefix
-    trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
     wine wineboot -i >/dev/null 2>&1
     wineserver -w
-else
-    trap 'rm -rf "$work"' EXIT
 fi
 winpath() { echo "Z:${1//\//\\}"; }
 
@@ -132,6 +142,46 @@ else
     INPUT=$work/host.txt same "host script" host
     check "host: the walk saved in the registry" "$(stored 'Current Offset X')" \
         "$(sed -n 's/^Current Offset X = //p' <<<"$OUT")"
+fi
+
+# --- quiverstep.exe phd2 bridges a client to a real PHD2 on loopback, and its dither moves
+# PHD2's lock to the next target of the stored walk.
+repository=$(cd "$here/../.." && pwd)
+kit=$repository/../shared/phd2
+phd2_prefix=$repository/build-phd2/prefix
+[ -n "${QUIVERSTEP_PHD2:-}" ] && phd2_prefix=$(dirname "$(dirname "$QUIVERSTEP_PHD2")")
+if [ ! -x "$kit/run-phd2.sh" ] || [ ! -x "$phd2_prefix/bin/phd2.bin" ]; then
+    echo "skipped: quiverstep.exe phd2 against PHD2 (no PHD2 kit at $kit or no phd2.bin in $phd2_prefix/bin)"
+else
+    fresh
+    windows settings save --type 0 --step 1 --max 4
+    windows path --steps 1
+    read -r target_x target_y <<<"$OUT"
+    # Instance 9 (port 4408): clear of a PHD2 the user may run and of the bridge's own tests.
+    phd2_home=$work/phd2
+    phd2_port=$("$kit/run-phd2.sh" "$phd2_prefix" "$phd2_home" 9 2>/dev/null | sed -n 's/^PHD2_PORT=//p')
+    wine "$x64/quiverstep.exe" phd2 --listen 127.0.0.1:0 --phd2 "127.0.0.1:$phd2_port" \
+        >"$work/bridge.txt" 2>&1 &
+    bridge=$!
+    for _ in $(seq 100); do
+        bridge_port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\) .*/\1/p' "$work/bridge.txt")
+        [ -n "$bridge_port" ] && break
+        sleep 0.2
+    done
+    timeout 120 python3 "$kit/example-client.py" --port "${bridge_port:-0}" >"$work/client.txt" 2>&1
+    check "phd2: the example client runs to its end through the bridge" $? 0
+    # The client moves the lock by hand, then dithers: the lock moves by the target's offset
+    # from the centre of the guide box.
+    read -r lock_x lock_y <<<"$(sed -n 's/.*-> set_lock_position {"x": \([-0-9.]*\), "y": \([-0-9.]*\).*/\1 \2/p' "$work/client.txt")"
+    read -r dither_x dither_y <<<"$(sed -n '/-> dither /,$p' "$work/client.txt" \
+        | sed -n 's/.*LockPositionSet X=\([-0-9.]*\) Y=\([-0-9.]*\).*/\1 \2/p' | head -1)"
+    check "phd2: the dither's lock is the next target of path" \
+        "$(awk -v x="${dither_x:-0}" -v y="${dither_y:-0}" 'BEGIN { printf "%.2f %.2f", x, y }')" \
+        "$(awk -v x="${lock_x:-0}" -v y="${lock_y:-0}" -v tx="$target_x" -v ty="$target_y" \
+            'BEGIN { printf "%.2f %.2f", x + tx - 16, y + ty - 16 }')"
+    check "phd2: the dither settled" "$(grep -c 'SettleDone Status=0' "$work/client.txt")" 2
+    check "phd2: the walk saved in the registry" "$(stored 'Current Offset X') $(stored 'Current Offset Y')" \
+        "$target_x $target_y"
 fi
 
 echo "exe: $passed passed, $failed failed"
