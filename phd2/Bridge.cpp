@@ -275,6 +275,11 @@ void Bridge::startDither(int client, const Json &request, Reply reply)
         return refuse(Codes::Failed, inProgress("dither", "dither"));
     if (m_phd2Settling)
         return refuse(Codes::Failed, inProgress("dither", m_phd2Dithered ? "dither" : "guide"));
+    if (!m_phd2Known) {
+        // A client whose connection to PHD2 came up before the bridge's own.
+        m_waitingForPhd2.push_back([this, client, request, reply] { startDither(client, request, reply); });
+        return;
+    }
     if (!m_phd2Up || !m_guiding)
         return refuse(Codes::Failed, DitherError);
 
@@ -408,6 +413,7 @@ void Bridge::finishSettling(const SettleRule::Outcome &outcome)
 void Bridge::Phd2Opened()
 {
     m_phd2Up = true;
+    m_phd2Known = false;
     m_guiding = false;
     m_phd2Settling = false;
     m_phd2Dithered = false;
@@ -419,6 +425,7 @@ void Bridge::Phd2Closed()
     if (!m_phd2Up)
         return;
     m_phd2Up = false;
+    m_phd2Known = false;
     m_guiding = false;
     m_links.Report("PHD2 closed the connection; waiting for it to come back");
     // The requests under way fail; their continuations end the dither.
@@ -428,6 +435,14 @@ void Bridge::Phd2Closed()
         done(ErrorReply(Codes::Failed, "PHD2 closed the connection", id));
     if (m_phase == Phase::Settling)
         finishSettling(m_settle->Abort("Guiding stopped"));
+}
+
+void Bridge::runWaiting()
+{
+    std::vector<std::function<void()>> waiting;
+    waiting.swap(m_waitingForPhd2);
+    for (const auto &start : waiting)
+        start();
 }
 
 void Bridge::Phd2Line(const std::string &line)
@@ -488,6 +503,8 @@ void Bridge::phd2Event(const Json &message, const std::string &line)
     } else if (name == "AppState") {
         const std::string state = message.value("State", "");
         m_guiding = state == "Guiding" || state == "LostLock";
+        m_phd2Known = true;
+        runWaiting();
     } else if (name == "GuidingStopped") {
         m_guiding = false;
         if (m_phase == Phase::Settling)

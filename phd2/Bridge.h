@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Quiverstep::Phd2 {
 
@@ -83,6 +84,7 @@ private:
     void finishSettling(const SettleRule::Outcome &outcome);
 
     void phd2Event(const Json &event, const std::string &line);
+    void runWaiting();
     void reanchor(Point lock, const char *why);
     void call(const std::string &method, const Json &params, Done done);
     void broadcast(const Json &event);
@@ -94,6 +96,10 @@ private:
     std::map<int, Client> m_clients;
 
     bool m_phd2Up = false;
+    // PHD2's catch-up events end with AppState: until then the bridge does not know whether
+    // PHD2 guides, and a dither waits for it.
+    bool m_phd2Known = false;
+    std::vector<std::function<void()>> m_waitingForPhd2;
     int m_nextCall = 0;
     std::map<int, Done> m_calls;
     EventSource m_source;

@@ -70,7 +70,8 @@ void LineSocket::write()
     asio::async_write(m_socket,
                       asio::buffer(m_writes.front()),
                       [self = shared_from_this()](std::error_code error, std::size_t) {
-                          if (error)
+                          // Closed meanwhile: the queue is dead, with the buffer just written.
+                          if (error || !self->m_open)
                               return self->closed();
                           self->m_writes.pop_front();
                           if (!self->m_writes.empty())
@@ -105,7 +106,7 @@ void LineSocket::closed()
         std::error_code ignored;
         m_socket.close(ignored);
     }
-    m_writes.clear();
+    // The queue stays: a write under way still reads its buffer until its handler runs.
     // Called once: the handler may drop the last reference to this socket.
     if (Closed onClosed = std::exchange(m_onClosed, nullptr))
         onClosed();

@@ -95,6 +95,18 @@ TEST_F(BridgeDitherTest, RefusesWhenPhd2CannotDitherAndReportsEveryFailure)
     EXPECT_FALSE(bridge.DitherUnderWay());
 }
 
+TEST_F(BridgeDitherTest, WaitsUntilTheBridgesOwnConnectionKnowsWhetherPhd2Guides)
+{
+    bridge.Phd2Closed();
+    walk.targets = {{17, 16}};
+    send(Dither);
+    bridge.Phd2Opened();
+    EXPECT_TRUE(links.toPhd2.empty());
+    phd2Event(R"({"Event":"AppState","Timestamp":1.0,"Host":"scope","Inst":1,"State":"Guiding"})");
+    playDither();
+    EXPECT_EQ(last(), ResultReply(0, "d1"));
+}
+
 TEST_F(BridgeDitherTest, SendsTheBoxMessageAsAnAlertAndMovesOnlyAlongRaWhenAsked)
 {
     walk.anchor = LockAnchor{{600, 300}, {600, 300}};
