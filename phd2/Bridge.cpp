@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <exception>
 #include <utility>
 
@@ -117,6 +118,11 @@ void Bridge::clientLine(int client, const std::string &line)
         request = Json::parse(line);
     } catch (const Json::parse_error &error) {
         m_links.ToClient(client, Line(ErrorReply(Codes::ParseError, ParseErrorMessage(line, error.byte), nullptr)));
+        return;
+    } catch (const Json::exception &) {
+        // A number beyond a double (1e999): PHD2 would take it as infinity and even echo an
+        // id of "inf", which is no JSON; the bridge refuses the line.
+        m_links.ToClient(client, Line(ErrorReply(Codes::ParseError, NumberRangeMessage(), nullptr)));
         return;
     }
     if (request.is_array()) {
@@ -244,7 +250,7 @@ void Bridge::UpstreamLine(int client, const std::string &line)
             Json array;
             try {
                 array = Json::parse(line);
-            } catch (const Json::parse_error &) {
+            } catch (const Json::exception &) {
                 array = Json::array();
             }
             for (std::size_t i = 0; i < replies->upstreamSlots.size(); ++i)
@@ -450,7 +456,7 @@ void Bridge::Phd2Line(const std::string &line)
     Json message;
     try {
         message = Json::parse(line);
-    } catch (const Json::parse_error &) {
+    } catch (const Json::exception &) {
         return;
     }
     if (!message.is_object())

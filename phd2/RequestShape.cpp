@@ -48,4 +48,9 @@ std::string ParseErrorMessage(const std::string &line, std::size_t byte)
            + line.substr(at, 12) + "...\"";
 }
 
+std::string NumberRangeMessage()
+{
+    return "invalid JSON request: number out of range on line 1 at \"...\"";
+}
+
 } // namespace Quiverstep::Phd2

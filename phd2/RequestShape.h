@@ -19,5 +19,7 @@ bool ExpectsAnyReply(const Json &batch);
 
 // PHD2's -32700 message for a line that is no JSON, the error at `byte` (counted from 1).
 std::string ParseErrorMessage(const std::string &line, std::size_t byte);
+// The -32700 message for a line with a number beyond the range of a double.
+std::string NumberRangeMessage();
 
 } // namespace Quiverstep::Phd2

@@ -85,10 +85,12 @@ void BridgeServer::connectUpstream(int id)
                     std::error_code ignored;
                     upstream->socket().set_option(asio::ip::tcp::no_delay(true), ignored);
                     m_bridge.ClientOpened(id);
-                    found->second.client->ReadBytes([this, id](std::string_view bytes) { m_bridge.ClientBytes(id, bytes); },
-                                                    [this, id] { closeClient(id); });
-                    upstream->ReadLines([this, id](const std::string &line) { m_bridge.UpstreamLine(id, line); },
-                                        [this, id] { closeClient(id); });
+                    found->second.client->ReadBytes(
+                            [this, id](std::string_view bytes) { guarded(id, [&] { m_bridge.ClientBytes(id, bytes); }); },
+                            [this, id] { closeClient(id); });
+                    upstream->ReadLines(
+                            [this, id](const std::string &line) { guarded(id, [&] { m_bridge.UpstreamLine(id, line); }); },
+                            [this, id] { closeClient(id); });
                 });
             });
 }
@@ -126,7 +128,7 @@ void BridgeServer::connectPhd2()
                     m_phd2 = socket;
                     m_phd2WasUp = true;
                     m_bridge.Phd2Opened();
-                    socket->ReadLines([this](const std::string &line) { m_bridge.Phd2Line(line); },
+                    socket->ReadLines([this](const std::string &line) { guarded(0, [&] { m_bridge.Phd2Line(line); }); },
                                       [this] {
                                           m_phd2.reset();
                                           m_bridge.Phd2Closed();
@@ -134,6 +136,18 @@ void BridgeServer::connectPhd2()
                                       });
                 });
             });
+}
+
+void BridgeServer::guarded(int client, const std::function<void()> &work)
+{
+    // Whatever slipped through costs that client its connection, never the bridge.
+    try {
+        work();
+    } catch (const std::exception &error) {
+        Report(std::string("internal error: ") + error.what());
+        if (client)
+            closeClient(client);
+    }
 }
 
 void BridgeServer::retryPhd2()

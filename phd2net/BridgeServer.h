@@ -53,6 +53,7 @@ private:
     void closeClient(int id);
     void connectPhd2();
     void retryPhd2();
+    void guarded(int client, const std::function<void()> &work);
 
     asio::io_context &m_io;
     Options m_options;

@@ -52,6 +52,8 @@ TEST_F(LineHandlingTest, AnswersMalformedAndOverlongLinesAsPhd2AndKeepsTheConnec
     EXPECT_EQ(last()["error"]["message"], "invalid JSON request: Unexpected character on line 1 at \"x\r...\"");
     send("");
     EXPECT_EQ(last()["error"]["message"], "invalid JSON request: empty string on line 1 at \"...\"");
+    send(R"({"method":"dither","params":[1e999,false,{}],"id":2})");
+    EXPECT_EQ(last()["error"]["message"], "invalid JSON request: number out of range on line 1 at \"...\"");
 
     send(R"({"method":"get_app_state","params":[")" + std::string(1100, 'x') + "\"]}");
     EXPECT_EQ(links.toClient[Client].back(), "{\"jsonrpc\":\"2.0\",\"error\":{\"code\":-32603,\"message\":\"too big\"},\"id\":null}\r\n");
