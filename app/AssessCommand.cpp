@@ -37,7 +37,7 @@ Assessment::Result assess(CommandContext &context,
                           const Assessment &night)
 {
     SeededRandom random(DitherSeed(night.seed));
-    StoreCopyWalk onCopy(store, context.err, random);
+    StoreCopyWalk onCopy(store, context.platform, context.err, random);
     SaveRunSettings(onCopy.store(), settings, onCopy.walk().process().spiral);
     const SettingsView saved = LoadSettingsView(Settings(onCopy.store()));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandPlatform.h"
 #include "ProcessState.h"
 #include "SettingsStore.h"
 
@@ -20,7 +21,8 @@ public:
 // Why a build without Qt refuses the gui command and --plot.
 inline constexpr const char *NoWindows = "this build has no windows (it was built without Qt)";
 
-// What every subcommand gets: its streams and the store, opened when first needed.
+// What every subcommand gets: its streams, the platform and the store, opened when first
+// needed.
 class CommandContext
 {
 public:
@@ -35,6 +37,7 @@ public:
     std::istream &in;
     std::ostream &out;
     std::ostream &err;
+    CommandPlatform &platform = SystemPlatform();
     int status = 0;        // a command that completes with a status other than 0 sets it
     std::string storePath; // --store FILE; empty for the per-user store
     ProcessState process;  // what the plug-in keeps in this process

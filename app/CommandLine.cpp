@@ -5,12 +5,12 @@
 #include "GuiCommands.h"
 #include "HostCommand.h"
 #include "PathCommand.h"
+#include "Phd2Command.h"
 #include "RunCommand.h"
 #include "SettingsCommands.h"
 #include "StoreCommands.h"
 
 #include "Errors.h"
-#include "SqliteStore.h"
 
 #include <CLI/CLI.hpp>
 
@@ -20,12 +20,8 @@ namespace Quiverstep {
 
 SettingsStore &CommandContext::store()
 {
-    if (!m_store) {
-        if (storePath.empty())
-            m_store = SqliteStore::OpenUserStore();
-        else
-            m_store = std::make_unique<SqliteStore>(storePath);
-    }
+    if (!m_store)
+        m_store = platform.openStore(storePath);
     return *m_store;
 }
 
@@ -37,14 +33,15 @@ int RunCommandLine(const std::vector<std::string> &arguments,
     CommandContext context(in, out, err);
     CLI::App app("Quiverstep: dithering for autoguided imaging", "quiverstep");
     app.require_subcommand(1);
-    app.add_option("--store",
-                   context.storePath,
-                   "Use this settings database instead of the "
-                   "per-user one")
-            ->type_name("FILE");
+    app.add_option("--store", context.storePath, context.platform.storeOptionHelp)->type_name("FILE");
     AddStoreCommands(app, context);
     AddPathCommand(app, context);
+    AddPhd2Command(app, context);
+#ifndef _WIN32
+    // The simulated night stays a development tool; the Windows program carries what a user
+    // of the plug-in needs beside it.
     AddRunCommand(app, context);
+#endif
     AddAssessCommand(app, context);
     AddHostCommand(app, context);
     AddSettingsCommands(app, context);

@@ -1,7 +1,6 @@
 #include "HostCommand.h"
 
 #include "HostScript.h"
-#include "PosixPlatform.h"
 
 #include <fstream>
 #include <memory>
@@ -25,7 +24,7 @@ void AddHostCommand(CLI::App &app, CommandContext &context)
             if (!file)
                 throw UsageError("cannot read script " + *script);
         }
-        PosixPlatform platform;
+        CommandPlatform &platform = context.platform;
         HostScript session(context.store(),
                            platform.clock,
                            platform.files,

@@ -5,7 +5,6 @@
 
 #include "Conversions.h"
 #include "GuidingSession.h"
-#include "PosixPlatform.h"
 #include "ReportText.h"
 
 #include <fstream>
@@ -66,7 +65,7 @@ void run(CommandContext &context, const RunOptions &options)
     SettingsStore &store = context.store();
     SaveRunSettings(store, options.settings, context.process.spiral);
 
-    PosixPlatform platform;
+    CommandPlatform &platform = context.platform;
     GuidingSession session(store, platform.clock, platform.files, platform.paths, options.session);
     ProgressLine progress(context);
     const SessionReport report = session.Run(

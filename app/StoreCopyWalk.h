@@ -1,8 +1,8 @@
 #pragma once
 
+#include "CommandPlatform.h"
 #include "DitherWalk.h"
 #include "MemoryStore.h"
-#include "PosixPlatform.h"
 
 #include <iosfwd>
 
@@ -13,7 +13,14 @@ namespace Quiverstep {
 class StoreCopyWalk
 {
 public:
-    StoreCopyWalk(SettingsStore &source, std::ostream &messages, RandomSource &random);
+    StoreCopyWalk(SettingsStore &source,
+                  CommandPlatform &platform,
+                  std::ostream &messages,
+                  RandomSource &random);
+    StoreCopyWalk(SettingsStore &source,
+                  CommandPlatform &platform,
+                  DitherWalk::Printer messages,
+                  RandomSource &random);
 
     // The copy that the walk advances; settings saved here are the walk's.
     SettingsStore &store() { return m_copy; }
@@ -21,7 +28,6 @@ public:
 
 private:
     MemoryStore m_copy;
-    PosixPlatform m_platform;
     DitherWalk m_walk;
 };
 

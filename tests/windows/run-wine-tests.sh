@@ -360,5 +360,6 @@ else
     echo "32-bit: this machine cannot run 32-bit code; the 32-bit DLL is checked as a file"
 fi
 
+"$here/exe-tests.sh" "$x64" "$x86" || failed=$((failed + 1))
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
