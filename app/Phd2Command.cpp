@@ -4,7 +4,6 @@
 
 #include "BridgeServer.h"
 #include "SeededRandom.h"
-#include "UnseededRandom.h"
 
 #include <memory>
 #include <optional>
@@ -46,7 +45,7 @@ void runBridge(CommandContext &context, const Phd2Options &options)
     std::unique_ptr<SeededRandom> seeded;
     if (options.seed)
         seeded = std::make_unique<SeededRandom>(DitherSeed(*options.seed));
-    RandomSource &random = seeded ? static_cast<RandomSource &>(*seeded) : UnseededRandom::Process();
+    RandomSource &random = seeded ? static_cast<RandomSource &>(*seeded) : context.process.random;
     BridgeWalkStore walk(context.store(), random, context.platform);
 
     asio::io_context io;

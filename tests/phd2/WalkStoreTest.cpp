@@ -21,7 +21,6 @@ protected:
     {
         const CommandResult path = run({"path", "--steps", std::to_string(count), "--seed", "7"});
         EXPECT_EQ(path.status, 0) << path.err;
-        PlugInRig::ForgetProcessState();
         SqliteStore store(this->path);
         SeededRandom random(DitherSeed(7));
         BridgeWalkStore walk(store, random);
@@ -50,17 +49,17 @@ TEST_F(WalkStoreTest, ARestartedBridgeGoesOnWithTheStoredWalkAndAnchor)
     ASSERT_EQ(run({"settings", "save", "--type", "0", "--step", "1", "--max", "4"}).status, 0);
     {
         SqliteStore store(path);
-        BridgeWalkStore walk(store, UnseededRandom::Process());
+        UnseededRandom random;
+        BridgeWalkStore walk(store, random);
         std::vector<std::string> messages;
         walk.NextTarget(messages);
         walk.NextTarget(messages);
         walk.SaveAnchor({{650.25, 300}, {651.25, 299}});
     }
-    PlugInRig::ForgetProcessState();
     const std::vector<std::string> next = LinesOf(run({"path", "--steps", "1"}).out);
-    PlugInRig::ForgetProcessState();
     SqliteStore store(path);
-    BridgeWalkStore walk(store, UnseededRandom::Process());
+    UnseededRandom random;
+    BridgeWalkStore walk(store, random);
     const auto anchor = walk.LoadAnchor();
     ASSERT_TRUE(anchor);
     EXPECT_EQ(anchor->origin.x, 650.25);
