@@ -267,7 +267,8 @@ private:
     UnseededRandom m_random;
     Win32TextFiles m_files;
     WindowsUserPaths m_paths;
-    PlugInEnvironment m_environment{m_store, m_cameras, m_ui, m_clock, m_random, m_files, m_paths};
+    ProcessState m_process;
+    PlugInEnvironment m_environment{m_store, m_cameras, m_ui, m_clock, m_random, m_files, m_paths, m_process};
     DitherPlugIn m_core{m_environment};
 };
 
