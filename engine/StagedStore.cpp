@@ -37,14 +37,15 @@ std::vector<std::pair<std::string, std::string>> StagedStore::List(std::string_v
     const auto held = m_held.List(application, section);
     if (held.empty())
         return values;
-    for (const auto &[key, value] : held) {
-        auto same = std::find_if(values.begin(), values.end(), [&key](const auto &stored) {
-            return ToUpper(stored.first) == ToUpper(key);
+    for (const auto &entry : held) {
+        const std::string upper = ToUpper(entry.first);
+        auto same = std::find_if(values.begin(), values.end(), [&upper](const auto &stored) {
+            return ToUpper(stored.first) == upper;
         });
         if (same != values.end())
-            same->second = value;
+            same->second = entry.second;
         else
-            values.emplace_back(key, value);
+            values.push_back(entry);
     }
     std::stable_sort(values.begin(), values.end(), [](const auto &a, const auto &b) {
         return ToUpper(a.first) < ToUpper(b.first);
