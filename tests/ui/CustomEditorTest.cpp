@@ -1,6 +1,6 @@
 #include "WindowTest.h"
 
-#include "PatternEditor.h"
+#include "qt/PatternEditor.h"
 
 #include <QListWidget>
 #include <QRadioButton>

@@ -2,7 +2,7 @@
 
 #include "DitherPlugIn.h"
 #include "SettingKeys.h"
-#include "SettingsDialog.h"
+#include "qt/SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "WindowTest.h"
 
-#include "PathCanvas.h"
+#include "qt/PathCanvas.h"
 #include "PathCell.h"
-#include "PathSimulator.h"
+#include "qt/PathSimulator.h"
 #include "Pattern.h"
 #include "SettingKeys.h"
-#include "SettingsDialog.h"
+#include "qt/SettingsDialog.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
 #include "WindowTest.h"
 
-#include "PathCanvas.h"
+#include "qt/PathCanvas.h"
 #include "PathCell.h"
-#include "SettingsDialog.h"
+#include "qt/SettingsDialog.h"
 
 #include <QTest>
 #include <QThread>

@@ -5,11 +5,11 @@
 #include "MemoryStore.h"
 #include "MemoryTextFiles.h"
 #include "PlugInRig.h"
-#include "QtUserInterface.h"
+#include "qt/QtUserInterface.h"
 #include "RecordingCamera.h"
 #include "Settings.h"
 #include "Spiral.h"
-#include "TimedMessage.h"
+#include "qt/TimedMessage.h"
 #include "UnseededRandom.h"
 
 #include <QAbstractButton>

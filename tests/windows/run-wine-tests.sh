@@ -256,11 +256,14 @@ suite() { # BITS BUILD
     nothing_registered "regsvr32 /u"
 }
 
-# Both DLLs registered in one 64-bit prefix: removing the 64-bit one keeps what the 32-bit one
-# needs. The type library's key is shared by both views in Wine as on Windows; the ProgID is
-# shared on Windows but has a key per view in Wine.
+# Both DLLs registered in one fresh 64-bit prefix, where nothing of the suite's runs is left:
+# removing the 64-bit one keeps what the 32-bit one needs. The type library's key is shared by
+# both views in Wine as on Windows; the ProgID is shared on Windows but has a key per view in
+# Wine.
 both_bitnesses() {
+    new_prefix 64
     $wine regsvr32 /s "$(winpath "$x64/Quiverstep.dll")"
+    check "both bitnesses: regsvr32 registers the 64-bit DLL" $? 0
     if [ "$with32" = true ]; then
         wine32 'C:\windows\syswow64\regsvr32.exe' /s "$(winpath "$x86/Quiverstep.dll")"
         check "both bitnesses: the 32-bit regsvr32 registers the 32-bit DLL" $? 0
@@ -268,6 +271,7 @@ both_bitnesses() {
         register_32bit_view
     fi
     $wine regsvr32 /s /u "$(winpath "$x64/Quiverstep.dll")"
+    check "both bitnesses: regsvr32 /u of the 64-bit DLL" $? 0
     check "both bitnesses: 64-bit class removed" "$(exists "HKCR\\CLSID\\$class" /reg:64)" gone
     check "both bitnesses: 64-bit type library entry removed" \
         "$(exists "HKCR\\TypeLib\\$library\\1.0\\0\\win64" /reg:64)" gone
@@ -348,8 +352,8 @@ setup_round_trip() {
 }
 
 suite 64 "$x64"
-both_bitnesses
 setup_round_trip
+both_bitnesses
 if [ "$with32" = true ]; then
     label="32-bit: "
     suite 32 "$x86"

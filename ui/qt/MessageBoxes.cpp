@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "qt/MessageBoxes.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "PathCanvas.h"
+#include "qt/PathCanvas.h"
 
 #include "PathPaint.h"
 

@@ -1,11 +1,11 @@
-#include "PathSimulator.h"
+#include "qt/PathSimulator.h"
 
 #include "DitherWalkReset.h"
-#include "MessageBoxes.h"
-#include "PathCanvas.h"
-#include "SettingsDialog.h"
+#include "qt/MessageBoxes.h"
+#include "qt/PathCanvas.h"
+#include "qt/SettingsDialog.h"
 #include "SettingsValidation.h"
-#include "WindowLayout.h"
+#include "qt/WindowLayout.h"
 
 #include "DitherPlugIn.h"
 #include "EventNumbers.h"

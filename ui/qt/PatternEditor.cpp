@@ -1,8 +1,8 @@
-#include "PatternEditor.h"
+#include "qt/PatternEditor.h"
 
-#include "MessageBoxes.h"
+#include "qt/MessageBoxes.h"
 #include "PatternEditing.h"
-#include "WindowLayout.h"
+#include "qt/WindowLayout.h"
 
 #include <QGroupBox>
 #include <QLabel>

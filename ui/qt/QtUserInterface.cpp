@@ -1,8 +1,8 @@
-#include "QtUserInterface.h"
+#include "qt/QtUserInterface.h"
 
-#include "QtApplication.h"
-#include "SettingsDialog.h"
-#include "TimedMessage.h"
+#include "qt/QtApplication.h"
+#include "qt/SettingsDialog.h"
+#include "qt/TimedMessage.h"
 
 #include <QApplication>
 

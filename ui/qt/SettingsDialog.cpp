@@ -1,11 +1,11 @@
-#include "SettingsDialog.h"
+#include "qt/SettingsDialog.h"
 
 #include "DitherTypeList.h"
-#include "MessageBoxes.h"
-#include "PathSimulator.h"
-#include "PatternEditor.h"
+#include "qt/MessageBoxes.h"
+#include "qt/PathSimulator.h"
+#include "qt/PatternEditor.h"
 #include "SettingsValidation.h"
-#include "WindowLayout.h"
+#include "qt/WindowLayout.h"
 
 #include "SettingKeys.h"
 

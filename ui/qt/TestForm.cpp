@@ -1,91 +1,43 @@
-#include "TestForm.h"
+#include "qt/TestForm.h"
 
-#include "GeneratedPatterns.h"
-#include "MessageBoxes.h"
-#include "PathCanvas.h"
-#include "SettingsDialog.h"
-#include "WindowLayout.h"
-
-#include "DitherPlugIn.h"
-#include "EventNumbers.h"
-#include "Spiral.h"
-
-#include <QPushButton>
+#include "qt/MessageBoxes.h"
+#include "qt/PathCanvas.h"
+#include "qt/SettingsDialog.h"
 
 namespace Quiverstep {
 
 TestForm::TestForm(PlugInEnvironment &environment, QWidget *parent)
     : QDialog(parent)
     , m_environment(environment)
-    , m_plugIn(std::make_unique<DitherPlugIn>(environment))
+    , m_controls(*this, TestFormPresenter::Description())
+    , m_presenter(environment, *this)
 {
-    setObjectName("TestForm");
-    setWindowTitle("Test");
-    MakeFixedDialog(this, 604, 468);
-
-    setupButton = new QPushButton("Setup", this);
-    Place(setupButton, "setupButton", 68, 32, 137, 57);
-    guideStartButton = new QPushButton("Guide Start", this);
-    Place(guideStartButton, "guideStartButton", 68, 120, 137, 57);
-    guideErrorButton = new QPushButton("Guide Error", this);
-    Place(guideErrorButton, "guideErrorButton", 68, 200, 137, 57);
-    downloadCompleteButton = new QPushButton("Download Complete", this);
-    Place(downloadCompleteButton, "downloadCompleteButton", 68, 284, 137, 53);
-    pathCanvas = new PathCanvas(this);
-    Place(pathCanvas, "pathCanvas", 252, 32, 317, 313);
-    generatePatternButton = new QPushButton("Generate Pattern", this);
-    Place(generatePatternButton, "generatePatternButton", 224, 392, 101, 65);
-    for (QPushButton *button : {setupButton,
-                                guideStartButton,
-                                guideErrorButton,
-                                downloadCompleteButton,
-                                generatePatternButton})
-        button->setAutoDefault(false);
-
-    setTabOrder(setupButton, guideStartButton);
-    setTabOrder(guideStartButton, guideErrorButton);
-    setTabOrder(guideErrorButton, downloadCompleteButton);
-    setTabOrder(downloadCompleteButton, pathCanvas);
-    setTabOrder(pathCanvas, generatePatternButton);
-
-    connect(setupButton, &QPushButton::clicked, this, &TestForm::openSettings);
-    connect(guideStartButton, &QPushButton::clicked, this, &TestForm::startGuiding);
-    connect(guideErrorButton, &QPushButton::clicked, this, &TestForm::correctGuideError);
-    connect(downloadCompleteButton, &QPushButton::clicked, this, &TestForm::completeDownload);
-    connect(generatePatternButton, &QPushButton::clicked, this, &TestForm::generatePatterns);
+    m_controls.ForwardClicks([this](int id) { m_presenter.Clicked(id); });
 }
 
-TestForm::~TestForm() = default;
-
-void TestForm::openSettings()
+void TestForm::ShowMessage(const std::string &text)
 {
-    Guarded(this, [&] { SettingsDialog::ShowModal(m_environment); });
-    pathCanvas->Clear();
+    Quiverstep::ShowMessage(this, QString::fromStdString(text));
 }
 
-void TestForm::startGuiding()
+bool TestForm::AskYesNo(const std::string &text)
 {
-    m_plugIn->Debugging = TestModes::GuideStart;
-    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    return Quiverstep::AskYesNo(this, QString::fromStdString(text));
 }
 
-void TestForm::correctGuideError()
+void TestForm::OpenSettings()
 {
-    m_plugIn->Debugging = TestModes::Correction;
-    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+    SettingsDialog::ShowModal(m_environment);
 }
 
-void TestForm::completeDownload()
+void TestForm::ClearPath()
 {
-    const std::int32_t colour = PathColourValue(m_environment.process.spiral);
-    m_plugIn->Debugging = TestModes::Dither;
-    m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    pathCanvas->PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
+    m_controls.Get<PathCanvas>(TestFormPresenter::pathCanvas)->Clear();
 }
 
-void TestForm::generatePatterns()
+void TestForm::PaintPosition(double x, double y, std::int32_t pathColour)
 {
-    Guarded(this, [&] { GeneratePatterns(Settings(m_environment.store)); });
+    m_controls.Get<PathCanvas>(TestFormPresenter::pathCanvas)->PaintPosition(x, y, pathColour);
 }
 
 } // namespace Quiverstep

@@ -1,45 +1,31 @@
 #pragma once
 
-#include "PlugInEnvironment.h"
+#include "presenters/TestFormPresenter.h"
+#include "presenters/TestFormView.h"
+#include "qt/DescribedControls.h"
 
 #include <QDialog>
 
-#include <memory>
-
-class QPushButton;
-
 namespace Quiverstep {
 
-class DitherPlugIn;
-class PathCanvas;
-
-// A developer's window that plays the host: it opens the settings dialog, raises guide
-// starts, guide errors and finished images on its own plug-in object, plots each new
-// target, and generates two snake patterns.
-class TestForm : public QDialog
+// The test form in Qt.
+class TestForm : public QDialog, private TestFormView
 {
     Q_OBJECT
 
 public:
     explicit TestForm(PlugInEnvironment &environment, QWidget *parent = nullptr);
-    ~TestForm() override;
 
 private:
-    void openSettings();
-    void startGuiding();
-    void correctGuideError();
-    void completeDownload();
-    void generatePatterns();
+    void ShowMessage(const std::string &text) override;
+    bool AskYesNo(const std::string &text) override;
+    void OpenSettings() override;
+    void ClearPath() override;
+    void PaintPosition(double x, double y, std::int32_t pathColour) override;
 
     PlugInEnvironment &m_environment;
-    std::unique_ptr<DitherPlugIn> m_plugIn;
-
-    QPushButton *setupButton;
-    QPushButton *guideStartButton;
-    QPushButton *guideErrorButton;
-    QPushButton *downloadCompleteButton;
-    PathCanvas *pathCanvas;
-    QPushButton *generatePatternButton;
+    DescribedControls m_controls;
+    TestFormPresenter m_presenter;
 };
 
 } // namespace Quiverstep

@@ -1,6 +1,6 @@
-#include "TimedMessage.h"
+#include "qt/TimedMessage.h"
 
-#include "WindowLayout.h"
+#include "qt/WindowLayout.h"
 
 #include <QGuiApplication>
 #include <QHideEvent>

@@ -1,4 +1,4 @@
-#include "WindowLayout.h"
+#include "qt/WindowLayout.h"
 
 #include <QDialog>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "ComModule.h"
 
-#include "DialogWindow.h"
+#include "win32/DialogWindow.h"
 
 namespace Quiverstep::ComModule {
 

@@ -5,7 +5,7 @@
 #include "Quiverstep_h.h"
 #include "Registration.h"
 
-#include "DialogWindow.h"
+#include "win32/DialogWindow.h"
 
 #include <olectl.h>
 

@@ -4,7 +4,7 @@
 #include "RegistryStore.h"
 #include "Win32Clock.h"
 #include "Win32TextFiles.h"
-#include "Win32UserInterface.h"
+#include "win32/Win32UserInterface.h"
 #include "WindowsUserPaths.h"
 
 namespace Quiverstep {

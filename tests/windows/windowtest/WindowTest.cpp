@@ -7,18 +7,18 @@
 // Writes "ok NAME" / "not ok NAME: ..." lines and "windowtest: N passed, N failed" to
 // RESULT_FILE.
 
-#include "DialogWindow.h"
-#include "MessageLoop.h"
-#include "PathSimulator.h"
-#include "PatternEditor.h"
+#include "win32/DialogWindow.h"
+#include "win32/MessageLoop.h"
+#include "win32/PathSimulator.h"
+#include "win32/PatternEditor.h"
 #include "RegistryStore.h"
-#include "SettingsDialog.h"
-#include "TestForm.h"
-#include "TimedMessage.h"
+#include "win32/SettingsDialog.h"
+#include "win32/TestForm.h"
+#include "win32/TimedMessage.h"
 #include "WideText.h"
 #include "Win32Clock.h"
 #include "Win32TextFiles.h"
-#include "Win32UserInterface.h"
+#include "win32/Win32UserInterface.h"
 #include "WindowsUserPaths.h"
 
 #include "DitherPlugIn.h"
@@ -452,9 +452,9 @@ void showTestForm(LPTHREAD_START_ROUTINE driver)
 DWORD WINAPI driveTestForm(LPVOID)
 {
     const HWND form = opens("test form", L"Test", "604x468");
-    clickAndWait(form, TestForm::guideStartButton); // Guide Start
+    clickAndWait(form, TestFormPresenter::guideStartButton); // Guide Start
     for (int i = 0; i < 8; ++i)
-        clickAndWait(form, TestForm::downloadCompleteButton); // Download Complete
+        clickAndWait(form, TestFormPresenter::downloadCompleteButton); // Download Complete
     savePicture(form, L"testform");
     PostMessageW(form, WM_CLOSE, 0, 0);
     return 0;
@@ -465,10 +465,10 @@ DWORD WINAPI driveTestForm(LPVOID)
 DWORD WINAPI driveMessageOverModal(LPVOID)
 {
     const HWND form = waitForWindow(L"Test");
-    click(form, TestForm::setupButton); // Setup: the settings dialog, modal
+    click(form, TestFormPresenter::setupButton); // Setup: the settings dialog, modal
     const HWND dialog = opens("settings dialog from the test form's Setup",
                               L"Quiverstep 1.1 Settings");
-    click(form, TestForm::downloadCompleteButton); // an image that dithers out of the box
+    click(form, TestFormPresenter::downloadCompleteButton); // an image that dithers out of the box
     const HWND message = waitForWindow(L"Quiverstep: Error");
     const bool inFront = message && waitFor([&] {
                              return GetForegroundWindow() == message ? message : nullptr;

@@ -1,8 +1,8 @@
-#include "Win32UserInterface.h"
+#include "win32/Win32UserInterface.h"
 
-#include "MessageLoop.h"
-#include "SettingsDialog.h"
-#include "TimedMessage.h"
+#include "win32/MessageLoop.h"
+#include "win32/SettingsDialog.h"
+#include "win32/TimedMessage.h"
 
 #include <stdexcept>
 

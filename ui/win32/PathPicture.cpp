@@ -1,4 +1,4 @@
-#include "PathPicture.h"
+#include "win32/PathPicture.h"
 
 #include "PathPaint.h"
 

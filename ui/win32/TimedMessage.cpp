@@ -1,4 +1,4 @@
-#include "TimedMessage.h"
+#include "win32/TimedMessage.h"
 
 namespace Quiverstep {
 

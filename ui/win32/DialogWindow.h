@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presenters/WindowDescription.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,7 +15,7 @@ namespace Quiverstep {
 class DialogWindow
 {
 public:
-    enum class Placement { CentreScreen, CentreOwner, SystemDefault };
+    using Placement = WindowPlacement;
 
     virtual ~DialogWindow();
     DialogWindow(const DialogWindow &) = delete;
@@ -46,12 +48,16 @@ public:
 
 protected:
     DialogWindow(std::wstring caption, int clientWidth, int clientHeight, Placement placement);
+    // A window whose controls the description makes, before build().
+    explicit DialogWindow(const WindowDescription &description);
 
     // Creates the window (hidden) and its controls, then runs onLoad. Called by the Show
     // functions when the window is not open yet.
     void Create(HWND owner);
 
-    virtual void build() = 0;
+    virtual void build() {}
+    // Makes a control of kind Canvas, at its scaled rectangle in the client area.
+    virtual void makeCanvas(const ControlDescription &control, int left, int top, int width, int height);
     virtual void onLoad() {}
     virtual void onCommand(int id, int code, HWND control);
     virtual void onTimer(UINT_PTR timer);
@@ -93,7 +99,10 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void position(HWND owner);
+    void buildDescribed();
+    void makeDescribed(const ControlDescription &control);
 
+    const WindowDescription *m_description = nullptr;
     std::wstring m_caption;
     int m_clientWidth;
     int m_clientHeight;

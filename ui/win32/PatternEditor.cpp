@@ -1,6 +1,6 @@
-#include "PatternEditor.h"
+#include "win32/PatternEditor.h"
 
-#include "MessageBoxes.h"
+#include "win32/MessageBoxes.h"
 #include "WideText.h"
 
 #include "PatternEditing.h"

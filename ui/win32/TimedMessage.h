@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogWindow.h"
+#include "win32/DialogWindow.h"
 
 #include <string>
 

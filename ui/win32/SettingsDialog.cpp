@@ -1,8 +1,8 @@
-#include "SettingsDialog.h"
+#include "win32/SettingsDialog.h"
 
-#include "MessageBoxes.h"
-#include "PathSimulator.h"
-#include "PatternEditor.h"
+#include "win32/MessageBoxes.h"
+#include "win32/PathSimulator.h"
+#include "win32/PatternEditor.h"
 #include "WideText.h"
 
 #include "DitherTypeList.h"

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "DialogWindow.h"
-#include "PathPicture.h"
+#include "presenters/WindowDescription.h"
 
 #include "PlugInEnvironment.h"
 
@@ -10,10 +9,12 @@
 namespace Quiverstep {
 
 class DitherPlugIn;
+class TestFormView;
 
-// A developer's window that plays the host: guide start, guide error and image download
-// through its own plug-in object's test modes, with each new target plotted on the grid.
-class TestForm : public DialogWindow
+// A developer's window that plays the host: it opens the settings dialog, raises guide
+// starts, guide errors and finished images on its own plug-in object through its test modes,
+// plots each new target, and generates two snake patterns.
+class TestFormPresenter
 {
 public:
     enum Control : int {
@@ -24,15 +25,12 @@ public:
         pathCanvas,
         generatePatternButton,
     };
+    static const WindowDescription &Description();
 
-    explicit TestForm(PlugInEnvironment &environment);
-    ~TestForm() override;
+    TestFormPresenter(PlugInEnvironment &environment, TestFormView &view);
+    ~TestFormPresenter();
 
-    PathPicture *picture() const { return m_picture.get(); }
-
-protected:
-    void build() override;
-    void onCommand(int id, int code, HWND control) override;
+    void Clicked(int control);
 
 private:
     void openSettings();
@@ -42,8 +40,8 @@ private:
     void generatePatterns();
 
     PlugInEnvironment &m_environment;
+    TestFormView &m_view;
     std::unique_ptr<DitherPlugIn> m_plugIn;
-    std::unique_ptr<PathPicture> m_picture;
 };
 
 } // namespace Quiverstep

@@ -1,7 +1,7 @@
-#include "DialogWindow.h"
+#include "win32/DialogWindow.h"
 
-#include "MessageBoxes.h"
-#include "MessageLoop.h"
+#include "win32/MessageBoxes.h"
+#include "win32/MessageLoop.h"
 #include "WideText.h"
 
 #include <set>
@@ -68,6 +68,14 @@ DialogWindow::DialogWindow(std::wstring caption,
     , m_clientWidth(clientWidth)
     , m_clientHeight(clientHeight)
     , m_placement(placement)
+{}
+
+DialogWindow::DialogWindow(const WindowDescription &description)
+    : m_description(&description)
+    , m_caption(Widen(description.caption))
+    , m_clientWidth(description.width)
+    , m_clientHeight(description.height)
+    , m_placement(description.placement)
 {}
 
 DialogWindow::~DialogWindow()
@@ -181,6 +189,8 @@ void DialogWindow::Create(HWND owner)
         throw std::runtime_error("window cannot be created");
     SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     position(owner);
+    if (m_description)
+        buildDescribed();
     build();
     onLoad();
 }
@@ -252,6 +262,63 @@ void DialogWindow::Close()
     if (!m_modal && m_hwnd)
         DestroyWindow(m_hwnd);
 }
+
+void DialogWindow::buildDescribed()
+{
+    // The controls that take the focus first, in Tab order; then frames and labels, which
+    // stay below them.
+    for (const ControlDescription &control : m_description->controls) {
+        if (control.TakesFocus())
+            makeDescribed(control);
+    }
+    for (const ControlDescription &control : m_description->controls) {
+        if (!control.TakesFocus())
+            makeDescribed(control);
+    }
+}
+
+void DialogWindow::makeDescribed(const ControlDescription &control)
+{
+    const std::wstring text = Widen(control.text);
+    const int left = m_description->Left(control);
+    const int top = m_description->Top(control);
+    const int width = control.width;
+    const int height = control.height;
+    switch (control.kind) {
+    case ControlKind::Button:
+        if (control.id == m_description->defaultButton)
+            defaultButton(control.id, text.c_str(), left, top, width, height);
+        else
+            button(control.id, text.c_str(), left, top, width, height);
+        break;
+    case ControlKind::CheckBox:
+        checkBox(control.id, text.c_str(), left, top, width, height);
+        break;
+    case ControlKind::RadioButton:
+        radioButton(control.id, text.c_str(), left, top, width, height, control.groupStart);
+        break;
+    case ControlKind::TextBox:
+        textBox(control.id, text.c_str(), left, top, width, height);
+        break;
+    case ControlKind::Label:
+        label(control.id, text.c_str(), left, top, width, height);
+        break;
+    case ControlKind::Frame:
+        frame(control.id, text.c_str(), left, top, width, height);
+        break;
+    case ControlKind::DropDownList:
+        dropDownList(control.id, left, top, width, height);
+        break;
+    case ControlKind::ListBox:
+        listBox(control.id, left, top, width, height);
+        break;
+    case ControlKind::Canvas:
+        makeCanvas(control, Scale(left), Scale(top), Scale(width), Scale(height));
+        break;
+    }
+}
+
+void DialogWindow::makeCanvas(const ControlDescription &, int, int, int, int) {}
 
 void DialogWindow::onCommand(int, int, HWND) {}
 

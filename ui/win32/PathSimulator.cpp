@@ -1,7 +1,7 @@
-#include "PathSimulator.h"
+#include "win32/PathSimulator.h"
 
-#include "MessageBoxes.h"
-#include "SettingsDialog.h"
+#include "win32/MessageBoxes.h"
+#include "win32/SettingsDialog.h"
 
 #include "DitherWalkReset.h"
 #include "SettingsValidation.h"

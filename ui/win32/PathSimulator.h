@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogWindow.h"
-#include "PathPicture.h"
+#include "win32/DialogWindow.h"
+#include "win32/PathPicture.h"
 
 #include "PlugInEnvironment.h"
 

@@ -1,6 +1,6 @@
-#include "MessageLoop.h"
+#include "win32/MessageLoop.h"
 
-#include "DialogWindow.h"
+#include "win32/DialogWindow.h"
 
 namespace Quiverstep::MessageLoop {
 

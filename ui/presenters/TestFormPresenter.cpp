@@ -1,0 +1,111 @@
+#include "presenters/TestFormPresenter.h"
+
+#include "presenters/TestFormView.h"
+
+#include "GeneratedPatterns.h"
+
+#include "DitherPlugIn.h"
+#include "EventNumbers.h"
+#include "Spiral.h"
+
+namespace Quiverstep {
+
+const WindowDescription &TestFormPresenter::Description()
+{
+    using K = ControlKind;
+    static const WindowDescription description{
+            "TestForm",
+            "Test",
+            604,
+            468,
+            WindowPlacement::SystemDefault,
+            {
+                    {setupButton, "setupButton", K::Button, "Setup", 68, 32, 137, 57},
+                    {guideStartButton, "guideStartButton", K::Button, "Guide Start", 68, 120, 137, 57},
+                    {guideErrorButton, "guideErrorButton", K::Button, "Guide Error", 68, 200, 137, 57},
+                    {downloadCompleteButton,
+                     "downloadCompleteButton",
+                     K::Button,
+                     "Download Complete",
+                     68,
+                     284,
+                     137,
+                     53},
+                    {pathCanvas, "pathCanvas", K::Canvas, "", 252, 32, 317, 313},
+                    {generatePatternButton,
+                     "generatePatternButton",
+                     K::Button,
+                     "Generate Pattern",
+                     224,
+                     392,
+                     101,
+                     65},
+            },
+    };
+    return description;
+}
+
+TestFormPresenter::TestFormPresenter(PlugInEnvironment &environment, TestFormView &view)
+    : m_environment(environment)
+    , m_view(view)
+    , m_plugIn(std::make_unique<DitherPlugIn>(environment))
+{}
+
+TestFormPresenter::~TestFormPresenter() = default;
+
+void TestFormPresenter::Clicked(int control)
+{
+    switch (control) {
+    case setupButton:
+        openSettings();
+        break;
+    case guideStartButton:
+        startGuiding();
+        break;
+    case guideErrorButton:
+        correctGuideError();
+        break;
+    case downloadCompleteButton:
+        completeDownload();
+        break;
+    case generatePatternButton:
+        generatePatterns();
+        break;
+    default:
+        break;
+    }
+}
+
+void TestFormPresenter::openSettings()
+{
+    Guarded(m_view, [&] { m_view.OpenSettings(); });
+    m_view.ClearPath();
+}
+
+void TestFormPresenter::startGuiding()
+{
+    m_plugIn->Debugging = TestModes::GuideStart;
+    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+}
+
+void TestFormPresenter::correctGuideError()
+{
+    m_plugIn->Debugging = TestModes::Correction;
+    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+}
+
+void TestFormPresenter::completeDownload()
+{
+    // The cell shows the colour the path had before this step, which may turn it.
+    const std::int32_t colour = PathColourValue(m_environment.process.spiral);
+    m_plugIn->Debugging = TestModes::Dither;
+    m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
+    m_view.PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
+}
+
+void TestFormPresenter::generatePatterns()
+{
+    Guarded(m_view, [&] { GeneratePatterns(Settings(m_environment.store)); });
+}
+
+} // namespace Quiverstep

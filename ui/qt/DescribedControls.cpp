@@ -1,0 +1,92 @@
+#include "qt/DescribedControls.h"
+
+#include "qt/PathCanvas.h"
+#include "qt/WindowLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace Quiverstep {
+
+namespace {
+
+QWidget *make(const ControlDescription &control, QWidget *parent)
+{
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+    case ControlKind::Button:
+        return new QPushButton(text, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(text, parent);
+    case ControlKind::RadioButton:
+        return new QRadioButton(text, parent);
+    case ControlKind::TextBox:
+        return new QLineEdit(text, parent);
+    case ControlKind::Label:
+        return new QLabel(text, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(text, parent);
+    case ControlKind::DropDownList:
+        return new QComboBox(parent);
+    case ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ControlKind::Canvas:
+        return new PathCanvas(parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+DescribedControls::DescribedControls(QDialog &dialog, const WindowDescription &description)
+    : m_description(description)
+{
+    dialog.setObjectName(QString::fromUtf8(description.name));
+    dialog.setWindowTitle(QString::fromUtf8(description.caption));
+    MakeFixedDialog(&dialog, description.width, description.height);
+
+    QWidget *previous = nullptr;
+    for (const ControlDescription &control : description.controls) {
+        QWidget *parent = control.frame ? m_widgets.at(control.frame) : &dialog;
+        QWidget *widget = make(control, parent);
+        Place(widget,
+              QString::fromUtf8(control.name),
+              control.left,
+              control.top,
+              control.width,
+              control.height);
+        m_widgets[control.id] = widget;
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            // Without a default button, Enter presses none, not even the focused one.
+            if (control.id == description.defaultButton)
+                button->setDefault(true);
+            else if (!description.defaultButton)
+                button->setAutoDefault(false);
+        }
+        if (control.TakesFocus()) {
+            if (previous)
+                QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+}
+
+void DescribedControls::ForwardClicks(const std::function<void(int)> &clicked) const
+{
+    for (const ControlDescription &control : m_description.controls) {
+        if (auto *button = qobject_cast<QPushButton *>(m_widgets.at(control.id))) {
+            QObject::connect(button, &QPushButton::clicked, button, [clicked, id = control.id] {
+                clicked(id);
+            });
+        }
+    }
+}
+
+} // namespace Quiverstep

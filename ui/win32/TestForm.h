@@ -1,0 +1,37 @@
+#pragma once
+
+#include "win32/DialogWindow.h"
+#include "win32/PathPicture.h"
+
+#include "presenters/TestFormPresenter.h"
+#include "presenters/TestFormView.h"
+
+#include <memory>
+
+namespace Quiverstep {
+
+// The test form in Win32.
+class TestForm : public DialogWindow, private TestFormView
+{
+public:
+    explicit TestForm(PlugInEnvironment &environment);
+
+    PathPicture *picture() const { return m_picture.get(); }
+
+protected:
+    void makeCanvas(const ControlDescription &control, int left, int top, int width, int height) override;
+    void onCommand(int id, int code, HWND control) override;
+
+private:
+    void ShowMessage(const std::string &text) override;
+    bool AskYesNo(const std::string &text) override;
+    void OpenSettings() override;
+    void ClearPath() override;
+    void PaintPosition(double x, double y, std::int32_t pathColour) override;
+
+    PlugInEnvironment &m_environment;
+    TestFormPresenter m_presenter;
+    std::unique_ptr<PathPicture> m_picture;
+};
+
+} // namespace Quiverstep
