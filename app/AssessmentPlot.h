@@ -6,10 +6,7 @@
 
 namespace Quiverstep {
 
-// A PNG of an assessment: for each assessed setting, the images' positions in imaging pixels,
-// numbered in order, beside the sub-pixel square with its 4 by 4 grid and the phases; the
-// refused settings with the dialog's message. Throws std::runtime_error when the file cannot
-// be written.
+// A PNG of an assessment, painted by the Qt windows' code; a build without them refuses.
 void WriteAssessmentPlot(const std::string &path, const Assessment &assessment);
 
 } // namespace Quiverstep

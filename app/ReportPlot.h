@@ -9,9 +9,7 @@ namespace Quiverstep {
 // Whether this build can draw pictures: one built without Qt has no windows and no plots.
 bool CanDrawPictures();
 
-// A PNG of the night: every dither target painted on the 33 by 33 grid as the simulator
-// paints its cells, and the star's measured track over them. Throws std::runtime_error when
-// the file cannot be written.
+// A PNG of the night, painted by the Qt windows' code; a build without them refuses.
 void WriteReportPlot(const std::string &path, const SessionReport &report);
 
 } // namespace Quiverstep

@@ -1,6 +1,6 @@
-#include "AssessmentPlot.h"
+#include "qt/AssessmentPainter.h"
 
-#include "PlotFrame.h"
+#include "qt/PlotFrame.h"
 
 #include "AssessmentText.h"
 
@@ -242,7 +242,7 @@ void drawRefused(QPainter &painter, const Result &result, double top)
 
 } // namespace
 
-void WriteAssessmentPlot(const std::string &path, const Assessment &assessment)
+void PaintAssessmentPlot(const std::string &path, const Assessment &assessment)
 {
     int height = TitleHeight + 16;
     for (const Result &result : assessment.results)

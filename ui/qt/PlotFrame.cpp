@@ -1,4 +1,4 @@
-#include "PlotFrame.h"
+#include "qt/PlotFrame.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "ReportPlot.h"
+#include "qt/ReportPainter.h"
 
-#include "PlotFrame.h"
+#include "qt/PlotFrame.h"
 
 #include "GuideBox.h"
 #include "PathCell.h"
@@ -106,12 +106,7 @@ void drawLegend(QPainter &painter, const SessionReport &report, double top)
 
 } // namespace
 
-bool CanDrawPictures()
-{
-    return true;
-}
-
-void WriteReportPlot(const std::string &path, const SessionReport &report)
+void PaintReportPlot(const std::string &path, const SessionReport &report)
 {
     const int width = Left + Size + Right;
     PaintPlot(path, width, Top + Size + Bottom + LegendHeight, [&](QPainter &painter) {
