@@ -58,33 +58,39 @@ double randomCoordinate(RandomSource &random, double offset, double stepSize, do
     return value;
 }
 
-void randomStep(DitherMembers m, RandomSource &random, double &nx, double &ny)
+void randomStep(
+        double &x, double &y, const DitherState &state, RandomSource &random, double &nx, double &ny)
 {
-    if (!randomMovePossible(m.XOffset, m.YOffset, m.nStepSize, m.nMaxDitherX, m.nMaxDitherY)) {
+    if (!randomMovePossible(x, y, state.stepSize, state.maxDitherX, state.maxDitherY)) {
         // No move inside the box from here: drawing on would never end. Start from the
         // centre, and stay there when even that allows no move.
-        m.XOffset = GuideBox::Centre;
-        m.YOffset = GuideBox::Centre;
-        if (!randomMovePossible(m.XOffset, m.YOffset, m.nStepSize, m.nMaxDitherX, m.nMaxDitherY)) {
-            nx = m.XOffset;
-            ny = m.YOffset;
+        x = GuideBox::Centre;
+        y = GuideBox::Centre;
+        if (!randomMovePossible(x, y, state.stepSize, state.maxDitherX, state.maxDitherY)) {
+            nx = x;
+            ny = y;
             return;
         }
     }
     do {
-        nx = randomCoordinate(random, m.XOffset, m.nStepSize, m.nMaxDitherX);
-        ny = randomCoordinate(random, m.YOffset, m.nStepSize, m.nMaxDitherY);
-    } while (nx == m.XOffset && ny == m.YOffset);
+        nx = randomCoordinate(random, x, state.stepSize, state.maxDitherX);
+        ny = randomCoordinate(random, y, state.stepSize, state.maxDitherY);
+    } while (nx == x && ny == y);
 }
 
-void patternWalk(
-        DitherMembers m, const DitherContext &context, SkipOnFailure &step, double &nx, double &ny)
+void patternWalk(DitherState &state,
+                 const DitherContext &context,
+                 SkipOnFailure &step,
+                 double &nx,
+                 double &ny)
 {
     const Settings &settings = context.settings;
-    step([&] { m.nCurrentStep = ToLong(LeadingNumber(settings.Get(Keys::CurrentStep, "0"))); });
-    step([&] { m.bCurrentDirection = StrictFlag(settings.Get(Keys::CurrentDirection, "False")); });
-    const std::int64_t c = m.nCurrentStep;
-    const std::string &text = m.sPattern;
+    step([&] { state.currentStep = ToLong(LeadingNumber(settings.Get(Keys::CurrentStep, "0"))); });
+    step([&] {
+        state.currentDirection = StrictFlag(settings.Get(Keys::CurrentDirection, "False"));
+    });
+    const std::int64_t c = state.currentStep;
+    const std::string &text = state.pattern;
 
     // Positions are counted from 1 as in the stored text; 0 means "no backslash".
     auto backslashFrom = [&](std::int64_t position) -> std::int64_t {
@@ -101,20 +107,20 @@ void patternWalk(
         k = backslashFrom(p + 1);
         if (k == 0)
             break;
-        if (i == std::int64_t(m.nCurrentStep) + 1) {
+        if (i == std::int64_t(state.currentStep) + 1) {
             const std::string_view field = std::string_view(text).substr(std::size_t(p),
                                                                          std::size_t(k - 1 - p));
             const StepParts parts = SplitStep(field);
             step([&] {
                 if (!parts.hasSeparator)
                     throw ConversionError("step without separator");
-                nx = Finite(LeadingNumber(parts.x) * m.nStepSize + GuideBox::Centre);
+                nx = Finite(LeadingNumber(parts.x) * state.stepSize + GuideBox::Centre);
             });
-            step([&] { ny = Finite(LeadingNumber(parts.y) * m.nStepSize + GuideBox::Centre); });
-            if (m.bCurrentDirection) {
-                step([&] { m.nCurrentStep = CheckedAdd(m.nCurrentStep, -1); });
+            step([&] { ny = Finite(LeadingNumber(parts.y) * state.stepSize + GuideBox::Centre); });
+            if (state.currentDirection) {
+                step([&] { state.currentStep = CheckedAdd(state.currentStep, -1); });
             } else {
-                step([&] { m.nCurrentStep = CheckedAdd(m.nCurrentStep, 1); });
+                step([&] { state.currentStep = CheckedAdd(state.currentStep, 1); });
                 if (backslashFrom(k + 1) == 0)
                     k = 0;
             }
@@ -125,27 +131,28 @@ void patternWalk(
     if (nx < GuideBox::Lowest || ny < GuideBox::Lowest || nx > GuideBox::Highest
         || ny > GuideBox::Highest) {
         step([&] {
-            context.messages.ShowTimedMessage(BoxLimitMessage(m.nMaxDitherX, m.nStepSize, nx, ny));
+            context.messages.ShowTimedMessage(
+                    BoxLimitMessage(state.maxDitherX, state.stepSize, nx, ny));
         });
         nx = std::clamp(nx, GuideBox::Lowest, GuideBox::Highest);
         ny = std::clamp(ny, GuideBox::Lowest, GuideBox::Highest);
     }
 
-    if (k <= 0 || m.nCurrentStep < 0) {
+    if (k <= 0 || state.currentStep < 0) {
         context.spiral.PathColour = PathColourValue(context.spiral) ^ ColourToggleMask;
-        if (m.nCurrentStep < 0 || RepeatsFromTop(text)) {
-            m.nCurrentStep = 0;
-            m.bCurrentDirection = false;
+        if (state.currentStep < 0 || RepeatsFromTop(text)) {
+            state.currentStep = 0;
+            state.currentDirection = false;
         } else {
-            m.nCurrentStep = m.nCurrentStep - 1;
-            if (m.nCurrentStep < 0)
-                m.nCurrentStep = 0;
-            m.bCurrentDirection = true;
+            state.currentStep = state.currentStep - 1;
+            if (state.currentStep < 0)
+                state.currentStep = 0;
+            state.currentDirection = true;
         }
     }
 
-    step([&] { settings.Save(Keys::CurrentStep, IntegerToText(m.nCurrentStep)); });
-    step([&] { settings.Save(Keys::CurrentDirection, FlagToText(m.bCurrentDirection)); });
+    step([&] { settings.Save(Keys::CurrentStep, IntegerToText(state.currentStep)); });
+    step([&] { settings.Save(Keys::CurrentDirection, FlagToText(state.currentDirection)); });
 }
 
 } // namespace
@@ -158,7 +165,8 @@ std::string BoxLimitMessage(double maxDither, double stepSize, double x, double 
            + RealToText(x) + ", " + RealToText(y) + ")";
 }
 
-void DitherUpdate(DitherMembers m, const DitherContext &context, SkipOnFailure &step)
+void DitherUpdate(
+        double &x, double &y, DitherState &state, const DitherContext &context, SkipOnFailure &step)
 {
     const Settings &settings = context.settings;
 
@@ -173,48 +181,44 @@ void DitherUpdate(DitherMembers m, const DitherContext &context, SkipOnFailure &
         if (text.empty())
             type = DitherType::Spiral;
         else
-            m.sPattern = text;
+            state.pattern = text;
     }
-    m.nDitherType = type;
+    state.type = type;
 
     step([&] {
-        m.nStepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
+        state.stepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
     });
     step([&] {
-        m.nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
+        state.maxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
     });
-    m.nMaxDitherY = m.nMaxDitherX;
+    state.maxDitherY = state.maxDitherX;
 
-    step([&] {
-        m.XOffset = StrictNumber(settings.Get(Keys::CurrentOffsetX, Keys::Defaults::Position));
-    });
-    step([&] {
-        m.YOffset = StrictNumber(settings.Get(Keys::CurrentOffsetY, Keys::Defaults::Position));
-    });
-    if (!(m.XOffset > GuideBox::Lowest && m.XOffset < GuideBox::Highest
-          && m.YOffset > GuideBox::Lowest && m.YOffset < GuideBox::Highest)) {
-        m.XOffset = GuideBox::Centre;
-        m.YOffset = GuideBox::Centre;
+    step([&] { x = StrictNumber(settings.Get(Keys::CurrentOffsetX, Keys::Defaults::Position)); });
+    step([&] { y = StrictNumber(settings.Get(Keys::CurrentOffsetY, Keys::Defaults::Position)); });
+    if (!(x > GuideBox::Lowest && x < GuideBox::Highest && y > GuideBox::Lowest
+          && y < GuideBox::Highest)) {
+        x = GuideBox::Centre;
+        y = GuideBox::Centre;
     }
 
     double nx = 0;
     double ny = 0;
-    switch (m.nDitherType) {
+    switch (state.type) {
     case DitherType::Spiral:
-        nx = m.XOffset;
-        ny = m.YOffset;
+        nx = x;
+        ny = y;
         step([&] { Spiral::NextSpiralPosition(context.spiral, settings, nx, ny); });
         break;
     case DitherType::Random:
-        randomStep(m, context.random, nx, ny);
+        randomStep(x, y, state, context.random, nx, ny);
         break;
     default:
-        patternWalk(m, context, step, nx, ny);
+        patternWalk(state, context, step, nx, ny);
         break;
     }
 
-    m.XOffset = nx;
-    m.YOffset = ny;
+    x = nx;
+    y = ny;
     step([&] { settings.Save(Keys::CurrentOffsetX, RealToText(nx)); });
     step([&] { settings.Save(Keys::CurrentOffsetY, RealToText(ny)); });
 }

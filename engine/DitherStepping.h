@@ -12,18 +12,16 @@
 
 namespace Quiverstep {
 
-// The plug-in members that the dither update reads and writes.
-struct DitherMembers
+// What the plug-in keeps of the walk between dithers, as the last dither update left it.
+struct DitherState
 {
-    double &XOffset;
-    double &YOffset;
-    std::int16_t &nDitherType;
-    double &nStepSize;
-    double &nMaxDitherX;
-    double &nMaxDitherY;
-    std::int32_t &nCurrentStep;
-    bool &bCurrentDirection;
-    std::string &sPattern;
+    std::int16_t type = 0;
+    double stepSize = 0;
+    double maxDitherX = 0;
+    double maxDitherY = 0;
+    std::int32_t currentStep = 0;
+    bool currentDirection = false;
+    std::string pattern;
 };
 
 struct DitherContext
@@ -34,9 +32,13 @@ struct DitherContext
     Spiral::State &spiral;
 };
 
-// The next dither target for the stored dither type, stored in XOffset, YOffset and the
+// The next dither target for the stored dither type, stored in xOffset, yOffset and the
 // store. Each statement runs under `step`: one that fails is skipped.
-void DitherUpdate(DitherMembers members, const DitherContext &context, SkipOnFailure &step);
+void DitherUpdate(double &xOffset,
+                  double &yOffset,
+                  DitherState &state,
+                  const DitherContext &context,
+                  SkipOnFailure &step);
 
 // The four lines of the box message, joined by CR LF.
 std::string BoxLimitMessage(double maxDither, double stepSize, double x, double y);

@@ -37,18 +37,18 @@ void checkWalk(FuzzInput &in)
     const int updates = 1 + int(in.pick(8));
     for (int u = 0; u < updates; ++u) {
         m.Update(settings, random);
-        if (m.nDitherType >= 2) {
+        if (m.state.type >= 2) {
             FUZZ_CHECK(m.XOffset >= 2 && m.XOffset <= 30 && m.YOffset >= 2 && m.YOffset <= 30,
                        "a pattern position outside the box");
-            FUZZ_CHECK(m.nCurrentStep >= 0, "a negative step stays");
+            FUZZ_CHECK(m.state.currentStep >= 0, "a negative step stays");
             // Stored with 15 significant digits, as the member's text.
             FUZZ_CHECK(settings.Get(Keys::CurrentOffsetX, "") == RealToText(m.XOffset),
                        "the stored X is not the member");
             FUZZ_CHECK(settings.Get(Keys::CurrentOffsetY, "") == RealToText(m.YOffset),
                        "the stored Y is not the member");
-            FUZZ_CHECK(StrictFlag(settings.Get(Keys::CurrentDirection, "")) == m.bCurrentDirection,
+            FUZZ_CHECK(StrictFlag(settings.Get(Keys::CurrentDirection, "")) == m.state.currentDirection,
                        "the stored direction is not the member");
-            FUZZ_CHECK(StrictNumber(settings.Get(Keys::CurrentStep, "")) == m.nCurrentStep,
+            FUZZ_CHECK(StrictNumber(settings.Get(Keys::CurrentStep, "")) == m.state.currentStep,
                        "the stored step is not the member");
         }
     }

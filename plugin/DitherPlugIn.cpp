@@ -98,11 +98,11 @@ void DitherPlugIn::WriteLogBlock(bool bImageCaptured)
                            {XOffset,
                             YOffset,
                             bGuiding,
-                            nDitherType,
-                            nStepSize,
-                            nMaxDitherX,
-                            nCurrentStep,
-                            bCurrentDirection});
+                            m_dither.type,
+                            m_dither.stepSize,
+                            m_dither.maxDitherX,
+                            m_dither.currentStep,
+                            m_dither.currentDirection});
 }
 
 void DitherPlugIn::WriteGuideErrorLine(double ErrorX,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DitherStepping.h"
 #include "PlugInEnvironment.h"
 
 #include "SkipOnFailure.h"
@@ -57,13 +58,7 @@ private:
     void WriteLogBlock(bool bImageCaptured);
     void WriteGuideErrorLine(double ErrorX, double ErrorY, double &OffsetX, double &OffsetY);
 
-    std::int16_t nDitherType = 0;
-    double nStepSize = 0;
-    double nMaxDitherX = 0;
-    double nMaxDitherY = 0;
-    std::int32_t nCurrentStep = 0;
-    bool bCurrentDirection = false;
-    std::string sPattern;
+    DitherState m_dither;
     bool bLog = false;
 
     PlugInEnvironment &m_environment;

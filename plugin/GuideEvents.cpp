@@ -101,15 +101,9 @@ void DitherPlugIn::ImageCaptured(SkipOnFailure &step)
 {
     step([&] { WriteLogBlock(true); });
     const Quiverstep::Settings settings(m_environment.store);
-    DitherUpdate({XOffset,
-                  YOffset,
-                  nDitherType,
-                  nStepSize,
-                  nMaxDitherX,
-                  nMaxDitherY,
-                  nCurrentStep,
-                  bCurrentDirection,
-                  sPattern},
+    DitherUpdate(XOffset,
+                 YOffset,
+                 m_dither,
                  {settings, m_environment.random, m_environment.ui, m_environment.process.spiral},
                  step);
     bGuiding = false;
@@ -156,19 +150,24 @@ void DitherPlugIn::StartGuiding(EventCamera &camera, SkipOnFailure &step)
 
     // Read as a truth value: 0 or -1 until the next dither update decodes the type.
     step([&] {
-        nDitherType = StrictFlag(settings.Get(Keys::DitherType, Keys::Defaults::DitherType)) ? -1
-                                                                                             : 0;
+        m_dither.type = StrictFlag(settings.Get(Keys::DitherType, Keys::Defaults::DitherType)) ? -1
+                                                                                               : 0;
     });
     step([&] {
-        nStepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
+        m_dither.stepSize = StrictNumber(settings.Get(Keys::DitherStep, Keys::Defaults::DitherStep));
     });
     step([&] {
-        nMaxDitherX = StrictNumber(settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
+        m_dither.maxDitherX = StrictNumber(
+                settings.Get(Keys::MaxDitherX, Keys::Defaults::MaxDither));
     });
-    nMaxDitherY = nMaxDitherX;
+    m_dither.maxDitherY = m_dither.maxDitherX;
     // The spiral takes the new step and limit and goes on from its stored position.
     step([&] {
-        Spiral::InitSpiral(m_environment.process.spiral, settings, nMaxDitherX, nStepSize, false);
+        Spiral::InitSpiral(m_environment.process.spiral,
+                           settings,
+                           m_dither.maxDitherX,
+                           m_dither.stepSize,
+                           false);
     });
 
     bGuiding = false;

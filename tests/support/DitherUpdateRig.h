@@ -6,7 +6,7 @@
 
 namespace Quiverstep {
 
-// The plug-in members that the dither update reads and writes, to drive it without a
+// The target and the walk that the dither update reads and writes, to drive it without a
 // plug-in; the messages it shows are kept.
 class DitherUpdateRig : public MessageSink
 {
@@ -15,26 +15,12 @@ public:
     void Update(const Settings &settings, RandomSource &random)
     {
         SkipOnFailure step;
-        DitherUpdate({XOffset,
-                      YOffset,
-                      nDitherType,
-                      nStepSize,
-                      nMaxDitherX,
-                      nMaxDitherY,
-                      nCurrentStep,
-                      bCurrentDirection,
-                      sPattern},
-                     {settings, random, *this, spiral},
-                     step);
+        DitherUpdate(XOffset, YOffset, state, {settings, random, *this, spiral}, step);
     }
     void ShowTimedMessage(const std::string &text) override { messages.push_back(text); }
 
     double XOffset = 0, YOffset = 0;
-    std::int16_t nDitherType = 0;
-    double nStepSize = 0, nMaxDitherX = 0, nMaxDitherY = 0;
-    std::int32_t nCurrentStep = 0;
-    bool bCurrentDirection = false;
-    std::string sPattern;
+    DitherState state;
     Spiral::State spiral; // as in a new process
     std::vector<std::string> messages;
 };
