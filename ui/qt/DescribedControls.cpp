@@ -3,10 +3,12 @@
 #include "qt/PathCanvas.h"
 #include "qt/WindowLayout.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +18,33 @@
 namespace Quiverstep {
 
 namespace {
+
+// Escape presses the window's cancel button; a window without one stays open, where QDialog
+// would close it and drop what the user entered.
+class EscapeFilter : public QObject
+{
+public:
+    EscapeFilter(QDialog &dialog, QAbstractButton *cancelButton)
+        : QObject(&dialog)
+        , m_cancelButton(cancelButton)
+    {
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress
+            || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel))
+            return QObject::eventFilter(watched, event);
+        if (m_cancelButton && m_cancelButton->isEnabled())
+            m_cancelButton->click();
+        return true;
+    }
+
+private:
+    QAbstractButton *m_cancelButton;
+};
 
 QWidget *make(const ControlDescription &control, QWidget *parent)
 {
@@ -76,6 +105,10 @@ DescribedControls::DescribedControls(QDialog &dialog, const WindowDescription &d
             previous = widget;
         }
     }
+    new EscapeFilter(dialog,
+                     description.cancelButton ? qobject_cast<QAbstractButton *>(
+                             m_widgets.at(description.cancelButton))
+                                              : nullptr);
 }
 
 void DescribedControls::ForwardClicks(const std::function<void(int)> &clicked) const

@@ -1,8 +1,8 @@
 #include "win32/DialogWindow.h"
 
+#include "WideText.h"
 #include "win32/MessageBoxes.h"
 #include "win32/MessageLoop.h"
-#include "WideText.h"
 
 #include <set>
 #include <stdexcept>
@@ -318,6 +318,20 @@ void DialogWindow::makeDescribed(const ControlDescription &control)
     }
 }
 
+void DialogWindow::escape()
+{
+    if (!m_description) {
+        onCancel();
+        return;
+    }
+    // The described cancel button's click; a window without one stays open, keeping what
+    // the user entered.
+    const int cancel = m_description->cancelButton;
+    const HWND button = cancel ? GetDlgItem(m_hwnd, cancel) : nullptr;
+    if (button && IsWindowEnabled(button))
+        onCommand(cancel, BN_CLICKED, button);
+}
+
 void DialogWindow::makeCanvas(const ControlDescription &, int, int, int, int) {}
 
 void DialogWindow::onCommand(int, int, HWND) {}
@@ -353,9 +367,9 @@ LRESULT DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
-        // Escape, unless a control is the cancel button; Enter without a default button.
+        // Escape, unless a control has the cancel button's id; Enter without a default button.
         if (id == IDCANCEL && !GetDlgItem(m_hwnd, IDCANCEL))
-            onCancel();
+            escape();
         else if (id != IDOK || GetDlgItem(m_hwnd, IDOK))
             onCommand(id, code, reinterpret_cast<HWND>(lParam));
         return 0;

@@ -57,11 +57,12 @@ protected:
 
     virtual void build() {}
     // Makes a control of kind Canvas, at its scaled rectangle in the client area.
-    virtual void makeCanvas(const ControlDescription &control, int left, int top, int width, int height);
+    virtual void makeCanvas(
+            const ControlDescription &control, int left, int top, int width, int height);
     virtual void onLoad() {}
     virtual void onCommand(int id, int code, HWND control);
     virtual void onTimer(UINT_PTR timer);
-    // Escape, and closing through the window frame.
+    // Closing through the window frame; Escape too in a window made without a description.
     virtual void onCancel() { Close(); }
     virtual void onUnload() {}
     // When the window has gone; a self-owned window may delete itself here.
@@ -100,6 +101,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void position(HWND owner);
     void buildDescribed();
+    void escape();
     void makeDescribed(const ControlDescription &control);
 
     const WindowDescription *m_description = nullptr;
