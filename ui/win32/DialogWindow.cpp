@@ -37,6 +37,27 @@ HINSTANCE module()
 }
 
 HWND s_parking = nullptr;
+HHOOK s_dialogKeys = nullptr;
+
+// A modeless window shown from a host's call (the timed message of a camera event) lives on
+// the host's message loop, which does not give it its dialog keys: Enter, Escape, Tab and the
+// arrows. This hook on the thread's messages does what IsDialogMessage does in our own loops.
+LRESULT CALLBACK dialogKeys(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        MSG *message = reinterpret_cast<MSG *>(lParam);
+        if (message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST && message->hwnd) {
+            const HWND root = GetAncestor(message->hwnd, GA_ROOT);
+            if (root && DialogWindow::IsOurs(root) && IsDialogMessageW(root, message)) {
+                // Handled: what the loop goes on to dispatch is a message that does nothing.
+                message->message = WM_NULL;
+                message->wParam = 0;
+                message->lParam = 0;
+            }
+        }
+    }
+    return CallNextHookEx(s_dialogKeys, code, wParam, lParam);
+}
 
 // The owner of windows that have none of the host's: owned windows stay out of the task bar.
 HWND parkingWindow()
@@ -106,6 +127,9 @@ int DialogWindow::OpenCount()
 
 void DialogWindow::UnregisterClasses()
 {
+    if (s_dialogKeys)
+        UnhookWindowsHookEx(s_dialogKeys);
+    s_dialogKeys = nullptr;
     if (s_parking)
         DestroyWindow(s_parking);
     s_parking = nullptr;
@@ -245,6 +269,8 @@ void DialogWindow::ShowModal(HWND owner)
 
 void DialogWindow::ShowModeless(HWND owner)
 {
+    if (!s_dialogKeys)
+        s_dialogKeys = SetWindowsHookExW(WH_GETMESSAGE, &dialogKeys, nullptr, GetCurrentThreadId());
     if (!m_hwnd)
         Create(owner);
     ShowWindow(m_hwnd, SW_SHOW);
