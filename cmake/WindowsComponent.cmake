@@ -38,16 +38,7 @@ file(COPY_FILE /usr/share/cmake/nlohmann_json/nlohmann_jsonConfigVersion.cmake
     ${QUIVERSTEP_HOST_HEADERS}/cmake/nlohmann_jsonConfigVersion.cmake ONLY_IF_DIFFERENT)
 set(nlohmann_json_DIR ${QUIVERSTEP_HOST_HEADERS}/cmake CACHE PATH "The staged nlohmann/json" FORCE)
 
-add_subdirectory(engine)
-add_subdirectory(log)
-add_subdirectory(plugin)
-add_subdirectory(settings)
-add_subdirectory(ui/presenters)
-add_subdirectory(json)
-add_subdirectory(night)
-add_subdirectory(assess)
-add_subdirectory(phd2)
-add_subdirectory(phd2net)
+include(cmake/PortableCore.cmake)
 # The bridge's sockets as Windows XP has them, so that quiverstep.exe imports nothing newer.
 # With mingw, Asio decides whether it has threads by whether a header included before it
 # (pthread.h) defined _POSIX_THREADS; files that include it in another order would build
