@@ -5,8 +5,6 @@
 #include "DitherTypeList.h"
 #include "SettingsValidation.h"
 
-#include "SettingKeys.h"
-
 namespace Quiverstep {
 
 namespace {
@@ -20,6 +18,7 @@ constexpr int FirstPattern = 2;
 const WindowDescription &SettingsDialogPresenter::Description()
 {
     using K = ControlKind;
+    constexpr int F = ditherTypeFrame; // the controls placed in the frame
     static const WindowDescription description{
             "SettingsDialog",
             "Quiverstep 1.1 Settings",
@@ -29,42 +28,18 @@ const WindowDescription &SettingsDialogPresenter::Description()
             {
                     {OK, "OK", K::Button, "OK", 356, 12, 81, 33},
                     {cancelButton, "cancelButton", K::Button, "Cancel", 356, 48, 81, 33},
-                    {ditherTypeFrame, "ditherTypeFrame", K::Frame, "Dither Type", 12, 12, 337, 149},
-                    {StepSize,
-                     "StepSize",
-                     K::TextBox,
-                     Keys::Defaults::DitherStep.data(),
-                     96,
-                     64,
-                     65,
-                     29,
-                     ditherTypeFrame},
-                    {MaxDitherX,
-                     "MaxDitherX",
-                     K::TextBox,
-                     Keys::Defaults::MaxDither.data(),
-                     96,
-                     100,
-                     65,
-                     29,
-                     ditherTypeFrame},
-                    {DitherType, "DitherType", K::DropDownList, "", 72, 24, 241, 24, ditherTypeFrame},
-                    {Pattern, "Pattern", K::Button, "Pattern:", 8, 24, 57, 25, ditherTypeFrame},
+                    {F, "ditherTypeFrame", K::Frame, "Dither Type", 12, 12, 337, 149},
+                    {StepSize, "StepSize", K::TextBox, "1", 96, 64, 65, 29, F},
+                    {MaxDitherX, "MaxDitherX", K::TextBox, "4", 96, 100, 65, 29, F},
+                    {DitherType, "DitherType", K::DropDownList, "", 72, 24, 241, 24, F},
+                    {Pattern, "Pattern", K::Button, "Pattern:", 8, 24, 57, 25, F},
                     {simulateButton, "simulateButton", K::Button, "Simulate...", 356, 104, 81, 33},
                     {ckLog, "ckLog", K::CheckBox, "Log", 360, 152, 77, 25},
-                    {AO7, "AO7", K::CheckBox, "Using AO-7", 212, 72, 109, 17, ditherTypeFrame},
-                    {stepSizeLabel, "stepSizeLabel", K::Label, "Step Size:", 8, 68, 69, 29, ditherTypeFrame},
-                    {stepSizeUnit, "stepSizeUnit", K::Label, "pixels", 168, 72, 45, 21, ditherTypeFrame},
-                    {maxDitherLabel,
-                     "maxDitherLabel",
-                     K::Label,
-                     "Max Dither:",
-                     8,
-                     104,
-                     85,
-                     29,
-                     ditherTypeFrame},
-                    {maxDitherUnit, "maxDitherUnit", K::Label, "pixels", 168, 104, 45, 21, ditherTypeFrame},
+                    {AO7, "AO7", K::CheckBox, "Using AO-7", 212, 72, 109, 17, F},
+                    {stepSizeLabel, "stepSizeLabel", K::Label, "Step Size:", 8, 68, 69, 29, F},
+                    {stepSizeUnit, "stepSizeUnit", K::Label, "pixels", 168, 72, 45, 21, F},
+                    {maxDitherLabel, "maxDitherLabel", K::Label, "Max Dither:", 8, 104, 85, 29, F},
+                    {maxDitherUnit, "maxDitherUnit", K::Label, "pixels", 168, 104, 45, 21, F},
                     {restartNote,
                      "restartNote",
                      K::Label,
@@ -255,7 +230,8 @@ void SettingsDialogPresenter::simulate()
         return;
     const int selected = m_view.SelectedDitherType();
     const bool listed = selected >= 0 && std::size_t(selected) < m_entries.size();
-    m_view.OpenSimulator("Simulator - " + (listed ? m_entries[std::size_t(selected)] : std::string()));
+    m_view.OpenSimulator("Simulator - "
+                         + (listed ? m_entries[std::size_t(selected)] : std::string()));
 }
 
 } // namespace Quiverstep

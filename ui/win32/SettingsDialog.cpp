@@ -1,9 +1,9 @@
 #include "win32/SettingsDialog.h"
 
+#include "WideText.h"
 #include "win32/MessageBoxes.h"
 #include "win32/PathSimulator.h"
 #include "win32/PatternEditor.h"
-#include "WideText.h"
 
 #include <memory>
 
