@@ -19,6 +19,8 @@ const WindowDescription &SettingsDialogPresenter::Description()
 {
     using K = ControlKind;
     constexpr int F = ditherTypeFrame; // the controls placed in the frame
+    const char *const restart = "Saving restarts the dither path at its first position.";
+    const char *const units = "Step Size and Max Dither are in guide camera pixels.";
     static const WindowDescription description{
             "SettingsDialog",
             "Quiverstep 1.1 Settings",
@@ -40,22 +42,8 @@ const WindowDescription &SettingsDialogPresenter::Description()
                     {stepSizeUnit, "stepSizeUnit", K::Label, "pixels", 168, 72, 45, 21, F},
                     {maxDitherLabel, "maxDitherLabel", K::Label, "Max Dither:", 8, 104, 85, 29, F},
                     {maxDitherUnit, "maxDitherUnit", K::Label, "pixels", 168, 104, 45, 21, F},
-                    {restartNote,
-                     "restartNote",
-                     K::Label,
-                     "Saving restarts the dither path at its first position.",
-                     12,
-                     172,
-                     337,
-                     21},
-                    {unitsNote,
-                     "unitsNote",
-                     K::Label,
-                     "Step Size and Max Dither are in guide camera pixels.",
-                     12,
-                     196,
-                     337,
-                     21},
+                    {restartNote, "restartNote", K::Label, restart, 12, 172, 337, 21},
+                    {unitsNote, "unitsNote", K::Label, units, 12, 196, 337, 21},
             },
             OK,
             cancelButton,

@@ -135,23 +135,15 @@ void SettingsDialog::SetText(int control, const std::string &text)
     m_controls.Get<QLineEdit>(control)->setText(QString::fromStdString(text));
 }
 
+// The states 0, 1, 2 (unchecked, checked, grayed) are Qt's 0, 2, 1 and back.
 int SettingsDialog::CheckState(int control) const
 {
-    switch (m_controls.Get<QCheckBox>(control)->checkState()) {
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    default:
-        return 0;
-    }
+    return (3 - int(m_controls.Get<QCheckBox>(control)->checkState())) % 3;
 }
 
 void SettingsDialog::SetCheckState(int control, int state)
 {
-    m_controls.Get<QCheckBox>(control)->setCheckState(state == 0   ? Qt::Unchecked
-                                                      : state == 2 ? Qt::PartiallyChecked
-                                                                   : Qt::Checked);
+    m_controls.Get<QCheckBox>(control)->setCheckState(Qt::CheckState((3 - state) % 3));
 }
 
 PatternEdit SettingsDialog::EditPattern(const std::string &name, const std::string &body, bool isNew)

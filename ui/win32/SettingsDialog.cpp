@@ -109,29 +109,17 @@ void SettingsDialog::SetText(int control, const std::string &text)
     DialogWindow::SetText(item(control), text);
 }
 
+// The states' numbers are BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE.
 int SettingsDialog::CheckState(int control) const
 {
-    switch (SendMessageW(item(control), BM_GETCHECK, 0, 0)) {
-    case BST_CHECKED:
-        return 1;
-    case BST_INDETERMINATE:
-        return 2;
-    default:
-        return 0;
-    }
+    return int(SendMessageW(item(control), BM_GETCHECK, 0, 0));
 }
 
 void SettingsDialog::SetCheckState(int control, int state)
 {
-    const HWND box = item(control);
-    if (state == 2) // grayed, as a hand-edited setting may ask for
-        SendMessageW(box, BM_SETSTYLE, BS_AUTO3STATE, FALSE);
-    SendMessageW(box,
-                 BM_SETCHECK,
-                 state == 0   ? BST_UNCHECKED
-                 : state == 2 ? BST_INDETERMINATE
-                              : BST_CHECKED,
-                 0);
+    if (state == BST_INDETERMINATE) // grayed, as a hand-edited setting may ask for
+        SendMessageW(item(control), BM_SETSTYLE, BS_AUTO3STATE, FALSE);
+    SendMessageW(item(control), BM_SETCHECK, WPARAM(state), 0);
 }
 
 PatternEdit SettingsDialog::EditPattern(const std::string &name, const std::string &body, bool isNew)
