@@ -15,8 +15,8 @@ public:
     // Shows the settings dialog modally and returns when it has closed.
     virtual void ShowSettings() = 0;
 
-    // myDelay's one-shot timer: the settings dialog (loaded without being shown) runs it
-    // for this interval, and its tick calls `tick`.
+    // myDelay's one-shot timer: loads the settings dialog (without showing it), and after
+    // this interval calls `tick`, even when the dialog has closed meanwhile.
     virtual void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick) = 0;
 
     // Processes pending user-interface events (timer ticks among them) once.

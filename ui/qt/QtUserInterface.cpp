@@ -5,10 +5,18 @@
 #include "qt/TimedMessage.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <stdexcept>
 
 namespace Quiverstep {
+
+namespace {
+
+// Counts myDelay's waits: a wait started again ends only with its own tick.
+int s_delayGeneration = 0;
+
+} // namespace
 
 PlugInEnvironment &QtUserInterface::environment()
 {
@@ -26,7 +34,17 @@ void QtUserInterface::ShowSettings()
 void QtUserInterface::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
 {
     EnsureQtApplication();
-    SettingsDialog::Instance(environment()).StartDelayTimer(milliseconds, std::move(tick));
+    // The settings dialog loads (hidden) as for its first use. The wait runs on a timer of
+    // its own, which the dialog's closing does not stop.
+    SettingsDialog::Instance(environment());
+    const int generation = ++s_delayGeneration;
+    QTimer::singleShot(milliseconds,
+                       Qt::PreciseTimer, // a coarse timer may fire 5% early
+                       QCoreApplication::instance(),
+                       [generation, tick = std::move(tick)] {
+                           if (generation == s_delayGeneration)
+                               tick();
+                       });
 }
 
 void QtUserInterface::ProcessEvents()

@@ -5,7 +5,7 @@
 
 namespace Quiverstep {
 
-// The plug-in's user interface in Qt windows: the settings dialog, its timer for myDelay,
+// The plug-in's user interface in Qt windows: the settings dialog, a timer for myDelay,
 // and a new timed message window for each dither-box message.
 class QtUserInterface : public UserInterface
 {

@@ -1,74 +1,40 @@
 #include "qt/SettingsDialog.h"
 
-#include "DitherTypeList.h"
 #include "qt/MessageBoxes.h"
 #include "qt/PathSimulator.h"
 #include "qt/PatternEditor.h"
-#include "SettingsValidation.h"
-#include "qt/WindowLayout.h"
-
-#include "SettingKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QGroupBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QSignalBlocker>
-#include <QTimer>
+
+#include <memory>
 
 namespace Quiverstep {
 
 namespace {
 
-SettingsDialog *s_instance = nullptr;
-// Counts myDelay's timer starts, so that a wait handed over by an unloaded dialog ends
-// only the wait it belongs to.
-int s_delayGeneration = 0;
-
-constexpr int DesignTimerInterval = 250;
-constexpr int FirstPattern = 2;
-
-int stateNumber(const QCheckBox *box)
-{
-    switch (box->checkState()) {
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
-Qt::CheckState checkState(int state)
-{
-    return state == 0 ? Qt::Unchecked : state == 2 ? Qt::PartiallyChecked : Qt::Checked;
-}
+using P = SettingsDialogPresenter;
 
 } // namespace
 
 SettingsDialog &SettingsDialog::Instance(PlugInEnvironment &environment)
 {
-    if (!s_instance) {
-        auto *dialog = new SettingsDialog(environment);
-        s_instance = dialog;
-        try {
-            dialog->load();
-        } catch (...) {
-            delete dialog;
-            throw;
-        }
-    }
-    return *s_instance;
+    if (SettingsDialog *loaded = Loaded())
+        return *loaded;
+    auto dialog = std::unique_ptr<SettingsDialog>(new SettingsDialog(environment));
+    dialog->m_presenter.Load();
+    return *dialog.release();
 }
 
 SettingsDialog *SettingsDialog::Loaded()
 {
-    return s_instance;
+    SettingsDialogPresenter *loaded = SettingsDialogPresenter::Loaded();
+    return loaded ? static_cast<SettingsDialog *>(&loaded->View()) : nullptr;
 }
 
 void SettingsDialog::ShowModal(PlugInEnvironment &environment)
@@ -80,105 +46,30 @@ void SettingsDialog::ShowModal(PlugInEnvironment &environment)
 
 void SettingsDialog::Unload()
 {
-    delete s_instance;
+    delete Loaded();
 }
 
 SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
     : QDialog(nullptr)
     , m_environment(environment)
+    , m_controls(*this, P::Description())
+    , m_presenter(environment, *this)
 {
-    setObjectName("SettingsDialog");
-    setWindowTitle("Quiverstep 1.1 Settings");
-    MakeFixedDialog(this, 449, 231);
-
-    OK = new QPushButton("OK", this);
-    Place(OK, "OK", 356, 12, 81, 33);
-    OK->setDefault(true);
-    cancelButton = new QPushButton("Cancel", this);
-    Place(cancelButton, "cancelButton", 356, 48, 81, 33);
-    simulateButton = new QPushButton("Simulate...", this);
-    Place(simulateButton, "simulateButton", 356, 104, 81, 33);
-    ckLog = new QCheckBox("Log", this);
-    Place(ckLog, "ckLog", 360, 152, 77, 25);
-
-    ditherTypeFrame = new QGroupBox("Dither Type", this);
-    Place(ditherTypeFrame, "ditherTypeFrame", 12, 12, 337, 149);
-    Pattern = new QPushButton("Pattern:", ditherTypeFrame);
-    Place(Pattern, "Pattern", 8, 24, 57, 25);
-    DitherType = new QComboBox(ditherTypeFrame);
-    Place(DitherType, "DitherType", 72, 24, 241, 24);
+    for (int label : {P::stepSizeLabel, P::stepSizeUnit, P::maxDitherLabel, P::maxDitherUnit})
+        m_controls.Get<QLabel>(label)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *list = m_controls.Get<QComboBox>(P::DitherType);
     // A wheel turned over the list does not take the focus; see eventFilter.
-    DitherType->setFocusPolicy(Qt::StrongFocus);
-    DitherType->installEventFilter(this);
-    stepSizeLabel = new QLabel("Step Size:", ditherTypeFrame);
-    Place(stepSizeLabel, "stepSizeLabel", 8, 68, 69, 29);
-    stepSizeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    StepSize = new QLineEdit(QString::fromLatin1(Keys::Defaults::DitherStep.data(),
-                                                 Keys::Defaults::DitherStep.size()),
-                             ditherTypeFrame);
-    Place(StepSize, "StepSize", 96, 64, 65, 29);
-    stepSizeUnit = new QLabel("pixels", ditherTypeFrame);
-    Place(stepSizeUnit, "stepSizeUnit", 168, 72, 45, 21);
-    stepSizeUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    AO7 = new QCheckBox("Using AO-7", ditherTypeFrame);
-    Place(AO7, "AO7", 212, 72, 109, 17);
-    maxDitherLabel = new QLabel("Max Dither:", ditherTypeFrame);
-    Place(maxDitherLabel, "maxDitherLabel", 8, 104, 85, 29);
-    maxDitherLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MaxDitherX = new QLineEdit(QString::fromLatin1(Keys::Defaults::MaxDither.data(),
-                                                   Keys::Defaults::MaxDither.size()),
-                               ditherTypeFrame);
-    Place(MaxDitherX, "MaxDitherX", 96, 100, 65, 29);
-    maxDitherUnit = new QLabel("pixels", ditherTypeFrame);
-    Place(maxDitherUnit, "maxDitherUnit", 168, 104, 45, 21);
-    maxDitherUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    restartNote = new QLabel("Saving restarts the dither path at its first position.", this);
-    Place(restartNote, "restartNote", 12, 172, 337, 21);
-    unitsNote = new QLabel("Step Size and Max Dither are in guide camera pixels.", this);
-    Place(unitsNote, "unitsNote", 12, 196, 337, 21);
-
-    delayTimer = new QTimer(this);
-    delayTimer->setObjectName("delayTimer");
-    delayTimer->setInterval(DesignTimerInterval);
-    delayTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
-
-    setTabOrder(OK, cancelButton);
-    setTabOrder(cancelButton, StepSize);
-    setTabOrder(StepSize, MaxDitherX);
-    setTabOrder(MaxDitherX, DitherType);
-    setTabOrder(DitherType, Pattern);
-    setTabOrder(Pattern, simulateButton);
-    setTabOrder(simulateButton, ckLog);
-    setTabOrder(ckLog, AO7);
-
-    connect(OK, &QPushButton::clicked, this, &SettingsDialog::saveAndClose);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(simulateButton, &QPushButton::clicked, this, &SettingsDialog::simulate);
-    connect(Pattern, &QPushButton::clicked, this, &SettingsDialog::editSelectedPattern);
-    connect(DitherType, &QComboBox::currentIndexChanged, this, &SettingsDialog::ditherTypeChanged);
-    connect(delayTimer, &QTimer::timeout, this, &SettingsDialog::endDelay);
-    for (QCheckBox *box : {ckLog, AO7}) {
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->installEventFilter(this);
+    connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_presenter.DitherTypeChanged(index);
+    });
+    m_controls.ForwardClicks([this](int id) { m_presenter.Clicked(id); });
+    for (int id : {P::ckLog, P::AO7}) {
         // A box opened grayed (a stored "2") is two-state from its first click on, so that
         // a click never brings the gray back.
+        auto *box = m_controls.Get<QCheckBox>(id);
         connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
-    }
-}
-
-SettingsDialog::~SettingsDialog()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
-    if (delayTimer->isActive()) {
-        // myDelay is still waiting on this timer: let its tick come all the same.
-        const int generation = s_delayGeneration;
-        QTimer::singleShot(delayTimer->remainingTime(),
-                           Qt::PreciseTimer,
-                           QCoreApplication::instance(),
-                           [generation, tick = m_delayTick] {
-                               if (generation == s_delayGeneration)
-                                   tick();
-                           });
     }
 }
 
@@ -187,7 +78,8 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
     // The dither type list takes the wheel only when it has the focus: a wheel turned while
     // the mouse passes over it must not change the type, nor open the pattern editor from the
     // add entry. The parent gets the wheel instead.
-    if (watched == DitherType && event->type() == QEvent::Wheel && !DitherType->hasFocus()) {
+    auto *list = m_controls.Widget(P::DitherType);
+    if (watched == list && event->type() == QEvent::Wheel && !list->hasFocus()) {
         event->ignore();
         return true;
     }
@@ -197,177 +89,94 @@ bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
 void SettingsDialog::done(int result)
 {
     QDialog::done(result);
-    // Closed means unloaded: the next use loads afresh from the store.
-    if (s_instance == this)
-        s_instance = nullptr;
+    m_presenter.Closed();
     deleteLater();
 }
 
-void SettingsDialog::load()
+void SettingsDialog::ShowMessage(const std::string &text)
 {
-    const Settings settings(m_environment.store);
-    {
-        StoreOperation operation(m_environment.store);
-        InstallBuiltInPatterns(settings);
-        operation.Commit();
-    }
-    const SettingsView view = LoadSettingsView(settings);
-    showList(view.list);
-    selectDitherType(view.ditherType);
-    StepSize->setText(QString::fromStdString(view.stepSize));
-    MaxDitherX->setText(QString::fromStdString(view.maxDither));
-    ckLog->setCheckState(checkState(view.log));
-    AO7->setCheckState(checkState(view.ao7));
+    Quiverstep::ShowMessage(this, QString::fromStdString(text));
 }
 
-void SettingsDialog::FillDitherTypeList()
+bool SettingsDialog::AskYesNo(const std::string &text)
 {
-    showList(Quiverstep::FillDitherTypeList(Settings(m_environment.store)));
+    return Quiverstep::AskYesNo(this, QString::fromStdString(text));
 }
 
-void SettingsDialog::showList(const DitherTypeList &list)
+void SettingsDialog::ShowDitherTypes(const std::vector<std::string> &entries)
 {
-    // Filling is not a selection: the list ends with none, as a fresh list has.
-    const QSignalBlocker blocker(DitherType);
-    DitherType->clear();
-    for (const std::string &entry : list.entries)
-        DitherType->addItem(QString::fromStdString(entry));
-    DitherType->setCurrentIndex(-1);
-    m_patterns = list.patterns;
-    m_nextPattern = list.nextPattern;
+    auto *list = m_controls.Get<QComboBox>(P::DitherType);
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (const std::string &entry : entries)
+        list->addItem(QString::fromStdString(entry));
+    list->setCurrentIndex(-1);
 }
 
-void SettingsDialog::selectDitherType(int index)
+void SettingsDialog::SelectDitherType(int index)
 {
-    // Raises the selection event as a user's choice would.
-    DitherType->setCurrentIndex(index);
+    auto *list = m_controls.Get<QComboBox>(P::DitherType);
+    const QSignalBlocker blocker(list);
+    list->setCurrentIndex(index);
 }
 
-void SettingsDialog::AddPattern(const QString &name, const QString &body)
+int SettingsDialog::SelectedDitherType() const
 {
-    Guarded(this, [&] {
-        const Settings settings(m_environment.store);
-        StoreOperation operation(m_environment.store);
-        Quiverstep::AddPattern(settings, m_nextPattern, (name + "\\" + body).toStdString());
-        operation.Commit();
-        FillDitherTypeList();
-    });
-    selectDitherType(m_nextPattern - 1);
+    return m_controls.Get<QComboBox>(P::DitherType)->currentIndex();
 }
 
-void SettingsDialog::ditherTypeChanged(int index)
+std::string SettingsDialog::Text(int control) const
 {
-    if (index >= m_nextPattern)
-        addNewPattern();
+    return m_controls.Get<QLineEdit>(control)->text().toStdString();
 }
 
-void SettingsDialog::addNewPattern()
+void SettingsDialog::SetText(int control, const std::string &text)
+{
+    m_controls.Get<QLineEdit>(control)->setText(QString::fromStdString(text));
+}
+
+// The states 0, 1, 2 (unchecked, checked, grayed) are Qt's 0, 2, 1 and back.
+int SettingsDialog::CheckState(int control) const
+{
+    return (3 - int(m_controls.Get<QCheckBox>(control)->checkState())) % 3;
+}
+
+void SettingsDialog::SetCheckState(int control, int state)
+{
+    m_controls.Get<QCheckBox>(control)->setCheckState(Qt::CheckState((3 - state) % 3));
+}
+
+PatternEdit SettingsDialog::EditPattern(const std::string &name, const std::string &body, bool isNew)
 {
     PatternEditor editor(this);
-    editor.m_patternBody = QString();
-    editor.m_patternName = "New Pattern";
-    editor.m_newPattern = true;
+    editor.m_patternName = QString::fromStdString(name);
+    editor.m_patternBody = QString::fromStdString(body);
+    editor.m_newPattern = isNew;
     editor.exec();
-    if (editor.m_saved)
-        AddPattern(editor.m_patternName, editor.m_patternBody);
-    else
-        selectDitherType(0);
+    return {editor.m_saved,
+            editor.m_removed,
+            editor.m_patternName.toStdString(),
+            editor.m_patternBody.toStdString()};
 }
 
-void SettingsDialog::editSelectedPattern()
+void SettingsDialog::OpenSimulator(const std::string &caption)
 {
-    const int i = DitherType->currentIndex();
-    if (i < FirstPattern) {
-        ShowMessage(this, "This pattern is built-in and cannot be altered");
-        return;
-    }
-    if (i - FirstPattern >= int(m_patterns.size()))
-        return; // the add entry is never left selected
-    const PatternEntry &entry = m_patterns[std::size_t(i - FirstPattern)];
-    PatternEditor editor(this);
-    editor.m_patternName = QString::fromStdString(entry.name);
-    editor.m_patternBody = QString::fromStdString(entry.body);
-    editor.m_newPattern = false;
-    editor.exec();
-    if (!editor.m_saved)
-        return;
-
-    int restore = i;
-    Guarded(this, [&] {
-        const Settings settings(m_environment.store);
-        StoreOperation operation(m_environment.store);
-        if (editor.m_removed) {
-            DeletePattern(settings, i, m_nextPattern);
-            restore = i - 1;
-        } else {
-            ReplacePattern(settings,
-                           i,
-                           (editor.m_patternName + "\\" + editor.m_patternBody).toStdString());
-        }
-        operation.Commit();
-        FillDitherTypeList();
-    });
-    selectDitherType(restore);
-}
-
-SettingsInput SettingsDialog::input() const
-{
-    return {MaxDitherX->text().toStdString(),
-            StepSize->text().toStdString(),
-            DitherType->currentIndex(),
-            stateNumber(AO7),
-            stateNumber(ckLog)};
-}
-
-bool SettingsDialog::ValidateAndSave()
-{
-    std::optional<std::string> problem;
-    if (!Guarded(this, [&] {
-            problem = Quiverstep::ValidateAndSave(input(),
-                                                  m_environment.store,
-                                                  m_environment.process.spiral);
-        }))
-        return false;
-    if (problem) {
-        ShowMessage(this, QString::fromStdString(*problem));
-        return false;
-    }
-    return true;
-}
-
-void SettingsDialog::simulate()
-{
-    if (!ValidateAndSave())
-        return;
     PathSimulator simulator(m_environment, this);
-    simulator.setWindowTitle("Simulator - " + DitherType->currentText());
+    simulator.setWindowTitle(QString::fromStdString(caption));
     simulator.exec();
 }
 
-void SettingsDialog::saveAndClose()
+void SettingsDialog::Close(bool saved)
 {
-    if (ValidateAndSave())
+    if (saved)
         accept();
-}
-
-void SettingsDialog::StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick)
-{
-    ++s_delayGeneration;
-    m_delayTick = std::move(tick);
-    delayTimer->setInterval(milliseconds);
-    delayTimer->start();
-}
-
-void SettingsDialog::endDelay()
-{
-    delayTimer->stop();
-    if (m_delayTick)
-        std::exchange(m_delayTick, nullptr)();
+    else
+        reject();
 }
 
 QString SettingsDialog::stepSizeText() const
 {
-    return StepSize->text();
+    return m_controls.Get<QLineEdit>(P::StepSize)->text();
 }
 
 } // namespace Quiverstep

@@ -1,31 +1,16 @@
 #pragma once
 
-#include "Pattern.h"
-#include "PlugInEnvironment.h"
+#include "presenters/SettingsDialogPresenter.h"
+#include "presenters/SettingsDialogView.h"
+#include "qt/DescribedControls.h"
 
 #include <QDialog>
 
-#include <cstdint>
-#include <functional>
-#include <vector>
-
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-
 namespace Quiverstep {
 
-struct DitherTypeList;
-struct SettingsInput;
-
-// The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
-// and the simulator. One instance per process, loaded from the store when first needed and
-// destroyed when it closes; its delayTimer also serves myDelay while the dialog is hidden.
-class SettingsDialog : public QDialog
+// The settings dialog in Qt. One instance per process, loaded when first needed and
+// destroyed when it closes.
+class SettingsDialog : public QDialog, private SettingsDialogView
 {
     Q_OBJECT
 
@@ -39,19 +24,7 @@ public:
     // Destroys the instance, if any.
     static void Unload();
 
-    ~SettingsDialog() override;
-
-    // Checks the controls' values and stores them; shows the first problem and returns false.
-    bool ValidateAndSave();
-    void FillDitherTypeList();
-    void AddPattern(const QString &name, const QString &body);
-
-    // myDelay's one-shot timer.
-    void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick);
-
     QString stepSizeText() const;
-
-    std::int32_t m_nextPattern = 2;
 
 public slots:
     void done(int result) override;
@@ -62,38 +35,22 @@ protected:
 private:
     explicit SettingsDialog(PlugInEnvironment &environment);
 
-    void load();
-    void showList(const DitherTypeList &list);
-    SettingsInput input() const;
-    void ditherTypeChanged(int index);
-    void editSelectedPattern();
-    void simulate();
-    void saveAndClose();
-    void endDelay();
-    void addNewPattern();
-    void selectDitherType(int index);
+    void ShowMessage(const std::string &text) override;
+    bool AskYesNo(const std::string &text) override;
+    void ShowDitherTypes(const std::vector<std::string> &entries) override;
+    void SelectDitherType(int index) override;
+    int SelectedDitherType() const override;
+    std::string Text(int control) const override;
+    void SetText(int control, const std::string &text) override;
+    int CheckState(int control) const override;
+    void SetCheckState(int control, int state) override;
+    PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override;
+    void OpenSimulator(const std::string &caption) override;
+    void Close(bool saved) override;
 
     PlugInEnvironment &m_environment;
-    std::function<void()> m_delayTick;
-    std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
-
-    QPushButton *OK;
-    QPushButton *cancelButton;
-    QPushButton *simulateButton;
-    QCheckBox *ckLog;
-    QGroupBox *ditherTypeFrame;
-    QPushButton *Pattern;
-    QComboBox *DitherType;
-    QLabel *stepSizeLabel;
-    QLineEdit *StepSize;
-    QLabel *stepSizeUnit;
-    QCheckBox *AO7;
-    QLabel *maxDitherLabel;
-    QLineEdit *MaxDitherX;
-    QLabel *maxDitherUnit;
-    QLabel *restartNote;
-    QLabel *unitsNote;
-    QTimer *delayTimer;
+    DescribedControls m_controls;
+    SettingsDialogPresenter m_presenter;
 };
 
 } // namespace Quiverstep

@@ -6,7 +6,7 @@
 namespace Quiverstep {
 
 // The plug-in's user interface in native windows on the caller's thread: the settings
-// dialog, its timer for myDelay, and a new timed message window for each dither-box message.
+// dialog, a thread timer for myDelay, and a new timed message window for each dither-box message.
 class Win32UserInterface : public UserInterface
 {
 public:

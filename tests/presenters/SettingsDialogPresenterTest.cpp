@@ -1,0 +1,189 @@
+#include "PresenterTest.h"
+
+#include "presenters/SettingsDialogPresenter.h"
+#include "presenters/SettingsDialogView.h"
+
+#include "SettingKeys.h"
+
+#include <map>
+
+using namespace Quiverstep;
+
+namespace {
+
+using P = SettingsDialogPresenter;
+using Lines = std::vector<std::string>;
+
+// The dialog's controls as values; the editor and the simulator as lines in `events`.
+class SettingsDialogTestView : public SettingsDialogView
+{
+public:
+    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
+    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
+    void ShowDitherTypes(const Lines &shown) override { entries = shown, selected = -1; }
+    void SelectDitherType(int index) override { selected = index; }
+    int SelectedDitherType() const override { return selected; }
+    std::string Text(int control) const override { return texts.at(control); }
+    void SetText(int control, const std::string &text) override { texts[control] = text; }
+    int CheckState(int control) const override { return checks.at(control); }
+    void SetCheckState(int control, int state) override { checks[control] = state; }
+    PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override
+    {
+        events.push_back("editor " + name + (isNew ? " (new)" : "") + ": " + body.substr(0, 12));
+        return edit;
+    }
+    void OpenSimulator(const std::string &caption) override
+    {
+        events.push_back(caption + ", step " + settings->Get(Keys::DitherStep, ""));
+    }
+    void Close(bool saved) override { events.push_back(saved ? "close saved" : "close"); }
+
+    const Settings *settings = nullptr;
+    RecordingDialogs dialogs;
+    Lines entries;
+    int selected = -1;
+    std::map<int, std::string> texts;
+    std::map<int, int> checks;
+    PatternEdit edit; // what the pattern editor ends with
+    Lines events;
+};
+
+class SettingsDialogPresenterTest : public PresenterTest
+{
+protected:
+    SettingsDialogPresenterTest()
+    {
+        view.settings = &settings;
+        dialog.Load();
+    }
+
+    SettingsDialogTestView view;
+    SettingsDialogPresenter dialog{environment, view};
+};
+
+} // namespace
+
+TEST_F(SettingsDialogPresenterTest, DescribesTheControlsInTabOrderWithTheFrameBeforeItsControls)
+{
+    const WindowDescription &description = P::Description();
+    std::string order; // the frame before the controls in it, then the Tab order
+    for (const ControlDescription &control : description.controls)
+        order += control.name + std::string(" ");
+    EXPECT_TRUE(order.starts_with("OK cancelButton ditherTypeFrame StepSize MaxDitherX DitherType "
+                                  "Pattern simulateButton ckLog AO7 stepSizeLabel"));
+    EXPECT_EQ(description.Left(description.Control(P::AO7)), 12 + 212);
+    EXPECT_EQ(description.defaultButton, OkControl);
+    EXPECT_EQ(P::cancelButton, 1001);
+}
+
+TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrTheStoredValues)
+{
+    EXPECT_EQ(P::Loaded(), &dialog);
+    EXPECT_EQ(view.entries.size(), 8u);
+    EXPECT_EQ(view.entries.at(6), "Vertical Snake 20x20");
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.texts, (std::map<int, std::string>{{P::StepSize, "1"}, {P::MaxDitherX, "4"}}));
+    EXPECT_EQ(view.checks, (std::map<int, int>{{P::ckLog, 0}, {P::AO7, 0}}));
+    EXPECT_EQ(dialog.NextPattern(), 7);
+    EXPECT_EQ(get(Keys::Version), "1.1");
+    dialog.Clicked(P::cancelButton);
+    dialog.Closed();
+    EXPECT_EQ(view.events, Lines{"close"});
+    EXPECT_EQ(P::Loaded(), nullptr);
+
+    // Stored values are shown as stored, a stored "2" grayed; the add entry is never selected.
+    for (const auto &[key, value] : {std::pair{Keys::DitherType, "7"},
+                                     {Keys::DitherStep, " 2.50"},
+                                     {Keys::MaxDitherX, "5 "},
+                                     {Keys::Log, "1"},
+                                     {Keys::AO7Compatible, "2"}})
+        settings.Save(key, value);
+    dialog.Load();
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.texts,
+              (std::map<int, std::string>{{P::StepSize, " 2.50"}, {P::MaxDitherX, "5 "}}));
+    EXPECT_EQ(view.checks, (std::map<int, int>{{P::ckLog, 1}, {P::AO7, 2}}));
+    EXPECT_EQ(view.events, Lines{"close"});
+}
+
+TEST_F(SettingsDialogPresenterTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
+{
+    dialog.DitherTypeChanged(7); // the editor cancelled: Spiral again
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(get(Keys::Pattern(7)), "");
+    view.edit = {true, false, "P", " 1.00: 0.00\\BOTTOM"};
+    dialog.DitherTypeChanged(7);
+    dialog.DitherTypeChanged(6); // any other entry opens nothing
+    EXPECT_EQ(view.entries.size(), 9u);
+    EXPECT_EQ(view.entries.at(7), "P");
+    EXPECT_EQ(view.selected, 7);
+    EXPECT_EQ(dialog.NextPattern(), 8);
+    EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
+    EXPECT_EQ(view.events, (Lines{"editor New Pattern (new): ", "editor New Pattern (new): "}));
+}
+
+TEST_F(SettingsDialogPresenterTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBuiltInType)
+{
+    for (int index : {1, 0}) {
+        view.selected = index;
+        dialog.Clicked(P::Pattern);
+    }
+    const std::string builtIn = "message: This pattern is built-in and cannot be altered";
+    EXPECT_EQ(view.dialogs.messages, (Lines{builtIn, builtIn}));
+
+    // Edited: stored under its number and selected again; cancelled: nothing changes.
+    view.selected = 3;
+    view.edit = {true, false, "<b>x</b>", "1:0\\BOTTOM"};
+    dialog.Clicked(P::Pattern);
+    EXPECT_EQ(view.selected, 3);
+    EXPECT_EQ(view.entries.at(3), "<b>x</b>");
+    EXPECT_EQ(get(Keys::Pattern(3)), "<b>x</b>\\1:0\\BOTTOM");
+    view.selected = 2;
+    view.edit = {};
+    dialog.Clicked(P::Pattern);
+    EXPECT_EQ(dialog.NextPattern(), 7);
+
+    // Removed: the next ones move up, the one before is selected.
+    view.edit = {true, true, "Half-step 2x2", ""};
+    dialog.Clicked(P::Pattern);
+    EXPECT_EQ(view.events,
+              (Lines{"editor Horizontal Snake 10x10: -5,-5\\-4,-5\\",
+                     "editor Half-step 2x2:  0.00,  0.00",
+                     "editor Half-step 2x2:  0.00,  0.00"}));
+    EXPECT_EQ(view.selected, 1);
+    EXPECT_EQ(view.entries.at(2), "<b>x</b>");
+    EXPECT_EQ(dialog.NextPattern(), 6);
+    EXPECT_EQ(get(Keys::Pattern(6)), "");
+}
+
+TEST_F(SettingsDialogPresenterTest, FailedCheckStoresNothingThenOkStoresAndCloses)
+{
+    const int writes = store.writeCount();
+    view.texts[P::StepSize] = "5";
+    dialog.Clicked(P::simulateButton); // no simulator opens
+    view.texts[P::MaxDitherX] = "abc";
+    dialog.Clicked(P::OK);
+    EXPECT_EQ(view.dialogs.messages,
+              (Lines{"message: Step Size is larger than dither box size - please fix",
+                     "message: Max Dither is not numeric."}));
+    EXPECT_EQ(store.writeCount(), writes);
+
+    view.selected = 3;
+    view.texts = {{P::StepSize, "1"}, {P::MaxDitherX, " 5"}};
+    view.checks[P::ckLog] = 1;
+    dialog.Clicked(P::OK);
+    EXPECT_EQ(view.events, Lines{"close saved"});
+    EXPECT_EQ(get(Keys::DitherType), "3");
+    EXPECT_EQ(get(Keys::MaxDitherX), " 5");
+    EXPECT_EQ(get(Keys::Log), "1");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "11");
+}
+
+TEST_F(SettingsDialogPresenterTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry)
+{
+    view.selected = 1;
+    view.texts[P::StepSize] = "2";
+    dialog.Clicked(P::simulateButton);
+    EXPECT_EQ(view.events, Lines{"Simulator - Random, step 2"}); // stored before it opened
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
+}
