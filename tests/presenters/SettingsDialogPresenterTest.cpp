@@ -70,9 +70,10 @@ TEST_F(SettingsDialogPresenterTest, DescribesTheControlsInTabOrderWithTheFrameBe
     for (const ControlDescription &control : description.controls)
         order += control.name + std::string(" ");
     EXPECT_TRUE(order.starts_with("OK cancelButton ditherTypeFrame StepSize MaxDitherX DitherType "
-                                  "Pattern simulateButton ckLog AO7 stepSizeLabel"));
+                                  "Pattern simulateButton logCheckBox AO7 stepSizeLabel"));
     EXPECT_EQ(description.Left(description.Control(P::AO7)), 12 + 212);
     EXPECT_EQ(description.defaultButton, OkControl);
+    EXPECT_EQ(description.cancelButton, 0); // Escape leaves the user's entries alone
     EXPECT_EQ(P::cancelButton, 1001);
 }
 
@@ -83,7 +84,7 @@ TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrT
     EXPECT_EQ(view.entries.at(6), "Vertical Snake 20x20");
     EXPECT_EQ(view.selected, 0);
     EXPECT_EQ(view.texts, (std::map<int, std::string>{{P::StepSize, "1"}, {P::MaxDitherX, "4"}}));
-    EXPECT_EQ(view.checks, (std::map<int, int>{{P::ckLog, 0}, {P::AO7, 0}}));
+    EXPECT_EQ(view.checks, (std::map<int, int>{{P::logCheckBox, 0}, {P::AO7, 0}}));
     EXPECT_EQ(dialog.NextPattern(), 7);
     EXPECT_EQ(get(Keys::Version), "1.1");
     dialog.Clicked(P::cancelButton);
@@ -102,7 +103,7 @@ TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrT
     EXPECT_EQ(view.selected, 0);
     EXPECT_EQ(view.texts,
               (std::map<int, std::string>{{P::StepSize, " 2.50"}, {P::MaxDitherX, "5 "}}));
-    EXPECT_EQ(view.checks, (std::map<int, int>{{P::ckLog, 1}, {P::AO7, 2}}));
+    EXPECT_EQ(view.checks, (std::map<int, int>{{P::logCheckBox, 1}, {P::AO7, 2}}));
     EXPECT_EQ(view.events, Lines{"close"});
 }
 
@@ -170,7 +171,7 @@ TEST_F(SettingsDialogPresenterTest, FailedCheckStoresNothingThenOkStoresAndClose
 
     view.selected = 3;
     view.texts = {{P::StepSize, "1"}, {P::MaxDitherX, " 5"}};
-    view.checks[P::ckLog] = 1;
+    view.checks[P::logCheckBox] = 1;
     dialog.Clicked(P::OK);
     EXPECT_EQ(view.events, Lines{"close saved"});
     EXPECT_EQ(get(Keys::DitherType), "3");

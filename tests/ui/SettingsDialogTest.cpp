@@ -121,7 +121,7 @@ TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
     settings.Save(Keys::Log, "2");
     settings.Save(Keys::AO7Compatible, "2");
     expect([](QWidget *window) {
-        for (const char *name : {"ckLog", "AO7"}) {
+        for (const char *name : {"logCheckBox", "AO7"}) {
             auto *box = child<QCheckBox>(window, name);
             EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << name;
             QStyleOptionButton option;

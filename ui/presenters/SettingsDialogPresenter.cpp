@@ -2,6 +2,8 @@
 
 #include "presenters/SettingsDialogView.h"
 
+#include "SettingKeys.h"
+
 #include "DitherTypeList.h"
 #include "SettingsValidation.h"
 
@@ -31,12 +33,28 @@ const WindowDescription &SettingsDialogPresenter::Description()
                     {OK, "OK", K::Button, "OK", 356, 12, 81, 33},
                     {cancelButton, "cancelButton", K::Button, "Cancel", 356, 48, 81, 33},
                     {F, "ditherTypeFrame", K::Frame, "Dither Type", 12, 12, 337, 149},
-                    {StepSize, "StepSize", K::TextBox, "1", 96, 64, 65, 29, F},
-                    {MaxDitherX, "MaxDitherX", K::TextBox, "4", 96, 100, 65, 29, F},
+                    {StepSize,
+                     "StepSize",
+                     K::TextBox,
+                     Keys::Defaults::DitherStep.data(),
+                     96,
+                     64,
+                     65,
+                     29,
+                     F},
+                    {MaxDitherX,
+                     "MaxDitherX",
+                     K::TextBox,
+                     Keys::Defaults::MaxDither.data(),
+                     96,
+                     100,
+                     65,
+                     29,
+                     F},
                     {DitherType, "DitherType", K::DropDownList, "", 72, 24, 241, 24, F},
                     {Pattern, "Pattern", K::Button, "Pattern:", 8, 24, 57, 25, F},
                     {simulateButton, "simulateButton", K::Button, "Simulate...", 356, 104, 81, 33},
-                    {ckLog, "ckLog", K::CheckBox, "Log", 360, 152, 77, 25},
+                    {logCheckBox, "logCheckBox", K::CheckBox, "Log", 360, 152, 77, 25},
                     {AO7, "AO7", K::CheckBox, "Using AO-7", 212, 72, 109, 17, F},
                     {stepSizeLabel, "stepSizeLabel", K::Label, "Step Size:", 8, 68, 69, 29, F},
                     {stepSizeUnit, "stepSizeUnit", K::Label, "pixels", 168, 72, 45, 21, F},
@@ -46,7 +64,7 @@ const WindowDescription &SettingsDialogPresenter::Description()
                     {unitsNote, "unitsNote", K::Label, units, 12, 196, 337, 21},
             },
             OK,
-            cancelButton,
+            0, // Cancel is no cancel button: Escape must not drop what the user entered
     };
     return description;
 }
@@ -81,7 +99,7 @@ void SettingsDialogPresenter::Load()
     selectDitherType(stored.ditherType);
     m_view.SetText(StepSize, stored.stepSize);
     m_view.SetText(MaxDitherX, stored.maxDither);
-    m_view.SetCheckState(ckLog, stored.log);
+    m_view.SetCheckState(logCheckBox, stored.log);
     m_view.SetCheckState(AO7, stored.ao7);
 }
 
@@ -197,7 +215,7 @@ bool SettingsDialogPresenter::ValidateAndSave()
                               m_view.Text(StepSize),
                               m_view.SelectedDitherType(),
                               m_view.CheckState(AO7),
-                              m_view.CheckState(ckLog)};
+                              m_view.CheckState(logCheckBox)};
     std::optional<std::string> problem;
     if (!Guarded(m_view, [&] {
             problem = Quiverstep::ValidateAndSave(input,

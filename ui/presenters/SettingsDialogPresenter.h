@@ -24,7 +24,7 @@ public:
         OK = OkControl,
         cancelButton = 1001,
         simulateButton,
-        ckLog,
+        logCheckBox,
         ditherTypeFrame,
         Pattern,
         DitherType,

@@ -65,7 +65,7 @@ SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
         m_presenter.DitherTypeChanged(index);
     });
     m_controls.ForwardClicks([this](int id) { m_presenter.Clicked(id); });
-    for (int id : {P::ckLog, P::AO7}) {
+    for (int id : {P::logCheckBox, P::AO7}) {
         // A box opened grayed (a stored "2") is two-state from its first click on, so that
         // a click never brings the gray back.
         auto *box = m_controls.Get<QCheckBox>(id);
