@@ -472,11 +472,11 @@ DWORD WINAPI driveMessageOverModal(LPVOID)
                             + (inFront ? " in front" : " behind")
                   : "none",
           "enabled in front");
-    const std::string shown = text(message, TimedMessage::MsgText);
+    const std::string shown = text(message, TimedMessagePresenter::MsgText);
     check("timed message: the box message",
           shown.substr(0, shown.find("\r\n")),
           "Dither Pattern position exceeds Dither Box limit: please check!");
-    click(message, TimedMessage::OKButton);
+    click(message, TimedMessagePresenter::OKButton);
     check("timed message: OK closes", message && waitGone(message) ? "closed" : "open", "closed");
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     waitGone(dialog);
