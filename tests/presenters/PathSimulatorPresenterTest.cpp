@@ -29,7 +29,9 @@ public:
     void PaintPosition(double x, double y, std::int32_t colour) override
     {
         paints.push_back(std::to_string(int(x)) + "," + std::to_string(int(y)) + " "
-                         + (colour == ColourBlue ? "blue" : colour == ColourRed ? "red" : "?"));
+                         + (colour == ColourBlue  ? "blue"
+                            : colour == ColourRed ? "red"
+                                                  : "?"));
     }
     std::string StepSizeText() override { return stepSize; }
     void Close() override { ++closes; }
@@ -38,7 +40,7 @@ public:
 
     RecordingDialogs dialogs;
     std::string runText;
-    int timer = 0; // the running timer's interval; 0: stopped
+    int timer = 0;                   // the running timer's interval; 0: stopped
     std::vector<std::string> paints; // since the last clear
     std::string stepSize = "2";
     int closes = 0;
@@ -88,7 +90,8 @@ TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepS
     EXPECT_TRUE(view.dialogs.messages.empty());
 }
 
-TEST_F(PathSimulatorPresenterTest, ResetStartsAtTheTypedStepCellsTakeTheColourBeforeTheStepAndUnloadRestarts)
+TEST_F(PathSimulatorPresenterTest,
+       ResetStartsAtTheTypedStepCellsTakeTheColourBeforeTheStepAndUnloadRestarts)
 {
     storePattern();
     simulator.Load();
@@ -145,8 +148,9 @@ TEST_F(PathSimulatorPresenterTest, PositionOutsideTheBoxRaisesATimedMessageAndIs
     simulator.Clicked(Simulator::resetButton);
     steps(1);
     EXPECT_EQ(ui.messages(),
-              std::vector<std::string>{"Dither Pattern position exceeds Dither Box limit: please "
-                                       "check!\r\nDither Max=4\r\nStep Size =2\r\nPosition  = (32, 16)"});
+              std::vector<std::string>{
+                      "Dither Pattern position exceeds Dither Box limit: please "
+                      "check!\r\nDither Max=4\r\nStep Size =2\r\nPosition  = (32, 16)"});
     EXPECT_EQ(get(Keys::CurrentOffsetX), "30");
     EXPECT_EQ(view.paints.back(), "30,16 blue");
     steps(1); // stepping goes on

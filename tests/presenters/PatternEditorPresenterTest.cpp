@@ -37,7 +37,9 @@ public:
     void Close(bool accepted) override { closed = accepted; }
 
     RecordingDialogs dialogs;
-    std::map<int, std::string> texts{{Editor::DitherName, ""}, {Editor::XStep, ""}, {Editor::YStep, ""}};
+    std::map<int, std::string> texts{{Editor::DitherName, ""},
+                                     {Editor::XStep, ""},
+                                     {Editor::YStep, ""}};
     int checked = 0;
     std::vector<std::string> lines;
     int selected = -1;
@@ -126,8 +128,8 @@ TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowI
             {-1, Editor::MoveDown, {"2:0", "3:0", "1:0"}, 2, "1"}, // the last line stays
             {-1, Editor::MoveUp, {"2:0", "1:0", "3:0"}, 1, "1"},
             {2, Editor::Delete, {"2:0", "1:0"}, 1, "1"}, // the last: the new last is selected
-            {0, Editor::Delete, {"1:0"}, 0, "1"},        // the line that moved up is selected and shown
-            {-1, Editor::Delete, {}, -1, "1"},           // the only one: nothing selected, boxes kept
+            {0, Editor::Delete, {"1:0"}, 0, "1"}, // the line that moved up is selected and shown
+            {-1, Editor::Delete, {}, -1, "1"},    // the only one: nothing selected, boxes kept
     };
     for (const auto &step : steps) {
         if (step.select >= 0) {

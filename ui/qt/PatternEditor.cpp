@@ -1,6 +1,5 @@
 #include "qt/PatternEditor.h"
 
-
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>

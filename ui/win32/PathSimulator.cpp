@@ -17,7 +17,8 @@ PathSimulator::PathSimulator(PlugInEnvironment &environment)
 
 PathSimulator::~PathSimulator() = default;
 
-void PathSimulator::makeCanvas(const ControlDescription &control, int left, int top, int width, int height)
+void PathSimulator::makeCanvas(
+        const ControlDescription &control, int left, int top, int width, int height)
 {
     m_picture = std::make_unique<PathPicture>(m_hwnd, control.id, left, top, width, height);
 }

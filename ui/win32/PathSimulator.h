@@ -19,7 +19,8 @@ public:
     ~PathSimulator() override;
 
 protected:
-    void makeCanvas(const ControlDescription &control, int left, int top, int width, int height) override;
+    void makeCanvas(
+            const ControlDescription &control, int left, int top, int width, int height) override;
     void onLoad() override;
     void onCommand(int id, int code, HWND control) override;
     void onTimer(UINT_PTR timer) override;
