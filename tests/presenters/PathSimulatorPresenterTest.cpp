@@ -115,7 +115,6 @@ TEST_F(PathSimulatorPresenterTest,
                                         "16,18 blue"}));
     EXPECT_EQ(get(Keys::CurrentStep), "2");
     simulator.Unload();
-    simulator.Unload(); // once only
     EXPECT_EQ(get(Keys::CurrentStep), "1");
     EXPECT_EQ(get(Keys::CurrentDirection), "False");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
@@ -135,6 +134,7 @@ TEST_F(PathSimulatorPresenterTest, MissingPatternIsReportedOnResetAndOnUnloadAnd
     simulator.Clicked(Simulator::resetButton);
     EXPECT_EQ(view.state(), "Run 0");
     simulator.Unload();
+    simulator.Unload(); // once only
     const std::string missing = "message: Dither Pattern doesn't exist. Please select another.";
     EXPECT_EQ(view.dialogs.messages, (std::vector<std::string>{missing, missing}));
     EXPECT_EQ(get(Keys::CurrentStep), "4");
