@@ -94,33 +94,4 @@ StepTexts LineStepTexts(std::string_view line)
     return {numberText(line.substr(0, colon)), numberText(line.substr(colon + 1))};
 }
 
-std::optional<std::string> SaveProblem(std::string_view name, std::size_t lineCount)
-{
-    if (name.empty())
-        return std::string(NameMissing);
-    // The name ends at the first "\" when the pattern is read back.
-    if (name.find('\\') != std::string_view::npos)
-        return std::string(NameWithBackslash);
-    if (lineCount == 0)
-        return std::string(NoSteps);
-    return std::nullopt;
-}
-
-int SelectionAfterDelete(int removedIndex, int remainingCount)
-{
-    if (removedIndex < remainingCount)
-        return removedIndex;
-    return removedIndex > 0 ? removedIndex - 1 : -1;
-}
-
-int MoveUpTarget(int selected)
-{
-    return selected < 1 ? -1 : selected - 1;
-}
-
-int MoveDownTarget(int selected, int count)
-{
-    return selected < 0 || selected + 1 >= count ? -1 : selected + 1;
-}
-
 } // namespace Quiverstep::PatternEditing

@@ -5,16 +5,8 @@
 #include <string_view>
 #include <vector>
 
-// What the pattern editor does with its texts and its step list, without the window.
+// The pattern editor's texts: the step lines and the stored bodies.
 namespace Quiverstep::PatternEditing {
-
-inline constexpr std::string_view NotNumeric = "X and Y must be numeric";
-inline constexpr std::string_view NameMissing = "Please specify the name for this pattern";
-inline constexpr std::string_view NameWithBackslash
-        = "The pattern name cannot contain a backslash.";
-inline constexpr std::string_view NoSteps
-        = "No steps specified in the dither pattern. Please add some.";
-inline constexpr std::string_view ConfirmRemove = "Do you want to delete this pattern permanently?";
 
 // A value rounded to hundredths, halves away from zero, with two decimals: "1.05", "-0.50".
 // Nothing when the value times 100 overflows a double.
@@ -42,13 +34,5 @@ struct StepTexts
     std::string y;
 };
 StepTexts LineStepTexts(std::string_view line);
-
-// The message that stops Save, if any.
-std::optional<std::string> SaveProblem(std::string_view name, std::size_t lineCount);
-
-// Selection rules; -1 means no selection or nothing to do.
-int SelectionAfterDelete(int removedIndex, int remainingCount);
-int MoveUpTarget(int selected);
-int MoveDownTarget(int selected, int count);
 
 } // namespace Quiverstep::PatternEditing

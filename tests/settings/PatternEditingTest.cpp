@@ -35,7 +35,6 @@ TEST(PatternEditing, AddRefusesWhatIsNotANumber)
     // Numbers whose hundredths overflow a double cannot be written as a step.
     EXPECT_FALSE(AddedStepLine("1", "1.8E306"));
     EXPECT_FALSE(AddedStepLine("-1e307", "1"));
-    EXPECT_EQ(NotNumeric, "X and Y must be numeric");
 }
 
 TEST(PatternEditing, LoadTurnsCommasIntoColonsAndSaveKeepsTheLines)

@@ -1,34 +1,23 @@
 #pragma once
 
-#include "PlugInEnvironment.h"
+#include "presenters/PathSimulatorPresenter.h"
+#include "presenters/PathSimulatorView.h"
+#include "qt/DescribedControls.h"
+#include "qt/MessageBoxes.h"
 
 #include <QDialog>
 
-#include <memory>
-
-class QPushButton;
 class QTimer;
 
 namespace Quiverstep {
 
-class DitherPlugIn;
-class PathCanvas;
-
-// Draws, cell by cell, the path the stored dither settings follow. It has no stepping of
-// its own: it drives its own plug-in object in the test modes, so every simulated step is
-// a real dither update on the stored running state.
-class PathSimulator : public QDialog
+// The simulator in Qt. It starts running when made.
+class PathSimulator : public QDialog, private MessageBoxView<PathSimulatorView>
 {
     Q_OBJECT
 
 public:
-    static constexpr int StepMilliseconds = 80;
-
-    // Loads: the simulation starts running at once.
     explicit PathSimulator(PlugInEnvironment &environment, QWidget *parent = nullptr);
-    ~PathSimulator() override;
-
-    bool running() const { return m_running; }
 
 public slots:
     void done(int result) override;
@@ -38,25 +27,18 @@ signals:
     void stepped();
 
 private:
-    void InitSimulation();
-    void SimulateStep();
-    void Reset();
-    void RunStop();
-    void stepOnce();
-    void stepWhileRunning();
-    void unload();
+    void SetText(int control, const std::string &text) override;
+    void StartStepTimer(int milliseconds) override;
+    void StopStepTimer() override;
+    void ClearPath() override;
+    void PaintPosition(double x, double y, std::int32_t pathColour) override;
+    std::string StepSizeText() override;
+    void Close() override;
 
     PlugInEnvironment &m_environment;
-    bool m_running = false;
-    std::unique_ptr<DitherPlugIn> m_plugIn;
-    bool m_unloaded = false;
-
-    PathCanvas *pathCanvas;
-    QPushButton *exitButton;
-    QPushButton *resetButton;
-    QPushButton *runButton;
-    QPushButton *stepButton;
-    QTimer *stepTimer;
+    DescribedControls m_controls;
+    QTimer *m_stepTimer;
+    PathSimulatorPresenter m_presenter;
 };
 
 } // namespace Quiverstep

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "presenters/PatternEditorPresenter.h"
+#include "presenters/PatternEditorView.h"
+#include "qt/DescribedControls.h"
+#include "qt/MessageBoxes.h"
+
 #include <QDialog>
 #include <QString>
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPushButton;
-class QRadioButton;
 
 namespace Quiverstep {
 
-// The editor of one named dither pattern: its name, its steps and its end rule. The opener
-// sets the members, shows it modally, and reads the result from the members afterwards.
-class PatternEditor : public QDialog
+// The pattern editor in Qt. The opener sets the members, shows it modally, and reads the
+// result from the members afterwards.
+class PatternEditor : public QDialog, private MessageBoxView<PatternEditorView>
 {
     Q_OBJECT
 
@@ -34,35 +34,22 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void load();
-    int selectedIndex() const;
-    void select(int index);
-    void moveSelectedTo(int target);
-    void addStep();
-    void showSelectedStep();
-    void deleteSelectedStep();
-    void moveStepUp();
-    void moveStepDown();
-    void save();
-    void removePattern();
+    std::string Text(int control) const override;
+    void SetText(int control, const std::string &text) override;
+    bool IsChecked(int control) const override;
+    void Check(int control) override;
+    std::vector<std::string> Lines() const override;
+    void InsertLine(int index, const std::string &text) override;
+    void DeleteLine(int index) override;
+    int SelectedLine() const override;
+    void SelectLine(int index) override;
+    void Close(bool accepted) override;
 
-    QLabel *nameLabel;
-    QLineEdit *DitherName;
-    QPushButton *saveButton;
-    QPushButton *cancelButton;
-    QPushButton *removeButton;
-    QPushButton *addButton;
-    QLabel *xLabel;
-    QLineEdit *XStep;
-    QLabel *yLabel;
-    QLineEdit *YStep;
-    QListWidget *stepList;
-    QPushButton *Delete;
-    QPushButton *MoveUp;
-    QPushButton *MoveDown;
-    QGroupBox *endRuleFrame;
-    QRadioButton *TopToBottom;
-    QRadioButton *BottomToTop;
+    void takeResult();
+    QListWidget *list() const;
+
+    DescribedControls m_controls;
+    PatternEditorPresenter m_presenter;
     bool m_loaded = false;
 };
 

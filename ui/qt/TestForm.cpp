@@ -1,6 +1,5 @@
 #include "qt/TestForm.h"
 
-#include "qt/MessageBoxes.h"
 #include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
@@ -8,21 +7,12 @@ namespace Quiverstep {
 
 TestForm::TestForm(PlugInEnvironment &environment, QWidget *parent)
     : QDialog(parent)
+    , MessageBoxView(this)
     , m_environment(environment)
     , m_controls(*this, TestFormPresenter::Description())
     , m_presenter(environment, *this)
 {
     m_controls.ForwardClicks([this](int id) { m_presenter.Clicked(id); });
-}
-
-void TestForm::ShowMessage(const std::string &text)
-{
-    Quiverstep::ShowMessage(this, QString::fromStdString(text));
-}
-
-bool TestForm::AskYesNo(const std::string &text)
-{
-    return Quiverstep::AskYesNo(this, QString::fromStdString(text));
 }
 
 void TestForm::OpenSettings()

@@ -3,13 +3,14 @@
 #include "presenters/TestFormPresenter.h"
 #include "presenters/TestFormView.h"
 #include "qt/DescribedControls.h"
+#include "qt/MessageBoxes.h"
 
 #include <QDialog>
 
 namespace Quiverstep {
 
 // The test form in Qt.
-class TestForm : public QDialog, private TestFormView
+class TestForm : public QDialog, private MessageBoxView<TestFormView>
 {
     Q_OBJECT
 
@@ -17,8 +18,6 @@ public:
     explicit TestForm(PlugInEnvironment &environment, QWidget *parent = nullptr);
 
 private:
-    void ShowMessage(const std::string &text) override;
-    bool AskYesNo(const std::string &text) override;
     void OpenSettings() override;
     void ClearPath() override;
     void PaintPosition(double x, double y, std::int32_t pathColour) override;

@@ -1,11 +1,8 @@
 #include "qt/TimedMessage.h"
 
-#include "qt/WindowLayout.h"
-
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -13,40 +10,46 @@
 
 namespace Quiverstep {
 
+using Presenter = TimedMessagePresenter;
+
 TimedMessage::TimedMessage(QWidget *parent)
     : QDialog(parent)
+    , m_controls(*this, Presenter::Description())
+    , m_closeTimer(new QTimer(this))
+    , m_presenter(*this)
 {
-    setObjectName("TimedMessage");
-    setWindowTitle("Quiverstep: Error");
-    MakeFixedDialog(this, 384, 171);
+    auto *label = m_controls.Get<QLabel>(Presenter::MsgText);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    MsgText = new QLabel(this);
-    Place(MsgText, "MsgText", 8, 12, 369, 109);
-    MsgText->setTextFormat(Qt::PlainText);
-    MsgText->setWordWrap(true);
-    MsgText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    OKButton = new QPushButton("OK", this);
-    Place(OKButton, "OKButton", 144, 132, 81, 25);
-    OKButton->setDefault(true);
-
-    closeTimer = new QTimer(this);
-    closeTimer->setObjectName("closeTimer");
-    closeTimer->setSingleShot(true);
-    closeTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
-
-    connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(closeTimer, &QTimer::timeout, this, &QWidget::close);
+    m_closeTimer->setObjectName("closeTimer");
+    m_closeTimer->setSingleShot(true);
+    m_closeTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
+    connect(m_closeTimer, &QTimer::timeout, this, [this] { m_presenter.TimeUp(); });
+    m_controls.ForwardClicks([this](int id) { m_presenter.Clicked(id); });
 }
 
-void TimedMessage::load()
+void TimedMessage::SetCaption(const std::string &caption)
 {
-    if (!m_title.isEmpty())
-        setWindowTitle(m_title);
-    // Lines joined by CR LF show as lines.
-    MsgText->setText(QString(m_messageText).replace("\r\n", "\n"));
-    closeTimer->setInterval(DisplayMilliseconds);
-    closeTimer->start();
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TimedMessage::SetMessage(const std::string &text)
+{
+    // A label breaks lines at LF alone.
+    m_controls.Get<QLabel>(Presenter::MsgText)
+            ->setText(QString::fromStdString(text).replace("\r\n", "\n"));
+}
+
+void TimedMessage::StartCloseTimer(int milliseconds)
+{
+    m_closeTimer->start(milliseconds);
+}
+
+void TimedMessage::Close()
+{
+    close();
 }
 
 void TimedMessage::setVisible(bool visible)
@@ -72,14 +75,14 @@ bool TimedMessage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Hide && isVisible()) {
         const QPoint place = pos();
-        const int remaining = closeTimer->remainingTime();
+        const int remaining = m_closeTimer->remainingTime();
         m_changingOwner = true;
         watched->removeEventFilter(this);
         setParent(nullptr, windowFlags());
         move(place);
         show();
         m_changingOwner = false;
-        closeTimer->start(std::max(remaining, 0));
+        m_closeTimer->start(std::max(remaining, 0));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -90,7 +93,7 @@ void TimedMessage::showEvent(QShowEvent *event)
     // its countdown.
     if (!m_loaded) {
         m_loaded = true;
-        load();
+        m_presenter.Load(m_messageText.toStdString(), m_title.toStdString());
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     }
@@ -101,7 +104,7 @@ void TimedMessage::hideEvent(QHideEvent *event)
 {
     // Closed: the next opening loads afresh with its own countdown.
     if (!event->spontaneous() && !m_changingOwner) {
-        closeTimer->stop();
+        m_closeTimer->stop();
         m_loaded = false;
     }
     QDialog::hideEvent(event);

@@ -1,23 +1,22 @@
 #pragma once
 
+#include "presenters/TimedMessagePresenter.h"
+#include "presenters/TimedMessageView.h"
+#include "qt/DescribedControls.h"
+
 #include <QDialog>
 #include <QString>
 
-class QLabel;
-class QPushButton;
 class QTimer;
 
 namespace Quiverstep {
 
-// A small error window that does not stop the caller: shown modeless, it closes itself
-// after three seconds or when OK is pressed.
-class TimedMessage : public QDialog
+// The timed message in Qt.
+class TimedMessage : public QDialog, private TimedMessageView
 {
     Q_OBJECT
 
 public:
-    static constexpr int DisplayMilliseconds = 3000;
-
     explicit TimedMessage(QWidget *parent = nullptr);
 
     // Taken when the window opens: the message, and a title replacing the design title
@@ -39,11 +38,14 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void load();
+    void SetCaption(const std::string &caption) override;
+    void SetMessage(const std::string &text) override;
+    void StartCloseTimer(int milliseconds) override;
+    void Close() override;
 
-    QLabel *MsgText;
-    QPushButton *OKButton;
-    QTimer *closeTimer;
+    DescribedControls m_controls;
+    QTimer *m_closeTimer;
+    TimedMessagePresenter m_presenter;
     bool m_loaded = false;
     bool m_changingOwner = false;
 };

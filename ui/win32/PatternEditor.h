@@ -1,36 +1,20 @@
 #pragma once
 
 #include "win32/DialogWindow.h"
+#include "win32/MessageBoxes.h"
+
+#include "presenters/PatternEditorPresenter.h"
+#include "presenters/PatternEditorView.h"
 
 #include <string>
 
 namespace Quiverstep {
 
-// The editor of one named dither pattern: its name, its steps and its end rule. The opener
-// sets the members, shows it modally, and reads the result from the members afterwards.
-class PatternEditor : public DialogWindow
+// The pattern editor in Win32. The opener sets the members, shows it modally, and reads the
+// result from the members afterwards.
+class PatternEditor : public DialogWindow, private MessageBoxView<PatternEditorView>
 {
 public:
-    enum Control : int {
-        nameLabel = 1101,
-        DitherName,
-        saveButton,
-        cancelButton = IDCANCEL, // the cancel button: Escape
-        removeButton = 1104,
-        addButton,
-        xLabel,
-        XStep,
-        yLabel,
-        YStep,
-        stepList,
-        Delete,
-        MoveUp,
-        MoveDown,
-        endRuleFrame,
-        TopToBottom,
-        BottomToTop,
-    };
-
     PatternEditor();
 
     std::string m_patternBody; // in: the body to edit; out after Save: the new body
@@ -40,27 +24,26 @@ public:
     bool m_removed = false; // a confirmed Remove
 
 protected:
-    void build() override;
     void onLoad() override;
     void onCommand(int id, int code, HWND control) override;
     void onCancel() override;
 
 private:
-    void addStep();
-    void showSelectedStep();
-    void deleteSelectedStep();
-    void moveStepUp();
-    void moveStepDown();
-    void save();
-    void removePattern();
-    void moveSelectedTo(int target);
-    int selectedIndex() const;
-    int lineCount() const;
-    std::string line(int index) const;
-    void setLine(int index, const std::string &text);
-    void addLine(const std::string &text);
-    void select(int index);
-    HWND item(Control id) const { return GetDlgItem(m_hwnd, id); }
+    std::string Text(int control) const override;
+    void SetText(int control, const std::string &text) override;
+    bool IsChecked(int control) const override;
+    void Check(int control) override;
+    std::vector<std::string> Lines() const override;
+    void InsertLine(int index, const std::string &text) override;
+    void DeleteLine(int index) override;
+    int SelectedLine() const override;
+    void SelectLine(int index) override;
+    void Close(bool accepted) override;
+
+    void takeResult();
+    LRESULT toList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+    PatternEditorPresenter m_presenter;
 };
 
 } // namespace Quiverstep

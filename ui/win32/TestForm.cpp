@@ -1,12 +1,12 @@
 #include "win32/TestForm.h"
 
-#include "win32/MessageBoxes.h"
 #include "win32/SettingsDialog.h"
 
 namespace Quiverstep {
 
 TestForm::TestForm(PlugInEnvironment &environment)
     : DialogWindow(TestFormPresenter::Description())
+    , MessageBoxView(m_hwnd)
     , m_environment(environment)
     , m_presenter(environment, *this)
 {}
@@ -20,16 +20,6 @@ void TestForm::onCommand(int id, int code, HWND)
 {
     if (code == BN_CLICKED)
         m_presenter.Clicked(id);
-}
-
-void TestForm::ShowMessage(const std::string &text)
-{
-    Quiverstep::ShowMessage(m_hwnd, text);
-}
-
-bool TestForm::AskYesNo(const std::string &text)
-{
-    return Quiverstep::AskYesNo(m_hwnd, text);
 }
 
 void TestForm::OpenSettings()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "win32/DialogWindow.h"
+#include "win32/MessageBoxes.h"
 #include "win32/PathPicture.h"
 
 #include "presenters/TestFormPresenter.h"
@@ -11,7 +12,7 @@
 namespace Quiverstep {
 
 // The test form in Win32.
-class TestForm : public DialogWindow, private TestFormView
+class TestForm : public DialogWindow, private MessageBoxView<TestFormView>
 {
 public:
     explicit TestForm(PlugInEnvironment &environment);
@@ -23,8 +24,6 @@ protected:
     void onCommand(int id, int code, HWND control) override;
 
 private:
-    void ShowMessage(const std::string &text) override;
-    bool AskYesNo(const std::string &text) override;
     void OpenSettings() override;
     void ClearPath() override;
     void PaintPosition(double x, double y, std::int32_t pathColour) override;

@@ -7,7 +7,8 @@ constexpr UINT_PTR closeTimer = 1;
 } // namespace
 
 TimedMessage::TimedMessage()
-    : DialogWindow(L"Quiverstep: Error", 384, 171, Placement::CentreScreen)
+    : DialogWindow(TimedMessagePresenter::Description())
+    , m_presenter(*this)
 {}
 
 void TimedMessage::Open(const std::string &text)
@@ -23,38 +24,48 @@ void TimedMessage::Open(const std::string &text)
     }
 }
 
-void TimedMessage::build()
-{
-    // In keyboard focus order.
-    defaultButton(OKButton, L"OK", 144, 132, 81, 25);
-    label(MsgText, L"", 8, 12, 369, 109);
-}
-
 void TimedMessage::onLoad()
 {
-    if (!m_title.empty())
-        SetCaption(m_title);
-    // The label shows lines joined by CR LF as lines.
-    SetText(GetDlgItem(m_hwnd, MsgText), m_messageText);
-    SetTimer(m_hwnd, closeTimer, DisplayMilliseconds, nullptr);
+    m_presenter.Load(m_messageText, m_title);
 }
 
-void TimedMessage::onCommand(int id, int, HWND)
+void TimedMessage::onCommand(int id, int code, HWND)
 {
-    if (id == OKButton)
-        Close();
+    if (code == BN_CLICKED)
+        m_presenter.Clicked(id);
 }
 
 void TimedMessage::onTimer(UINT_PTR timer)
 {
     if (timer == closeTimer)
-        Close();
+        m_presenter.TimeUp();
 }
 
 void TimedMessage::onDestroyed()
 {
     if (m_ownsItself)
         delete this;
+}
+
+void TimedMessage::SetCaption(const std::string &caption)
+{
+    DialogWindow::SetCaption(caption);
+}
+
+void TimedMessage::SetMessage(const std::string &text)
+{
+    // The label shows lines joined by CR LF as lines.
+    SetText(GetDlgItem(m_hwnd, TimedMessagePresenter::MsgText), text);
+}
+
+void TimedMessage::StartCloseTimer(int milliseconds)
+{
+    SetTimer(m_hwnd, closeTimer, UINT(milliseconds), nullptr);
+}
+
+void TimedMessage::Close()
+{
+    DialogWindow::Close();
 }
 
 } // namespace Quiverstep

@@ -2,22 +2,17 @@
 
 #include "win32/DialogWindow.h"
 
+#include "presenters/TimedMessagePresenter.h"
+#include "presenters/TimedMessageView.h"
+
 #include <string>
 
 namespace Quiverstep {
 
-// A message that does not stop the guiding: a modeless window that closes itself after
-// three seconds or when its button is pressed. Open() hands the window its own lifetime.
-class TimedMessage : public DialogWindow
+// The timed message in Win32: a modeless window. Open() hands the window its own lifetime.
+class TimedMessage : public DialogWindow, private TimedMessageView
 {
 public:
-    enum Control : int {
-        MsgText = 1301,
-        OKButton = IDOK,
-    };
-
-    static constexpr UINT DisplayMilliseconds = 3000;
-
     TimedMessage();
 
     // A new window showing text, not waited for; it deletes itself when it closes.
@@ -27,13 +22,18 @@ public:
     std::string m_title;       // the title when not empty, taken when the window loads
 
 protected:
-    void build() override;
     void onLoad() override;
     void onCommand(int id, int code, HWND control) override;
     void onTimer(UINT_PTR timer) override;
     void onDestroyed() override;
 
 private:
+    void SetCaption(const std::string &caption) override;
+    void SetMessage(const std::string &text) override;
+    void StartCloseTimer(int milliseconds) override;
+    void Close() override;
+
+    TimedMessagePresenter m_presenter;
     bool m_ownsItself = false;
 };
 

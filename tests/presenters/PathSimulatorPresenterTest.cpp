@@ -1,0 +1,158 @@
+#include "PresenterTest.h"
+
+#include "presenters/PathSimulatorPresenter.h"
+#include "presenters/PathSimulatorView.h"
+
+#include "Pattern.h"
+#include "SettingKeys.h"
+#include "Spiral.h"
+
+using namespace Quiverstep;
+
+namespace {
+
+using Simulator = PathSimulatorPresenter;
+
+class PathSimulatorTestView : public PathSimulatorView
+{
+public:
+    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
+    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
+    void SetText(int control, const std::string &text) override
+    {
+        EXPECT_EQ(control, Simulator::runButton);
+        runText = text;
+    }
+    void StartStepTimer(int milliseconds) override { timer = milliseconds; }
+    void StopStepTimer() override { timer = 0; }
+    void ClearPath() override { paints.clear(); }
+    void PaintPosition(double x, double y, std::int32_t colour) override
+    {
+        paints.push_back(std::to_string(int(x)) + "," + std::to_string(int(y)) + " "
+                         + (colour == ColourBlue  ? "blue"
+                            : colour == ColourRed ? "red"
+                                                  : "?"));
+    }
+    std::string StepSizeText() override { return stepSize; }
+    void Close() override { ++closes; }
+    // The Run button's text and the step timer's interval; the simulator runs when both say so.
+    std::string state() const { return runText + " " + std::to_string(timer); }
+
+    RecordingDialogs dialogs;
+    std::string runText;
+    int timer = 0;                   // the running timer's interval; 0: stopped
+    std::vector<std::string> paints; // since the last clear
+    std::string stepSize = "2";
+    int closes = 0;
+};
+
+class PathSimulatorPresenterTest : public PresenterTest
+{
+protected:
+    // The example pattern as "Pattern2", stored and typed with a step size of 2.
+    void storePattern(const std::string &text = "P\\1,0\\0:1\\-1,0\\TOP")
+    {
+        InstallBuiltInPatterns(settings);
+        settings.Save(Keys::Pattern(2), text);
+        settings.Save(Keys::DitherType, "2");
+        settings.Save(Keys::DitherStep, "2");
+        settings.Save(Keys::MaxDitherX, "4");
+    }
+    void steps(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            simulator.Clicked(Simulator::stepButton);
+    }
+
+    PathSimulatorTestView view;
+    Simulator simulator{environment, view};
+};
+
+} // namespace
+
+TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepStopsTheRun)
+{
+    storePattern();
+    simulator.Load();
+    EXPECT_EQ(view.state(), "Stop 80");
+    simulator.Tick();
+    simulator.Tick();
+    steps(1); // exactly one step, and the run stops
+    EXPECT_EQ(view.state(), "Run 0");
+    simulator.Tick();
+    EXPECT_EQ(view.paints.size(), 3u);
+    simulator.Clicked(Simulator::runButton);
+    EXPECT_EQ(view.state(), "Stop 80");
+    simulator.Clicked(Simulator::runButton);
+    EXPECT_EQ(view.state(), "Run 0");
+    simulator.Clicked(Simulator::exitButton);
+    EXPECT_EQ(view.closes, 1);
+    EXPECT_TRUE(view.dialogs.messages.empty());
+}
+
+TEST_F(PathSimulatorPresenterTest,
+       ResetStartsAtTheTypedStepCellsTakeTheColourBeforeTheStepAndUnloadRestarts)
+{
+    storePattern();
+    simulator.Load();
+    // Reset starts at the step typed in the settings dialog; the walk uses the stored one.
+    view.stepSize = "3";
+    simulator.Clicked(Simulator::resetButton);
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
+    steps(1);
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "18");
+    view.stepSize = "2";
+    simulator.Clicked(Simulator::resetButton);
+    EXPECT_TRUE(view.paints.empty()); // cleared
+    steps(7);
+    EXPECT_EQ(view.paints,
+              (std::vector<std::string>{"16,18 blue",
+                                        "14,16 blue",
+                                        "18,16 red",
+                                        "16,18 red",
+                                        "14,16 red",
+                                        "18,16 blue",
+                                        "16,18 blue"}));
+    EXPECT_EQ(get(Keys::CurrentStep), "2");
+    simulator.Unload();
+    EXPECT_EQ(get(Keys::CurrentStep), "1");
+    EXPECT_EQ(get(Keys::CurrentDirection), "False");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
+    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
+    steps(1); // the plug-in is gone
+    simulator.Tick();
+    EXPECT_TRUE(view.paints.empty());
+    EXPECT_EQ(view.state(), "Run 0");
+}
+
+TEST_F(PathSimulatorPresenterTest, MissingPatternIsReportedOnResetAndOnUnloadAndTheWalkIsKept)
+{
+    storePattern("");
+    settings.Save(Keys::CurrentStep, "4");
+    settings.Save(Keys::CurrentOffsetX, "20");
+    simulator.Load();
+    simulator.Clicked(Simulator::resetButton);
+    EXPECT_EQ(view.state(), "Run 0");
+    simulator.Unload();
+    simulator.Unload(); // once only
+    const std::string missing = "message: Dither Pattern doesn't exist. Please select another.";
+    EXPECT_EQ(view.dialogs.messages, (std::vector<std::string>{missing, missing}));
+    EXPECT_EQ(get(Keys::CurrentStep), "4");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
+}
+
+TEST_F(PathSimulatorPresenterTest, PositionOutsideTheBoxRaisesATimedMessageAndIsPaintedClamped)
+{
+    storePattern("Far\\1,0\\8,0\\TOP");
+    simulator.Load();
+    simulator.Clicked(Simulator::resetButton);
+    steps(1);
+    EXPECT_EQ(ui.messages(),
+              std::vector<std::string>{
+                      "Dither Pattern position exceeds Dither Box limit: please "
+                      "check!\r\nDither Max=4\r\nStep Size =2\r\nPosition  = (32, 16)"});
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "30");
+    EXPECT_EQ(view.paints.back(), "30,16 blue");
+    steps(1); // stepping goes on
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
+}

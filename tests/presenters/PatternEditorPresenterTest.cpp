@@ -1,0 +1,173 @@
+#include "PresenterTest.h"
+
+#include "presenters/PatternEditorPresenter.h"
+#include "presenters/PatternEditorView.h"
+
+#include <map>
+#include <optional>
+
+using namespace Quiverstep;
+
+namespace {
+
+using Editor = PatternEditorPresenter;
+
+// The editor's controls as plain values; the list keeps a selection as a list box does.
+class PatternEditorTestView : public PatternEditorView
+{
+public:
+    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
+    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
+    std::string Text(int control) const override { return texts.at(control); }
+    void SetText(int control, const std::string &text) override { texts[control] = text; }
+    bool IsChecked(int control) const override { return checked == control; }
+    void Check(int control) override { checked = control; }
+    std::vector<std::string> Lines() const override { return lines; }
+    void InsertLine(int index, const std::string &text) override
+    {
+        lines.insert(lines.begin() + index, text);
+    }
+    void DeleteLine(int index) override
+    {
+        lines.erase(lines.begin() + index);
+        selected = -1;
+    }
+    int SelectedLine() const override { return selected; }
+    void SelectLine(int index) override { selected = index; }
+    void Close(bool accepted) override { closed = accepted; }
+
+    RecordingDialogs dialogs;
+    std::map<int, std::string> texts{{Editor::DitherName, ""},
+                                     {Editor::XStep, ""},
+                                     {Editor::YStep, ""}};
+    int checked = 0;
+    std::vector<std::string> lines;
+    int selected = -1;
+    std::optional<bool> closed; // accepted or not, once closed
+};
+
+class PatternEditorPresenterTest : public ::testing::Test
+{
+protected:
+    void add(const std::string &x, const std::string &y)
+    {
+        view.texts[Editor::XStep] = x;
+        view.texts[Editor::YStep] = y;
+        editor.Clicked(Editor::addButton);
+    }
+
+    PatternEditorTestView view;
+    Editor editor{view};
+};
+
+} // namespace
+
+TEST_F(PatternEditorPresenterTest, SaveRefusesAMissingNameABackslashOrNoStepsAndChangesNothing)
+{
+    editor.Load("P", "TOP", false);
+    const std::pair<const char *, const char *> refused[]
+            = {{"", "Please specify the name for this pattern"}, // the name is checked first
+               {"a\\b", "The pattern name cannot contain a backslash."},
+               {"Q", "No steps specified in the dither pattern. Please add some."}};
+    for (const auto &[name, message] : refused) {
+        view.texts[Editor::DitherName] = name;
+        editor.Clicked(Editor::saveButton);
+        EXPECT_EQ(view.dialogs.messages.back(), std::string("message: ") + message);
+    }
+    EXPECT_EQ(view.dialogs.messages.size(), 3u);
+    EXPECT_FALSE(view.closed);
+    EXPECT_FALSE(editor.Saved());
+    EXPECT_EQ(editor.Name(), "P");
+    EXPECT_EQ(editor.Body(), "TOP");
+}
+
+TEST_F(PatternEditorPresenterTest, StoredBodyIsShownAddAppendsTheRoundedStepAndSaveKeepsTheLines)
+{
+    editor.Load("P", "1,2\\3:4\\TOP", false);
+    EXPECT_EQ(view.texts[Editor::DitherName], "P");
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"1:2", "3:4"}));
+    EXPECT_EQ(view.checked, Editor::TopToBottom);
+    EXPECT_EQ(view.selected, -1);
+    EXPECT_EQ(editor.Body(), "TOP"); // the load consumed the body
+    add("1.999", "-0.25");
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"1:2", "3:4", " 2.00: -0.25"}));
+    EXPECT_EQ(view.selected, 2);
+    EXPECT_EQ(view.texts[Editor::XStep], "2"); // the added step as stored
+    EXPECT_EQ(view.texts[Editor::YStep], "-0.25");
+    add("abc", "1");
+    EXPECT_EQ(view.dialogs.messages, std::vector<std::string>{"message: X and Y must be numeric"});
+    EXPECT_EQ(view.lines.size(), 3u);
+    EXPECT_EQ(view.texts[Editor::XStep], "abc"); // left as typed
+    view.Check(Editor::BottomToTop);
+    editor.Clicked(Editor::saveButton);
+    EXPECT_EQ(view.closed, true);
+    EXPECT_TRUE(editor.Saved());
+    EXPECT_FALSE(editor.Removed());
+    EXPECT_EQ(editor.Body(), "1:2\\3:4\\ 2.00: -0.25\\BOTTOM");
+    EXPECT_EQ(editor.Name(), "P");
+}
+
+TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowIt)
+{
+    editor.Load("P", "1,0\\2,0\\3,0\\BOTTOM", false);
+    EXPECT_EQ(view.checked, Editor::BottomToTop);
+    const struct
+    {
+        int select; // the row the user selects first; -1 keeps the selection
+        Editor::Control button;
+        std::vector<std::string> lines;
+        int selected;
+        const char *xStep;
+    } steps[] = {
+            {-1, Editor::Delete, {"1:0", "2:0", "3:0"}, -1, ""}, // nothing selected: nothing happens
+            {-1, Editor::MoveUp, {"1:0", "2:0", "3:0"}, -1, ""},
+            {-1, Editor::MoveDown, {"1:0", "2:0", "3:0"}, -1, ""},
+            {0, Editor::MoveUp, {"1:0", "2:0", "3:0"}, 0, "1"},
+            {-1, Editor::MoveDown, {"2:0", "1:0", "3:0"}, 1, "1"},
+            {-1, Editor::MoveDown, {"2:0", "3:0", "1:0"}, 2, "1"},
+            {-1, Editor::MoveDown, {"2:0", "3:0", "1:0"}, 2, "1"}, // the last line stays
+            {-1, Editor::MoveUp, {"2:0", "1:0", "3:0"}, 1, "1"},
+            {2, Editor::Delete, {"2:0", "1:0"}, 1, "1"}, // the last: the new last is selected
+            {0, Editor::Delete, {"1:0"}, 0, "1"}, // the line that moved up is selected and shown
+            {-1, Editor::Delete, {}, -1, "1"},    // the only one: nothing selected, boxes kept
+    };
+    for (const auto &step : steps) {
+        if (step.select >= 0) {
+            view.selected = step.select;
+            editor.SelectionChanged();
+        }
+        editor.Clicked(step.button);
+        EXPECT_EQ(view.lines, step.lines) << step.button;
+        EXPECT_EQ(view.selected, step.selected) << step.button;
+        EXPECT_EQ(view.texts[Editor::XStep], step.xStep) << step.button;
+    }
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(PatternEditorPresenterTest, RemoveAsksForAStoredPatternCancelAndANewOneLeaveWithoutResult)
+{
+    editor.Load("Old", "1,0\\TOP", false);
+    view.texts[Editor::DitherName] = "Renamed";
+    const std::string question = "question: Do you want to delete this pattern permanently?";
+    editor.Clicked(Editor::removeButton); // No
+    EXPECT_EQ(view.dialogs.messages, std::vector<std::string>{question});
+    EXPECT_FALSE(view.closed);
+    view.dialogs.answers = {true};
+    editor.Clicked(Editor::removeButton);
+    EXPECT_EQ(view.closed, true);
+    EXPECT_TRUE(editor.Saved());
+    EXPECT_TRUE(editor.Removed());
+    EXPECT_EQ(editor.Name(), "Renamed"); // the name box text
+    EXPECT_EQ(editor.Body(), "TOP");
+
+    PatternEditorTestView newView;
+    Editor newEditor(newView);
+    for (const int button : {Editor::removeButton, Editor::cancelButton}) {
+        newEditor.Load("New Pattern", "", button == Editor::removeButton);
+        newEditor.Clicked(button); // no question
+        EXPECT_EQ(newView.closed, false);
+        EXPECT_TRUE(newView.dialogs.messages.empty());
+        EXPECT_FALSE(newEditor.Saved());
+        EXPECT_FALSE(newEditor.Removed());
+    }
+}

@@ -1,0 +1,145 @@
+#include "presenters/PathSimulatorPresenter.h"
+
+#include "presenters/PathSimulatorView.h"
+
+#include "DitherWalkReset.h"
+#include "SettingsValidation.h"
+
+#include "DitherPlugIn.h"
+#include "EventNumbers.h"
+#include "Spiral.h"
+
+namespace Quiverstep {
+
+const WindowDescription &PathSimulatorPresenter::Description()
+{
+    using K = ControlKind;
+    static const WindowDescription description{
+            "PathSimulator",
+            "Dither Simulator",
+            456,
+            292,
+            WindowPlacement::CentreOwner,
+            {
+                    {exitButton, "exitButton", K::Button, "Exit", 368, 12, 81, 25},
+                    {pathCanvas, "pathCanvas", K::Canvas, "", 12, 12, 341, 265},
+                    {runButton, "runButton", K::Button, "Run", 364, 216, 81, 29},
+                    {stepButton, "stepButton", K::Button, "Step", 364, 252, 81, 29},
+                    {resetButton, "resetButton", K::Button, "Reset", 364, 180, 81, 29},
+            },
+    };
+    return description;
+}
+
+PathSimulatorPresenter::PathSimulatorPresenter(PlugInEnvironment &environment,
+                                               PathSimulatorView &view)
+    : m_environment(environment)
+    , m_view(view)
+{}
+
+PathSimulatorPresenter::~PathSimulatorPresenter() = default;
+
+void PathSimulatorPresenter::Load()
+{
+    m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
+    initSimulation();
+    m_view.SetText(runButton, "Stop");
+    m_view.StartStepTimer(StepMilliseconds);
+    m_running = true;
+}
+
+void PathSimulatorPresenter::Clicked(int control)
+{
+    switch (control) {
+    case exitButton:
+        m_view.Close();
+        break;
+    case resetButton:
+        reset();
+        break;
+    case runButton:
+        runOrStop();
+        break;
+    case stepButton:
+        stepOnce();
+        break;
+    default:
+        break;
+    }
+}
+
+void PathSimulatorPresenter::Tick()
+{
+    if (m_running)
+        simulateStep();
+}
+
+void PathSimulatorPresenter::Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    reset();
+    m_view.StopStepTimer();
+    m_plugIn.reset();
+}
+
+void PathSimulatorPresenter::initSimulation()
+{
+    if (!m_plugIn)
+        return;
+    m_view.ClearPath();
+    m_plugIn->Debugging = TestModes::GuideStart;
+    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
+}
+
+void PathSimulatorPresenter::simulateStep()
+{
+    if (!m_plugIn)
+        return;
+    // The cell shows the colour the path had before this step, which may turn it.
+    const std::int32_t colour = PathColourValue(m_environment.process.spiral);
+    m_plugIn->Debugging = TestModes::Dither;
+    m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
+    m_view.PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
+}
+
+void PathSimulatorPresenter::reset()
+{
+    m_view.StopStepTimer();
+    m_view.SetText(runButton, "Run");
+    m_running = false;
+    initSimulation();
+    bool walkReset = false;
+    if (!Guarded(m_view, [&] {
+            walkReset = ResetDitherWalk(Settings(m_environment.store), m_view.StepSizeText());
+        }))
+        return;
+    if (!walkReset) {
+        m_view.ShowMessage(std::string(ValidationMessages::PatternMissing));
+        return;
+    }
+    initSimulation();
+}
+
+void PathSimulatorPresenter::runOrStop()
+{
+    if (m_running) {
+        m_view.StopStepTimer();
+        m_view.SetText(runButton, "Run");
+        m_running = false;
+    } else {
+        m_view.SetText(runButton, "Stop");
+        m_view.StartStepTimer(StepMilliseconds);
+        m_running = true;
+    }
+}
+
+void PathSimulatorPresenter::stepOnce()
+{
+    if (m_running)
+        runOrStop();
+    simulateStep();
+}
+
+} // namespace Quiverstep
