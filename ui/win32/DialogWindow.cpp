@@ -249,8 +249,13 @@ void DialogWindow::ShowModal(HWND owner)
         if (active && IsWindowEnabled(active))
             owner = active;
     }
-    if (!m_hwnd)
+    if (!m_hwnd) {
         Create(owner);
+    } else if (owner && GetWindow(m_hwnd, GW_OWNER) != owner) {
+        // Made hidden before (myDelay loads the settings dialog): it becomes the owner's
+        // window now, so that the owner is disabled while it is open and it stays in front.
+        SetWindowLongPtrW(m_hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    }
     const HWND ownerWindow = GetWindow(m_hwnd, GW_OWNER);
     const bool reenable = ownerWindow && IsWindowEnabled(ownerWindow);
     if (reenable)

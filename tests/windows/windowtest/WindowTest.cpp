@@ -7,19 +7,19 @@
 // Writes "ok NAME" / "not ok NAME: ..." lines and "windowtest: N passed, N failed" to
 // RESULT_FILE.
 
+#include "RegistryStore.h"
+#include "WideText.h"
+#include "Win32Clock.h"
+#include "Win32TextFiles.h"
+#include "WindowsUserPaths.h"
 #include "win32/DialogWindow.h"
 #include "win32/MessageLoop.h"
 #include "win32/PathSimulator.h"
 #include "win32/PatternEditor.h"
-#include "RegistryStore.h"
 #include "win32/SettingsDialog.h"
 #include "win32/TestForm.h"
 #include "win32/TimedMessage.h"
-#include "WideText.h"
-#include "Win32Clock.h"
-#include "Win32TextFiles.h"
 #include "win32/Win32UserInterface.h"
-#include "WindowsUserPaths.h"
 
 #include "DitherPlugIn.h"
 #include "DitherStepping.h"
@@ -140,6 +140,21 @@ void clickAndWait(HWND window, int id)
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(window, id)));
 }
 
+// A key as the window system queues it for the control that has the focus.
+void press(HWND control, WPARAM key)
+{
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, LPARAM(0xC0000001));
+}
+
+// Escape on a control of the window; whether the window is still open after it.
+std::string afterEscape(HWND window, int control)
+{
+    press(GetDlgItem(window, control), VK_ESCAPE);
+    Sleep(500);
+    return IsWindowVisible(window) ? "open" : "closed";
+}
+
 // The window as it is on the screen, frame included, as a 24-bit BMP.
 void savePicture(HWND window, const std::wstring &name)
 {
@@ -244,6 +259,13 @@ DWORD WINAPI driveSettings(LPVOID)
     const HWND list = GetDlgItem(dialog, SettingsDialogPresenter::DitherType);
     check("settings dialog: Spiral selected of 8", selectedEntry(list), "0 Spiral of 8");
     savePicture(dialog, L"settings");
+    type(dialog, SettingsDialogPresenter::StepSize, "2");
+    check("settings dialog: Escape keeps it open",
+          afterEscape(dialog, SettingsDialogPresenter::StepSize),
+          "open");
+    check("settings dialog: Escape keeps the entry",
+          text(dialog, SettingsDialogPresenter::StepSize),
+          "2");
 
     // What the dialog decides is the presenter's (tests/presenters); here the Win32 windows
     // carry it: the message box, the editor and the simulator through their modal loops.
@@ -275,6 +297,12 @@ DWORD WINAPI driveSettings(LPVOID)
     check("Pattern opens the editor on it",
           text(editor, PatternEditorPresenter::DitherName),
           "New Pattern");
+    check("pattern editor: Escape is its Cancel",
+          afterEscape(editor, PatternEditorPresenter::DitherName),
+          "closed");
+    check("pattern editor: Escape changed nothing", selectedEntry(list), "7 New Pattern of 9");
+    click(dialog, SettingsDialogPresenter::Pattern);
+    editor = waitForWindow(L"Custom Dither Pattern");
     click(editor, PatternEditorPresenter::removeButton); // Remove
     check("Remove: question",
           answerMessageBox(IDYES),
@@ -294,6 +322,9 @@ DWORD WINAPI driveSettings(LPVOID)
         clickAndWait(simulator, PathSimulatorPresenter::stepButton);
     Sleep(500);
     savePicture(simulator, L"simulator");
+    check("simulator: Escape keeps it open",
+          afterEscape(simulator, PathSimulatorPresenter::stepButton),
+          "open");
     click(simulator, PathSimulatorPresenter::exitButton);
     waitGone(simulator);
 
@@ -428,6 +459,92 @@ void timedMessage()
     });
 }
 
+// A host's own message loop, which knows nothing of dialogs (no IsDialogMessage), for up to
+// the given time or until done.
+void hostLoop(const std::function<bool()> &done, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < milliseconds) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+DWORD WINAPI pressKeysInMessage(LPVOID)
+{
+    if (const HWND message = waitForWindow(L"Quiverstep: Error")) {
+        check("timed message on the host's loop: Escape keeps it open",
+              afterEscape(message, TimedMessagePresenter::OKButton),
+              "open");
+        press(GetDlgItem(message, TimedMessagePresenter::OKButton), VK_RETURN);
+    }
+    return 0;
+}
+
+// The timed message of a camera event lives on the host's message loop: its dialog keys
+// work there too.
+void keysOnTheHostsLoop()
+{
+    drive(&pressKeysInMessage, [] {
+        environment().ui.ShowTimedMessage("outside the box");
+        const HWND message = FindWindowW(L"QuiverstepDialog", L"Quiverstep: Error");
+        hostLoop([&] { return !IsWindow(message); }, 2500);
+        check("timed message on the host's loop: Enter presses OK",
+              IsWindow(message) ? "open" : "closed",
+              "closed");
+        MessageLoop::RunUntil([&] { return !IsWindow(message); });
+    });
+}
+
+// myDelay loads the settings dialog hidden; a later Settings from a host with a window of
+// its own is modal to that window: the window is its owner and is disabled while it is open.
+HWND s_hostWindow = nullptr;
+
+DWORD WINAPI driveSettingsOverHost(LPVOID)
+{
+    const HWND dialog = opens("settings dialog after myDelay", L"Quiverstep 1.1 Settings");
+    if (!dialog)
+        return 0;
+    check("Settings after myDelay: owned by the host's window",
+          GetWindow(dialog, GW_OWNER) == s_hostWindow ? "owned" : "not owned",
+          "owned");
+    check("Settings after myDelay: the host's window disabled",
+          IsWindowEnabled(s_hostWindow) ? "enabled" : "disabled",
+          "disabled");
+    click(dialog, SettingsDialogPresenter::cancelButton);
+    waitGone(dialog);
+    return 0;
+}
+
+void settingsAfterDelay()
+{
+    s_hostWindow = CreateWindowExW(0,
+                                   L"STATIC",
+                                   L"Host",
+                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                   0,
+                                   0,
+                                   300,
+                                   200,
+                                   nullptr,
+                                   nullptr,
+                                   GetModuleHandleW(nullptr),
+                                   nullptr);
+    SetForegroundWindow(s_hostWindow);
+    SetActiveWindow(s_hostWindow);
+    DitherPlugIn plugIn(environment());
+    plugIn.myDelay(200);
+    drive(&driveSettingsOverHost, [&] { plugIn.Settings(); });
+    check("Settings after myDelay: the host's window enabled again",
+          IsWindowEnabled(s_hostWindow) ? "enabled" : "disabled",
+          "enabled");
+    DestroyWindow(s_hostWindow);
+}
+
 void showTestForm(LPTHREAD_START_ROUTINE driver)
 {
     TestForm form(environment());
@@ -444,6 +561,9 @@ DWORD WINAPI driveTestForm(LPVOID)
     for (int i = 0; i < 8; ++i)
         clickAndWait(form, TestFormPresenter::downloadCompleteButton); // Download Complete
     savePicture(form, L"testform");
+    check("test form: Escape keeps it open",
+          afterEscape(form, TestFormPresenter::setupButton),
+          "open");
     PostMessageW(form, WM_CLOSE, 0, 0);
     return 0;
 }
@@ -508,6 +628,8 @@ int wmain(int argc, wchar_t **argv)
     storePattern("Far\\10,0\\TOP", "1"); // one step out of the dither box
     showTestForm(&driveMessageOverModal);
     numbersUnderGermanLocale();
+    keysOnTheHostsLoop();
+    settingsAfterDelay();
     std::fprintf(s_results, "windowtest: %d passed, %d failed\n", s_passed, s_failed);
     std::fclose(s_results);
     CoUninitialize();
