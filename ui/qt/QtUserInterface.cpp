@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <stdexcept>
 
 namespace Quiverstep {
 
@@ -17,13 +16,6 @@ namespace {
 int s_delayGeneration = 0;
 
 } // namespace
-
-PlugInEnvironment &QtUserInterface::environment()
-{
-    if (!m_environment)
-        throw std::logic_error("QtUserInterface used before Attach");
-    return *m_environment;
-}
 
 void QtUserInterface::ShowSettings()
 {

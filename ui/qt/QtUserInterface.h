@@ -1,28 +1,17 @@
 #pragma once
 
-#include "PlugInEnvironment.h"
-#include "UserInterface.h"
+#include "presenters/WindowsUserInterface.h"
 
 namespace Quiverstep {
 
-// The plug-in's user interface in Qt windows: the settings dialog, a timer for myDelay,
-// and a new timed message window for each dither-box message.
-class QtUserInterface : public UserInterface
+// The plug-in's user interface in Qt windows.
+class QtUserInterface : public WindowsUserInterface
 {
 public:
-    // The environment the windows give to the plug-in objects they create (the simulator's,
-    // the test form's); it holds this interface itself, so it is attached afterwards.
-    void Attach(PlugInEnvironment &environment) { m_environment = &environment; }
-
     void ShowSettings() override;
     void StartDelayTimer(std::int32_t milliseconds, std::function<void()> tick) override;
     void ProcessEvents() override;
     void ShowTimedMessage(const std::string &text) override;
-
-private:
-    PlugInEnvironment &environment();
-
-    PlugInEnvironment *m_environment = nullptr;
 };
 
 } // namespace Quiverstep

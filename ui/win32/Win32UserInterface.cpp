@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <stdexcept>
 #include <utility>
 
 namespace Quiverstep {
@@ -29,13 +28,6 @@ void CALLBACK delayTick(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 } // namespace
-
-PlugInEnvironment &Win32UserInterface::environment()
-{
-    if (!m_environment)
-        throw std::logic_error("Win32UserInterface used before Attach");
-    return *m_environment;
-}
 
 void Win32UserInterface::ShowSettings()
 {
