@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,52 @@ public:
         answers.pop_front();
         return answer;
     }
+};
+
+// A window's controls as plain values by id, and its message boxes recorded. A list keeps a
+// selection as a list box does: removing an entry drops it.
+template<typename View>
+class TestView : public View
+{
+public:
+    std::string Text(int control) const override { return texts.at(control); }
+    void SetText(int control, const std::string &text) override { texts[control] = text; }
+    int CheckState(int control) const override
+    {
+        return checks.contains(control) ? checks.at(control) : 0;
+    }
+    void SetCheckState(int control, int state) override { checks[control] = state; }
+    std::vector<std::string> Entries(int control) const override
+    {
+        return entries.contains(control) ? entries.at(control) : std::vector<std::string>{};
+    }
+    void SetEntries(int control, const std::vector<std::string> &shown) override
+    {
+        entries[control] = shown;
+        selected[control] = -1;
+    }
+    void InsertEntry(int control, int index, const std::string &text) override
+    {
+        entries[control].insert(entries[control].begin() + index, text);
+    }
+    void RemoveEntry(int control, int index) override
+    {
+        entries.at(control).erase(entries.at(control).begin() + index);
+        selected[control] = -1;
+    }
+    int Selected(int control) const override
+    {
+        return selected.contains(control) ? selected.at(control) : -1;
+    }
+    void Select(int control, int index) override { selected[control] = index; }
+    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
+    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
+
+    std::map<int, std::string> texts;
+    std::map<int, int> checks;
+    std::map<int, std::vector<std::string>> entries;
+    std::map<int, int> selected;
+    RecordingDialogs dialogs;
 };
 
 // A presenter test over a store in memory and an environment of test doubles.

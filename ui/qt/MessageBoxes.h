@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <exception>
-#include <string>
 
 class QWidget;
 
@@ -32,27 +31,5 @@ bool Guarded(QWidget *parent, Action &&action)
         return false;
     }
 }
-
-// A window's view whose message boxes and questions open over the window.
-template<typename View>
-class MessageBoxView : public View
-{
-protected:
-    explicit MessageBoxView(QWidget *window)
-        : m_window(window)
-    {}
-
-    void ShowMessage(const std::string &text) override
-    {
-        Quiverstep::ShowMessage(m_window, QString::fromStdString(text));
-    }
-    bool AskYesNo(const std::string &text) override
-    {
-        return Quiverstep::AskYesNo(m_window, QString::fromStdString(text));
-    }
-
-private:
-    QWidget *m_window;
-};
 
 } // namespace Quiverstep
