@@ -14,10 +14,6 @@ using Editor = PatternEditorPresenter;
 class PatternEditorTestView : public TestView<PatternEditorView>
 {
 public:
-    PatternEditorTestView()
-    {
-        texts = {{Editor::DitherName, ""}, {Editor::XStep, ""}, {Editor::YStep, ""}};
-    }
     void Close(bool accepted) override { closed = accepted; }
 
     std::optional<bool> closed; // accepted or not, once closed

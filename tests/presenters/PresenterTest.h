@@ -41,27 +41,23 @@ public:
     }
 };
 
-// A window's controls as plain values by id, and its message boxes recorded. A list keeps a
-// selection as a list box does: removing an entry drops it.
+// A window's controls as plain values by id, an untouched one empty, and its message boxes
+// recorded. A list keeps a selection as a list box does: removing an entry drops it.
 template<typename View>
 class TestView : public View
 {
 public:
-    std::string Text(int control) const override { return texts.at(control); }
+    std::string Text(int control) const override { return valueOr(texts, control, {}); }
     void SetText(int control, const std::string &text) override { texts[control] = text; }
-    int CheckState(int control) const override
-    {
-        return checks.contains(control) ? checks.at(control) : 0;
-    }
+    int CheckState(int control) const override { return valueOr(checks, control, 0); }
     void SetCheckState(int control, int state) override { checks[control] = state; }
     std::vector<std::string> Entries(int control) const override
     {
-        return entries.contains(control) ? entries.at(control) : std::vector<std::string>{};
+        return valueOr(entries, control, {});
     }
     void SetEntries(int control, const std::vector<std::string> &shown) override
     {
-        entries[control] = shown;
-        selected[control] = -1;
+        entries[control] = shown, selected[control] = -1;
     }
     void InsertEntry(int control, int index, const std::string &text) override
     {
@@ -69,13 +65,9 @@ public:
     }
     void RemoveEntry(int control, int index) override
     {
-        entries.at(control).erase(entries.at(control).begin() + index);
-        selected[control] = -1;
+        entries.at(control).erase(entries.at(control).begin() + index), selected[control] = -1;
     }
-    int Selected(int control) const override
-    {
-        return selected.contains(control) ? selected.at(control) : -1;
-    }
+    int Selected(int control) const override { return valueOr(selected, control, -1); }
     void Select(int control, int index) override { selected[control] = index; }
     void ShowMessage(const std::string &text) override { dialogs.Message(text); }
     bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
@@ -85,6 +77,14 @@ public:
     std::map<int, std::vector<std::string>> entries;
     std::map<int, int> selected;
     RecordingDialogs dialogs;
+
+private:
+    template<typename Value>
+    static Value valueOr(const std::map<int, Value> &values, int control, const Value &absent)
+    {
+        const auto found = values.find(control);
+        return found == values.end() ? absent : found->second;
+    }
 };
 
 // A presenter test over a store in memory and an environment of test doubles.

@@ -14,7 +14,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 namespace Quiverstep {
 
@@ -121,116 +120,6 @@ void DescribedControls::ForwardClicks(const std::function<void(int)> &clicked) c
             });
         }
     }
-}
-
-std::string DescribedControls::Text(int id) const
-{
-    switch (m_description.Control(id).kind) {
-    case ControlKind::TextBox:
-        return Get<QLineEdit>(id)->text().toStdString();
-    case ControlKind::Label:
-        return Get<QLabel>(id)->text().toStdString();
-    default:
-        return Get<QAbstractButton>(id)->text().toStdString();
-    }
-}
-
-void DescribedControls::SetText(int id, const std::string &text) const
-{
-    const QString shown = QString::fromStdString(text);
-    switch (m_description.Control(id).kind) {
-    case ControlKind::TextBox:
-        return Get<QLineEdit>(id)->setText(shown);
-    case ControlKind::Label:
-        return Get<QLabel>(id)->setText(shown);
-    default:
-        return Get<QAbstractButton>(id)->setText(shown);
-    }
-}
-
-// The states 0, 1, 2 (unchecked, checked, grayed) are Qt's 0, 2, 1 and back.
-int DescribedControls::CheckState(int id) const
-{
-    if (m_description.Control(id).kind == ControlKind::RadioButton)
-        return Get<QRadioButton>(id)->isChecked() ? 1 : 0;
-    return (3 - int(Get<QCheckBox>(id)->checkState())) % 3;
-}
-
-// A radio button's group is exclusive: checking one turns the others off.
-void DescribedControls::SetCheckState(int id, int state) const
-{
-    if (m_description.Control(id).kind == ControlKind::RadioButton)
-        Get<QRadioButton>(id)->setChecked(state == 1);
-    else
-        Get<QCheckBox>(id)->setCheckState(Qt::CheckState((3 - state) % 3));
-}
-
-std::vector<std::string> DescribedControls::Entries(int id) const
-{
-    std::vector<std::string> entries;
-    if (isList(id)) {
-        const auto *list = Get<QListWidget>(id);
-        for (int i = 0; i < list->count(); ++i)
-            entries.push_back(list->item(i)->text().toStdString());
-    } else {
-        const auto *box = Get<QComboBox>(id);
-        for (int i = 0; i < box->count(); ++i)
-            entries.push_back(box->itemText(i).toStdString());
-    }
-    return entries;
-}
-
-void DescribedControls::SetEntries(int id, const std::vector<std::string> &entries) const
-{
-    const QSignalBlocker blocker(Widget(id));
-    if (isList(id))
-        Get<QListWidget>(id)->clear();
-    else
-        Get<QComboBox>(id)->clear();
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        InsertEntry(id, int(i), entries[i]);
-    Select(id, -1);
-}
-
-void DescribedControls::InsertEntry(int id, int index, const std::string &text) const
-{
-    const QSignalBlocker blocker(Widget(id));
-    if (isList(id))
-        Get<QListWidget>(id)->insertItem(index, QString::fromStdString(text));
-    else
-        Get<QComboBox>(id)->insertItem(index, QString::fromStdString(text));
-}
-
-void DescribedControls::RemoveEntry(int id, int index) const
-{
-    const QSignalBlocker blocker(Widget(id));
-    if (isList(id))
-        delete Get<QListWidget>(id)->takeItem(index);
-    else
-        Get<QComboBox>(id)->removeItem(index);
-}
-
-int DescribedControls::Selected(int id) const
-{
-    if (!isList(id))
-        return Get<QComboBox>(id)->currentIndex();
-    const auto *list = Get<QListWidget>(id);
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-void DescribedControls::Select(int id, int index) const
-{
-    const QSignalBlocker blocker(Widget(id));
-    if (!isList(id)) {
-        Get<QComboBox>(id)->setCurrentIndex(index);
-        return;
-    }
-    auto *list = Get<QListWidget>(id);
-    list->setCurrentRow(-1);
-    list->clearSelection();
-    if (index >= 0)
-        list->setCurrentRow(index);
 }
 
 } // namespace Quiverstep

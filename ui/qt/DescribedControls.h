@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <map>
-#include <string>
 
 class QDialog;
 class QWidget;
@@ -29,21 +28,7 @@ public:
     // Calls clicked(id) when a button of the description is clicked.
     void ForwardClicks(const std::function<void(int)> &clicked) const;
 
-    // The operations of WindowView, by the control's kind.
-    std::string Text(int id) const;
-    void SetText(int id, const std::string &text) const;
-    int CheckState(int id) const;
-    void SetCheckState(int id, int state) const;
-    std::vector<std::string> Entries(int id) const;
-    void SetEntries(int id, const std::vector<std::string> &entries) const;
-    void InsertEntry(int id, int index, const std::string &text) const;
-    void RemoveEntry(int id, int index) const;
-    int Selected(int id) const;
-    void Select(int id, int index) const;
-
 private:
-    bool isList(int id) const { return m_description.Control(id).kind == ControlKind::ListBox; }
-
     const WindowDescription &m_description;
     std::map<int, QWidget *> m_widgets;
 };
