@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <exception>
-
 class QWidget;
 
 namespace Quiverstep {
@@ -16,20 +14,5 @@ void ShowMessage(QWidget *parent, const QString &text);
 
 // A modal Yes/No question; true for Yes.
 bool AskYesNo(QWidget *parent, const QString &text);
-
-// Runs an action of a window that reaches the store. A failure of the store (a locked or
-// damaged database) is shown and the window stays open, instead of escaping the event
-// handler. Returns whether the action completed.
-template<typename Action>
-bool Guarded(QWidget *parent, Action &&action)
-{
-    try {
-        action();
-        return true;
-    } catch (const std::exception &error) {
-        ShowMessage(parent, QString::fromUtf8(error.what()));
-        return false;
-    }
-}
 
 } // namespace Quiverstep
