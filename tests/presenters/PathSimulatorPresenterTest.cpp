@@ -13,16 +13,10 @@ namespace {
 
 using Simulator = PathSimulatorPresenter;
 
-class PathSimulatorTestView : public PathSimulatorView
+class PathSimulatorTestView : public TestView<PathSimulatorView>
 {
 public:
-    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
-    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
-    void SetText(int control, const std::string &text) override
-    {
-        EXPECT_EQ(control, Simulator::runButton);
-        runText = text;
-    }
+    PathSimulatorTestView() { texts[Simulator::runButton] = ""; }
     void StartStepTimer(int milliseconds) override { timer = milliseconds; }
     void StopStepTimer() override { timer = 0; }
     void ClearPath() override { paints.clear(); }
@@ -36,10 +30,12 @@ public:
     std::string StepSizeText() override { return stepSize; }
     void Close() override { ++closes; }
     // The Run button's text and the step timer's interval; the simulator runs when both say so.
-    std::string state() const { return runText + " " + std::to_string(timer); }
+    std::string state() const
+    {
+        EXPECT_EQ(texts.size(), 1u); // the Run button's is the only text set
+        return texts.at(Simulator::runButton) + " " + std::to_string(timer);
+    }
 
-    RecordingDialogs dialogs;
-    std::string runText;
     int timer = 0;                   // the running timer's interval; 0: stopped
     std::vector<std::string> paints; // since the last clear
     std::string stepSize = "2";

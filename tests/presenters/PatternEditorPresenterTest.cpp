@@ -3,7 +3,6 @@
 #include "presenters/PatternEditorPresenter.h"
 #include "presenters/PatternEditorView.h"
 
-#include <map>
 #include <optional>
 
 using namespace Quiverstep;
@@ -12,37 +11,11 @@ namespace {
 
 using Editor = PatternEditorPresenter;
 
-// The editor's controls as plain values; the list keeps a selection as a list box does.
-class PatternEditorTestView : public PatternEditorView
+class PatternEditorTestView : public TestView<PatternEditorView>
 {
 public:
-    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
-    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
-    std::string Text(int control) const override { return texts.at(control); }
-    void SetText(int control, const std::string &text) override { texts[control] = text; }
-    bool IsChecked(int control) const override { return checked == control; }
-    void Check(int control) override { checked = control; }
-    std::vector<std::string> Lines() const override { return lines; }
-    void InsertLine(int index, const std::string &text) override
-    {
-        lines.insert(lines.begin() + index, text);
-    }
-    void DeleteLine(int index) override
-    {
-        lines.erase(lines.begin() + index);
-        selected = -1;
-    }
-    int SelectedLine() const override { return selected; }
-    void SelectLine(int index) override { selected = index; }
     void Close(bool accepted) override { closed = accepted; }
 
-    RecordingDialogs dialogs;
-    std::map<int, std::string> texts{{Editor::DitherName, ""},
-                                     {Editor::XStep, ""},
-                                     {Editor::YStep, ""}};
-    int checked = 0;
-    std::vector<std::string> lines;
-    int selected = -1;
     std::optional<bool> closed; // accepted or not, once closed
 };
 
@@ -85,20 +58,21 @@ TEST_F(PatternEditorPresenterTest, StoredBodyIsShownAddAppendsTheRoundedStepAndS
 {
     editor.Load("P", "1,2\\3:4\\TOP", false);
     EXPECT_EQ(view.texts[Editor::DitherName], "P");
-    EXPECT_EQ(view.lines, (std::vector<std::string>{"1:2", "3:4"}));
-    EXPECT_EQ(view.checked, Editor::TopToBottom);
-    EXPECT_EQ(view.selected, -1);
+    EXPECT_EQ(view.entries[Editor::stepList], (std::vector<std::string>{"1:2", "3:4"}));
+    EXPECT_EQ(view.checks, (std::map<int, int>{{Editor::TopToBottom, 1}}));
+    EXPECT_EQ(view.Selected(Editor::stepList), -1);
     EXPECT_EQ(editor.Body(), "TOP"); // the load consumed the body
     add("1.999", "-0.25");
-    EXPECT_EQ(view.lines, (std::vector<std::string>{"1:2", "3:4", " 2.00: -0.25"}));
-    EXPECT_EQ(view.selected, 2);
+    EXPECT_EQ(view.entries[Editor::stepList],
+              (std::vector<std::string>{"1:2", "3:4", " 2.00: -0.25"}));
+    EXPECT_EQ(view.Selected(Editor::stepList), 2);
     EXPECT_EQ(view.texts[Editor::XStep], "2"); // the added step as stored
     EXPECT_EQ(view.texts[Editor::YStep], "-0.25");
     add("abc", "1");
     EXPECT_EQ(view.dialogs.messages, std::vector<std::string>{"message: X and Y must be numeric"});
-    EXPECT_EQ(view.lines.size(), 3u);
+    EXPECT_EQ(view.entries[Editor::stepList].size(), 3u);
     EXPECT_EQ(view.texts[Editor::XStep], "abc"); // left as typed
-    view.Check(Editor::BottomToTop);
+    view.checks = {{Editor::BottomToTop, 1}};    // the user's click turns the other one off
     editor.Clicked(Editor::saveButton);
     EXPECT_EQ(view.closed, true);
     EXPECT_TRUE(editor.Saved());
@@ -110,7 +84,7 @@ TEST_F(PatternEditorPresenterTest, StoredBodyIsShownAddAppendsTheRoundedStepAndS
 TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowIt)
 {
     editor.Load("P", "1,0\\2,0\\3,0\\BOTTOM", false);
-    EXPECT_EQ(view.checked, Editor::BottomToTop);
+    EXPECT_EQ(view.checks, (std::map<int, int>{{Editor::BottomToTop, 1}}));
     const struct
     {
         int select; // the row the user selects first; -1 keeps the selection
@@ -133,12 +107,12 @@ TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowI
     };
     for (const auto &step : steps) {
         if (step.select >= 0) {
-            view.selected = step.select;
+            view.selected[Editor::stepList] = step.select;
             editor.SelectionChanged();
         }
         editor.Clicked(step.button);
-        EXPECT_EQ(view.lines, step.lines) << step.button;
-        EXPECT_EQ(view.selected, step.selected) << step.button;
+        EXPECT_EQ(view.entries[Editor::stepList], step.lines) << step.button;
+        EXPECT_EQ(view.Selected(Editor::stepList), step.selected) << step.button;
         EXPECT_EQ(view.texts[Editor::XStep], step.xStep) << step.button;
     }
     EXPECT_FALSE(view.closed);

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,52 @@ public:
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+};
+
+// A window's controls as plain values by id, an untouched one empty, and its message boxes
+// recorded. A list keeps a selection as a list box does: removing an entry drops it.
+template<typename View>
+class TestView : public View
+{
+public:
+    std::string Text(int control) const override { return valueOr(texts, control, {}); }
+    void SetText(int control, const std::string &text) override { texts[control] = text; }
+    int CheckState(int control) const override { return valueOr(checks, control, 0); }
+    void SetCheckState(int control, int state) override { checks[control] = state; }
+    std::vector<std::string> Entries(int control) const override
+    {
+        return valueOr(entries, control, {});
+    }
+    void SetEntries(int control, const std::vector<std::string> &shown) override
+    {
+        entries[control] = shown, selected[control] = -1;
+    }
+    void InsertEntry(int control, int index, const std::string &text) override
+    {
+        entries[control].insert(entries[control].begin() + index, text);
+    }
+    void RemoveEntry(int control, int index) override
+    {
+        entries.at(control).erase(entries.at(control).begin() + index), selected[control] = -1;
+    }
+    int Selected(int control) const override { return valueOr(selected, control, -1); }
+    void Select(int control, int index) override { selected[control] = index; }
+    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
+    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
+
+    std::map<int, std::string> texts;
+    std::map<int, int> checks;
+    std::map<int, std::vector<std::string>> entries;
+    std::map<int, int> selected;
+    RecordingDialogs dialogs;
+
+private:
+    template<typename Value>
+    static Value valueOr(const std::map<int, Value> &values, int control, const Value &absent)
+    {
+        const auto found = values.find(control);
+        return found == values.end() ? absent : found->second;
     }
 };
 

@@ -5,8 +5,6 @@
 
 #include "SettingKeys.h"
 
-#include <map>
-
 using namespace Quiverstep;
 
 namespace {
@@ -15,18 +13,9 @@ using P = SettingsDialogPresenter;
 using Lines = std::vector<std::string>;
 
 // The dialog's controls as values; the editor and the simulator as lines in `events`.
-class SettingsDialogTestView : public SettingsDialogView
+class SettingsDialogTestView : public TestView<SettingsDialogView>
 {
 public:
-    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
-    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
-    void ShowDitherTypes(const Lines &shown) override { entries = shown, selected = -1; }
-    void SelectDitherType(int index) override { selected = index; }
-    int SelectedDitherType() const override { return selected; }
-    std::string Text(int control) const override { return texts.at(control); }
-    void SetText(int control, const std::string &text) override { texts[control] = text; }
-    int CheckState(int control) const override { return checks.at(control); }
-    void SetCheckState(int control, int state) override { checks[control] = state; }
     PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override
     {
         events.push_back("editor " + name + (isNew ? " (new)" : "") + ": " + body.substr(0, 12));
@@ -39,11 +28,6 @@ public:
     void Close(bool saved) override { events.push_back(saved ? "close saved" : "close"); }
 
     const Settings *settings = nullptr;
-    RecordingDialogs dialogs;
-    Lines entries;
-    int selected = -1;
-    std::map<int, std::string> texts;
-    std::map<int, int> checks;
     PatternEdit edit; // what the pattern editor ends with
     Lines events;
 };
@@ -80,9 +64,9 @@ TEST_F(SettingsDialogPresenterTest, DescribesTheControlsInTabOrderWithTheFrameBe
 TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrTheStoredValues)
 {
     EXPECT_EQ(P::Loaded(), &dialog);
-    EXPECT_EQ(view.entries.size(), 8u);
-    EXPECT_EQ(view.entries.at(6), "Vertical Snake 20x20");
-    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.entries[P::DitherType].size(), 8u);
+    EXPECT_EQ(view.entries[P::DitherType].at(6), "Vertical Snake 20x20");
+    EXPECT_EQ(view.Selected(P::DitherType), 0);
     EXPECT_EQ(view.texts, (std::map<int, std::string>{{P::StepSize, "1"}, {P::MaxDitherX, "4"}}));
     EXPECT_EQ(view.checks, (std::map<int, int>{{P::logCheckBox, 0}, {P::AO7, 0}}));
     EXPECT_EQ(dialog.NextPattern(), 7);
@@ -100,7 +84,7 @@ TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrT
                                      {Keys::AO7Compatible, "2"}})
         settings.Save(key, value);
     dialog.Load();
-    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.Selected(P::DitherType), 0);
     EXPECT_EQ(view.texts,
               (std::map<int, std::string>{{P::StepSize, " 2.50"}, {P::MaxDitherX, "5 "}}));
     EXPECT_EQ(view.checks, (std::map<int, int>{{P::logCheckBox, 1}, {P::AO7, 2}}));
@@ -110,14 +94,14 @@ TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrT
 TEST_F(SettingsDialogPresenterTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
 {
     dialog.DitherTypeChanged(7); // the editor cancelled: Spiral again
-    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.Selected(P::DitherType), 0);
     EXPECT_EQ(get(Keys::Pattern(7)), "");
     view.edit = {true, false, "P", " 1.00: 0.00\\BOTTOM"};
     dialog.DitherTypeChanged(7);
     dialog.DitherTypeChanged(6); // any other entry opens nothing
-    EXPECT_EQ(view.entries.size(), 9u);
-    EXPECT_EQ(view.entries.at(7), "P");
-    EXPECT_EQ(view.selected, 7);
+    EXPECT_EQ(view.entries[P::DitherType].size(), 9u);
+    EXPECT_EQ(view.entries[P::DitherType].at(7), "P");
+    EXPECT_EQ(view.Selected(P::DitherType), 7);
     EXPECT_EQ(dialog.NextPattern(), 8);
     EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
     EXPECT_EQ(view.events, (Lines{"editor New Pattern (new): ", "editor New Pattern (new): "}));
@@ -126,20 +110,20 @@ TEST_F(SettingsDialogPresenterTest, AddEntryOpensANewPatternThatGoesJustAboveItW
 TEST_F(SettingsDialogPresenterTest, PatternButtonEditsOrDeletesTheSelectedPatternButNoBuiltInType)
 {
     for (int index : {1, 0}) {
-        view.selected = index;
+        view.selected[P::DitherType] = index;
         dialog.Clicked(P::Pattern);
     }
     const std::string builtIn = "message: This pattern is built-in and cannot be altered";
     EXPECT_EQ(view.dialogs.messages, (Lines{builtIn, builtIn}));
 
     // Edited: stored under its number and selected again; cancelled: nothing changes.
-    view.selected = 3;
+    view.selected[P::DitherType] = 3;
     view.edit = {true, false, "<b>x</b>", "1:0\\BOTTOM"};
     dialog.Clicked(P::Pattern);
-    EXPECT_EQ(view.selected, 3);
-    EXPECT_EQ(view.entries.at(3), "<b>x</b>");
+    EXPECT_EQ(view.Selected(P::DitherType), 3);
+    EXPECT_EQ(view.entries[P::DitherType].at(3), "<b>x</b>");
     EXPECT_EQ(get(Keys::Pattern(3)), "<b>x</b>\\1:0\\BOTTOM");
-    view.selected = 2;
+    view.selected[P::DitherType] = 2;
     view.edit = {};
     dialog.Clicked(P::Pattern);
     EXPECT_EQ(dialog.NextPattern(), 7);
@@ -151,8 +135,8 @@ TEST_F(SettingsDialogPresenterTest, PatternButtonEditsOrDeletesTheSelectedPatter
               (Lines{"editor Horizontal Snake 10x10: -5,-5\\-4,-5\\",
                      "editor Half-step 2x2:  0.00,  0.00",
                      "editor Half-step 2x2:  0.00,  0.00"}));
-    EXPECT_EQ(view.selected, 1);
-    EXPECT_EQ(view.entries.at(2), "<b>x</b>");
+    EXPECT_EQ(view.Selected(P::DitherType), 1);
+    EXPECT_EQ(view.entries[P::DitherType].at(2), "<b>x</b>");
     EXPECT_EQ(dialog.NextPattern(), 6);
     EXPECT_EQ(get(Keys::Pattern(6)), "");
 }
@@ -169,7 +153,7 @@ TEST_F(SettingsDialogPresenterTest, FailedCheckStoresNothingThenOkStoresAndClose
                      "message: Max Dither is not numeric."}));
     EXPECT_EQ(store.writeCount(), writes);
 
-    view.selected = 3;
+    view.selected[P::DitherType] = 3;
     view.texts = {{P::StepSize, "1"}, {P::MaxDitherX, " 5"}};
     view.checks[P::logCheckBox] = 1;
     dialog.Clicked(P::OK);
@@ -182,7 +166,7 @@ TEST_F(SettingsDialogPresenterTest, FailedCheckStoresNothingThenOkStoresAndClose
 
 TEST_F(SettingsDialogPresenterTest, SimulateStoresThenOpensTheSimulatorNamedAfterTheEntry)
 {
-    view.selected = 1;
+    view.selected[P::DitherType] = 1;
     view.texts[P::StepSize] = "2";
     dialog.Clicked(P::simulateButton);
     EXPECT_EQ(view.events, Lines{"Simulator - Random, step 2"}); // stored before it opened

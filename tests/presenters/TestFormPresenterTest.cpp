@@ -11,11 +11,9 @@ using namespace Quiverstep;
 
 namespace {
 
-class TestFormTestView : public TestFormView
+class TestFormTestView : public TestView<TestFormView>
 {
 public:
-    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
-    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
     void OpenSettings() override
     {
         events.push_back("settings");
@@ -29,7 +27,6 @@ public:
                          + std::to_string(colour));
     }
 
-    RecordingDialogs dialogs;
     std::vector<std::string> events;
     const char *settingsFailure = nullptr;
 };

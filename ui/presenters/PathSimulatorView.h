@@ -11,7 +11,6 @@ namespace Quiverstep {
 class PathSimulatorView : public WindowView
 {
 public:
-    virtual void SetText(int control, const std::string &text) = 0;
     // The timer ticks every interval until stopped; each tick goes to the presenter's Tick.
     virtual void StartStepTimer(int milliseconds) = 0;
     virtual void StopStepTimer() = 0;

@@ -79,11 +79,11 @@ void PatternEditorPresenter::Load(const std::string &name, const std::string &bo
     m_view.SetText(DitherName, name);
     const PatternEditing::LoadedBody loaded = PatternEditing::LoadBody(body);
     for (std::size_t i = 0; i < loaded.lines.size(); ++i)
-        m_view.InsertLine(int(i), loaded.lines[i]);
+        m_view.InsertEntry(stepList, int(i), loaded.lines[i]);
     // The body is consumed as it is read: only its end marker is left.
     const std::size_t lastSlash = body.rfind('\\');
     m_body = lastSlash == std::string::npos ? body : body.substr(lastSlash + 1);
-    m_view.Check(loaded.repeatFromTop ? TopToBottom : BottomToTop);
+    m_view.SetCheckState(loaded.repeatFromTop ? TopToBottom : BottomToTop, 1);
 }
 
 void PatternEditorPresenter::Clicked(int control)
@@ -96,10 +96,10 @@ void PatternEditorPresenter::Clicked(int control)
         deleteSelectedStep();
         break;
     case MoveUp:
-        moveSelectedTo(m_view.SelectedLine() - 1);
+        moveSelectedTo(m_view.Selected(stepList) - 1);
         break;
     case MoveDown:
-        moveSelectedTo(m_view.SelectedLine() < 0 ? -1 : m_view.SelectedLine() + 1);
+        moveSelectedTo(m_view.Selected(stepList) < 0 ? -1 : m_view.Selected(stepList) + 1);
         break;
     case saveButton:
         save();
@@ -124,7 +124,7 @@ void PatternEditorPresenter::Cancel()
 // Selecting raises the selection action, as the user's choice does.
 void PatternEditorPresenter::select(int index)
 {
-    m_view.SelectLine(index);
+    m_view.Select(stepList, index);
     if (index >= 0)
         SelectionChanged();
 }
@@ -136,8 +136,8 @@ void PatternEditorPresenter::addStep()
         m_view.ShowMessage("X and Y must be numeric");
         return;
     }
-    const int count = int(m_view.Lines().size());
-    m_view.InsertLine(count, *line);
+    const int count = int(m_view.Entries(stepList).size());
+    m_view.InsertEntry(stepList, count, *line);
     m_view.SetText(XStep, "");
     m_view.SetText(YStep, "");
     select(count);
@@ -146,44 +146,44 @@ void PatternEditorPresenter::addStep()
 // Shows the selected step in the X and Y boxes.
 void PatternEditorPresenter::SelectionChanged()
 {
-    const int i = m_view.SelectedLine();
+    const int i = m_view.Selected(stepList);
     if (i < 0)
         return;
     const PatternEditing::StepTexts texts = PatternEditing::LineStepTexts(
-            m_view.Lines()[std::size_t(i)]);
+            m_view.Entries(stepList)[std::size_t(i)]);
     m_view.SetText(XStep, texts.x);
     m_view.SetText(YStep, texts.y);
 }
 
 void PatternEditorPresenter::deleteSelectedStep()
 {
-    const int i = m_view.SelectedLine();
+    const int i = m_view.Selected(stepList);
     if (i < 0)
         return;
-    m_view.DeleteLine(i);
+    m_view.RemoveEntry(stepList, i);
     // The line that moved up into its place, else the new last one.
-    select(i < int(m_view.Lines().size()) ? i : i - 1);
+    select(i < int(m_view.Entries(stepList).size()) ? i : i - 1);
 }
 
 // Exchanges the selected line with line `target`, when there is one; the moved step stays
 // selected.
 void PatternEditorPresenter::moveSelectedTo(int target)
 {
-    const std::vector<std::string> lines = m_view.Lines();
+    const std::vector<std::string> lines = m_view.Entries(stepList);
     if (target < 0 || target >= int(lines.size()))
         return;
-    const int i = m_view.SelectedLine();
-    m_view.DeleteLine(i);
-    m_view.InsertLine(i, lines[std::size_t(target)]);
-    m_view.DeleteLine(target);
-    m_view.InsertLine(target, lines[std::size_t(i)]);
+    const int i = m_view.Selected(stepList);
+    m_view.RemoveEntry(stepList, i);
+    m_view.InsertEntry(stepList, i, lines[std::size_t(target)]);
+    m_view.RemoveEntry(stepList, target);
+    m_view.InsertEntry(stepList, target, lines[std::size_t(i)]);
     select(target);
 }
 
 void PatternEditorPresenter::save()
 {
     const std::string name = m_view.Text(DitherName);
-    const std::vector<std::string> lines = m_view.Lines();
+    const std::vector<std::string> lines = m_view.Entries(stepList);
     const char *problem = nullptr;
     if (name.empty())
         problem = "Please specify the name for this pattern";
@@ -195,7 +195,7 @@ void PatternEditorPresenter::save()
         m_view.ShowMessage(problem);
         return;
     }
-    m_body = PatternEditing::BuildBody(lines, m_view.IsChecked(TopToBottom));
+    m_body = PatternEditing::BuildBody(lines, m_view.CheckState(TopToBottom) == 1);
     m_name = name;
     m_saved = true;
     m_view.Close(true);

@@ -139,7 +139,7 @@ void SettingsDialogPresenter::fillDitherTypeList()
 void SettingsDialogPresenter::showList(const DitherTypeList &list)
 {
     // Filling is not a selection: the list ends with none, as a fresh list has.
-    m_view.ShowDitherTypes(list.entries);
+    m_view.SetEntries(DitherType, list.entries);
     m_entries = list.entries;
     m_patterns = list.patterns;
     m_nextPattern = list.nextPattern;
@@ -148,7 +148,7 @@ void SettingsDialogPresenter::showList(const DitherTypeList &list)
 void SettingsDialogPresenter::selectDitherType(int index)
 {
     // Raises the selection event as a user's choice would.
-    m_view.SelectDitherType(index);
+    m_view.Select(DitherType, index);
     DitherTypeChanged(index);
 }
 
@@ -181,7 +181,7 @@ void SettingsDialogPresenter::addNewPattern()
 
 void SettingsDialogPresenter::editSelectedPattern()
 {
-    const int i = m_view.SelectedDitherType();
+    const int i = m_view.Selected(DitherType);
     if (i < FirstPattern) {
         m_view.ShowMessage("This pattern is built-in and cannot be altered");
         return;
@@ -213,7 +213,7 @@ bool SettingsDialogPresenter::ValidateAndSave()
 {
     const SettingsInput input{m_view.Text(MaxDitherX),
                               m_view.Text(StepSize),
-                              m_view.SelectedDitherType(),
+                              m_view.Selected(DitherType),
                               m_view.CheckState(AO7),
                               m_view.CheckState(logCheckBox)};
     std::optional<std::string> problem;
@@ -234,7 +234,7 @@ void SettingsDialogPresenter::simulate()
 {
     if (!ValidateAndSave())
         return;
-    const int selected = m_view.SelectedDitherType();
+    const int selected = m_view.Selected(DitherType);
     const bool listed = selected >= 0 && std::size_t(selected) < m_entries.size();
     m_view.OpenSimulator("Simulator - "
                          + (listed ? m_entries[std::size_t(selected)] : std::string()));

@@ -2,14 +2,32 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace Quiverstep {
 
-// What every presenter asks of its window, whatever the toolkit.
+// What every presenter asks of its window, whatever the toolkit. Controls are named by their
+// ids in the window's description.
 class WindowView
 {
 public:
     virtual ~WindowView() = default;
+
+    virtual std::string Text(int control) const = 0;
+    virtual void SetText(int control, const std::string &text) = 0;
+    // A check box's or radio button's state: 0 unchecked, 1 checked, 2 grayed. Checking a
+    // radio button turns the others of its group off.
+    virtual int CheckState(int control) const = 0;
+    virtual void SetCheckState(int control, int state) = 0;
+
+    // Drop-down lists and list boxes. None of these raises the list's selection event.
+    virtual std::vector<std::string> Entries(int control) const = 0;
+    // Fills the list, none selected.
+    virtual void SetEntries(int control, const std::vector<std::string> &entries) = 0;
+    virtual void InsertEntry(int control, int index, const std::string &text) = 0;
+    virtual void RemoveEntry(int control, int index) = 0;
+    virtual int Selected(int control) const = 0; // -1: none
+    virtual void Select(int control, int index) = 0;
 
     // A modal box with the text and an OK button.
     virtual void ShowMessage(const std::string &text) = 0;

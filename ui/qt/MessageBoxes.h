@@ -2,9 +2,6 @@
 
 #include <QString>
 
-#include <exception>
-#include <string>
-
 class QWidget;
 
 namespace Quiverstep {
@@ -17,42 +14,5 @@ void ShowMessage(QWidget *parent, const QString &text);
 
 // A modal Yes/No question; true for Yes.
 bool AskYesNo(QWidget *parent, const QString &text);
-
-// Runs an action of a window that reaches the store. A failure of the store (a locked or
-// damaged database) is shown and the window stays open, instead of escaping the event
-// handler. Returns whether the action completed.
-template<typename Action>
-bool Guarded(QWidget *parent, Action &&action)
-{
-    try {
-        action();
-        return true;
-    } catch (const std::exception &error) {
-        ShowMessage(parent, QString::fromUtf8(error.what()));
-        return false;
-    }
-}
-
-// A window's view whose message boxes and questions open over the window.
-template<typename View>
-class MessageBoxView : public View
-{
-protected:
-    explicit MessageBoxView(QWidget *window)
-        : m_window(window)
-    {}
-
-    void ShowMessage(const std::string &text) override
-    {
-        Quiverstep::ShowMessage(m_window, QString::fromStdString(text));
-    }
-    bool AskYesNo(const std::string &text) override
-    {
-        return Quiverstep::AskYesNo(m_window, QString::fromStdString(text));
-    }
-
-private:
-    QWidget *m_window;
-};
 
 } // namespace Quiverstep

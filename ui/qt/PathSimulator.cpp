@@ -3,7 +3,6 @@
 #include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
-#include <QAbstractButton>
 #include <QTimer>
 
 namespace Quiverstep {
@@ -12,9 +11,8 @@ using Presenter = PathSimulatorPresenter;
 
 PathSimulator::PathSimulator(PlugInEnvironment &environment, QWidget *parent)
     : QDialog(parent)
-    , MessageBoxView(this)
+    , QtWindowView(*this, Presenter::Description())
     , m_environment(environment)
-    , m_controls(*this, Presenter::Description())
     , m_stepTimer(new QTimer(this))
     , m_presenter(environment, *this)
 {
@@ -29,11 +27,6 @@ void PathSimulator::done(int result)
 {
     m_presenter.Unload();
     QDialog::done(result);
-}
-
-void PathSimulator::SetText(int control, const std::string &text)
-{
-    m_controls.Get<QAbstractButton>(control)->setText(QString::fromStdString(text));
 }
 
 void PathSimulator::StartStepTimer(int milliseconds)
@@ -59,7 +52,7 @@ void PathSimulator::PaintPosition(double x, double y, std::int32_t pathColour)
 
 std::string PathSimulator::StepSizeText()
 {
-    return SettingsDialog::Instance(m_environment).stepSizeText().toStdString();
+    return SettingsDialog::Instance(m_environment).stepSizeText();
 }
 
 void PathSimulator::Close()

@@ -2,8 +2,7 @@
 
 #include "presenters/PathSimulatorPresenter.h"
 #include "presenters/PathSimulatorView.h"
-#include "qt/DescribedControls.h"
-#include "qt/MessageBoxes.h"
+#include "qt/QtWindowView.h"
 
 #include <QDialog>
 
@@ -12,7 +11,7 @@ class QTimer;
 namespace Quiverstep {
 
 // The simulator in Qt. It starts running when made.
-class PathSimulator : public QDialog, private MessageBoxView<PathSimulatorView>
+class PathSimulator : public QDialog, private QtWindowView<PathSimulatorView>
 {
     Q_OBJECT
 
@@ -27,7 +26,6 @@ signals:
     void stepped();
 
 private:
-    void SetText(int control, const std::string &text) override;
     void StartStepTimer(int milliseconds) override;
     void StopStepTimer() override;
     void ClearPath() override;
@@ -36,7 +34,6 @@ private:
     void Close() override;
 
     PlugInEnvironment &m_environment;
-    DescribedControls m_controls;
     QTimer *m_stepTimer;
     PathSimulatorPresenter m_presenter;
 };

@@ -1,21 +1,18 @@
 #include "qt/PatternEditor.h"
 
-#include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
-#include <QSignalBlocker>
 
 namespace Quiverstep {
 
 PatternEditor::PatternEditor(QWidget *parent)
     : QDialog(parent)
-    , MessageBoxView(this)
-    , m_controls(*this, PatternEditorPresenter::Description())
+    , QtWindowView(*this, PatternEditorPresenter::Description())
     , m_presenter(*this)
 {
-    list()->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto *list = m_controls.Get<QListWidget>(PatternEditorPresenter::stepList);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_controls.ForwardClicks([this](int id) { m_presenter.Clicked(id); });
-    connect(list(), &QListWidget::itemSelectionChanged, this, [this] {
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
         m_presenter.SelectionChanged();
     });
 }
@@ -52,66 +49,6 @@ void PatternEditor::Close(bool accepted)
         accept();
     else
         QDialog::reject();
-}
-
-std::string PatternEditor::Text(int control) const
-{
-    return m_controls.Get<QLineEdit>(control)->text().toStdString();
-}
-
-void PatternEditor::SetText(int control, const std::string &text)
-{
-    m_controls.Get<QLineEdit>(control)->setText(QString::fromStdString(text));
-}
-
-bool PatternEditor::IsChecked(int control) const
-{
-    return m_controls.Get<QRadioButton>(control)->isChecked();
-}
-
-void PatternEditor::Check(int control)
-{
-    m_controls.Get<QRadioButton>(control)->setChecked(true);
-}
-
-QListWidget *PatternEditor::list() const
-{
-    return m_controls.Get<QListWidget>(PatternEditorPresenter::stepList);
-}
-
-std::vector<std::string> PatternEditor::Lines() const
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < list()->count(); ++i)
-        lines.push_back(list()->item(i)->text().toStdString());
-    return lines;
-}
-
-void PatternEditor::InsertLine(int index, const std::string &text)
-{
-    const QSignalBlocker blocker(list());
-    list()->insertItem(index, QString::fromStdString(text));
-}
-
-void PatternEditor::DeleteLine(int index)
-{
-    const QSignalBlocker blocker(list());
-    delete list()->takeItem(index);
-}
-
-int PatternEditor::SelectedLine() const
-{
-    const QList<QListWidgetItem *> selected = list()->selectedItems();
-    return selected.isEmpty() ? -1 : list()->row(selected.first());
-}
-
-void PatternEditor::SelectLine(int index)
-{
-    const QSignalBlocker blocker(list());
-    list()->setCurrentRow(-1);
-    list()->clearSelection();
-    if (index >= 0)
-        list()->setCurrentRow(index);
 }
 
 } // namespace Quiverstep

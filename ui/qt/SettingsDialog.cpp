@@ -1,6 +1,5 @@
 #include "qt/SettingsDialog.h"
 
-#include "qt/MessageBoxes.h"
 #include "qt/PathSimulator.h"
 #include "qt/PatternEditor.h"
 
@@ -8,9 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QSignalBlocker>
 
 #include <memory>
 
@@ -51,8 +48,8 @@ void SettingsDialog::Unload()
 
 SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
     : QDialog(nullptr)
+    , QtWindowView(*this, P::Description())
     , m_environment(environment)
-    , m_controls(*this, P::Description())
     , m_presenter(environment, *this)
 {
     for (int label : {P::stepSizeLabel, P::stepSizeUnit, P::maxDitherLabel, P::maxDitherUnit})
@@ -93,59 +90,6 @@ void SettingsDialog::done(int result)
     deleteLater();
 }
 
-void SettingsDialog::ShowMessage(const std::string &text)
-{
-    Quiverstep::ShowMessage(this, QString::fromStdString(text));
-}
-
-bool SettingsDialog::AskYesNo(const std::string &text)
-{
-    return Quiverstep::AskYesNo(this, QString::fromStdString(text));
-}
-
-void SettingsDialog::ShowDitherTypes(const std::vector<std::string> &entries)
-{
-    auto *list = m_controls.Get<QComboBox>(P::DitherType);
-    const QSignalBlocker blocker(list);
-    list->clear();
-    for (const std::string &entry : entries)
-        list->addItem(QString::fromStdString(entry));
-    list->setCurrentIndex(-1);
-}
-
-void SettingsDialog::SelectDitherType(int index)
-{
-    auto *list = m_controls.Get<QComboBox>(P::DitherType);
-    const QSignalBlocker blocker(list);
-    list->setCurrentIndex(index);
-}
-
-int SettingsDialog::SelectedDitherType() const
-{
-    return m_controls.Get<QComboBox>(P::DitherType)->currentIndex();
-}
-
-std::string SettingsDialog::Text(int control) const
-{
-    return m_controls.Get<QLineEdit>(control)->text().toStdString();
-}
-
-void SettingsDialog::SetText(int control, const std::string &text)
-{
-    m_controls.Get<QLineEdit>(control)->setText(QString::fromStdString(text));
-}
-
-// The states 0, 1, 2 (unchecked, checked, grayed) are Qt's 0, 2, 1 and back.
-int SettingsDialog::CheckState(int control) const
-{
-    return (3 - int(m_controls.Get<QCheckBox>(control)->checkState())) % 3;
-}
-
-void SettingsDialog::SetCheckState(int control, int state)
-{
-    m_controls.Get<QCheckBox>(control)->setCheckState(Qt::CheckState((3 - state) % 3));
-}
-
 PatternEdit SettingsDialog::EditPattern(const std::string &name, const std::string &body, bool isNew)
 {
     PatternEditor editor(this);
@@ -174,9 +118,9 @@ void SettingsDialog::Close(bool saved)
         reject();
 }
 
-QString SettingsDialog::stepSizeText() const
+std::string SettingsDialog::stepSizeText() const
 {
-    return m_controls.Get<QLineEdit>(P::StepSize)->text();
+    return Text(P::StepSize);
 }
 
 } // namespace Quiverstep

@@ -2,7 +2,7 @@
 
 #include "presenters/SettingsDialogPresenter.h"
 #include "presenters/SettingsDialogView.h"
-#include "qt/DescribedControls.h"
+#include "qt/QtWindowView.h"
 
 #include <QDialog>
 
@@ -10,7 +10,7 @@ namespace Quiverstep {
 
 // The settings dialog in Qt. One instance per process, loaded when first needed and
 // destroyed when it closes.
-class SettingsDialog : public QDialog, private SettingsDialogView
+class SettingsDialog : public QDialog, private QtWindowView<SettingsDialogView>
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ public:
     // Destroys the instance, if any.
     static void Unload();
 
-    QString stepSizeText() const;
+    std::string stepSizeText() const;
 
 public slots:
     void done(int result) override;
@@ -35,21 +35,11 @@ protected:
 private:
     explicit SettingsDialog(PlugInEnvironment &environment);
 
-    void ShowMessage(const std::string &text) override;
-    bool AskYesNo(const std::string &text) override;
-    void ShowDitherTypes(const std::vector<std::string> &entries) override;
-    void SelectDitherType(int index) override;
-    int SelectedDitherType() const override;
-    std::string Text(int control) const override;
-    void SetText(int control, const std::string &text) override;
-    int CheckState(int control) const override;
-    void SetCheckState(int control, int state) override;
     PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override;
     void OpenSimulator(const std::string &caption) override;
     void Close(bool saved) override;
 
     PlugInEnvironment &m_environment;
-    DescribedControls m_controls;
     SettingsDialogPresenter m_presenter;
 };
 

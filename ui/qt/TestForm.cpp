@@ -7,9 +7,8 @@ namespace Quiverstep {
 
 TestForm::TestForm(PlugInEnvironment &environment, QWidget *parent)
     : QDialog(parent)
-    , MessageBoxView(this)
+    , QtWindowView(*this, TestFormPresenter::Description())
     , m_environment(environment)
-    , m_controls(*this, TestFormPresenter::Description())
     , m_presenter(environment, *this)
 {
     m_controls.ForwardClicks([this](int id) { m_presenter.Clicked(id); });

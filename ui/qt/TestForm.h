@@ -2,15 +2,14 @@
 
 #include "presenters/TestFormPresenter.h"
 #include "presenters/TestFormView.h"
-#include "qt/DescribedControls.h"
-#include "qt/MessageBoxes.h"
+#include "qt/QtWindowView.h"
 
 #include <QDialog>
 
 namespace Quiverstep {
 
 // The test form in Qt.
-class TestForm : public QDialog, private MessageBoxView<TestFormView>
+class TestForm : public QDialog, private QtWindowView<TestFormView>
 {
     Q_OBJECT
 
@@ -23,7 +22,6 @@ private:
     void PaintPosition(double x, double y, std::int32_t pathColour) override;
 
     PlugInEnvironment &m_environment;
-    DescribedControls m_controls;
     TestFormPresenter m_presenter;
 };
 

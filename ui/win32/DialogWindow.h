@@ -55,6 +55,8 @@ protected:
     // functions when the window is not open yet.
     void Create(HWND owner);
 
+    const WindowDescription &description() const { return *m_description; }
+
     virtual void build() {}
     // Makes a control of kind Canvas, at its scaled rectangle in the client area.
     virtual void makeCanvas(

@@ -33,20 +33,4 @@ bool Guarded(HWND owner, Action &&action)
     }
 }
 
-// A window's view whose message boxes and questions open over the window, once it exists.
-template<typename View>
-class MessageBoxView : public View
-{
-protected:
-    explicit MessageBoxView(const HWND &window)
-        : m_window(window)
-    {}
-
-    void ShowMessage(const std::string &text) override { Quiverstep::ShowMessage(m_window, text); }
-    bool AskYesNo(const std::string &text) override { return Quiverstep::AskYesNo(m_window, text); }
-
-private:
-    const HWND &m_window;
-};
-
 } // namespace Quiverstep

@@ -9,8 +9,7 @@ constexpr UINT_PTR stepTimer = 1;
 } // namespace
 
 PathSimulator::PathSimulator(PlugInEnvironment &environment)
-    : DialogWindow(PathSimulatorPresenter::Description())
-    , MessageBoxView(m_hwnd)
+    : Win32WindowView(PathSimulatorPresenter::Description())
     , m_environment(environment)
     , m_presenter(environment, *this)
 {}
@@ -43,11 +42,6 @@ void PathSimulator::onTimer(UINT_PTR timer)
 void PathSimulator::onUnload()
 {
     m_presenter.Unload();
-}
-
-void PathSimulator::SetText(int control, const std::string &text)
-{
-    DialogWindow::SetText(GetDlgItem(m_hwnd, control), text);
 }
 
 void PathSimulator::StartStepTimer(int milliseconds)

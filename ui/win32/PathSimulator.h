@@ -1,8 +1,7 @@
 #pragma once
 
-#include "win32/DialogWindow.h"
-#include "win32/MessageBoxes.h"
 #include "win32/PathPicture.h"
+#include "win32/Win32WindowView.h"
 
 #include "presenters/PathSimulatorPresenter.h"
 #include "presenters/PathSimulatorView.h"
@@ -12,7 +11,7 @@
 namespace Quiverstep {
 
 // The simulator in Win32. It starts running when it loads.
-class PathSimulator : public DialogWindow, private MessageBoxView<PathSimulatorView>
+class PathSimulator : public Win32WindowView<PathSimulatorView>
 {
 public:
     explicit PathSimulator(PlugInEnvironment &environment);
@@ -27,7 +26,6 @@ protected:
     void onUnload() override;
 
 private:
-    void SetText(int control, const std::string &text) override;
     void StartStepTimer(int milliseconds) override;
     void StopStepTimer() override;
     void ClearPath() override;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "win32/DialogWindow.h"
-#include "win32/MessageBoxes.h"
+#include "win32/Win32WindowView.h"
 
 #include "presenters/PatternEditorPresenter.h"
 #include "presenters/PatternEditorView.h"
@@ -12,7 +11,7 @@ namespace Quiverstep {
 
 // The pattern editor in Win32. The opener sets the members, shows it modally, and reads the
 // result from the members afterwards.
-class PatternEditor : public DialogWindow, private MessageBoxView<PatternEditorView>
+class PatternEditor : public Win32WindowView<PatternEditorView>
 {
 public:
     PatternEditor();
@@ -29,19 +28,9 @@ protected:
     void onCancel() override;
 
 private:
-    std::string Text(int control) const override;
-    void SetText(int control, const std::string &text) override;
-    bool IsChecked(int control) const override;
-    void Check(int control) override;
-    std::vector<std::string> Lines() const override;
-    void InsertLine(int index, const std::string &text) override;
-    void DeleteLine(int index) override;
-    int SelectedLine() const override;
-    void SelectLine(int index) override;
     void Close(bool accepted) override;
 
     void takeResult();
-    LRESULT toList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     PatternEditorPresenter m_presenter;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "win32/DialogWindow.h"
+#include "win32/Win32WindowView.h"
 
 #include "presenters/SettingsDialogPresenter.h"
 #include "presenters/SettingsDialogView.h"
@@ -11,7 +11,7 @@ namespace Quiverstep {
 
 // The settings dialog in Win32. One instance per process, loaded when first needed and
 // unloaded when it closes.
-class SettingsDialog : public DialogWindow, private SettingsDialogView
+class SettingsDialog : public Win32WindowView<SettingsDialogView>
 {
 public:
     // The process's instance, created and loaded (not shown) when there is none.
@@ -32,20 +32,9 @@ protected:
 private:
     explicit SettingsDialog(PlugInEnvironment &environment);
 
-    void ShowMessage(const std::string &text) override;
-    bool AskYesNo(const std::string &text) override;
-    void ShowDitherTypes(const std::vector<std::string> &entries) override;
-    void SelectDitherType(int index) override;
-    int SelectedDitherType() const override;
-    std::string Text(int control) const override;
-    void SetText(int control, const std::string &text) override;
-    int CheckState(int control) const override;
-    void SetCheckState(int control, int state) override;
     PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override;
     void OpenSimulator(const std::string &caption) override;
     void Close(bool saved) override;
-
-    HWND item(int id) const { return GetDlgItem(m_hwnd, id); }
 
     PlugInEnvironment &m_environment;
     SettingsDialogPresenter m_presenter;

@@ -5,8 +5,7 @@
 namespace Quiverstep {
 
 TestForm::TestForm(PlugInEnvironment &environment)
-    : DialogWindow(TestFormPresenter::Description())
-    , MessageBoxView(m_hwnd)
+    : Win32WindowView(TestFormPresenter::Description())
     , m_environment(environment)
     , m_presenter(environment, *this)
 {}

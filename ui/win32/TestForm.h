@@ -1,8 +1,7 @@
 #pragma once
 
-#include "win32/DialogWindow.h"
-#include "win32/MessageBoxes.h"
 #include "win32/PathPicture.h"
+#include "win32/Win32WindowView.h"
 
 #include "presenters/TestFormPresenter.h"
 #include "presenters/TestFormView.h"
@@ -12,7 +11,7 @@
 namespace Quiverstep {
 
 // The test form in Win32.
-class TestForm : public DialogWindow, private MessageBoxView<TestFormView>
+class TestForm : public Win32WindowView<TestFormView>
 {
 public:
     explicit TestForm(PlugInEnvironment &environment);
