@@ -81,22 +81,9 @@ int screenDpi()
 
 } // namespace
 
-DialogWindow::DialogWindow(std::wstring caption,
-                           int clientWidth,
-                           int clientHeight,
-                           Placement placement)
-    : m_caption(std::move(caption))
-    , m_clientWidth(clientWidth)
-    , m_clientHeight(clientHeight)
-    , m_placement(placement)
-{}
-
 DialogWindow::DialogWindow(const WindowDescription &description)
-    : m_description(&description)
+    : m_description(description)
     , m_caption(Widen(description.caption))
-    , m_clientWidth(description.width)
-    , m_clientHeight(description.height)
-    , m_placement(description.placement)
 {}
 
 DialogWindow::~DialogWindow()
@@ -194,15 +181,15 @@ void DialogWindow::Create(HWND owner)
                              L"MS Shell Dlg");
     if (!owner)
         owner = parkingWindow();
-    RECT frame{0, 0, Scale(m_clientWidth), Scale(m_clientHeight)};
+    RECT frame{0, 0, Scale(m_description.width), Scale(m_description.height)};
     AdjustWindowRectEx(&frame, FrameStyle, FALSE, FrameExStyle);
     m_closing = false;
     CreateWindowExW(FrameExStyle,
                     WindowClass,
                     m_caption.c_str(),
                     FrameStyle,
-                    m_placement == Placement::SystemDefault ? CW_USEDEFAULT : 0,
-                    m_placement == Placement::SystemDefault ? CW_USEDEFAULT : 0,
+                    m_description.placement == WindowPlacement::SystemDefault ? CW_USEDEFAULT : 0,
+                    m_description.placement == WindowPlacement::SystemDefault ? CW_USEDEFAULT : 0,
                     frame.right - frame.left,
                     frame.bottom - frame.top,
                     owner,
@@ -213,20 +200,19 @@ void DialogWindow::Create(HWND owner)
         throw std::runtime_error("window cannot be created");
     SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     position(owner);
-    if (m_description)
-        buildDescribed();
+    buildDescribed();
     build();
     onLoad();
 }
 
 void DialogWindow::position(HWND owner)
 {
-    if (m_placement == Placement::SystemDefault)
+    if (m_description.placement == WindowPlacement::SystemDefault)
         return;
     RECT window{};
     GetWindowRect(m_hwnd, &window);
     RECT area{};
-    if (m_placement == Placement::CentreOwner && owner && IsWindowVisible(owner))
+    if (m_description.placement == WindowPlacement::CentreOwner && owner && IsWindowVisible(owner))
         GetWindowRect(owner, &area);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
@@ -298,66 +284,99 @@ void DialogWindow::buildDescribed()
 {
     // The controls that take the focus first, in Tab order; then frames and labels, which
     // stay below them.
-    for (const ControlDescription &control : m_description->controls) {
+    for (const ControlDescription &control : m_description.controls) {
         if (control.TakesFocus())
             makeDescribed(control);
     }
-    for (const ControlDescription &control : m_description->controls) {
+    for (const ControlDescription &control : m_description.controls) {
         if (!control.TakesFocus())
             makeDescribed(control);
     }
 }
 
-void DialogWindow::makeDescribed(const ControlDescription &control)
+namespace {
+
+// The window class and styles of each kind of control.
+struct ControlClass
 {
-    const std::wstring text = Widen(control.text);
-    const int left = m_description->Left(control);
-    const int top = m_description->Top(control);
-    const int width = control.width;
-    const int height = control.height;
+    const wchar_t *windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass controlClass(const ControlDescription &control, bool isDefault)
+{
     switch (control.kind) {
     case ControlKind::Button:
-        if (control.id == m_description->defaultButton)
-            defaultButton(control.id, text.c_str(), left, top, width, height);
-        else
-            button(control.id, text.c_str(), left, top, width, height);
-        break;
+        return {L"BUTTON", DWORD(isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP, 0};
     case ControlKind::CheckBox:
-        checkBox(control.id, text.c_str(), left, top, width, height);
-        break;
+        return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::RadioButton:
-        radioButton(control.id, text.c_str(), left, top, width, height, control.groupStart);
-        break;
+        return {L"BUTTON",
+                DWORD(BS_AUTORADIOBUTTON | WS_TABSTOP | (control.groupStart ? WS_GROUP : 0)),
+                0};
     case ControlKind::TextBox:
-        textBox(control.id, text.c_str(), left, top, width, height);
-        break;
+        return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
-        label(control.id, text.c_str(), left, top, width, height);
-        break;
+        return {L"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP, 0};
     case ControlKind::Frame:
-        frame(control.id, text.c_str(), left, top, width, height);
-        break;
+        return {L"BUTTON", BS_GROUPBOX | WS_GROUP, 0};
     case ControlKind::DropDownList:
-        dropDownList(control.id, left, top, width, height);
-        break;
+        return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::ListBox:
-        listBox(control.id, left, top, width, height);
-        break;
+        return {L"LISTBOX",
+                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE};
     case ControlKind::Canvas:
-        makeCanvas(control, Scale(left), Scale(top), Scale(width), Scale(height));
         break;
+    }
+    return {};
+}
+
+} // namespace
+
+void DialogWindow::makeDescribed(const ControlDescription &control)
+{
+    const int left = m_description.Left(control);
+    const int top = m_description.Top(control);
+    if (control.kind == ControlKind::Canvas) {
+        makeCanvas(control, Scale(left), Scale(top), Scale(control.width), Scale(control.height));
+        return;
+    }
+    const bool isDefault = control.id == m_description.defaultButton;
+    const ControlClass made = controlClass(control, isDefault);
+    // A drop-down list is made tall enough for its list; the closed box keeps its height.
+    constexpr int ListHeight = 200;
+    const bool dropDown = control.kind == ControlKind::DropDownList;
+    const HWND child = CreateWindowExW(made.exStyle,
+                                       made.windowClass,
+                                       Widen(control.text).c_str(),
+                                       made.style | WS_CHILD | WS_VISIBLE,
+                                       Scale(left),
+                                       Scale(top),
+                                       Scale(control.width),
+                                       Scale(control.height + (dropDown ? ListHeight : 0)),
+                                       m_hwnd,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                       module(),
+                                       nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    if (isDefault)
+        SendMessageW(m_hwnd, DM_SETDEFID, WPARAM(control.id), 0);
+    if (dropDown) {
+        RECT closed{};
+        GetWindowRect(child, &closed);
+        const int extra = int(closed.bottom - closed.top)
+                          - int(SendMessageW(child, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+        SendMessageW(child, CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(Scale(control.height) - extra));
     }
 }
 
 void DialogWindow::escape()
 {
-    if (!m_description) {
-        onCancel();
-        return;
-    }
     // The described cancel button's click; a window without one stays open, keeping what
     // the user entered.
-    const int cancel = m_description->cancelButton;
+    const int cancel = m_description.cancelButton;
     const HWND button = cancel ? GetDlgItem(m_hwnd, cancel) : nullptr;
     if (button && IsWindowEnabled(button))
         onCommand(cancel, BN_CLICKED, button);
@@ -423,141 +442,6 @@ LRESULT DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return DefDlgProcW(m_hwnd, message, wParam, lParam);
     }
-}
-
-HWND DialogWindow::control(const wchar_t *windowClass,
-                           int id,
-                           const wchar_t *text,
-                           DWORD style,
-                           DWORD exStyle,
-                           int left,
-                           int top,
-                           int width,
-                           int height)
-{
-    const HWND child = CreateWindowExW(exStyle,
-                                       windowClass,
-                                       text,
-                                       style | WS_CHILD | WS_VISIBLE,
-                                       Scale(left),
-                                       Scale(top),
-                                       Scale(width),
-                                       Scale(height),
-                                       m_hwnd,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                       module(),
-                                       nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
-    return child;
-}
-
-HWND DialogWindow::place(HWND child, int left, int top, int width, int height)
-{
-    SetWindowPos(child,
-                 nullptr,
-                 Scale(left),
-                 Scale(top),
-                 Scale(width),
-                 Scale(height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    return child;
-}
-
-HWND DialogWindow::button(int id, const wchar_t *text, int left, int top, int width, int height)
-{
-    return control(L"BUTTON", id, text, BS_PUSHBUTTON | WS_TABSTOP, 0, left, top, width, height);
-}
-
-HWND DialogWindow::defaultButton(
-        int id, const wchar_t *text, int left, int top, int width, int height)
-{
-    const HWND child = control(L"BUTTON",
-                               id,
-                               text,
-                               BS_DEFPUSHBUTTON | WS_TABSTOP,
-                               0,
-                               left,
-                               top,
-                               width,
-                               height);
-    SendMessageW(m_hwnd, DM_SETDEFID, WPARAM(id), 0);
-    return child;
-}
-
-HWND DialogWindow::checkBox(int id, const wchar_t *text, int left, int top, int width, int height)
-{
-    return control(L"BUTTON", id, text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, left, top, width, height);
-}
-
-HWND DialogWindow::radioButton(
-        int id, const wchar_t *text, int left, int top, int width, int height, bool firstOfGroup)
-{
-    return control(L"BUTTON",
-                   id,
-                   text,
-                   BS_AUTORADIOBUTTON | WS_TABSTOP | (firstOfGroup ? WS_GROUP : 0),
-                   0,
-                   left,
-                   top,
-                   width,
-                   height);
-}
-
-HWND DialogWindow::textBox(int id, const wchar_t *text, int left, int top, int width, int height)
-{
-    return control(L"EDIT",
-                   id,
-                   text,
-                   ES_AUTOHSCROLL | WS_TABSTOP,
-                   WS_EX_CLIENTEDGE,
-                   left,
-                   top,
-                   width,
-                   height);
-}
-
-HWND DialogWindow::label(int id, const wchar_t *text, int left, int top, int width, int height)
-{
-    return control(L"STATIC", id, text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, left, top, width, height);
-}
-
-HWND DialogWindow::frame(int id, const wchar_t *text, int left, int top, int width, int height)
-{
-    return control(L"BUTTON", id, text, BS_GROUPBOX | WS_GROUP, 0, left, top, width, height);
-}
-
-HWND DialogWindow::dropDownList(int id, int left, int top, int width, int height)
-{
-    // Made tall enough for its list; the closed box keeps the height it is given.
-    constexpr int ListHeight = 200;
-    const HWND child = control(L"COMBOBOX",
-                               id,
-                               L"",
-                               CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                               0,
-                               left,
-                               top,
-                               width,
-                               height + ListHeight);
-    RECT closed{};
-    GetWindowRect(child, &closed);
-    const int extra = int(closed.bottom - closed.top)
-                      - int(SendMessageW(child, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-    SendMessageW(child, CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(Scale(height) - extra));
-    return child;
-}
-
-HWND DialogWindow::listBox(int id, int left, int top, int width, int height)
-{
-    return control(L"LISTBOX",
-                   id,
-                   L"",
-                   LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                   WS_EX_CLIENTEDGE,
-                   left,
-                   top,
-                   width,
-                   height);
 }
 
 } // namespace Quiverstep

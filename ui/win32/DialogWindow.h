@@ -10,13 +10,11 @@
 namespace Quiverstep {
 
 // A fixed-size window that behaves as a dialog (Tab order, the default button on Enter,
-// Escape), laid out in pixels at 96 dpi and scaled for the screen's DPI. Controls are made
-// in keyboard focus order: that order is the Tab order.
+// Escape), made from its description, laid out in pixels at 96 dpi and scaled for the
+// screen's DPI.
 class DialogWindow
 {
 public:
-    using Placement = WindowPlacement;
-
     virtual ~DialogWindow();
     DialogWindow(const DialogWindow &) = delete;
     DialogWindow &operator=(const DialogWindow &) = delete;
@@ -47,15 +45,14 @@ public:
     static void SetText(HWND control, std::string_view text);
 
 protected:
-    DialogWindow(std::wstring caption, int clientWidth, int clientHeight, Placement placement);
-    // A window whose controls the description makes, before build().
+    // A window of the description's caption and size, with its controls made before build().
     explicit DialogWindow(const WindowDescription &description);
 
     // Creates the window (hidden) and its controls, then runs onLoad. Called by the Show
     // functions when the window is not open yet.
     void Create(HWND owner);
 
-    const WindowDescription &description() const { return *m_description; }
+    const WindowDescription &description() const { return m_description; }
 
     virtual void build() {}
     // Makes a control of kind Canvas, at its scaled rectangle in the client area.
@@ -64,37 +61,11 @@ protected:
     virtual void onLoad() {}
     virtual void onCommand(int id, int code, HWND control);
     virtual void onTimer(UINT_PTR timer);
-    // Closing through the window frame; Escape too in a window made without a description.
+    // Closing through the window frame.
     virtual void onCancel() { Close(); }
     virtual void onUnload() {}
     // When the window has gone; a self-owned window may delete itself here.
     virtual void onDestroyed() {}
-
-    HWND button(int id, const wchar_t *text, int left, int top, int width, int height);
-    HWND defaultButton(int id, const wchar_t *text, int left, int top, int width, int height);
-    HWND checkBox(int id, const wchar_t *text, int left, int top, int width, int height);
-    HWND radioButton(int id,
-                     const wchar_t *text,
-                     int left,
-                     int top,
-                     int width,
-                     int height,
-                     bool firstOfGroup);
-    HWND textBox(int id, const wchar_t *text, int left, int top, int width, int height);
-    HWND label(int id, const wchar_t *text, int left, int top, int width, int height);
-    HWND frame(int id, const wchar_t *text, int left, int top, int width, int height);
-    HWND dropDownList(int id, int left, int top, int width, int height);
-    HWND listBox(int id, int left, int top, int width, int height);
-    HWND place(HWND control, int left, int top, int width, int height);
-    HWND control(const wchar_t *windowClass,
-                 int id,
-                 const wchar_t *text,
-                 DWORD style,
-                 DWORD exStyle,
-                 int left,
-                 int top,
-                 int width,
-                 int height);
 
     HWND m_hwnd = nullptr;
 
@@ -106,11 +77,8 @@ private:
     void escape();
     void makeDescribed(const ControlDescription &control);
 
-    const WindowDescription *m_description = nullptr;
+    const WindowDescription &m_description;
     std::wstring m_caption;
-    int m_clientWidth;
-    int m_clientHeight;
-    Placement m_placement;
     HFONT m_font = nullptr;
     bool m_modal = false;
     bool m_closing = false;

@@ -266,6 +266,7 @@ DWORD WINAPI driveSettings(LPVOID)
     check("settings dialog: Escape keeps the entry",
           text(dialog, SettingsDialogPresenter::StepSize),
           "2");
+    type(dialog, SettingsDialogPresenter::StepSize, "1");
 
     // What the dialog decides is the presenter's (tests/presenters); here the Win32 windows
     // carry it: the message box, the editor and the simulator through their modal loops.
