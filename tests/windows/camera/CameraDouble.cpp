@@ -80,6 +80,7 @@ DWORD WINAPI closeUntil(void *caption)
     const std::wstring awaited = static_cast<wchar_t *>(caption);
     delete[] static_cast<wchar_t *>(caption);
     std::vector<HWND> closed;
+    std::map<HWND, int> untitled; // when each window was first seen without a caption
     for (int tick = 0; tick < 200; ++tick, Sleep(50)) {
         std::vector<HWND> windows;
         EnumWindows(collect, LPARAM(&windows));
@@ -87,7 +88,10 @@ DWORD WINAPI closeUntil(void *caption)
             if (std::find(closed.begin(), closed.end(), window) != closed.end())
                 continue;
             wchar_t text[256] = {};
-            GetWindowTextW(window, text, 256);
+            // A window just shown may not answer with its caption yet: asked again for a second.
+            if (GetWindowTextW(window, text, 256) == 0
+                && tick - untitled.emplace(window, tick).first->second < 20)
+                continue;
             record(std::wstring(L"window ") + text);
             closed.push_back(window);
             PostMessageW(window, WM_CLOSE, 0, 0);
