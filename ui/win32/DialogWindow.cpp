@@ -230,9 +230,17 @@ void DialogWindow::position(HWND owner)
 void DialogWindow::ShowModal(HWND owner)
 {
     if (!owner) {
-        // Modal to the host's window when it has one active on this thread.
-        const HWND active = GetActiveWindow();
-        if (active && IsWindowEnabled(active))
+        // Modal to the host's window when it has one active on this thread. A window that
+        // closes by itself (a timed message) would take this one with it: its owner instead.
+        HWND active = GetActiveWindow();
+        const auto ours = [](HWND window) {
+            return IsOurs(window) ? reinterpret_cast<DialogWindow *>(
+                           GetWindowLongPtrW(window, GWLP_USERDATA))
+                                  : nullptr;
+        };
+        while (active && ours(active) && !ours(active)->canOwn())
+            active = GetWindow(active, GW_OWNER);
+        if (active && IsWindowEnabled(active) && IsWindowVisible(active))
             owner = active;
     }
     if (!m_hwnd) {

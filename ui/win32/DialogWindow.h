@@ -64,6 +64,8 @@ protected:
     // Closing through the window frame.
     virtual void onCancel() { Close(); }
     virtual void onUnload() {}
+    // Whether a modal window opened while this one is active may be its owned window.
+    virtual bool canOwn() const { return true; }
     // When the window has gone; a self-owned window may delete itself here.
     virtual void onDestroyed() {}
 

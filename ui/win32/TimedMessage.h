@@ -23,6 +23,8 @@ public:
 
 protected:
     void onLoad() override;
+    // It closes by itself: a modal window owned by it would go with it.
+    bool canOwn() const override { return false; }
     void onCommand(int id, int code, HWND control) override;
     void onTimer(UINT_PTR timer) override;
     void onDestroyed() override;
