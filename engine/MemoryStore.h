@@ -13,15 +13,9 @@ namespace Quiverstep {
 class MemoryStore : public SettingsStore
 {
 public:
-    std::optional<std::string> Find(std::string_view application,
-                                    std::string_view section,
-                                    std::string_view key) override;
-    void SaveSetting(std::string_view application,
-                     std::string_view section,
-                     std::string_view key,
-                     std::string_view value) override;
-    std::vector<std::pair<std::string, std::string>> List(std::string_view application,
-                                                          std::string_view section) override;
+    std::optional<std::string> Find(Text application, Text section, Text key) override;
+    void SaveSetting(Text application, Text section, Text key, Text value) override;
+    Entries List(Text application, Text section) override;
 
     int writeCount() const { return m_writes; }
 

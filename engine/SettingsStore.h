@@ -15,23 +15,15 @@ class SettingsStore
 public:
     virtual ~SettingsStore() = default;
 
+    using Text = std::string_view;
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+
     // The stored text, or nothing when the key is absent. Throws StoreError when unreadable.
-    virtual std::optional<std::string> Find(std::string_view application,
-                                            std::string_view section,
-                                            std::string_view key)
-            = 0;
-
+    virtual std::optional<std::string> Find(Text application, Text section, Text key) = 0;
     // Creates the key or replaces its value; the empty text is a value like any other.
-    virtual void SaveSetting(std::string_view application,
-                             std::string_view section,
-                             std::string_view key,
-                             std::string_view value)
-            = 0;
-
+    virtual void SaveSetting(Text application, Text section, Text key, Text value) = 0;
     // Every key of a section with its value, in key order.
-    virtual std::vector<std::pair<std::string, std::string>> List(std::string_view application,
-                                                                  std::string_view section)
-            = 0;
+    virtual Entries List(Text application, Text section) = 0;
 
     std::string GetSetting(std::string_view application,
                            std::string_view section,
