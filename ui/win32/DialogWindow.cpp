@@ -22,20 +22,6 @@ std::set<HWND> &openWindows()
     return windows;
 }
 
-// The module this code is linked into: the DLL, or a test program.
-HINSTANCE module()
-{
-    static HINSTANCE instance = [] {
-        HMODULE handle = nullptr;
-        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
-                                   | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCWSTR>(&module),
-                           &handle);
-        return handle;
-    }();
-    return instance;
-}
-
 HWND s_parking = nullptr;
 HHOOK s_dialogKeys = nullptr;
 
@@ -64,7 +50,7 @@ HWND parkingWindow()
 {
     if (!s_parking || !IsWindow(s_parking))
         s_parking = CreateWindowExW(
-                0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module(), nullptr);
+                0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ModuleInstance(), nullptr);
     return s_parking;
 }
 
@@ -80,6 +66,19 @@ int screenDpi()
 }
 
 } // namespace
+
+HINSTANCE ModuleInstance()
+{
+    static HINSTANCE instance = [] {
+        HMODULE handle = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
+                                   | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<LPCWSTR>(&ModuleInstance),
+                           &handle);
+        return handle;
+    }();
+    return instance;
+}
 
 DialogWindow::DialogWindow(const WindowDescription &description)
     : m_description(description)
@@ -120,8 +119,8 @@ void DialogWindow::UnregisterClasses()
     if (s_parking)
         DestroyWindow(s_parking);
     s_parking = nullptr;
-    UnregisterClassW(WindowClass, module());
-    UnregisterClassW(L"QuiverstepPicture", module());
+    UnregisterClassW(WindowClass, ModuleInstance());
+    UnregisterClassW(L"QuiverstepPicture", ModuleInstance());
 }
 
 std::string DialogWindow::Text(HWND control)
@@ -155,7 +154,7 @@ void DialogWindow::Create(HWND owner)
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = &DialogWindow::windowProc;
         windowClass.cbWndExtra = DLGWINDOWEXTRA; // the dialog manager keeps its state there
-        windowClass.hInstance = module();
+        windowClass.hInstance = ModuleInstance();
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = WindowClass;
@@ -194,7 +193,7 @@ void DialogWindow::Create(HWND owner)
                     frame.bottom - frame.top,
                     owner,
                     nullptr,
-                    module(),
+                    ModuleInstance(),
                     this);
     if (!m_hwnd)
         throw std::runtime_error("window cannot be created");
@@ -366,7 +365,7 @@ void DialogWindow::makeDescribed(const ControlDescription &control)
                                        Scale(control.height + (dropDown ? ListHeight : 0)),
                                        m_hwnd,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                       module(),
+                                       ModuleInstance(),
                                        nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     if (isDefault)

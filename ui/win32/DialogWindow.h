@@ -9,6 +9,9 @@
 
 namespace Quiverstep {
 
+// The module this code is linked into: the DLL, or a test program.
+HINSTANCE ModuleInstance();
+
 // A fixed-size window that behaves as a dialog (Tab order, the default button on Enter,
 // Escape), made from its description, laid out in pixels at 96 dpi and scaled for the
 // screen's DPI.

@@ -1,5 +1,7 @@
 #include "win32/PathPicture.h"
 
+#include "win32/DialogWindow.h"
+
 #include "PathPaint.h"
 
 namespace Quiverstep {
@@ -7,16 +9,6 @@ namespace Quiverstep {
 namespace {
 
 constexpr wchar_t WindowClass[] = L"QuiverstepPicture";
-
-HINSTANCE module()
-{
-    HMODULE handle = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
-                               | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&module),
-                       &handle);
-    return handle;
-}
 
 } // namespace
 
@@ -26,7 +18,7 @@ PathPicture::PathPicture(HWND parent, int id, int left, int top, int width, int 
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = &PathPicture::windowProc;
-        windowClass.hInstance = module();
+        windowClass.hInstance = ModuleInstance();
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = WindowClass;
         return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -42,7 +34,7 @@ PathPicture::PathPicture(HWND parent, int id, int left, int top, int width, int 
                              height,
                              parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             module(),
+                             ModuleInstance(),
                              this);
     RECT inner{};
     GetClientRect(m_hwnd, &inner);
