@@ -111,6 +111,24 @@ const PlugInMember *dataMember(const char *name)
     return member && member->dataMember ? member : nullptr;
 }
 
+// Runs the action on the named data member, after the checks that reading and writing share.
+template<typename Action>
+QuiverstepStatus onDataMember(const void *plugin,
+                              const char *member,
+                              const void *value,
+                              Action action)
+{
+    if (!plugin || !member || !value)
+        return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
+    return guarded([&] {
+        const PlugInMember *which = dataMember(member);
+        if (!which)
+            return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
+        action(*which);
+        return QUIVERSTEP_OK;
+    });
+}
+
 } // namespace
 
 extern "C" {
@@ -137,13 +155,8 @@ QuiverstepStatus quiverstep_get(const QuiverstepPlugIn *plugin,
                                 const char *member,
                                 QuiverstepValue *value)
 {
-    if (!plugin || !member || !value)
-        return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
-    return guarded([&] {
-        const PlugInMember *which = dataMember(member);
-        if (!which)
-            return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
-        const CameraValue read = which->read(plugin->plugIn);
+    return onDataMember(plugin, member, value, [&](const PlugInMember &which) {
+        const CameraValue read = which.read(plugin->plugIn);
         QuiverstepValue result{QUIVERSTEP_NUMBER, 0, 0, nullptr};
         if (const bool *flag = std::get_if<bool>(&read)) {
             result.type = QUIVERSTEP_BOOLEAN;
@@ -152,7 +165,6 @@ QuiverstepStatus quiverstep_get(const QuiverstepPlugIn *plugin,
             result.number = std::get<double>(read);
         }
         *value = result;
-        return QUIVERSTEP_OK;
     });
 }
 
@@ -160,14 +172,8 @@ QuiverstepStatus quiverstep_set(QuiverstepPlugIn *plugin,
                                 const char *member,
                                 const QuiverstepValue *value)
 {
-    if (!plugin || !member || !value)
-        return fail(QUIVERSTEP_ERROR_ARGUMENT, "a null argument");
-    return guarded([&] {
-        const PlugInMember *which = dataMember(member);
-        if (!which)
-            return fail(QUIVERSTEP_ERROR_MEMBER, std::string("no member ") + member);
-        which->write(plugin->plugIn, ConvertForMember(which->type, FromCValue(*value)));
-        return QUIVERSTEP_OK;
+    return onDataMember(plugin, member, value, [&](const PlugInMember &which) {
+        which.write(plugin->plugIn, ConvertForMember(which.type, FromCValue(*value)));
     });
 }
 
