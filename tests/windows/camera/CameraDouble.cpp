@@ -257,10 +257,3 @@ STDAPI DllRegisterServer()
     }
     return S_OK;
 }
-
-STDAPI DllUnregisterServer()
-{
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + ClassId).c_str());
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, ProgId.c_str());
-    return S_OK;
-}
