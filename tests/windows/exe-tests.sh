@@ -29,10 +29,7 @@ linux() {
     OUT=$(cat "$work/out")
     ERR=$(cat "$work/err")
 }
-fresh() { # both stores empty
-    wine reg delete 'HKCU\Software\VB and VBA Program Settings\Orrerix' /f >/dev/null 2>&1
-    rm -f "$work/linux.db"
-}
+fresh() { forget; rm -f "$work/linux.db"; } # both stores empty
 exported() { # KEY: the REG_SZ value as the registry has it, Unicode too, or "absent"
     wine reg export "$section" "$(winpath "$work/export.reg")" /y >/dev/null 2>&1
     iconv -f UTF-16LE -t UTF-8 "$work/export.reg" 2>/dev/null | tr -d '\r' \
@@ -48,7 +45,7 @@ fresh
 windows store set "Dither Step" 2.5
 check "store set: exit status" "$STATUS" 0
 check "store set: in the registry" "$(exported 'Dither Step')" 2.5
-wine reg add "$section" /v "Max Dither X" /t REG_SZ /d 7 /f >/dev/null 2>&1
+store "Max Dither X" 7
 windows store get "max dither x"
 check "store get: a value put there by hand, the key in any case" "$OUT" 7
 windows store set Observer "Zoë ✓"
