@@ -1,59 +1,18 @@
-#!/usr/bin/env bash
-# quiverstep.exe, the command-line program for Windows: the 32-bit one checked as a file, the
-# 64-bit one run under Wine against the registry and beside the Linux build.
-#   tests/windows/exe-tests.sh BUILD_X64 BUILD_X86 [LINUX_QUIVERSTEP]
-# LINUX_QUIVERSTEP (default build/quiverstep) gives the output the Windows program must match;
-# without it those comparisons are skipped with one line. `quiverstep.exe phd2` is run against
-# a real PHD2 from the kit beside the repository (../shared/phd2), the one QUIVERSTEP_PHD2
-# names or the one ./dev test builds into build-phd2/prefix; without it, skipped with one line. Runs in the caller's WINEPREFIX, or
-# in a fresh prefix of its own. Prints one line per check and closes with
-# "exe: N passed, N failed".
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-x64=$(cd "$1" && pwd)
-x86=$(cd "$2" && pwd)
-linux=${3:-$here/../../build/quiverstep}
-
-passed=0
-failed=0
-check() { # NAME ACTUAL EXPECTED
-    if [ "$2" = "$3" ]; then
-        passed=$((passed + 1))
-        echo "ok $1"
-    else
-        failed=$((failed + 1))
-        echo "not ok $1: got [$2], expected [$3]"
-    fi
-}
-
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-work=$(mktemp -d /tmp/quiverstep-exe.XXXXXX)
-own_prefix=
-bridge=
-phd2_home=
-cleanup() {
-    [ -n "$bridge" ] && kill "$bridge" 2>/dev/null
-    [ -n "$phd2_home" ] && "$kit/run-phd2.sh" stop "$phd2_home" 9 >/dev/null 2>&1
-    [ -n "$own_prefix" ] && wineserver -k 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-if [ -z "${WINEPREFIX:-}" ]; then
-    own_prefix=yes
-    export WINEPREFIX=$work/prefix
-    wine wineboot -i >/dev/null 2>&1
-    wineserver -w
-fi
-winpath() { echo "Z:${1//\//\\}"; }
+# quiverstep.exe, the command-line program for Windows, sourced by run-wine-tests.sh into its
+# last prefix: the 32-bit one checked as a file, the 64-bit one run under Wine against the
+# registry and beside the Linux build (build/quiverstep; without it those comparisons are
+# skipped with one line). `quiverstep.exe phd2` is run against a real PHD2 from the kit beside
+# the repository (../shared/phd2), the one QUIVERSTEP_PHD2 names or the one ./dev test builds
+# into build-phd2/prefix; without it, skipped with one line.
+repository=$(cd "$here/../.." && pwd)
+linux=$repository/build/quiverstep
+work=$record_dir
 
 # --- The programs as files: format, and only system DLLs imported (libgcc and libstdc++ are
 # linked in).
-system_dlls='^(ADVAPI32|KERNEL32|msvcrt|MSWSOCK|SHELL32|WS2_32)\.dll$'
 for build in "$x86:pei-i386" "$x64:pei-x86-64"; do
-    dump=$(x86_64-w64-mingw32-objdump -p "${build%%:*}/quiverstep.exe")
-    check "quiverstep.exe ${build#*:}: format" "$(sed -n 's/.*file format //p' <<<"$dump" | head -1)" "${build#*:}"
-    check "quiverstep.exe ${build#*:}: only system DLLs imported" \
-        "$(sed -n 's/^\s*DLL Name: //p' <<<"$dump" | grep -cvE "$system_dlls")" 0
+    pe_checks "quiverstep.exe ${build#*:}" "${build%%:*}/quiverstep.exe" "${build#*:}" \
+        'ADVAPI32|KERNEL32|msvcrt|MSWSOCK|SHELL32|WS2_32'
 done
 
 # Each run leaves OUT, ERR (without the CRs of Windows text) and STATUS; standard input is
@@ -70,51 +29,48 @@ linux() {
     OUT=$(cat "$work/out")
     ERR=$(cat "$work/err")
 }
-section='HKCU\Software\VB and VBA Program Settings\Orrerix\Quiverstep'
-fresh() { # both stores empty
-    wine reg delete 'HKCU\Software\VB and VBA Program Settings\Orrerix' /f >/dev/null 2>&1
-    rm -f "$work/linux.db"
-}
-stored() { # KEY: the REG_SZ value as the registry has it, or "absent"
+fresh() { forget; rm -f "$work/linux.db"; } # both stores empty
+exported() { # KEY: the REG_SZ value as the registry has it, Unicode too, or "absent"
     wine reg export "$section" "$(winpath "$work/export.reg")" /y >/dev/null 2>&1
     iconv -f UTF-16LE -t UTF-8 "$work/export.reg" 2>/dev/null | tr -d '\r' \
         | sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p" | grep . || echo absent
+}
+refused() { # NAME STATUS ERROR ARGS...
+    windows "${@:4}"
+    check "$1" "$STATUS $ERR" "$2 quiverstep: $3"
 }
 
 # --- The store is the registry section the plug-in uses.
 fresh
 windows store set "Dither Step" 2.5
 check "store set: exit status" "$STATUS" 0
-check "store set: in the registry" "$(stored 'Dither Step')" 2.5
-wine reg add "$section" /v "Max Dither X" /t REG_SZ /d 7 /f >/dev/null 2>&1
+check "store set: in the registry" "$(exported 'Dither Step')" 2.5
+store "Max Dither X" 7
 windows store get "max dither x"
 check "store get: a value put there by hand, the key in any case" "$OUT" 7
 windows store set Observer "Zoë ✓"
-check "store set: UTF-8 from the command line stored as Unicode" "$(stored Observer)" "Zoë ✓"
+check "store set: UTF-8 from the command line stored as Unicode" "$(exported Observer)" "Zoë ✓"
 windows store get Observer
 check "store get: written out as UTF-8" "$OUT" "Zoë ✓"
-windows store get Missing
-check "store get: an absent key" "$STATUS $ERR" '1 quiverstep: no key "Missing" in the store'
+refused "store get: an absent key" 1 'no key "Missing" in the store' store get Missing
 windows store list
 check "store list" "$OUT" $'Dither Step = 2.5\nMax Dither X = 7\nObserver = Zoë ✓'
 
 # --- What needs a window or a settings file is refused, and changes nothing.
-windows gui settings
-check "gui refused" "$STATUS $ERR" "2 quiverstep: gui: this build has no windows (it was built without Qt)"
-windows assess --plot "$(winpath "$work/plot.png")"
-check "--plot refused" "$STATUS $ERR" "2 quiverstep: --plot: this build has no windows (it was built without Qt)"
-windows --store "$(winpath "$work/settings.db")" store set Log 1
-check "--store refused" "$STATUS $ERR" \
-    "2 quiverstep: --store: this build keeps the settings in the registry, under HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Orrerix\\Quiverstep as the plug-in does, and opens no settings file"
-check "--store refused: nothing stored" "$(stored Log)" absent
+without_qt="this build has no windows (it was built without Qt)"
+refused "gui refused" 2 "gui: $without_qt" gui settings
+refused "--plot refused" 2 "--plot: $without_qt" assess --plot "$(winpath "$work/plot.png")"
+refused "--store refused" 2 \
+    "--store: this build keeps the settings in the registry, under HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Orrerix\\Quiverstep as the plug-in does, and opens no settings file" \
+    --store "$(winpath "$work/settings.db")" store set Log 1
+check "--store refused: nothing stored" "$(exported Log)" absent
 
 # --- The same settings give the same output as the Linux build, byte for byte but for the
 # line ends of Windows text (CR LF for every LF).
 same() { # NAME ARGS...: runs both on their own store, compares status, output and errors
-    local name=$1
+    local name=$1 got
     shift
     windows "$@"
-    local got
     got="$STATUS|$(cat "$work/out")|$(cat "$work/err")"
     linux "$@"
     check "$name: as on Linux" "$got" \
@@ -140,13 +96,12 @@ else
         'event 22 1' 'camera GuideErrorX=0.5 GuideErrorY=-0.2' 'event 22 1' 'event 19 0' \
         'get XOffset' 'store get Current Offset X' >"$work/host.txt"
     INPUT=$work/host.txt same "host script" host
-    check "host: the walk saved in the registry" "$(stored 'Current Offset X')" \
+    check "host: the walk saved in the registry" "$(exported 'Current Offset X')" \
         "$(sed -n 's/^Current Offset X = //p' <<<"$OUT")"
 fi
 
 # --- quiverstep.exe phd2 bridges a client to a real PHD2 on loopback, and its dither moves
 # PHD2's lock to the next target of the stored walk.
-repository=$(cd "$here/../.." && pwd)
 kit=$repository/../shared/phd2
 phd2_prefix=$repository/build-phd2/prefix
 [ -n "${QUIVERSTEP_PHD2:-}" ] && phd2_prefix=$(dirname "$(dirname "$QUIVERSTEP_PHD2")")
@@ -159,10 +114,12 @@ else
     read -r target_x target_y <<<"$OUT"
     # Instance 9 (port 4408): clear of a PHD2 the user may run and of the bridge's own tests.
     phd2_home=$work/phd2
+    on_exit=('"$kit/run-phd2.sh" stop "$phd2_home" 9 >/dev/null 2>&1' "${on_exit[@]}")
     phd2_port=$("$kit/run-phd2.sh" "$phd2_prefix" "$phd2_home" 9 2>/dev/null | sed -n 's/^PHD2_PORT=//p')
     wine "$x64/quiverstep.exe" phd2 --listen 127.0.0.1:0 --phd2 "127.0.0.1:$phd2_port" \
         >"$work/bridge.txt" 2>&1 &
     bridge=$!
+    on_exit=('kill "$bridge" 2>/dev/null' "${on_exit[@]}")
     for _ in $(seq 100); do
         bridge_port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\) .*/\1/p' "$work/bridge.txt")
         [ -n "$bridge_port" ] && break
@@ -180,9 +137,6 @@ else
         "$(awk -v x="${lock_x:-0}" -v y="${lock_y:-0}" -v tx="$target_x" -v ty="$target_y" \
             'BEGIN { printf "%.2f %.2f", x + tx - 16, y + ty - 16 }')"
     check "phd2: the dither settled" "$(grep -c 'SettleDone Status=0' "$work/client.txt")" 2
-    check "phd2: the walk saved in the registry" "$(stored 'Current Offset X') $(stored 'Current Offset Y')" \
+    check "phd2: the walk saved in the registry" "$(exported 'Current Offset X') $(exported 'Current Offset Y')" \
         "$target_x $target_y"
 fi
-
-echo "exe: $passed passed, $failed failed"
-[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

@@ -8,13 +8,11 @@
 ' guidestart, hostile; CASE names the checks of a hostile store)
 Option Explicit
 
-Dim fso, shell, recordPath, passed, failed, camera, plugIn, prefix
+Dim fso, recordPath, passed, failed, camera, plugIn, prefix
 Set fso = CreateObject("Scripting.FileSystemObject")
-Set shell = CreateObject("WScript.Shell")
-recordPath = shell.Environment("Process")("QUIVERSTEP_CAMERA_RECORD")
+recordPath = CreateObject("WScript.Shell").Environment("Process")("QUIVERSTEP_CAMERA_RECORD")
 passed = 0
 failed = 0
-prefix = ""
 If WScript.Arguments.Count > 1 Then prefix = WScript.Arguments(1) & ": "
 
 Sub Check(name, actual, expected)
@@ -38,15 +36,11 @@ Function RecordSince(text)
     If at > 0 Then RecordSince = Mid(Left(record, Len(record) - 3), at + Len(text) + 11)
 End Function
 
-Sub Mark(text)
-    camera.DoubleMark = text
-End Sub
-
 ' A guide frame with these errors; the record of what it did follows "mark TEXT".
 Sub GuideFrame(errorX, errorY, text)
     camera.GuideErrorX = errorX
     camera.GuideErrorY = errorY
-    Mark text
+    camera.DoubleMark = text
     plugIn.CameraEvent 22, 1, "", 0, 0
 End Sub
 
@@ -67,8 +61,6 @@ Function ErrorOf(statement)
     End Select
     ErrorOf = Err.Number
 End Function
-
-Const StartFrameRecord = "create | put Autoguider = 1 | get GuideErrorX -> 0 | get GuideErrorY -> 0 | get AutoguiderMaximumMove -> 1000 | get AutoguiderMinimumMove -> 100 | release"
 
 Sub StartGuiding(text)
     camera.AutoguiderMaximumMove = 1000
@@ -92,13 +84,14 @@ Sub Events()
     Check "NumberToAverage ignores writes", plugIn.NumberToAverage, 1
 
     StartGuiding "start"
-    Check "guide start: camera", RecordSince("start"), StartFrameRecord
+    Check "guide start: camera", RecordSince("start"), "create | put Autoguider = 1 | get GuideErrorX -> 0 | " & _
+        "get GuideErrorY -> 0 | get AutoguiderMaximumMove -> 1000 | get AutoguiderMinimumMove -> 100 | release"
     Check "guide start: nMaxMove", plugIn.nMaxMove, 1
     Check "guide start: nMinMove", plugIn.nMinMove, 0.1
     Check "guide start: offsets", plugIn.XOffset & "," & plugIn.YOffset, "16,16"
     Check "guide start: bGuiding", plugIn.bGuiding, False
 
-    Mark "image before correction"
+    camera.DoubleMark = "image before correction"
     plugIn.CameraEvent 19, 0, "", 0, 0
     Check "image before a correction: nothing", RecordSince("image before correction") & plugIn.XOffset, "16"
 
@@ -110,7 +103,7 @@ Sub Events()
         "put EnabledXAxis = False | put enabledyaxis = False | put Autoguider = 1 | put Autoguider = 0 | release"
     Check "correction: bGuiding", plugIn.bGuiding, True
 
-    Mark "image"
+    camera.DoubleMark = "image"
     plugIn.CameraEvent 19, 0, "", 0, 0
     Check "image: no camera", RecordSince("image"), ""
     Check "image: first spiral step", plugIn.XOffset & "," & plugIn.YOffset, "15,16"
@@ -141,7 +134,7 @@ Sub Faults()
     stored = plugIn.XOffset
     GuideFrame 0.5, -0.2, "guiding"
     camera.DoubleFail = "GuideErrorX"
-    Mark "failing member"
+    camera.DoubleMark = "failing member"
     Check "failing member: no error", ErrorOf("guide frame"), 0
     Check "failing member: guide start, no move", InStr(RecordSince("failing member"), "call Move"), 0
     Check "failing member: bGuiding", plugIn.bGuiding, False
@@ -151,7 +144,7 @@ Sub Faults()
     plugIn.XOffset = 3
     plugIn.bGuiding = True
     camera.DoubleCreateFails = True
-    Mark "absent"
+    camera.DoubleMark = "absent"
     Check "absent camera: no error", ErrorOf("guide frame"), 0
     Check "absent camera: nothing but the refused creation", RecordSince("absent"), "create refused"
     Check "absent camera: offset reloaded", plugIn.XOffset, stored
@@ -210,7 +203,7 @@ Sub Hostile()
     Check "correction returns", ErrorOf("guide frame"), 0
     Check "image returns", ErrorOf("image"), 0
     camera.DoubleClose = "Quiverstep 1.1 Settings"
-    Mark "settings"
+    camera.DoubleMark = "settings"
     Check "Settings returns", ErrorOf("Settings"), 0
     ' The dither box's timed message may still be open from the image.
     Check "Settings opened its dialog", Replace(RecordSince("settings"), "window Quiverstep: Error | ", ""), _

@@ -4,20 +4,12 @@
 #   tests/windows/run-wine-bench.sh BUILD_X64
 set -euo pipefail
 build=$(cd "$1" && pwd)
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-WINEPREFIX=$(mktemp -d /tmp/quiverstep-wine.XXXXXX)
-export WINEPREFIX
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
-wine=wine
-# With wine32 installed, plain "wine" starts 32-bit builtins.
-if [ -x /usr/lib/wine/wine64 ] && dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "ok installed"; then
-    export WINELOADER=/usr/lib/wine/wine64
-    wine=$WINELOADER
-fi
+. "$(dirname "$0")/wine.sh"
+with32=false
+wine32_installed && with32=true
 echo "bench: preparing a Wine prefix" >&2
-$wine wineboot -i >/dev/null 2>&1
-wineserver -w
+new_prefix 64
 for dll in Quiverstep.dll CameraDouble.dll; do
-    $wine regsvr32 /s "Z:${build//\//\\}\\$dll"
+    $wine regsvr32 /s "$(winpath "$build/$dll")"
 done
 $wine "$build/QuiverstepBenchmark.exe" | tr -d '\r'

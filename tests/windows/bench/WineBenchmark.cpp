@@ -3,15 +3,11 @@
 // registry store. Beside it its floor: the same registry reads and writes done directly on
 // the section's key. Which reads and writes an event makes is traced on the plug-in core
 // itself over the same registry. Prints a table of medians of five runs.
+#include "BenchmarkStore.h"
 #include "DitherPlugIn.h"
 #include "HeadlessUserInterface.h"
-#include "Pattern.h"
 #include "RecordingCamera.h"
 #include "RegistryStore.h"
-#include "SettingKeys.h"
-#include "BenchmarkStore.h"
-#include "Settings.h"
-#include "UnseededRandom.h"
 #include "WideText.h"
 #include "Win32Clock.h"
 #include "Win32TextFiles.h"
@@ -37,15 +33,15 @@ void require(HRESULT result, const char *what)
 }
 
 // Arguments as a late-bound host passes them: by value, of their own types.
-VARIANT argument(VARTYPE type, LONG number = 0, double real = 0)
+VARIANT argument(VARTYPE type, double value = 0)
 {
     VARIANT v;
     VariantInit(&v); // VT_BSTR with a null BSTR is the empty text
     v.vt = type;
     if (type == VT_I4)
-        v.lVal = number;
+        v.lVal = LONG(value);
     else if (type == VT_R8)
-        v.dblVal = real;
+        v.dblVal = value;
     else if (type == VT_BOOL)
         v.boolVal = VARIANT_TRUE;
     return v;
@@ -74,37 +70,76 @@ public:
         require(m_object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), "GetIDsOfNames");
         return id;
     }
+    // The arguments in parameters come last first, as automation passes them.
+    void Invoke(DISPID id, WORD flags, DISPPARAMS parameters)
+    {
+        VARIANT result;
+        VariantInit(&result);
+        require(m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
+                                 flags == DISPATCH_METHOD ? &result : nullptr, nullptr, nullptr),
+                "Invoke");
+        VariantClear(&result);
+    }
     void Put(DISPID id, VARIANT value)
     {
         DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS parameters{&value, &named, 1, 1};
-        require(m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
-                                 &parameters, nullptr, nullptr, nullptr),
-                "Invoke (put)");
+        Invoke(id, DISPATCH_PROPERTYPUT, {&value, &named, 1, 1});
     }
-    void Put(const wchar_t *name, double value) { Put(Id(name), argument(VT_R8, 0, value)); }
-    // A call with arguments given first to last.
-    void Call(DISPID id, std::vector<VARIANT> arguments)
-    {
-        std::reverse(arguments.begin(), arguments.end()); // automation passes them last first
-        DISPPARAMS parameters{arguments.data(), nullptr, UINT(arguments.size()), 0};
-        VARIANT result;
-        VariantInit(&result);
-        require(m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters,
-                                 &result, nullptr, nullptr),
-                "Invoke (call)");
-        VariantClear(&result);
-    }
+    void Put(const wchar_t *name, double value) { Put(Id(name), argument(VT_R8, value)); }
 
 private:
     IDispatch *m_object = nullptr;
 };
 
-double seconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to)
+constexpr int Runs = 5;
+constexpr int EventsPerRun = 400;
+
+// The median over the runs of the cost of one event, in seconds: each event timed on its own,
+// what prepares it not.
+template<class Prepare, class Event>
+double medianCost(Prepare prepare, Event event)
 {
-    LARGE_INTEGER frequency;
+    LARGE_INTEGER frequency, from, to;
     QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+    std::vector<double> runs;
+    for (int run = 0; run < Runs; ++run) {
+        double total = 0;
+        for (int i = 0; i < EventsPerRun; ++i) {
+            prepare();
+            QueryPerformanceCounter(&from);
+            event();
+            QueryPerformanceCounter(&to);
+            total += double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+        }
+        runs.push_back(total / EventsPerRun);
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
+// The same reads and writes as the plug-in's, done directly on the section's key.
+void replay(const std::vector<StoreAccess> &accesses)
+{
+    static const std::wstring section = RegistryStore::SectionKey(Keys::Application, Keys::Section);
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr)
+        != ERROR_SUCCESS)
+        throw std::runtime_error("cannot open the settings key");
+    for (const StoreAccess &access : accesses) {
+        const std::wstring name = Widen(access.key);
+        if (access.write) {
+            const std::wstring text = Widen(access.value);
+            RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()),
+                           DWORD((text.size() + 1) * sizeof(wchar_t)));
+        } else { // its size, then the value, as a store reads a value of any length
+            DWORD bytes = 0;
+            RegQueryValueExW(key, name.c_str(), nullptr, nullptr, nullptr, &bytes);
+            std::wstring data(bytes / sizeof(wchar_t) + 1, L'\0');
+            RegQueryValueExW(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE *>(data.data()), &bytes);
+        }
+    }
+    RegCloseKey(key);
 }
 
 struct Scenario
@@ -122,9 +157,6 @@ const Scenario Scenarios[] = {
         {"dither: Half-step 2x2", "2", true, nullptr},
         {"dither: Horizontall Snake 20x20, last step", "5", true, "440"},
 };
-
-constexpr int Runs = 5;
-constexpr int EventsPerRun = 400;
 
 // One scenario: the plug-in as the host has it after a guide start, and the plug-in core
 // over the tracing store, set up alike.
@@ -144,23 +176,9 @@ public:
         guideFrame(0.3, -0.2);
     }
 
-    // The median over the runs of one event's cost, in seconds.
     double Event()
     {
-        std::vector<double> runs;
-        for (int run = 0; run < Runs; ++run) {
-            double total = 0;
-            for (int i = 0; i < EventsPerRun; ++i) {
-                prepare();
-                LARGE_INTEGER from, to;
-                QueryPerformanceCounter(&from);
-                event();
-                QueryPerformanceCounter(&to);
-                total += seconds(from, to);
-            }
-            runs.push_back(total / EventsPerRun);
-        }
-        return median(runs);
+        return medianCost([this] { prepare(); }, [this] { event(m_which, m_whichCamera); });
     }
 
     // The registry work of one event, traced on the core.
@@ -171,59 +189,12 @@ public:
             m_core.bGuiding = true;
         m_store.accesses.clear();
         m_store.tracing = true;
-        m_core.CameraEvent(m_scenario.image ? 19 : 22, m_scenario.image ? 0 : 1, m_empty, 0, 0);
+        m_core.CameraEvent(m_which, m_whichCamera, m_empty, 0, 0);
         m_store.tracing = false;
         return m_store.accesses;
     }
 
-    // The median over the runs of the same reads and writes done directly.
-    static double Floor(const std::vector<StoreAccess> &accesses)
-    {
-        if (accesses.empty())
-            return 0;
-        std::vector<double> runs;
-        const std::wstring section = RegistryStore::SectionKey(Keys::Application, Keys::Section);
-        for (int run = 0; run < Runs; ++run) {
-            LARGE_INTEGER from, to;
-            QueryPerformanceCounter(&from);
-            for (int i = 0; i < EventsPerRun; ++i)
-                replay(section, accesses);
-            QueryPerformanceCounter(&to);
-            runs.push_back(seconds(from, to) / EventsPerRun);
-        }
-        return median(runs);
-    }
-
 private:
-    static double median(std::vector<double> values)
-    {
-        std::sort(values.begin(), values.end());
-        return values[values.size() / 2];
-    }
-
-    static void replay(const std::wstring &section, const std::vector<StoreAccess> &accesses)
-    {
-        HKEY key = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0,
-                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr)
-            != ERROR_SUCCESS)
-            throw std::runtime_error("cannot open the settings key");
-        for (const StoreAccess &access : accesses) {
-            const std::wstring name = Widen(access.key);
-            if (access.write) {
-                const std::wstring text = Widen(access.value);
-                RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()),
-                               DWORD((text.size() + 1) * sizeof(wchar_t)));
-            } else { // its size, then the value, as a store reads a value of any length
-                DWORD bytes = 0;
-                RegQueryValueExW(key, name.c_str(), nullptr, nullptr, nullptr, &bytes);
-                std::wstring data(bytes / sizeof(wchar_t) + 1, L'\0');
-                RegQueryValueExW(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE *>(data.data()), &bytes);
-            }
-        }
-        RegCloseKey(key);
-    }
-
     void guideFrame(double x, double y)
     {
         m_camera.Put(L"GuideErrorX", x);
@@ -249,12 +220,13 @@ private:
     // CameraEvent(WhichEvent, WhichCamera, "", 0, 0), each argument by value.
     void event(LONG which, LONG camera)
     {
-        m_plugIn.Call(m_cameraEvent, {argument(VT_I4, which), argument(VT_I4, camera),
-                                      argument(VT_BSTR), argument(VT_I4), argument(VT_I4)});
+        VARIANT last_first[] = {argument(VT_I4), argument(VT_I4), argument(VT_BSTR),
+                                argument(VT_I4, camera), argument(VT_I4, which)};
+        m_plugIn.Invoke(m_cameraEvent, DISPATCH_METHOD, {last_first, nullptr, 5, 0});
     }
-    void event() { event(m_scenario.image ? 19 : 22, m_scenario.image ? 0 : 1); }
 
     const Scenario m_scenario;
+    const LONG m_which = m_scenario.image ? 19 : 22, m_whichCamera = m_scenario.image ? 0 : 1;
     const std::string m_empty;
     TracingStore<RegistryStore> m_store;
     LateBound m_camera{L"CCDSoft.Camera"};
@@ -264,11 +236,10 @@ private:
     RecordingCameraFactory m_cameras;
     HeadlessUserInterface m_ui;
     Win32Clock m_clock;
-    UnseededRandom m_random;
     Win32TextFiles m_files;
     WindowsUserPaths m_paths;
     ProcessState m_process;
-    PlugInEnvironment m_environment{m_store, m_cameras, m_ui, m_clock, m_random, m_files, m_paths, m_process};
+    PlugInEnvironment m_environment{m_store, m_cameras, m_ui, m_clock, m_process.random, m_files, m_paths, m_process};
     DitherPlugIn m_core{m_environment};
 };
 
@@ -293,7 +264,7 @@ int main()
             Bench bench(s);
             const std::vector<StoreAccess> accesses = bench.Trace();
             const double cost = bench.Event();
-            const double floor = Bench::Floor(accesses);
+            const double floor = accesses.empty() ? 0 : medianCost([] {}, [&] { replay(accesses); });
             char ratio[16] = "-";
             if (floor > 0)
                 std::snprintf(ratio, sizeof ratio, "%.2f", cost / floor);

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,8 +78,8 @@ BOOL CALLBACK collect(HWND window, LPARAM windows)
 
 DWORD WINAPI closeUntil(void *caption)
 {
-    const std::wstring awaited = static_cast<wchar_t *>(caption);
-    delete[] static_cast<wchar_t *>(caption);
+    const std::unique_ptr<std::wstring> owned(static_cast<std::wstring *>(caption));
+    const std::wstring &awaited = *owned;
     std::vector<HWND> closed;
     std::map<HWND, int> untitled; // when each window was first seen without a caption
     for (int tick = 0; tick < 200; ++tick, Sleep(50)) {
@@ -101,14 +102,6 @@ DWORD WINAPI closeUntil(void *caption)
     }
     record(L"window " + awaited + L" never shown");
     return 0;
-}
-
-void closeWindowsUntil(const std::wstring &caption)
-{
-    wchar_t *copy = new wchar_t[caption.size() + 1];
-    std::copy(caption.c_str(), caption.c_str() + caption.size() + 1, copy);
-    if (HANDLE thread = CreateThread(nullptr, 0, closeUntil, copy, 0, nullptr))
-        CloseHandle(thread);
 }
 
 // The object as the interface own, or as IUnknown.
@@ -140,18 +133,13 @@ public:
         }
         return ULONG(left);
     }
-    STDMETHODIMP GetTypeInfoCount(UINT *count) override
-    {
-        *count = 0;
-        return S_OK;
-    }
+    STDMETHODIMP GetTypeInfoCount(UINT *count) override { *count = 0; return S_OK; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
 
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISPID *ids) override
     {
         for (UINT i = 0; i < count; ++i) {
-            const auto [found, added] = s_ids.try_emplace(folded(names[i]),
-                                                          DISPID(s_names.size() + 1));
+            const auto [found, added] = s_ids.try_emplace(folded(names[i]), s_names.size() + 1);
             if (added)
                 s_names.push_back(names[i]);
             ids[i] = found->second;
@@ -159,14 +147,8 @@ public:
         return S_OK;
     }
 
-    STDMETHODIMP Invoke(DISPID id,
-                        REFIID,
-                        LCID,
-                        WORD flags,
-                        DISPPARAMS *in,
-                        VARIANT *out,
-                        EXCEPINFO *,
-                        UINT *) override
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS *in, VARIANT *out,
+                        EXCEPINFO *, UINT *) override
     {
         if (id < 1 || std::size_t(id) > s_names.size())
             return DISP_E_MEMBERNOTFOUND;
@@ -186,7 +168,7 @@ public:
             else if (key == L"doublemark")
                 record(L"mark " + value);
             else if (key == L"doubleclose")
-                closeWindowsUntil(value);
+                CloseHandle(CreateThread({}, 0, closeUntil, new std::wstring(value), 0, {}));
             return S_OK;
         }
         if (key == s_failing) {
@@ -254,10 +236,9 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID *result)
     return text == ClassId ? s_factory.QueryInterface(iid, result) : CLASS_E_CLASSNOTAVAILABLE;
 }
 
-// Never: the values must last as long as the process.
 STDAPI DllCanUnloadNow()
 {
-    return S_FALSE;
+    return S_FALSE; // never: the values must last as long as the process
 }
 
 STDAPI DllRegisterServer()
@@ -274,12 +255,5 @@ STDAPI DllRegisterServer()
         if (RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), name.c_str(), REG_SZ, &text[0], size))
             return SELFREG_E_CLASS;
     }
-    return S_OK;
-}
-
-STDAPI DllUnregisterServer()
-{
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + ClassId).c_str());
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, ProgId.c_str());
     return S_OK;
 }

@@ -4,8 +4,7 @@
 // The settings dialog, the pattern editor and the simulator are reached through the
 // registered Quiverstep.dll (Settings, as the host calls it); the timed message and the test
 // form, which the host never opens, through the same windows linked into this program.
-// Writes "ok NAME" / "not ok NAME: ..." lines and "windowtest: N passed, N failed" to
-// RESULT_FILE.
+// Writes "ok NAME" / "not ok NAME: ..." lines and "windowtest: N passed, N failed".
 
 #include "RegistryStore.h"
 #include "WideText.h"
@@ -40,6 +39,16 @@ using namespace Quiverstep;
 
 namespace {
 
+using Dialog = SettingsDialogPresenter;
+using Editor = PatternEditorPresenter;
+using Simulator = PathSimulatorPresenter;
+using Form = TestFormPresenter;
+using Message = TimedMessagePresenter;
+
+const wchar_t *const SettingsCaption = L"Quiverstep 1.1 Settings";
+const wchar_t *const EditorCaption = L"Custom Dither Pattern";
+const wchar_t *const MessageCaption = L"Quiverstep: Error";
+
 // The windows linked into this program run in a process of their own, on the real store,
 // with no host camera.
 PlugInEnvironment &environment()
@@ -73,6 +82,12 @@ void check(const std::string &name, const std::string &actual, const std::string
         line.replace(at, 1, line[at] == '\n' ? " | " : "");
     std::fprintf(s_results, "%s\n", line.c_str());
     std::fflush(s_results);
+}
+
+// A condition, written as the word for each outcome.
+void check(const std::string &name, bool holds, const std::string &yes, const std::string &no)
+{
+    check(name, holds ? yes : no, yes);
 }
 
 // Polls for up to ten seconds.
@@ -111,7 +126,7 @@ std::string clientSize(HWND window)
 HWND opens(const std::string &what, const wchar_t *caption, const std::string &size = "")
 {
     const HWND window = waitForWindow(caption);
-    check(what + " opens", window ? "open" : "none", "open");
+    check(what + " opens", window != nullptr, "open", "none");
     if (window && !size.empty())
         check(what + ": client size", clientSize(window), size);
     return window;
@@ -153,6 +168,11 @@ std::string afterEscape(HWND window, int control)
     press(GetDlgItem(window, control), VK_ESCAPE);
     Sleep(500);
     return IsWindowVisible(window) ? "open" : "closed";
+}
+
+void escapeKeepsOpen(const std::string &what, HWND window, int control)
+{
+    check(what + ": Escape keeps it open", afterEscape(window, control), "open");
 }
 
 // The window as it is on the screen, frame included, as a 24-bit BMP.
@@ -201,18 +221,14 @@ std::string answerMessageBox(int button)
     return shown;
 }
 
-// An entry of a list (LB_GETTEXT) or a drop-down list (CB_GETLBTEXT).
-std::string entry(HWND list, UINT message, LRESULT index)
-{
-    std::wstring text(64, L'\0');
-    text.resize(std::size_t(SendMessageW(list, message, WPARAM(index), LPARAM(text.data()))));
-    return Narrow(text);
-}
-
+// The dither type list's selection: "INDEX TEXT of COUNT".
 std::string selectedEntry(HWND list)
 {
     const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
-    return std::to_string(index) + " " + entry(list, CB_GETLBTEXT, index) + " of "
+    std::wstring entry(64, L'\0');
+    const LRESULT length = SendMessageW(list, CB_GETLBTEXT, WPARAM(index), LPARAM(entry.data()));
+    entry.resize(std::size_t(length));
+    return std::to_string(index) + " " + Narrow(entry) + " of "
            + std::to_string(SendMessageW(list, CB_GETCOUNT, 0, 0));
 }
 
@@ -220,7 +236,7 @@ std::string selectedEntry(HWND list)
 void selectDitherType(HWND dialog, HWND list, int index)
 {
     SendMessageW(list, CB_SETCURSEL, WPARAM(index), 0);
-    click(dialog, SettingsDialogPresenter::DitherType, CBN_SELCHANGE);
+    click(dialog, Dialog::DitherType, CBN_SELCHANGE);
 }
 
 std::string stored(const std::string &key)
@@ -232,18 +248,25 @@ std::string stored(const std::string &key)
 void storePattern(const std::string &pattern, const std::string &step)
 {
     for (const auto &[key, value] : {std::pair<std::string, std::string>{"Pattern2", pattern},
-                                     {"Dither Type", "2"},
-                                     {"Current Step", "1"},
-                                     {"Dither Step", step},
-                                     {"Max Dither X", "4"}})
+             {"Dither Type", "2"}, {"Current Step", "1"}, {"Dither Step", step},
+             {"Max Dither X", "4"}})
         RegistryStore().SaveSetting("Orrerix", "Quiverstep", key, value);
+}
+
+using Action = std::function<void()>;
+
+DWORD WINAPI runAndDelete(LPVOID action)
+{
+    (*static_cast<Action *>(action))();
+    delete static_cast<Action *>(action);
+    return 0;
 }
 
 // Runs driver on a second thread, acting on the windows as a user would, while this thread
 // runs show.
-void drive(LPTHREAD_START_ROUTINE driver, const std::function<void()> &show)
+void drive(const Action &driver, const Action &show)
 {
-    const HANDLE thread = CreateThread(nullptr, 0, driver, nullptr, 0, nullptr);
+    const HANDLE thread = CreateThread(nullptr, 0, runAndDelete, new Action(driver), 0, nullptr);
     show();
     WaitForSingleObject(thread, 30000);
     CloseHandle(thread);
@@ -251,62 +274,52 @@ void drive(LPTHREAD_START_ROUTINE driver, const std::function<void()> &show)
 
 // --- Through the registered component: Settings, and from it the editor and the simulator.
 
-DWORD WINAPI driveSettings(LPVOID)
+void driveSettings()
 {
-    const HWND dialog = opens("settings dialog", L"Quiverstep 1.1 Settings", "449x231");
+    const HWND dialog = opens("settings dialog", SettingsCaption, "449x231");
     if (!dialog)
-        return 0;
-    const HWND list = GetDlgItem(dialog, SettingsDialogPresenter::DitherType);
+        return;
+    const HWND list = GetDlgItem(dialog, Dialog::DitherType);
     check("settings dialog: Spiral selected of 8", selectedEntry(list), "0 Spiral of 8");
     savePicture(dialog, L"settings");
-    type(dialog, SettingsDialogPresenter::StepSize, "2");
-    check("settings dialog: Escape keeps it open",
-          afterEscape(dialog, SettingsDialogPresenter::StepSize),
-          "open");
-    check("settings dialog: Escape keeps the entry",
-          text(dialog, SettingsDialogPresenter::StepSize),
-          "2");
-    type(dialog, SettingsDialogPresenter::StepSize, "1");
+    type(dialog, Dialog::StepSize, "2");
+    escapeKeepsOpen("settings dialog", dialog, Dialog::StepSize);
+    check("settings dialog: Escape keeps the entry", text(dialog, Dialog::StepSize), "2");
+    type(dialog, Dialog::StepSize, "1");
 
     // What the dialog decides is the presenter's (tests/presenters); here the Win32 windows
     // carry it: the message box, the editor and the simulator through their modal loops.
-    click(dialog, SettingsDialogPresenter::Pattern);
-    check("Pattern with Spiral selected: message",
-          answerMessageBox(IDOK),
+    click(dialog, Dialog::Pattern);
+    check("Pattern with Spiral selected: message", answerMessageBox(IDOK),
           "This pattern is built-in and cannot be altered");
 
     // The add entry opens the pattern editor; Save adds the pattern just above the add entry.
     selectDitherType(dialog, list, 7);
-    HWND editor = opens("pattern editor from the add entry", L"Custom Dither Pattern", "445x414");
+    HWND editor = opens("pattern editor from the add entry", EditorCaption, "445x414");
     for (const auto &[x, y] : {std::pair{"1.5", "-2"}, {"0", "1"}, {"-1", "0"}}) {
-        type(editor, PatternEditorPresenter::XStep, x);
-        type(editor, PatternEditorPresenter::YStep, y);
-        clickAndWait(editor, PatternEditorPresenter::addButton);
+        type(editor, Editor::XStep, x);
+        type(editor, Editor::YStep, y);
+        clickAndWait(editor, Editor::addButton);
     }
     savePicture(editor, L"editor");
-    click(editor, PatternEditorPresenter::saveButton); // Save
+    click(editor, Editor::saveButton);
     waitGone(editor);
     Sleep(300);
     check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
-    check("saved pattern: stored",
-          stored("Pattern7"),
+    check("saved pattern: stored", stored("Pattern7"),
           "New Pattern\\ 1.50: -2.00\\ 0.00: 1.00\\ -1.00: 0.00\\BOTTOM");
 
     // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
-    click(dialog, SettingsDialogPresenter::Pattern);
-    editor = waitForWindow(L"Custom Dither Pattern");
-    check("Pattern opens the editor on it",
-          text(editor, PatternEditorPresenter::DitherName),
-          "New Pattern");
-    check("pattern editor: Escape is its Cancel",
-          afterEscape(editor, PatternEditorPresenter::DitherName),
+    click(dialog, Dialog::Pattern);
+    editor = waitForWindow(EditorCaption);
+    check("Pattern opens the editor on it", text(editor, Editor::DitherName), "New Pattern");
+    check("pattern editor: Escape is its Cancel", afterEscape(editor, Editor::DitherName),
           "closed");
     check("pattern editor: Escape changed nothing", selectedEntry(list), "7 New Pattern of 9");
-    click(dialog, SettingsDialogPresenter::Pattern);
-    editor = waitForWindow(L"Custom Dither Pattern");
-    click(editor, PatternEditorPresenter::removeButton); // Remove
-    check("Remove: question",
-          answerMessageBox(IDYES),
+    click(dialog, Dialog::Pattern);
+    editor = waitForWindow(EditorCaption);
+    click(editor, Editor::removeButton);
+    check("Remove: question", answerMessageBox(IDYES),
           "Do you want to delete this pattern permanently?");
     waitGone(editor);
     Sleep(300);
@@ -316,25 +329,22 @@ DWORD WINAPI driveSettings(LPVOID)
     Sleep(300);
 
     // Simulate...: the simulator over the saved settings, ten steps by hand.
-    click(dialog, SettingsDialogPresenter::simulateButton);
+    click(dialog, Dialog::simulateButton);
     const HWND simulator = opens("simulator from Simulate...", L"Simulator - Spiral", "456x292");
-    clickAndWait(simulator, PathSimulatorPresenter::resetButton);
+    clickAndWait(simulator, Simulator::resetButton);
     for (int i = 0; i < 10; ++i)
-        clickAndWait(simulator, PathSimulatorPresenter::stepButton);
+        clickAndWait(simulator, Simulator::stepButton);
     Sleep(500);
     savePicture(simulator, L"simulator");
-    check("simulator: Escape keeps it open",
-          afterEscape(simulator, PathSimulatorPresenter::stepButton),
-          "open");
-    click(simulator, PathSimulatorPresenter::exitButton);
+    escapeKeepsOpen("simulator", simulator, Simulator::stepButton);
+    click(simulator, Simulator::exitButton);
     waitGone(simulator);
 
     // OK with valid input closes the dialog, and Settings returns.
-    type(dialog, SettingsDialogPresenter::StepSize, "1");
-    type(dialog, SettingsDialogPresenter::MaxDitherX, "3");
-    click(dialog, SettingsDialogPresenter::OK);
-    check("OK with valid input closes the dialog", waitGone(dialog) ? "closed" : "open", "closed");
-    return 0;
+    type(dialog, Dialog::StepSize, "1");
+    type(dialog, Dialog::MaxDitherX, "3");
+    click(dialog, Dialog::OK);
+    check("OK with valid input closes the dialog", waitGone(dialog), "closed", "open");
 }
 
 // An automation type as the interface's description names it.
@@ -342,14 +352,9 @@ std::string typeName(const TYPEDESC &type)
 {
     if (type.vt == VT_PTR)
         return typeName(*type.lptdesc) + " byref";
-    const std::map<VARTYPE, std::string> names{{VT_R8, "Double"},
-                                               {VT_BOOL, "Boolean"},
-                                               {VT_I2, "Integer"},
-                                               {VT_I4, "Long"},
-                                               {VT_BSTR, "String"},
-                                               {VT_VARIANT, "Variant"},
-                                               {VT_VOID, ""},
-                                               {VT_HRESULT, ""}};
+    const std::map<VARTYPE, std::string> names{
+        {VT_R8, "Double"}, {VT_BOOL, "Boolean"}, {VT_I2, "Integer"}, {VT_I4, "Long"},
+        {VT_BSTR, "String"}, {VT_VARIANT, "Variant"}, {VT_VOID, ""}, {VT_HRESULT, ""}};
     const auto found = names.find(type.vt);
     return found != names.end() ? found->second : "?" + std::to_string(type.vt);
 }
@@ -419,44 +424,39 @@ void settingsThroughTheComponent()
         return;
     }
     check("type library: the members in interface order, as the core describes them",
-          describedMembers(plugIn),
-          expectedMembers());
+          describedMembers(plugIn), expectedMembers());
 
     LPOLESTR name = const_cast<LPOLESTR>(L"Settings");
     DISPID id = 0;
     plugIn->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
     DISPPARAMS none{};
     HRESULT done = E_FAIL;
-    drive(&driveSettings, [&] {
+    drive(driveSettings, [&] {
         done = plugIn->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
     });
-    check("Settings returns when the dialog closes", SUCCEEDED(done) ? "yes" : "no", "yes");
+    check("Settings returns when the dialog closes", SUCCEEDED(done), "yes", "no");
     plugIn->Release();
     check("OK stored the values", stored("Dither Step") + " " + stored("Max Dither X"), "1 3");
 }
 
 // --- The timed message and the test form, in this program.
 
-DWORD WINAPI pictureOfMessage(LPVOID)
-{
-    if (const HWND message = waitForWindow(L"Quiverstep: Error"))
-        savePicture(message, L"message");
-    return 0;
-}
-
 void timedMessage()
 {
-    drive(&pictureOfMessage, [] {
+    const auto picture = [] {
+        if (const HWND message = waitForWindow(MessageCaption))
+            savePicture(message, L"message");
+    };
+    drive(picture, [] {
         const DWORD opened = GetTickCount();
         environment().ui.ShowTimedMessage(BoxLimitMessage(4, 1, 21, 16));
-        const HWND message = FindWindowW(L"QuiverstepDialog", L"Quiverstep: Error");
-        check("timed message: opens without waiting", message ? "open" : "none", "open");
+        const HWND message = FindWindowW(L"QuiverstepDialog", MessageCaption);
+        check("timed message: opens without waiting", message != nullptr, "open", "none");
         check("timed message: client size", clientSize(message), "384x171");
         MessageLoop::RunUntil([&] { return !IsWindow(message); });
         const DWORD shown = GetTickCount() - opened;
         check("timed message: closes itself after 3 s",
-              shown >= 2900 && shown < 4500 ? "yes" : std::to_string(shown) + " ms",
-              "yes");
+              shown >= 2900 && shown < 4500 ? "yes" : std::to_string(shown) + " ms", "yes");
     });
 }
 
@@ -475,78 +475,54 @@ void hostLoop(const std::function<bool()> &done, DWORD milliseconds)
     }
 }
 
-DWORD WINAPI pressKeysInMessage(LPVOID)
-{
-    if (const HWND message = waitForWindow(L"Quiverstep: Error")) {
-        check("timed message on the host's loop: Escape keeps it open",
-              afterEscape(message, TimedMessagePresenter::OKButton),
-              "open");
-        press(GetDlgItem(message, TimedMessagePresenter::OKButton), VK_RETURN);
-    }
-    return 0;
-}
-
 // The timed message of a camera event lives on the host's message loop: its dialog keys
 // work there too.
 void keysOnTheHostsLoop()
 {
-    drive(&pressKeysInMessage, [] {
+    const auto keys = [] {
+        if (const HWND message = waitForWindow(MessageCaption)) {
+            escapeKeepsOpen("timed message on the host's loop", message, Message::OKButton);
+            press(GetDlgItem(message, Message::OKButton), VK_RETURN);
+        }
+    };
+    drive(keys, [] {
         environment().ui.ShowTimedMessage("outside the box");
-        const HWND message = FindWindowW(L"QuiverstepDialog", L"Quiverstep: Error");
+        const HWND message = FindWindowW(L"QuiverstepDialog", MessageCaption);
         hostLoop([&] { return !IsWindow(message); }, 2500);
-        check("timed message on the host's loop: Enter presses OK",
-              IsWindow(message) ? "open" : "closed",
-              "closed");
+        check("timed message on the host's loop: Enter presses OK", !IsWindow(message), "closed",
+              "open");
         MessageLoop::RunUntil([&] { return !IsWindow(message); });
     });
 }
 
 // myDelay loads the settings dialog hidden; a later Settings from a host with a window of
 // its own is modal to that window: the window is its owner and is disabled while it is open.
-HWND s_hostWindow = nullptr;
-
-DWORD WINAPI driveSettingsOverHost(LPVOID)
-{
-    const HWND dialog = opens("settings dialog after myDelay", L"Quiverstep 1.1 Settings");
-    if (!dialog)
-        return 0;
-    check("Settings after myDelay: owned by the host's window",
-          GetWindow(dialog, GW_OWNER) == s_hostWindow ? "owned" : "not owned",
-          "owned");
-    check("Settings after myDelay: the host's window disabled",
-          IsWindowEnabled(s_hostWindow) ? "enabled" : "disabled",
-          "disabled");
-    click(dialog, SettingsDialogPresenter::cancelButton);
-    waitGone(dialog);
-    return 0;
-}
-
 void settingsAfterDelay()
 {
-    s_hostWindow = CreateWindowExW(0,
-                                   L"STATIC",
-                                   L"Host",
-                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                   0,
-                                   0,
-                                   300,
-                                   200,
-                                   nullptr,
-                                   nullptr,
-                                   GetModuleHandleW(nullptr),
-                                   nullptr);
-    SetForegroundWindow(s_hostWindow);
-    SetActiveWindow(s_hostWindow);
+    const auto style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    const HWND host = CreateWindowW(L"STATIC", L"Host", style, 0, 0, 300, 200, {}, {}, {}, {});
+    SetForegroundWindow(host);
+    SetActiveWindow(host);
     DitherPlugIn plugIn(environment());
     plugIn.myDelay(200);
-    drive(&driveSettingsOverHost, [&] { plugIn.Settings(); });
-    check("Settings after myDelay: the host's window enabled again",
-          IsWindowEnabled(s_hostWindow) ? "enabled" : "disabled",
-          "enabled");
-    DestroyWindow(s_hostWindow);
+    const auto cancel = [host] {
+        const HWND dialog = opens("settings dialog after myDelay", SettingsCaption);
+        if (!dialog)
+            return;
+        check("Settings after myDelay: owned by the host's window",
+              GetWindow(dialog, GW_OWNER) == host, "owned", "not owned");
+        check("Settings after myDelay: the host's window disabled", !IsWindowEnabled(host),
+              "disabled", "enabled");
+        click(dialog, Dialog::cancelButton);
+        waitGone(dialog);
+    };
+    drive(cancel, [&] { plugIn.Settings(); });
+    check("Settings after myDelay: the host's window enabled again", IsWindowEnabled(host),
+          "enabled", "disabled");
+    DestroyWindow(host);
 }
 
-void showTestForm(LPTHREAD_START_ROUTINE driver)
+void showTestForm(const Action &driver)
 {
     TestForm form(environment());
     drive(driver, [&] {
@@ -555,30 +531,26 @@ void showTestForm(LPTHREAD_START_ROUTINE driver)
     });
 }
 
-DWORD WINAPI driveTestForm(LPVOID)
+void driveTestForm()
 {
     const HWND form = opens("test form", L"Test", "604x468");
-    clickAndWait(form, TestFormPresenter::guideStartButton); // Guide Start
+    clickAndWait(form, Form::guideStartButton);
     for (int i = 0; i < 8; ++i)
-        clickAndWait(form, TestFormPresenter::downloadCompleteButton); // Download Complete
+        clickAndWait(form, Form::downloadCompleteButton);
     savePicture(form, L"testform");
-    check("test form: Escape keeps it open",
-          afterEscape(form, TestFormPresenter::setupButton),
-          "open");
+    escapeKeepsOpen("test form", form, Form::setupButton);
     PostMessageW(form, WM_CLOSE, 0, 0);
-    return 0;
 }
 
 // A dither-box message while a modal window is open (the settings dialog over the test
 // form): the message window opens enabled, in front, and its OK closes it.
-DWORD WINAPI driveMessageOverModal(LPVOID)
+void driveMessageOverModal()
 {
     const HWND form = waitForWindow(L"Test");
-    click(form, TestFormPresenter::setupButton); // Setup: the settings dialog, modal
-    const HWND dialog = opens("settings dialog from the test form's Setup",
-                              L"Quiverstep 1.1 Settings");
-    click(form, TestFormPresenter::downloadCompleteButton); // an image that dithers out of the box
-    const HWND message = waitForWindow(L"Quiverstep: Error");
+    click(form, Form::setupButton); // the settings dialog, modal
+    const HWND dialog = opens("settings dialog from the test form's Setup", SettingsCaption);
+    click(form, Form::downloadCompleteButton); // an image that dithers out of the box
+    const HWND message = waitForWindow(MessageCaption);
     const bool inFront = message && waitFor([&] {
                              return GetForegroundWindow() == message ? message : nullptr;
                          });
@@ -587,16 +559,14 @@ DWORD WINAPI driveMessageOverModal(LPVOID)
                             + (inFront ? " in front" : " behind")
                   : "none",
           "enabled in front");
-    const std::string shown = text(message, TimedMessagePresenter::MsgText);
-    check("timed message: the box message",
-          shown.substr(0, shown.find("\r\n")),
+    const std::string shown = text(message, Message::MsgText);
+    check("timed message: the box message", shown.substr(0, shown.find("\r\n")),
           "Dither Pattern position exceeds Dither Box limit: please check!");
-    click(message, TimedMessagePresenter::OKButton);
-    check("timed message: OK closes", message && waitGone(message) ? "closed" : "open", "closed");
+    click(message, Message::OKButton);
+    check("timed message: OK closes", message && waitGone(message), "closed", "open");
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     waitGone(dialog);
     PostMessageW(form, WM_CLOSE, 0, 0);
-    return 0;
 }
 
 // A host that switched the C runtime to a German locale (decimal comma) still gets "." in
@@ -625,9 +595,9 @@ int wmain(int argc, wchar_t **argv)
     CoInitialize(nullptr);
     settingsThroughTheComponent();
     timedMessage();
-    showTestForm(&driveTestForm);
+    showTestForm(driveTestForm);
     storePattern("Far\\10,0\\TOP", "1"); // one step out of the dither box
-    showTestForm(&driveMessageOverModal);
+    showTestForm(driveMessageOverModal);
     numbersUnderGermanLocale();
     keysOnTheHostsLoop();
     settingsAfterDelay();
