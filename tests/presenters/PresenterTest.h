@@ -2,17 +2,8 @@
 
 #include "presenters/WindowView.h"
 
-#include "FixedClock.h"
-#include "FixedUserPaths.h"
+#include "EnvironmentRig.h"
 #include "HeadlessUserInterface.h"
-#include "MemoryStore.h"
-#include "MemoryTextFiles.h"
-#include "PlugInEnvironment.h"
-#include "RecordingCamera.h"
-#include "Settings.h"
-#include "UnseededRandom.h"
-
-#include <gtest/gtest.h>
 
 #include <deque>
 #include <map>
@@ -88,23 +79,6 @@ private:
 };
 
 // A presenter test over a store in memory and an environment of test doubles.
-class PresenterTest : public ::testing::Test
-{
-protected:
-    PresenterTest() { cameras.SetAbsent(true); }
-
-    std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
-
-    MemoryStore store;
-    Settings settings{store};
-    RecordingCameraFactory cameras;
-    HeadlessUserInterface ui;
-    FixedClock clock;
-    UnseededRandom random;
-    MemoryTextFiles files;
-    FixedUserPaths paths;
-    ProcessState process;
-    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths, process};
-};
+using PresenterTest = EnvironmentRig<HeadlessUserInterface>;
 
 } // namespace Quiverstep
