@@ -72,7 +72,7 @@ TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepS
     EXPECT_EQ(view.state(), "Run 0");
     simulator.Clicked(Simulator::exitButton);
     EXPECT_EQ(view.closes, 1);
-    EXPECT_TRUE(view.dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(PathSimulatorPresenterTest,
@@ -121,7 +121,7 @@ TEST_F(PathSimulatorPresenterTest, MissingPatternIsReportedOnResetAndOnUnloadAnd
     simulator.Unload();
     simulator.Unload(); // once only
     const std::string missing = "message: Dither Pattern doesn't exist. Please select another.";
-    EXPECT_EQ(view.dialogs.messages, (std::vector<std::string>{missing, missing}));
+    EXPECT_EQ(view.messages, (std::vector<std::string>{missing, missing}));
     EXPECT_EQ(get(Keys::CurrentStep), "4");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
 }
