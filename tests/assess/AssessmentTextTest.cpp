@@ -61,14 +61,10 @@ std::vector<std::string> order(const Assessment &assessment)
 
 TEST(AssessmentTextTest, FiguresPrintInFullUpToSixDecimalsAndRoundedBeyond)
 {
-    EXPECT_EQ(FigureText(0.0625), "0.0625");
-    EXPECT_EQ(FigureText(1.03125), "1.03125");
-    EXPECT_EQ(FigureText(2.6), "2.6");
-    EXPECT_EQ(FigureText(2.6 * 3), "7.8");
-    EXPECT_EQ(FigureText(std::sqrt(2.0)), "1.414");
-    EXPECT_EQ(FigureText(-1.0 / 3), "-0.333");
-    EXPECT_EQ(FigureText(-0.0), "0");
-    EXPECT_EQ(FigureText(-1e-9), "0");
+    for (auto [figure, text] : {std::pair{0.0625, "0.0625"}, {1.03125, "1.03125"}, {2.6, "2.6"},
+                                {2.6 * 3, "7.8"}, {std::sqrt(2.0), "1.414"}, {-1.0 / 3, "-0.333"},
+                                {-0.0, "0"}, {-1e-9, "0"}})
+        EXPECT_EQ(FigureText(figure), text) << figure;
 }
 
 TEST(AssessmentTextTest, RankingPutsFewestImagesPerPixelFirstThenCoverageAndRefusalsLast)
