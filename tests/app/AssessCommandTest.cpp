@@ -38,9 +38,12 @@ protected:
         return names;
     }
 
-    CommandResult assess(std::vector<std::string> options)
+    // `quiverstep assess` with the options, then the further ones.
+    CommandResult assess(std::vector<std::string> options,
+                         const std::vector<std::string> &more = {})
     {
         options.insert(options.begin(), "assess");
+        options.insert(options.end(), more.begin(), more.end());
         return run(options);
     }
 
@@ -74,17 +77,13 @@ TEST_F(AssessCommandTest, ASpiralOfOneRingAtScaleOneAndOneAndAHalfAndTurned)
 
     // At 1.5 imaging pixels per guide pixel the ring falls on pixels -2, 0 and 1 and on the
     // phases 0 and 0.5; half a guide pixel per frame takes two frames per dither.
-    std::vector<std::string> scaled = ring;
-    scaled.insert(scaled.end(), {"--scale", "1.5", "--max-move", "0.5"});
-    r = assess(scaled);
+    r = assess(ring, {"--scale", "1.5", "--max-move", "0.5"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(row(r.out, "Spiral"),
               (std::vector<std::string>{"1", "Spiral", "1.5", "1.5", "9", "1", "0.25", "1.5", "2"}));
 
     // Turned by 90 degrees, a step left in the guide camera is a step up in the imaging one.
-    std::vector<std::string> turned = ring;
-    turned.insert(turned.end(), {"--angle", "90"});
-    ASSERT_EQ(assess(turned).status, 0);
+    ASSERT_EQ(assess(ring, {"--angle", "90"}).status, 0);
     EXPECT_TRUE(Contains(contents(json),
                          "\"positions\": [[0, 0], [0, -1], [1, -1], [1, 0], [1, 1], [0, 1], "
                          "[-1, 1], [-1, 0], [-1, -1]]"));
@@ -100,7 +99,8 @@ TEST_F(AssessCommandTest, AStoredPatternWalksItsKnownPathAndIsARowOfAll)
     const CommandResult r = assess(
             {"--type", "l walk", "--step", "1", "--max", "2", "--images", "5", "--json", json});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Contains(contents(json), "\"positions\": [[0, 0], [2, 0], [2, 1], [2, 1], [2, 0]]"));
+    EXPECT_TRUE(
+            Contains(contents(json), "\"positions\": [[0, 0], [2, 0], [2, 1], [2, 1], [2, 0]]"));
     // Moves 2, 1, 0, 1; pixels (0, 0), (2, 0) twice, (2, 1) twice; frames 2, 1, 0, 1.
     EXPECT_EQ(row(r.out, "L walk"),
               (std::vector<std::string>{"1", "L", "walk", "0", "1", "3", "2", "0.0625", "2", "1"}));
@@ -202,8 +202,9 @@ TEST_F(AssessCommandTest, RefusedSettingsAndBadOptionsGetStatusTwoAndChangeNothi
 TEST_F(AssessCommandTest, TheRandomWalkIsTheOneRunTakesWithTheSameSeed)
 {
     const auto night = folder / "r.json";
-    const std::vector<std::string> walk{"--type", "random", "--images", "12", "--seed", "4"};
-    std::vector<std::string> arguments{"run", "--frames", "1", "--json", night.string()};
+    const std::vector<std::string> walk{"--type", "random", "--images", "12"};
+    std::vector<std::string> arguments{"run", "--frames", "1", "--seed", "4", "--json"};
+    arguments.push_back(night.string());
     arguments.insert(arguments.end(), walk.begin(), walk.end());
     ASSERT_EQ(run(arguments).status, 0);
     std::string expected = "\"positions\": [";
@@ -216,10 +217,8 @@ TEST_F(AssessCommandTest, TheRandomWalkIsTheOneRunTakesWithTheSameSeed)
     }
     expected += "]";
 
-    ASSERT_EQ(assess({"--type", "random", "--images", "12", "--seed", "4", "--json", json}).status,
-              0);
+    ASSERT_EQ(assess(walk, {"--seed", "4", "--json", json}).status, 0);
     EXPECT_TRUE(Contains(contents(json), expected));
-    ASSERT_EQ(assess({"--type", "random", "--images", "12", "--seed", "5", "--json", json}).status,
-              0);
+    ASSERT_EQ(assess(walk, {"--seed", "5", "--json", json}).status, 0);
     EXPECT_EQ(contents(json).find(expected), std::string::npos);
 }
