@@ -24,13 +24,10 @@
 namespace Quiverstep {
 
 // Numbers at the edges of what the readers take.
-namespace Telling {
 inline constexpr double Inf = std::numeric_limits<double>::infinity();
-inline constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-inline constexpr double Max32 = 2147483647.0, Min32 = -2147483648.0;
-inline constexpr double Numbers[]
-        = {0, 1, -1, 0.5, -0.5, 2.5, 16, 1000, 1e-300, 1e308, -1e308, Max32, Min32, Inf, -Inf, NaN};
-} // namespace Telling
+inline constexpr double TellingNumbers[] = {0, 1, -1, 0.5, -0.5, 2.5, 16, 1000, 1e-300, 1e308,
+                                            -1e308, 2147483647.0, -2147483648.0, Inf, -Inf,
+                                            std::numeric_limits<double>::quiet_NaN()};
 
 // Reads a fuzzer's bytes as a sequence of choices. Past the end every read gives zeros and
 // empty texts, so any input is a complete, valid run.
@@ -84,8 +81,8 @@ public:
     // A number that is often a telling one: zero, halves, limits, infinities, NaN.
     double number()
     {
-        const std::size_t i = pick(std::size(Telling::Numbers) + 1);
-        return i < std::size(Telling::Numbers) ? Telling::Numbers[i] : raw<double>();
+        const std::size_t i = pick(std::size(TellingNumbers) + 1);
+        return i < std::size(TellingNumbers) ? TellingNumbers[i] : raw<double>();
     }
 
 private:

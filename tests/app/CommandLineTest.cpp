@@ -24,7 +24,7 @@ TEST_F(CommandLineTest, AbsentKeyIsReportedWithStatusOne)
     const CommandResult get = run({"store", "get", "Nothing"});
     EXPECT_EQ(get.status, 1);
     EXPECT_EQ(get.out, "");
-    EXPECT_NE(get.err.find("Nothing"), std::string::npos);
+    EXPECT_TRUE(Contains(get.err, "Nothing"));
 }
 
 TEST_F(CommandLineTest, PathPrintsTheStoredWalkWithoutAdvancingIt)
@@ -74,7 +74,7 @@ TEST_F(CommandLineTest, HelpForEverySubcommand)
                                                       {"store", "set", "--help"}}) {
         const CommandResult r = run(arguments);
         EXPECT_EQ(r.status, 0);
-        EXPECT_NE(r.out.find("Usage"), std::string::npos) << r.out;
+        EXPECT_TRUE(Contains(r.out, "Usage"));
     }
-    EXPECT_NE(run({"path", "--help"}).out.find("--steps"), std::string::npos);
+    EXPECT_TRUE(Contains(run({"path", "--help"}).out, "--steps"));
 }

@@ -19,14 +19,14 @@ TEST_F(RunCommandTest, ANightWritesTheTableTheJsonAndThePlot)
     EXPECT_EQ(r.out.find("Quiverstep Guider 1.1.8: Spiral, step 1, max dither 4; 3 images of 5 "
                          "guide frames; seed 1\n"),
               0u);
-    EXPECT_NE(r.out.find("\nImages: 3\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\nReport: " + json.string() + "\n"), std::string::npos);
+    EXPECT_TRUE(Contains(r.out, "\nImages: 3\n"));
+    EXPECT_TRUE(Contains(r.out, "\nReport: " + json.string() + "\n"));
     // Not a terminal: plain progress lines, the last one for the last image.
-    EXPECT_NE(r.err.find("image 3 of 3, target 15, 15\n"), std::string::npos) << r.err;
+    EXPECT_TRUE(Contains(r.err, "image 3 of 3, target 15, 15\n"));
 
     const std::string report = contents(json);
     EXPECT_EQ(report.find("{\n  \"plugIn\": \"Quiverstep Guider 1.1.8\""), 0u);
-    EXPECT_NE(report.find("\"summary\": {\"images\": 3,"), std::string::npos);
+    EXPECT_TRUE(Contains(report, "\"summary\": {\"images\": 3,"));
     if (CanDrawPictures()) {
         EXPECT_EQ(contents(plot).substr(0, 8), "\x89PNG\r\n\x1a\n");
     }
@@ -65,7 +65,7 @@ TEST_F(RunCommandTest, OptionsAreSavedAsTheSettingsDialogSavesThem)
     EXPECT_EQ(stored("Log"), "0\n"); // the check boxes as the dialog shows them
     // Later runs keep what was saved.
     const CommandResult r = run({"run", "--images", "1"});
-    EXPECT_NE(r.out.find(": Random, step 2, max dither  6;"), std::string::npos) << r.out;
+    EXPECT_TRUE(Contains(r.out, ": Random, step 2, max dither  6;"));
     // A pattern is chosen by its name in any letter case.
     ASSERT_EQ(run({"run", "--images", "0", "--type", "HALF-STEP 2X2"}).status, 0);
     EXPECT_EQ(stored("Dither Type"), "2\n");
@@ -85,7 +85,7 @@ TEST_F(RunCommandTest, AnUnknownDitherTypeNamesTheChoices)
 {
     const CommandResult r = run({"run", "--type", "zigzag"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("\"zigzag\""), std::string::npos);
-    EXPECT_NE(r.err.find("Half-step 2x2"), std::string::npos);
+    EXPECT_TRUE(Contains(r.err, "\"zigzag\""));
+    EXPECT_TRUE(Contains(r.err, "Half-step 2x2"));
     EXPECT_EQ(run({"run", "--type", "7"}).status, 2); // five patterns: 2 to 6
 }

@@ -96,12 +96,10 @@ TEST_F(WalkTest, SpiralCycleLengths)
 
 TEST_F(WalkTest, SpiralLimitIsRoundedHalfToEven)
 {
-    Spiral::InitSpiral(walk.spiral, settings, 3, 2, true);
-    EXPECT_EQ(walk.spiral.SpiralLimit, 2);
-    Spiral::InitSpiral(walk.spiral, settings, 5, 2, true);
-    EXPECT_EQ(walk.spiral.SpiralLimit, 2);
-    Spiral::InitSpiral(walk.spiral, settings, 4, 1.5, true);
-    EXPECT_EQ(walk.spiral.SpiralLimit, 3);
+    for (auto [max, step, limit] : {std::tuple{3.0, 2.0, 2}, {5.0, 2.0, 2}, {4.0, 1.5, 3}}) {
+        Spiral::InitSpiral(walk.spiral, settings, max, step, true);
+        EXPECT_EQ(walk.spiral.SpiralLimit, limit) << max << " / " << step;
+    }
     // Out to 16 - 3 x 1.5, half a step beyond the max dither, and no further.
     const std::string path = spiral(97);
     EXPECT_NE(path.find("11.5,11.5"), std::string::npos);

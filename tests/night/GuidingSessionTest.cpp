@@ -19,9 +19,10 @@ namespace {
 class GuidingSessionTest : public ::testing::Test
 {
 protected:
-    SessionReport run(GuidingSession::Options options)
+    // A night on the fixture's store, or on the one given.
+    SessionReport run(GuidingSession::Options options, SettingsStore *on = nullptr)
     {
-        return GuidingSession(store, clock, files, paths, options).Run();
+        return GuidingSession(on ? *on : store, clock, files, paths, options).Run();
     }
 
     MemoryStore store;
@@ -30,13 +31,6 @@ protected:
     MemoryTextFiles files;
     FixedUserPaths paths;
 };
-
-std::string table(const SessionReport &report)
-{
-    std::ostringstream out;
-    WriteReportTable(out, report);
-    return out.str();
-}
 
 int count(const std::string &text, const std::string &what)
 {
@@ -97,12 +91,10 @@ TEST_F(GuidingSessionTest, TheSameSeedGivesTheSameReport)
     const auto randomNight = [&](std::uint64_t seed) {
         MemoryStore fresh;
         Settings(fresh).Save(Keys::DitherType, "1");
-        return table(GuidingSession(fresh,
-                                    clock,
-                                    files,
-                                    paths,
-                                    {.images = 12, .framesPerImage = 8, .seed = seed, .camera = {}})
-                             .Run());
+        std::ostringstream out;
+        WriteReportTable(out,
+                         run({.images = 12, .framesPerImage = 8, .seed = seed, .camera = {}}, &fresh));
+        return out.str();
     };
     const std::string first = randomNight(1);
     EXPECT_EQ(randomNight(1), first);

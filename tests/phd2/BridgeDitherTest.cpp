@@ -7,13 +7,10 @@ namespace {
 using BridgeDitherTest = BridgeRig;
 
 const char *const Dither = R"({"method":"dither","params":{"amount":5,"raOnly":false,"settle":{"pixels":1.5,"time":1,"timeout":30}},"id":"d1"})";
-const char *const GuideStep = R"({"Event":"GuideStep","Timestamp":3.0,"Host":"scope","Inst":1,"Frame":9,"Time":3.1,"dx":0.5,"dy":0.1,"AvgDist":%s})";
 
 std::string guideStep(const std::string &avgDist)
 {
-    std::string line = GuideStep;
-    line.replace(line.find("%s"), 2, avgDist);
-    return line;
+    return R"({"Event":"GuideStep","Timestamp":3.0,"Host":"scope","Inst":1,"Frame":9,"Time":3.1,"dx":0.5,"dy":0.1,"AvgDist":)" + avgDist + "}";
 }
 
 TEST_F(BridgeDitherTest, MovesTheLockToTheNextTargetAndGivesEveryClientPhd2sDitherEvents)

@@ -10,9 +10,12 @@ namespace Quiverstep::Phd2 {
 
 namespace {
 
-// A settle recorded from PHD2's own dither: its events from SettleBegin up to the guide frame
-// that SettleDone ended, one a line.
-std::vector<Json> recording(const std::string &name)
+// A settle recorded from PHD2's own dither, one event a line from SettleBegin up to the guide
+// frame that SettleDone ended: from PHD2 2.6.13dev8 with the kit's simulator (10 ms exposures),
+// through its event server. PHD2 judges a frame, sends its Settling (or SettleDone), then the
+// frame's GuideStep or StarLost with the distance it judged. The rule, fed each frame's
+// distance at the moment PHD2 judged it, must give the same events.
+void replay(const std::string &name, SettleParams params)
 {
     std::ifstream file(std::string(RECORDINGS_DIR) + "/" + name);
     EXPECT_TRUE(file) << name;
@@ -20,16 +23,6 @@ std::vector<Json> recording(const std::string &name)
     for (std::string line; std::getline(file, line);)
         if (!line.empty())
             events.push_back(Json::parse(line));
-    return events;
-}
-
-// Recorded from PHD2 2.6.13dev8 with the kit's simulator (10 ms exposures), through its event
-// server. PHD2 judges a frame, sends its Settling (or SettleDone), then the frame's GuideStep or
-// StarLost with the distance it judged. The rule, fed each frame's distance at the moment PHD2
-// judged it, must give the same events.
-void replay(const std::string &name, SettleParams params)
-{
-    const std::vector<Json> events = recording(name);
     ASSERT_GE(events.size(), 3u);
     ASSERT_EQ(events.front()["Event"], "SettleBegin");
     SettleRule rule(params, events.front()["Timestamp"].get<double>());

@@ -47,8 +47,7 @@ TEST_F(GuideEventTest, GuideStartReadsDitherTypeAsTruthValue)
         settings.Save(Keys::DitherType, stored);
         log.clear();
         guideStart();
-        EXPECT_NE(log.find(std::string("\nDither Type = ") + loaded + "\r"), std::string::npos)
-                << stored;
+        EXPECT_TRUE(Contains(log, std::string("\nDither Type = ") + loaded + "\r")) << stored;
     }
 }
 
@@ -130,7 +129,7 @@ TEST_F(GuideEventTest, HandEditedStoreValuesLeaveMembersAsTheyWere)
     plugIn.XOffset = 18;
     guideStart();
     EXPECT_EQ(plugIn.XOffset, 18);
-    EXPECT_NE(log.find("\nStep Size = 0  Max Dither = 4\r"), std::string::npos) << log;
+    EXPECT_TRUE(Contains(log, "\nStep Size = 0  Max Dither = 4\r"));
     EXPECT_EQ(process.spiral.SpiralLimit, 0); // the step of 0 was refused
     correction(0.5, 0.5);
     EXPECT_TRUE(plugIn.bGuiding);

@@ -3,8 +3,6 @@
 #include "presenters/PathSimulatorPresenter.h"
 #include "presenters/PathSimulatorView.h"
 
-#include "Pattern.h"
-#include "SettingKeys.h"
 #include "Spiral.h"
 
 using namespace Quiverstep;
@@ -45,15 +43,6 @@ public:
 class PathSimulatorPresenterTest : public PresenterTest
 {
 protected:
-    // The example pattern as "Pattern2", stored and typed with a step size of 2.
-    void storePattern(const std::string &text = "P\\1,0\\0:1\\-1,0\\TOP")
-    {
-        InstallBuiltInPatterns(settings);
-        settings.Save(Keys::Pattern(2), text);
-        settings.Save(Keys::DitherType, "2");
-        settings.Save(Keys::DitherStep, "2");
-        settings.Save(Keys::MaxDitherX, "4");
-    }
     void steps(int count)
     {
         for (int i = 0; i < count; ++i)
@@ -83,7 +72,7 @@ TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepS
     EXPECT_EQ(view.state(), "Run 0");
     simulator.Clicked(Simulator::exitButton);
     EXPECT_EQ(view.closes, 1);
-    EXPECT_TRUE(view.dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(PathSimulatorPresenterTest,
@@ -132,7 +121,7 @@ TEST_F(PathSimulatorPresenterTest, MissingPatternIsReportedOnResetAndOnUnloadAnd
     simulator.Unload();
     simulator.Unload(); // once only
     const std::string missing = "message: Dither Pattern doesn't exist. Please select another.";
-    EXPECT_EQ(view.dialogs.messages, (std::vector<std::string>{missing, missing}));
+    EXPECT_EQ(view.messages, (std::vector<std::string>{missing, missing}));
     EXPECT_EQ(get(Keys::CurrentStep), "4");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
 }

@@ -45,9 +45,9 @@ TEST_F(PatternEditorPresenterTest, SaveRefusesAMissingNameABackslashOrNoStepsAnd
     for (const auto &[name, message] : refused) {
         view.texts[Editor::DitherName] = name;
         editor.Clicked(Editor::saveButton);
-        EXPECT_EQ(view.dialogs.messages.back(), std::string("message: ") + message);
+        EXPECT_EQ(view.messages.back(), std::string("message: ") + message);
     }
-    EXPECT_EQ(view.dialogs.messages.size(), 3u);
+    EXPECT_EQ(view.messages.size(), 3u);
     EXPECT_FALSE(view.closed);
     EXPECT_FALSE(editor.Saved());
     EXPECT_EQ(editor.Name(), "P");
@@ -69,7 +69,7 @@ TEST_F(PatternEditorPresenterTest, StoredBodyIsShownAddAppendsTheRoundedStepAndS
     EXPECT_EQ(view.texts[Editor::XStep], "2"); // the added step as stored
     EXPECT_EQ(view.texts[Editor::YStep], "-0.25");
     add("abc", "1");
-    EXPECT_EQ(view.dialogs.messages, std::vector<std::string>{"message: X and Y must be numeric"});
+    EXPECT_EQ(view.messages, std::vector<std::string>{"message: X and Y must be numeric"});
     EXPECT_EQ(view.entries[Editor::stepList].size(), 3u);
     EXPECT_EQ(view.texts[Editor::XStep], "abc"); // left as typed
     view.checks = {{Editor::BottomToTop, 1}};    // the user's click turns the other one off
@@ -124,9 +124,9 @@ TEST_F(PatternEditorPresenterTest, RemoveAsksForAStoredPatternCancelAndANewOneLe
     view.texts[Editor::DitherName] = "Renamed";
     const std::string question = "question: Do you want to delete this pattern permanently?";
     editor.Clicked(Editor::removeButton); // No
-    EXPECT_EQ(view.dialogs.messages, std::vector<std::string>{question});
+    EXPECT_EQ(view.messages, std::vector<std::string>{question});
     EXPECT_FALSE(view.closed);
-    view.dialogs.answers = {true};
+    view.answers = {true};
     editor.Clicked(Editor::removeButton);
     EXPECT_EQ(view.closed, true);
     EXPECT_TRUE(editor.Saved());
@@ -140,7 +140,7 @@ TEST_F(PatternEditorPresenterTest, RemoveAsksForAStoredPatternCancelAndANewOneLe
         newEditor.Load("New Pattern", "", button == Editor::removeButton);
         newEditor.Clicked(button); // no question
         EXPECT_EQ(newView.closed, false);
-        EXPECT_TRUE(newView.dialogs.messages.empty());
+        EXPECT_TRUE(newView.messages.empty());
         EXPECT_FALSE(newEditor.Saved());
         EXPECT_FALSE(newEditor.Removed());
     }

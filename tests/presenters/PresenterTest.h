@@ -2,17 +2,8 @@
 
 #include "presenters/WindowView.h"
 
-#include "FixedClock.h"
-#include "FixedUserPaths.h"
+#include "EnvironmentRig.h"
 #include "HeadlessUserInterface.h"
-#include "MemoryStore.h"
-#include "MemoryTextFiles.h"
-#include "PlugInEnvironment.h"
-#include "RecordingCamera.h"
-#include "Settings.h"
-#include "UnseededRandom.h"
-
-#include <gtest/gtest.h>
 
 #include <deque>
 #include <map>
@@ -21,28 +12,9 @@
 
 namespace Quiverstep {
 
-// What a window showed: its message boxes and questions, in order, and the answers it is to
-// give to the questions.
-class RecordingDialogs
-{
-public:
-    std::vector<std::string> messages; // "message: TEXT" or "question: TEXT"
-    std::deque<bool> answers;          // for the questions, in order; none left: No
-
-    void Message(const std::string &text) { messages.push_back("message: " + text); }
-    bool Question(const std::string &text)
-    {
-        messages.push_back("question: " + text);
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
-
 // A window's controls as plain values by id, an untouched one empty, and its message boxes
-// recorded. A list keeps a selection as a list box does: removing an entry drops it.
+// and questions recorded, in order, answered from `answers` (none left: No). A list keeps a
+// selection as a list box does: removing an entry drops it.
 template<typename View>
 class TestView : public View
 {
@@ -69,14 +41,22 @@ public:
     }
     int Selected(int control) const override { return valueOr(selected, control, -1); }
     void Select(int control, int index) override { selected[control] = index; }
-    void ShowMessage(const std::string &text) override { dialogs.Message(text); }
-    bool AskYesNo(const std::string &text) override { return dialogs.Question(text); }
+    void ShowMessage(const std::string &text) override { messages.push_back("message: " + text); }
+    bool AskYesNo(const std::string &text) override
+    {
+        messages.push_back("question: " + text);
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
 
     std::map<int, std::string> texts;
     std::map<int, int> checks;
     std::map<int, std::vector<std::string>> entries;
     std::map<int, int> selected;
-    RecordingDialogs dialogs;
+    std::vector<std::string> messages; // "message: TEXT" or "question: TEXT"
+    std::deque<bool> answers;
 
 private:
     template<typename Value>
@@ -88,23 +68,6 @@ private:
 };
 
 // A presenter test over a store in memory and an environment of test doubles.
-class PresenterTest : public ::testing::Test
-{
-protected:
-    PresenterTest() { cameras.SetAbsent(true); }
-
-    std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
-
-    MemoryStore store;
-    Settings settings{store};
-    RecordingCameraFactory cameras;
-    HeadlessUserInterface ui;
-    FixedClock clock;
-    UnseededRandom random;
-    MemoryTextFiles files;
-    FixedUserPaths paths;
-    ProcessState process;
-    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths, process};
-};
+using PresenterTest = EnvironmentRig<HeadlessUserInterface>;
 
 } // namespace Quiverstep

@@ -114,7 +114,7 @@ TEST_F(SettingsDialogPresenterTest, PatternButtonEditsOrDeletesTheSelectedPatter
         dialog.Clicked(P::Pattern);
     }
     const std::string builtIn = "message: This pattern is built-in and cannot be altered";
-    EXPECT_EQ(view.dialogs.messages, (Lines{builtIn, builtIn}));
+    EXPECT_EQ(view.messages, (Lines{builtIn, builtIn}));
 
     // Edited: stored under its number and selected again; cancelled: nothing changes.
     view.selected[P::DitherType] = 3;
@@ -148,7 +148,7 @@ TEST_F(SettingsDialogPresenterTest, FailedCheckStoresNothingThenOkStoresAndClose
     dialog.Clicked(P::simulateButton); // no simulator opens
     view.texts[P::MaxDitherX] = "abc";
     dialog.Clicked(P::OK);
-    EXPECT_EQ(view.dialogs.messages,
+    EXPECT_EQ(view.messages,
               (Lines{"message: Step Size is larger than dither box size - please fix",
                      "message: Max Dither is not numeric."}));
     EXPECT_EQ(store.writeCount(), writes);

@@ -68,5 +68,5 @@ TEST_F(TestFormPresenterTest, GeneratesTheSnakesAndSetupClearsThePlotEvenWhenItF
     view.settingsFailure = "database is locked";
     form.Clicked(TestFormPresenter::setupButton);
     EXPECT_EQ(view.events, (std::vector<std::string>{"settings", "clear", "settings", "clear"}));
-    EXPECT_EQ(view.dialogs.messages, std::vector<std::string>{"message: database is locked"});
+    EXPECT_EQ(view.messages, std::vector<std::string>{"message: database is locked"});
 }

@@ -27,12 +27,10 @@ TEST(DitherTypeList, StoredTypeIsLimitedToTheListedEntries)
 
 TEST(DitherTypeList, CheckBoxStatesFromStoredTexts)
 {
-    EXPECT_EQ(CheckBoxState("False"), 0);
-    EXPECT_EQ(CheckBoxState("True"), 0); // not a number: the leading number is 0
-    EXPECT_EQ(CheckBoxState("1"), 1);
-    EXPECT_EQ(CheckBoxState("0.4"), 0);
-    EXPECT_EQ(CheckBoxState("2"), 2);
-    EXPECT_EQ(CheckBoxState("-1"), 1);
+    // "True" is no number: its leading number is 0.
+    for (auto [text, state] :
+         {std::pair{"False", 0}, {"True", 0}, {"1", 1}, {"0.4", 0}, {"2", 2}, {"-1", 1}})
+        EXPECT_EQ(CheckBoxState(text), state) << text;
 }
 
 TEST(ResetDitherWalk, PatternsStartOnTheirFirstStepOtherTypesAtTheCentre)

@@ -52,10 +52,10 @@ TEST(PatternEditing, LoadTurnsCommasIntoColonsAndSaveKeepsTheLines)
 
 TEST(PatternEditing, SelectedLineShowsItsNumbers)
 {
-    EXPECT_EQ(LineStepTexts(" 1.50: -2.00").x, "1.5");
-    EXPECT_EQ(LineStepTexts(" 1.50: -2.00").y, "-2");
-    EXPECT_EQ(LineStepTexts(" 0.00:  0.50").x, "0");
-    EXPECT_EQ(LineStepTexts(" 0.00:  0.50").y, "0.5");
-    EXPECT_EQ(LineStepTexts("7").x, ""); // no separator: both boxes cleared
-    EXPECT_EQ(LineStepTexts("7").y, "");
+    // No separator: both boxes cleared.
+    for (auto [line, x, y] :
+         {std::tuple{" 1.50: -2.00", "1.5", "-2"}, {" 0.00:  0.50", "0", "0.5"}, {"7", "", ""}}) {
+        EXPECT_EQ(LineStepTexts(line).x, x) << line;
+        EXPECT_EQ(LineStepTexts(line).y, y) << line;
+    }
 }

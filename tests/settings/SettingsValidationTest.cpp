@@ -80,17 +80,14 @@ TEST_F(ValidateAndSaveTest, SpiralSaveStoresEverySettingAndRestartsTheWalk)
     settings.Save(Keys::SpiralPosX, "13");
     settings.Save(Keys::CurrentStep, "7");
     ASSERT_FALSE(ValidateAndSave({" 4", "1.0", 0, 1, 1}, store, spiral)); // texts stored as typed
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
-    EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
-    EXPECT_EQ(get(Keys::DitherType), "0");
-    EXPECT_EQ(get(Keys::DitherStep), "1.0");
-    EXPECT_EQ(get(Keys::MaxDitherX), " 4");
-    EXPECT_EQ(get(Keys::MaxDitherY), " 4");
-    EXPECT_EQ(get(Keys::AO7Compatible), "1");
-    EXPECT_EQ(get(Keys::Log), "1");
-    EXPECT_EQ(get(Keys::SpiralRadius), "0");
-    EXPECT_EQ(get(Keys::SpiralPosX), "16");
-    EXPECT_EQ(get(Keys::CurrentStep), "7"); // only pattern types reset the step
+    // Only pattern types reset the step.
+    for (auto [key, value] : {std::pair{Keys::CurrentOffsetX, "16"}, {Keys::CurrentOffsetY, "16"},
+                              {Keys::DitherType, "0"},           {Keys::DitherStep, "1.0"},
+                              {Keys::MaxDitherX, " 4"},          {Keys::MaxDitherY, " 4"},
+                              {Keys::AO7Compatible, "1"},        {Keys::Log, "1"},
+                              {Keys::SpiralRadius, "0"},         {Keys::SpiralPosX, "16"},
+                              {Keys::CurrentStep, "7"}})
+        EXPECT_EQ(get(key), value) << key;
     EXPECT_EQ(spiral.SpiralLimit, 4);       // the walk in memory restarted as well
     EXPECT_EQ(store.commits, 1);
 }

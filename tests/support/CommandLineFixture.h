@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "TempFolderTest.h"
+#include "TextLines.h"
 
 #include <sstream>
 #include <vector>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,14 @@ inline std::string Joined(const std::vector<std::string> &lines, std::string_vie
     for (const std::string &line : lines)
         text.append(line).append(end);
     return text;
+}
+
+// Whether the text holds the part; a failure shows both.
+inline ::testing::AssertionResult Contains(const std::string &text, const std::string &part)
+{
+    if (text.find(part) != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "\"" << part << "\" is not in \"" << text << "\"";
 }
 
 } // namespace Quiverstep

@@ -3,8 +3,6 @@
 #include "qt/PathCanvas.h"
 #include "PathCell.h"
 #include "qt/PathSimulator.h"
-#include "Pattern.h"
-#include "SettingKeys.h"
 #include "qt/SettingsDialog.h"
 
 #include <QLabel>
@@ -17,25 +15,7 @@ constexpr QRgb Blue = 0xFF0000FF;
 constexpr QRgb Red = 0xFFFF0000;
 constexpr QRgb White = 0xFFFFFFFF;
 
-class SimulatorTest : public WindowTest
-{
-protected:
-    // The example pattern as "Pattern2", stored and typed with a step size of 2.
-    void storePattern(const std::string &text = "P\\1,0\\0:1\\-1,0\\TOP")
-    {
-        InstallBuiltInPatterns(settings);
-        settings.Save(Keys::Pattern(2), text);
-        settings.Save(Keys::DitherType, "2");
-        settings.Save(Keys::DitherStep, "2");
-        settings.Save(Keys::MaxDitherX, "4");
-    }
-
-    void exit(PathSimulator &simulator)
-    {
-        click(&simulator, "exitButton");
-        settle();
-    }
-};
+using SimulatorTest = WindowTest;
 
 } // namespace
 
@@ -71,7 +51,8 @@ TEST_F(SimulatorTest, RunsOnItsTimerResetsToTheTypedStepPaintsTheCellsAndExitRes
     const int stepped = steps;
     settle(200);
     EXPECT_EQ(steps, stepped);
-    exit(simulator);
+    click(&simulator, "exitButton");
+    settle();
     EXPECT_EQ(get(Keys::CurrentStep), "1");
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
 }

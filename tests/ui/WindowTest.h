@@ -1,16 +1,8 @@
 #pragma once
 
-#include "FixedClock.h"
-#include "FixedUserPaths.h"
-#include "MemoryStore.h"
-#include "MemoryTextFiles.h"
-#include "PlugInRig.h"
+#include "EnvironmentRig.h"
 #include "qt/QtUserInterface.h"
-#include "RecordingCamera.h"
-#include "Settings.h"
-#include "Spiral.h"
 #include "qt/TimedMessage.h"
-#include "UnseededRandom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,7 +28,7 @@ namespace Quiverstep {
 
 // A window test over a store in memory and the Qt user interface. Every test closes the
 // windows it opens; TearDown fails the test when one is left.
-class WindowTest : public ::testing::Test
+class WindowTest : public EnvironmentRig<QtUserInterface>
 {
 public:
     // The visible windows that are not closed yet.
@@ -47,7 +39,6 @@ public:
 protected:
     WindowTest()
     {
-        cameras.SetAbsent(true);
         ui.Attach(environment);
         QObject::connect(&m_modalWatch, &QTimer::timeout, [this] { watchModals(); });
         m_modalWatch.start(5);
@@ -101,19 +92,6 @@ protected:
     // For a message box: checks its text and presses the button.
     static Action answer(const QString &expectedText,
                          QMessageBox::StandardButton button = QMessageBox::Ok);
-
-    std::string get(std::string_view key) const { return settings.Get(key, "<absent>"); }
-
-    MemoryStore store;
-    Settings settings{store};
-    RecordingCameraFactory cameras;
-    QtUserInterface ui;
-    FixedClock clock;
-    UnseededRandom random;
-    MemoryTextFiles files;
-    FixedUserPaths paths;
-    ProcessState process;
-    PlugInEnvironment environment{store, cameras, ui, clock, random, files, paths, process};
 
 private:
     void watchModals();
