@@ -17,8 +17,8 @@ public:
     PathSimulatorTestView() { texts[Simulator::runButton] = ""; }
     void StartStepTimer(int milliseconds) override { timer = milliseconds; }
     void StopStepTimer() override { timer = 0; }
-    void ClearPath() override { paints.clear(); }
-    void PaintPosition(double x, double y, std::int32_t colour) override
+    void ClearPath(int) override { paints.clear(); }
+    void PaintPosition(int, double x, double y, std::int32_t colour) override
     {
         paints.push_back(std::to_string(int(x)) + "," + std::to_string(int(y)) + " "
                          + (colour == ColourBlue  ? "blue"

@@ -41,6 +41,9 @@ public:
     }
     int Selected(int control) const override { return valueOr(selected, control, -1); }
     void Select(int control, int index) override { selected[control] = index; }
+    // Painting is recorded only by the views of the windows that have a canvas.
+    void ClearPath(int) override {}
+    void PaintPosition(int, double, double, std::int32_t) override {}
     void ShowMessage(const std::string &text) override { messages.push_back("message: " + text); }
     bool AskYesNo(const std::string &text) override
     {

@@ -20,8 +20,8 @@ public:
         if (settingsFailure)
             throw std::runtime_error(settingsFailure);
     }
-    void ClearPath() override { events.push_back("clear"); }
-    void PaintPosition(double x, double y, std::int32_t colour) override
+    void ClearPath(int) override { events.push_back("clear"); }
+    void PaintPosition(int, double x, double y, std::int32_t colour) override
     {
         events.push_back("paint " + std::to_string(int(x)) + "," + std::to_string(int(y)) + " "
                          + std::to_string(colour));

@@ -86,7 +86,7 @@ void PathSimulatorPresenter::initSimulation()
 {
     if (!m_plugIn)
         return;
-    m_view.ClearPath();
+    m_view.ClearPath(pathCanvas);
     m_plugIn->Debugging = TestModes::GuideStart;
     m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
@@ -99,7 +99,7 @@ void PathSimulatorPresenter::simulateStep()
     const std::int32_t colour = PathColourValue(m_environment.process.spiral);
     m_plugIn->Debugging = TestModes::Dither;
     m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    m_view.PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
+    m_view.PaintPosition(pathCanvas, m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
 void PathSimulatorPresenter::reset()

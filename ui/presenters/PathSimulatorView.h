@@ -2,7 +2,6 @@
 
 #include "presenters/WindowView.h"
 
-#include <cstdint>
 #include <string>
 
 namespace Quiverstep {
@@ -14,9 +13,6 @@ public:
     // The timer ticks every interval until stopped; each tick goes to the presenter's Tick.
     virtual void StartStepTimer(int milliseconds) = 0;
     virtual void StopStepTimer() = 0;
-    virtual void ClearPath() = 0;
-    // Paints the cell of guide-box position (x, y) in the path colour.
-    virtual void PaintPosition(double x, double y, std::int32_t pathColour) = 0;
     // The step size as typed in the settings dialog, saved or not.
     virtual std::string StepSizeText() = 0;
     // Closes the window; it unloads through the presenter's Unload.

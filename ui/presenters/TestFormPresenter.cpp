@@ -63,7 +63,7 @@ void TestFormPresenter::Clicked(int control)
 void TestFormPresenter::openSettings()
 {
     Guarded(m_view, [&] { m_view.OpenSettings(); });
-    m_view.ClearPath();
+    m_view.ClearPath(pathCanvas);
 }
 
 void TestFormPresenter::startGuiding()
@@ -84,7 +84,7 @@ void TestFormPresenter::completeDownload()
     const std::int32_t colour = PathColourValue(m_environment.process.spiral);
     m_plugIn->Debugging = TestModes::Dither;
     m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    m_view.PaintPosition(m_plugIn->XOffset, m_plugIn->YOffset, colour);
+    m_view.PaintPosition(pathCanvas, m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
 void TestFormPresenter::generatePatterns()

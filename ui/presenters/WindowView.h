@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <vector>
@@ -28,6 +29,11 @@ public:
     virtual void RemoveEntry(int control, int index) = 0;
     virtual int Selected(int control) const = 0; // -1: none
     virtual void Select(int control, int index) = 0;
+
+    // A path canvas: cleared, or the cell of guide-box position (x, y) painted in the path
+    // colour.
+    virtual void ClearPath(int canvas) = 0;
+    virtual void PaintPosition(int canvas, double x, double y, std::int32_t pathColour) = 0;
 
     // A modal box with the text and an OK button.
     virtual void ShowMessage(const std::string &text) = 0;

@@ -1,6 +1,5 @@
 #include "qt/PathSimulator.h"
 
-#include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
 #include <QTimer>
@@ -39,14 +38,9 @@ void PathSimulator::StopStepTimer()
     m_stepTimer->stop();
 }
 
-void PathSimulator::ClearPath()
+void PathSimulator::PaintPosition(int canvas, double x, double y, std::int32_t pathColour)
 {
-    m_controls.Get<PathCanvas>(Presenter::pathCanvas)->Clear();
-}
-
-void PathSimulator::PaintPosition(double x, double y, std::int32_t pathColour)
-{
-    m_controls.Get<PathCanvas>(Presenter::pathCanvas)->PaintPosition(x, y, pathColour);
+    QtWindowView::PaintPosition(canvas, x, y, pathColour);
     emit stepped();
 }
 

@@ -28,8 +28,7 @@ signals:
 private:
     void StartStepTimer(int milliseconds) override;
     void StopStepTimer() override;
-    void ClearPath() override;
-    void PaintPosition(double x, double y, std::int32_t pathColour) override;
+    void PaintPosition(int canvas, double x, double y, std::int32_t pathColour) override;
     std::string StepSizeText() override;
     void Close() override;
 

@@ -2,6 +2,7 @@
 
 #include "qt/DescribedControls.h"
 #include "qt/MessageBoxes.h"
+#include "qt/PathCanvas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -109,6 +110,12 @@ protected:
         list(id)->clearSelection();
         if (index >= 0)
             list(id)->setCurrentRow(index);
+    }
+
+    void ClearPath(int id) override { m_controls.Get<PathCanvas>(id)->Clear(); }
+    void PaintPosition(int id, double x, double y, std::int32_t pathColour) override
+    {
+        m_controls.Get<PathCanvas>(id)->PaintPosition(x, y, pathColour);
     }
 
     void ShowMessage(const std::string &text) override

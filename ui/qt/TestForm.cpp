@@ -1,6 +1,5 @@
 #include "qt/TestForm.h"
 
-#include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
 namespace Quiverstep {
@@ -17,16 +16,6 @@ TestForm::TestForm(PlugInEnvironment &environment, QWidget *parent)
 void TestForm::OpenSettings()
 {
     SettingsDialog::ShowModal(m_environment);
-}
-
-void TestForm::ClearPath()
-{
-    m_controls.Get<PathCanvas>(TestFormPresenter::pathCanvas)->Clear();
-}
-
-void TestForm::PaintPosition(double x, double y, std::int32_t pathColour)
-{
-    m_controls.Get<PathCanvas>(TestFormPresenter::pathCanvas)->PaintPosition(x, y, pathColour);
 }
 
 } // namespace Quiverstep

@@ -18,8 +18,6 @@ public:
 
 private:
     void OpenSettings() override;
-    void ClearPath() override;
-    void PaintPosition(double x, double y, std::int32_t pathColour) override;
 
     PlugInEnvironment &m_environment;
     TestFormPresenter m_presenter;

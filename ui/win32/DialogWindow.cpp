@@ -1,5 +1,7 @@
 #include "win32/DialogWindow.h"
 
+#include "win32/PathPicture.h"
+
 #include "WideText.h"
 #include "win32/MessageBoxes.h"
 #include "win32/MessageLoop.h"
@@ -347,7 +349,8 @@ void DialogWindow::makeDescribed(const ControlDescription &control)
     const int left = m_description.Left(control);
     const int top = m_description.Top(control);
     if (control.kind == ControlKind::Canvas) {
-        makeCanvas(control, Scale(left), Scale(top), Scale(control.width), Scale(control.height));
+        m_canvas = std::make_unique<PathPicture>(
+                m_hwnd, control.id, Scale(left), Scale(top), Scale(control.width), Scale(control.height));
         return;
     }
     const bool isDefault = control.id == m_description.defaultButton;
@@ -388,8 +391,6 @@ void DialogWindow::escape()
     if (button && IsWindowEnabled(button))
         onCommand(cancel, BN_CLICKED, button);
 }
-
-void DialogWindow::makeCanvas(const ControlDescription &, int, int, int, int) {}
 
 void DialogWindow::onCommand(int, int, HWND) {}
 

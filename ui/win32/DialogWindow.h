@@ -4,10 +4,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace Quiverstep {
+
+class PathPicture;
 
 // The module this code is linked into: the DLL, or a test program.
 HINSTANCE ModuleInstance();
@@ -56,11 +59,10 @@ protected:
     void Create(HWND owner);
 
     const WindowDescription &description() const { return m_description; }
+    // The control of kind Canvas; a window has one at the most.
+    PathPicture *canvas() const { return m_canvas.get(); }
 
     virtual void build() {}
-    // Makes a control of kind Canvas, at its scaled rectangle in the client area.
-    virtual void makeCanvas(
-            const ControlDescription &control, int left, int top, int width, int height);
     virtual void onLoad() {}
     virtual void onCommand(int id, int code, HWND control);
     virtual void onTimer(UINT_PTR timer);
@@ -83,6 +85,7 @@ private:
     void makeDescribed(const ControlDescription &control);
 
     const WindowDescription &m_description;
+    std::unique_ptr<PathPicture> m_canvas;
     std::wstring m_caption;
     HFONT m_font = nullptr;
     bool m_modal = false;

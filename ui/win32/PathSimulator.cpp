@@ -14,14 +14,6 @@ PathSimulator::PathSimulator(PlugInEnvironment &environment)
     , m_presenter(environment, *this)
 {}
 
-PathSimulator::~PathSimulator() = default;
-
-void PathSimulator::makeCanvas(
-        const ControlDescription &control, int left, int top, int width, int height)
-{
-    m_picture = std::make_unique<PathPicture>(m_hwnd, control.id, left, top, width, height);
-}
-
 void PathSimulator::onLoad()
 {
     m_presenter.Load();
@@ -52,16 +44,6 @@ void PathSimulator::StartStepTimer(int milliseconds)
 void PathSimulator::StopStepTimer()
 {
     KillTimer(m_hwnd, stepTimer);
-}
-
-void PathSimulator::ClearPath()
-{
-    m_picture->Clear();
-}
-
-void PathSimulator::PaintPosition(double x, double y, std::int32_t pathColour)
-{
-    m_picture->PaintPosition(x, y, pathColour);
 }
 
 std::string PathSimulator::StepSizeText()

@@ -10,11 +10,6 @@ TestForm::TestForm(PlugInEnvironment &environment)
     , m_presenter(environment, *this)
 {}
 
-void TestForm::makeCanvas(const ControlDescription &control, int left, int top, int width, int height)
-{
-    m_picture = std::make_unique<PathPicture>(m_hwnd, control.id, left, top, width, height);
-}
-
 void TestForm::onCommand(int id, int code, HWND)
 {
     if (code == BN_CLICKED)
@@ -24,16 +19,6 @@ void TestForm::onCommand(int id, int code, HWND)
 void TestForm::OpenSettings()
 {
     SettingsDialog::ShowModal(m_environment);
-}
-
-void TestForm::ClearPath()
-{
-    m_picture->Clear();
-}
-
-void TestForm::PaintPosition(double x, double y, std::int32_t pathColour)
-{
-    m_picture->PaintPosition(x, y, pathColour);
 }
 
 } // namespace Quiverstep

@@ -3,6 +3,7 @@
 #include "WideText.h"
 #include "win32/DialogWindow.h"
 #include "win32/MessageBoxes.h"
+#include "win32/PathPicture.h"
 
 #include <string>
 #include <vector>
@@ -82,6 +83,12 @@ protected:
     void Select(int id, int index) override
     {
         SendMessageW(item(id), messages(id).select, WPARAM(index), 0);
+    }
+
+    void ClearPath(int) override { canvas()->Clear(); }
+    void PaintPosition(int, double x, double y, std::int32_t pathColour) override
+    {
+        canvas()->PaintPosition(x, y, pathColour);
     }
 
     void ShowMessage(const std::string &text) override { Quiverstep::ShowMessage(m_hwnd, text); }
