@@ -1,13 +1,13 @@
 #include "GuiCommands.h"
 
 #include "DitherTypeList.h"
-#include "qt/PathSimulator.h"
-#include "qt/PatternEditor.h"
+#include "SettingsValidation.h"
+#include "presenters/PathSimulatorPresenter.h"
+#include "presenters/PatternEditorPresenter.h"
+#include "presenters/TestFormPresenter.h"
 #include "qt/QtApplication.h"
 #include "qt/QtUserInterface.h"
 #include "qt/SettingsDialog.h"
-#include "SettingsValidation.h"
-#include "qt/TestForm.h"
 #include "qt/TimedMessage.h"
 
 #include "DitherStepping.h"
@@ -75,10 +75,8 @@ void showSettings(QtUserInterface &ui, PlugInEnvironment &environment, const Gui
 
 void showEditor(CommandContext &context, const GuiArguments &a)
 {
-    PatternEditor editor;
-    editor.m_patternBody = QString();
-    editor.m_patternName = "New Pattern";
-    editor.m_newPattern = true;
+    PatternEditorPresenter presenter("New Pattern", "", true);
+    QtWindowView editor(presenter);
     if (!a.screenshot.empty()) {
         editor.show();
         saveScreenshot(editor, a.screenshot);
@@ -86,8 +84,8 @@ void showEditor(CommandContext &context, const GuiArguments &a)
     }
     editor.exec();
     // The pattern text the settings dialog would store.
-    if (editor.m_saved)
-        context.out << (editor.m_patternName + "\\" + editor.m_patternBody).toStdString() << '\n';
+    if (presenter.Saved())
+        context.out << presenter.Name() << "\\" << presenter.Body() << '\n';
 }
 
 void showSimulator(CommandContext &context, PlugInEnvironment &environment, const GuiArguments &a)
@@ -103,16 +101,17 @@ void showSimulator(CommandContext &context, PlugInEnvironment &environment, cons
         return;
     }
     {
-        PathSimulator simulator(environment);
-        simulator.setWindowTitle(
-                "Simulator - "
-                + QString::fromStdString(view.list.entries[std::size_t(view.ditherType)]));
+        PathSimulatorPresenter presenter(environment,
+                                         "Simulator - "
+                                                 + view.list.entries[std::size_t(view.ditherType)],
+                                         [&] { return view.stepSize; });
+        QtWindowView simulator(presenter);
         if (a.screenshot.empty()) {
             simulator.exec();
         } else {
             int steps = 0;
             QEventLoop loop;
-            QObject::connect(&simulator, &PathSimulator::stepped, &loop, [&] {
+            QObject::connect(&simulator, &QtWindowView::positionPainted, &loop, [&] {
                 if (++steps == ScreenshotSteps)
                     loop.quit();
             });
@@ -127,7 +126,8 @@ void showSimulator(CommandContext &context, PlugInEnvironment &environment, cons
 
 void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
 {
-    TestForm form(environment);
+    TestFormPresenter presenter(environment);
+    QtWindowView form(presenter);
     if (a.screenshot.empty()) {
         form.exec();
         return;
@@ -139,7 +139,7 @@ void showTestForm(PlugInEnvironment &environment, const GuiArguments &a)
 void showMessage(const GuiArguments &a)
 {
     TimedMessage message;
-    message.m_messageText = QString::fromStdString(BoxLimitMessage(4, 2, 32, 16));
+    message.SetMessage(QString::fromStdString(BoxLimitMessage(4, 2, 32, 16)));
     message.show();
     if (!a.screenshot.empty())
         saveScreenshot(message, a.screenshot);

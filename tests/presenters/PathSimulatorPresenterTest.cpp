@@ -1,7 +1,6 @@
 #include "PresenterTest.h"
 
 #include "presenters/PathSimulatorPresenter.h"
-#include "presenters/PathSimulatorView.h"
 
 #include "Spiral.h"
 
@@ -11,12 +10,10 @@ namespace {
 
 using Simulator = PathSimulatorPresenter;
 
-class PathSimulatorTestView : public TestView<PathSimulatorView>
+class PathSimulatorTestView : public TestView
 {
 public:
     PathSimulatorTestView() { texts[Simulator::runButton] = ""; }
-    void StartStepTimer(int milliseconds) override { timer = milliseconds; }
-    void StopStepTimer() override { timer = 0; }
     void ClearPath(int) override { paints.clear(); }
     void PaintPosition(int, double x, double y, std::int32_t colour) override
     {
@@ -25,19 +22,17 @@ public:
                             : colour == ColourRed ? "red"
                                                   : "?"));
     }
-    std::string StepSizeText() override { return stepSize; }
-    void Close() override { ++closes; }
     // The Run button's text and the step timer's interval; the simulator runs when both say so.
     std::string state() const
     {
         EXPECT_EQ(texts.size(), 1u); // the Run button's is the only text set
-        return texts.at(Simulator::runButton) + " " + std::to_string(timer);
+        const auto timer = timers.find(Simulator::stepTimer);
+        return texts.at(Simulator::runButton) + " "
+               + std::to_string(timer == timers.end() ? 0 : timer->second);
     }
 
-    int timer = 0;                   // the running timer's interval; 0: stopped
     std::vector<std::string> paints; // since the last clear
     std::string stepSize = "2";
-    int closes = 0;
 };
 
 class PathSimulatorPresenterTest : public PresenterTest
@@ -49,8 +44,10 @@ protected:
             simulator.Clicked(Simulator::stepButton);
     }
 
+    PathSimulatorPresenterTest() { simulator.Attach(view); }
+
     PathSimulatorTestView view;
-    Simulator simulator{environment, view};
+    Simulator simulator{environment, "", [this] { return view.stepSize; }};
 };
 
 } // namespace
@@ -60,18 +57,18 @@ TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepS
     storePattern();
     simulator.Load();
     EXPECT_EQ(view.state(), "Stop 80");
-    simulator.Tick();
-    simulator.Tick();
+    simulator.Tick(Simulator::stepTimer);
+    simulator.Tick(Simulator::stepTimer);
     steps(1); // exactly one step, and the run stops
     EXPECT_EQ(view.state(), "Run 0");
-    simulator.Tick();
+    simulator.Tick(Simulator::stepTimer);
     EXPECT_EQ(view.paints.size(), 3u);
     simulator.Clicked(Simulator::runButton);
     EXPECT_EQ(view.state(), "Stop 80");
     simulator.Clicked(Simulator::runButton);
     EXPECT_EQ(view.state(), "Run 0");
     simulator.Clicked(Simulator::exitButton);
-    EXPECT_EQ(view.closes, 1);
+    EXPECT_EQ(view.closed, false);
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -105,7 +102,7 @@ TEST_F(PathSimulatorPresenterTest,
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
     EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
     steps(1); // the plug-in is gone
-    simulator.Tick();
+    simulator.Tick(Simulator::stepTimer);
     EXPECT_TRUE(view.paints.empty());
     EXPECT_EQ(view.state(), "Run 0");
 }

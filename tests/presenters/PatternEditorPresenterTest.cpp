@@ -1,7 +1,6 @@
 #include "PresenterTest.h"
 
 #include "presenters/PatternEditorPresenter.h"
-#include "presenters/PatternEditorView.h"
 
 #include <optional>
 
@@ -11,57 +10,56 @@ namespace {
 
 using Editor = PatternEditorPresenter;
 
-class PatternEditorTestView : public TestView<PatternEditorView>
-{
-public:
-    void Close(bool accepted) override { closed = accepted; }
-
-    std::optional<bool> closed; // accepted or not, once closed
-};
-
 class PatternEditorPresenterTest : public ::testing::Test
 {
 protected:
+    // A new editor on the pattern, loaded into the view.
+    void load(const std::string &name, const std::string &body, bool newPattern)
+    {
+        editor.emplace(name, body, newPattern);
+        editor->Attach(view);
+        editor->Load();
+    }
     void add(const std::string &x, const std::string &y)
     {
         view.texts[Editor::XStep] = x;
         view.texts[Editor::YStep] = y;
-        editor.Clicked(Editor::addButton);
+        editor->Clicked(Editor::addButton);
     }
 
-    PatternEditorTestView view;
-    Editor editor{view};
+    TestView view;
+    std::optional<Editor> editor;
 };
 
 } // namespace
 
 TEST_F(PatternEditorPresenterTest, SaveRefusesAMissingNameABackslashOrNoStepsAndChangesNothing)
 {
-    editor.Load("P", "TOP", false);
+    load("P", "TOP", false);
     const std::pair<const char *, const char *> refused[]
             = {{"", "Please specify the name for this pattern"}, // the name is checked first
                {"a\\b", "The pattern name cannot contain a backslash."},
                {"Q", "No steps specified in the dither pattern. Please add some."}};
     for (const auto &[name, message] : refused) {
         view.texts[Editor::DitherName] = name;
-        editor.Clicked(Editor::saveButton);
+        editor->Clicked(Editor::saveButton);
         EXPECT_EQ(view.messages.back(), std::string("message: ") + message);
     }
     EXPECT_EQ(view.messages.size(), 3u);
     EXPECT_FALSE(view.closed);
-    EXPECT_FALSE(editor.Saved());
-    EXPECT_EQ(editor.Name(), "P");
-    EXPECT_EQ(editor.Body(), "TOP");
+    EXPECT_FALSE(editor->Saved());
+    EXPECT_EQ(editor->Name(), "P");
+    EXPECT_EQ(editor->Body(), "TOP");
 }
 
 TEST_F(PatternEditorPresenterTest, StoredBodyIsShownAddAppendsTheRoundedStepAndSaveKeepsTheLines)
 {
-    editor.Load("P", "1,2\\3:4\\TOP", false);
+    load("P", "1,2\\3:4\\TOP", false);
     EXPECT_EQ(view.texts[Editor::DitherName], "P");
     EXPECT_EQ(view.entries[Editor::stepList], (std::vector<std::string>{"1:2", "3:4"}));
     EXPECT_EQ(view.checks, (std::map<int, int>{{Editor::TopToBottom, 1}}));
     EXPECT_EQ(view.Selected(Editor::stepList), -1);
-    EXPECT_EQ(editor.Body(), "TOP"); // the load consumed the body
+    EXPECT_EQ(editor->Body(), "TOP"); // the load consumed the body
     add("1.999", "-0.25");
     EXPECT_EQ(view.entries[Editor::stepList],
               (std::vector<std::string>{"1:2", "3:4", " 2.00: -0.25"}));
@@ -73,17 +71,17 @@ TEST_F(PatternEditorPresenterTest, StoredBodyIsShownAddAppendsTheRoundedStepAndS
     EXPECT_EQ(view.entries[Editor::stepList].size(), 3u);
     EXPECT_EQ(view.texts[Editor::XStep], "abc"); // left as typed
     view.checks = {{Editor::BottomToTop, 1}};    // the user's click turns the other one off
-    editor.Clicked(Editor::saveButton);
+    editor->Clicked(Editor::saveButton);
     EXPECT_EQ(view.closed, true);
-    EXPECT_TRUE(editor.Saved());
-    EXPECT_FALSE(editor.Removed());
-    EXPECT_EQ(editor.Body(), "1:2\\3:4\\ 2.00: -0.25\\BOTTOM");
-    EXPECT_EQ(editor.Name(), "P");
+    EXPECT_TRUE(editor->Saved());
+    EXPECT_FALSE(editor->Removed());
+    EXPECT_EQ(editor->Body(), "1:2\\3:4\\ 2.00: -0.25\\BOTTOM");
+    EXPECT_EQ(editor->Name(), "P");
 }
 
 TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowIt)
 {
-    editor.Load("P", "1,0\\2,0\\3,0\\BOTTOM", false);
+    load("P", "1,0\\2,0\\3,0\\BOTTOM", false);
     EXPECT_EQ(view.checks, (std::map<int, int>{{Editor::BottomToTop, 1}}));
     const struct
     {
@@ -108,9 +106,9 @@ TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowI
     for (const auto &step : steps) {
         if (step.select >= 0) {
             view.selected[Editor::stepList] = step.select;
-            editor.SelectionChanged();
+            editor->SelectionChanged(Editor::stepList);
         }
-        editor.Clicked(step.button);
+        editor->Clicked(step.button);
         EXPECT_EQ(view.entries[Editor::stepList], step.lines) << step.button;
         EXPECT_EQ(view.Selected(Editor::stepList), step.selected) << step.button;
         EXPECT_EQ(view.texts[Editor::XStep], step.xStep) << step.button;
@@ -120,28 +118,27 @@ TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowI
 
 TEST_F(PatternEditorPresenterTest, RemoveAsksForAStoredPatternCancelAndANewOneLeaveWithoutResult)
 {
-    editor.Load("Old", "1,0\\TOP", false);
+    load("Old", "1,0\\TOP", false);
     view.texts[Editor::DitherName] = "Renamed";
     const std::string question = "question: Do you want to delete this pattern permanently?";
-    editor.Clicked(Editor::removeButton); // No
+    editor->Clicked(Editor::removeButton); // No
     EXPECT_EQ(view.messages, std::vector<std::string>{question});
     EXPECT_FALSE(view.closed);
     view.answers = {true};
-    editor.Clicked(Editor::removeButton);
+    editor->Clicked(Editor::removeButton);
     EXPECT_EQ(view.closed, true);
-    EXPECT_TRUE(editor.Saved());
-    EXPECT_TRUE(editor.Removed());
-    EXPECT_EQ(editor.Name(), "Renamed"); // the name box text
-    EXPECT_EQ(editor.Body(), "TOP");
+    EXPECT_TRUE(editor->Saved());
+    EXPECT_TRUE(editor->Removed());
+    EXPECT_EQ(editor->Name(), "Renamed"); // the name box text
+    EXPECT_EQ(editor->Body(), "TOP");
 
-    PatternEditorTestView newView;
-    Editor newEditor(newView);
+    view.messages.clear();
     for (const int button : {Editor::removeButton, Editor::cancelButton}) {
-        newEditor.Load("New Pattern", "", button == Editor::removeButton);
-        newEditor.Clicked(button); // no question
-        EXPECT_EQ(newView.closed, false);
-        EXPECT_TRUE(newView.messages.empty());
-        EXPECT_FALSE(newEditor.Saved());
-        EXPECT_FALSE(newEditor.Removed());
+        load("New Pattern", "", button == Editor::removeButton);
+        editor->Clicked(button); // no question
+        EXPECT_EQ(view.closed, false);
+        EXPECT_TRUE(view.messages.empty());
+        EXPECT_FALSE(editor->Saved());
+        EXPECT_FALSE(editor->Removed());
     }
 }

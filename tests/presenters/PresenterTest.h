@@ -1,12 +1,14 @@
 #pragma once
 
-#include "presenters/WindowView.h"
+#include "presenters/WindowPresenter.h"
 
 #include "EnvironmentRig.h"
 #include "HeadlessUserInterface.h"
 
 #include <deque>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +16,9 @@ namespace Quiverstep {
 
 // A window's controls as plain values by id, an untouched one empty, and its message boxes
 // and questions recorded, in order, answered from `answers` (none left: No). A list keeps a
-// selection as a list box does: removing an entry drops it.
-template<typename View>
-class TestView : public View
+// selection as a list box does: removing an entry drops it. A window opened over it is handed
+// to `opened`.
+class TestView : public WindowView
 {
 public:
     std::string Text(int control) const override { return valueOr(texts, control, {}); }
@@ -44,6 +46,15 @@ public:
     // Painting is recorded only by the views of the windows that have a canvas.
     void ClearPath(int) override {}
     void PaintPosition(int, double, double, std::int32_t) override {}
+    void SetCaption(const std::string &text) override { caption = text; }
+    void StartTimer(int timer, int milliseconds) override { timers[timer] = milliseconds; }
+    void StopTimer(int timer) override { timers.erase(timer); }
+    void OpenModal(WindowPresenter &presenter) override
+    {
+        if (opened)
+            opened(presenter);
+    }
+    void Close(bool accepted) override { closed = accepted; }
     void ShowMessage(const std::string &text) override { messages.push_back("message: " + text); }
     bool AskYesNo(const std::string &text) override
     {
@@ -60,6 +71,10 @@ public:
     std::map<int, int> selected;
     std::vector<std::string> messages; // "message: TEXT" or "question: TEXT"
     std::deque<bool> answers;
+    std::string caption;
+    std::map<int, int> timers; // the running ones and their intervals
+    std::function<void(WindowPresenter &)> opened;
+    std::optional<bool> closed; // accepted or not, once closed
 
 private:
     template<typename Value>

@@ -1,7 +1,8 @@
 #include "PresenterTest.h"
 
+#include "presenters/PathSimulatorPresenter.h"
+#include "presenters/PatternEditorPresenter.h"
 #include "presenters/SettingsDialogPresenter.h"
-#include "presenters/SettingsDialogView.h"
 
 #include "SettingKeys.h"
 
@@ -12,25 +13,52 @@ namespace {
 using P = SettingsDialogPresenter;
 using Lines = std::vector<std::string>;
 
-// The dialog's controls as values; the editor and the simulator as lines in `events`.
-class SettingsDialogTestView : public TestView<SettingsDialogView>
+// The dialog's controls as values; the editor and the simulator that open over it as lines
+// in `events`, each loaded into a view of its own, where `edit` ends the editor.
+class SettingsDialogTestView : public TestView
 {
 public:
-    PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override
-    {
-        events.push_back("editor " + name + (isNew ? " (new)" : "") + ": " + body.substr(0, 12));
-        return edit;
-    }
-    void OpenSimulator(const std::string &caption) override
-    {
-        events.push_back(caption + ", step " + settings->Get(Keys::DitherStep, ""));
-    }
     void Close(bool saved) override { events.push_back(saved ? "close saved" : "close"); }
+    void OpenModal(WindowPresenter &window) override
+    {
+        TestView view;
+        window.Attach(view);
+        if (auto *editor = dynamic_cast<PatternEditorPresenter *>(&window)) {
+            events.push_back("editor " + editor->Name() + (editor->IsNew() ? " (new)" : "") + ": "
+                             + editor->Body().substr(0, 12));
+            editor->Load();
+            if (edit)
+                edit(*editor, view);
+            return;
+        }
+        window.Load();
+        events.push_back(view.caption + ", step " + settings->Get(Keys::DitherStep, ""));
+        window.Unload();
+    }
 
     const Settings *settings = nullptr;
-    PatternEdit edit; // what the pattern editor ends with
+    std::function<void(PatternEditorPresenter &, TestView &)> edit; // none: Cancel
     Lines events;
 };
+
+// The pattern editor saved with the name and the steps, or Remove answered with Yes.
+auto saved(const std::string &name, std::vector<std::pair<const char *, const char *>> steps)
+{
+    return [=](PatternEditorPresenter &editor, TestView &view) {
+        view.texts[PatternEditorPresenter::DitherName] = name;
+        for (const auto &[x, y] : steps) {
+            view.texts[PatternEditorPresenter::XStep] = x;
+            view.texts[PatternEditorPresenter::YStep] = y;
+            editor.Clicked(PatternEditorPresenter::addButton);
+        }
+        editor.Clicked(PatternEditorPresenter::saveButton);
+    };
+}
+void removed(PatternEditorPresenter &editor, TestView &view)
+{
+    view.answers = {true};
+    editor.Clicked(PatternEditorPresenter::removeButton);
+}
 
 class SettingsDialogPresenterTest : public PresenterTest
 {
@@ -38,11 +66,19 @@ protected:
     SettingsDialogPresenterTest()
     {
         view.settings = &settings;
+        dialog.Attach(view);
         dialog.Load();
     }
 
+    // The user's choice of the dither type list's entry.
+    void select(int index)
+    {
+        view.selected[P::DitherType] = index;
+        dialog.SelectionChanged(P::DitherType);
+    }
+
     SettingsDialogTestView view;
-    SettingsDialogPresenter dialog{environment, view};
+    SettingsDialogPresenter dialog{environment};
 };
 
 } // namespace
@@ -72,7 +108,7 @@ TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrT
     EXPECT_EQ(dialog.NextPattern(), 7);
     EXPECT_EQ(get(Keys::Version), "1.1");
     dialog.Clicked(P::cancelButton);
-    dialog.Closed();
+    dialog.Unload();
     EXPECT_EQ(view.events, Lines{"close"});
     EXPECT_EQ(P::Loaded(), nullptr);
 
@@ -93,17 +129,17 @@ TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrT
 
 TEST_F(SettingsDialogPresenterTest, AddEntryOpensANewPatternThatGoesJustAboveItWhenSaved)
 {
-    dialog.DitherTypeChanged(7); // the editor cancelled: Spiral again
+    select(7); // the editor cancelled: Spiral again
     EXPECT_EQ(view.Selected(P::DitherType), 0);
     EXPECT_EQ(get(Keys::Pattern(7)), "");
-    view.edit = {true, false, "P", " 1.00: 0.00\\BOTTOM"};
-    dialog.DitherTypeChanged(7);
-    dialog.DitherTypeChanged(6); // any other entry opens nothing
+    view.edit = saved("P", {{"1", "0"}});
+    select(7);
     EXPECT_EQ(view.entries[P::DitherType].size(), 9u);
     EXPECT_EQ(view.entries[P::DitherType].at(7), "P");
     EXPECT_EQ(view.Selected(P::DitherType), 7);
     EXPECT_EQ(dialog.NextPattern(), 8);
     EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
+    select(6); // any other entry opens nothing
     EXPECT_EQ(view.events, (Lines{"editor New Pattern (new): ", "editor New Pattern (new): "}));
 }
 
@@ -118,18 +154,18 @@ TEST_F(SettingsDialogPresenterTest, PatternButtonEditsOrDeletesTheSelectedPatter
 
     // Edited: stored under its number and selected again; cancelled: nothing changes.
     view.selected[P::DitherType] = 3;
-    view.edit = {true, false, "<b>x</b>", "1:0\\BOTTOM"};
+    view.edit = saved("<b>x</b>", {});
     dialog.Clicked(P::Pattern);
     EXPECT_EQ(view.Selected(P::DitherType), 3);
     EXPECT_EQ(view.entries[P::DitherType].at(3), "<b>x</b>");
-    EXPECT_EQ(get(Keys::Pattern(3)), "<b>x</b>\\1:0\\BOTTOM");
+    EXPECT_TRUE(get(Keys::Pattern(3)).starts_with("<b>x</b>\\-5:-5\\-4:-5\\"));
     view.selected[P::DitherType] = 2;
-    view.edit = {};
+    view.edit = nullptr;
     dialog.Clicked(P::Pattern);
     EXPECT_EQ(dialog.NextPattern(), 7);
 
     // Removed: the next ones move up, the one before is selected.
-    view.edit = {true, true, "Half-step 2x2", ""};
+    view.edit = removed;
     dialog.Clicked(P::Pattern);
     EXPECT_EQ(view.events,
               (Lines{"editor Horizontal Snake 10x10: -5,-5\\-4,-5\\",

@@ -1,25 +1,35 @@
 #include "PresenterTest.h"
 
 #include "presenters/TestFormPresenter.h"
-#include "presenters/TestFormView.h"
 
 #include "GeneratedPatterns.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
 
+#include <optional>
+
 using namespace Quiverstep;
 
 namespace {
 
-class TestFormTestView : public TestView<TestFormView>
+// The settings dialog as a line in the view's events; it fails when told to.
+class SettingsUserInterface : public HeadlessUserInterface
 {
 public:
-    void OpenSettings() override
+    void ShowSettings() override
     {
-        events.push_back("settings");
-        if (settingsFailure)
-            throw std::runtime_error(settingsFailure);
+        events->push_back("settings");
+        if (failure)
+            throw std::runtime_error(failure);
     }
+
+    std::vector<std::string> *events = nullptr;
+    const char *failure = nullptr;
+};
+
+class TestFormTestView : public TestView
+{
+public:
     void ClearPath(int) override { events.push_back("clear"); }
     void PaintPosition(int, double x, double y, std::int32_t colour) override
     {
@@ -28,13 +38,23 @@ public:
     }
 
     std::vector<std::string> events;
-    const char *settingsFailure = nullptr;
 };
 
-class TestFormPresenterTest : public PresenterTest
+class TestFormPresenterTest : public EnvironmentRig<SettingsUserInterface>
 {
 protected:
+    TestFormPresenterTest() { ui.events = &view.events; }
+
+    // Made after the test has stored its settings: the form's plug-in object reads them.
+    TestFormPresenter &open()
+    {
+        form.emplace(environment);
+        form->Attach(view);
+        return *form;
+    }
+
     TestFormTestView view;
+    std::optional<TestFormPresenter> form;
 };
 
 } // namespace
@@ -45,7 +65,7 @@ TEST_F(TestFormPresenterTest, PlotsEachTargetInThePathColourTheStepFound)
     settings.Save(Keys::DitherType, "2");
     settings.Save(Keys::DitherStep, "1");
     settings.Save(Keys::CurrentStep, "0");
-    TestFormPresenter form(environment, view);
+    TestFormPresenter &form = open();
     form.Clicked(TestFormPresenter::guideStartButton); // the spiral's colour turns blue
     EXPECT_EQ(PathColourValue(process.spiral), ColourBlue);
     for (int i = 0; i < 3; ++i)
@@ -53,19 +73,21 @@ TEST_F(TestFormPresenterTest, PlotsEachTargetInThePathColourTheStepFound)
     const std::string blue = std::to_string(ColourBlue);
     // The third step wrapped the pattern and turned the colour red: its cell keeps blue.
     EXPECT_EQ(view.events,
-              (std::vector<std::string>{"paint 16,16 " + blue, "paint 17,16 " + blue, "paint 16,17 " + blue}));
+              (std::vector<std::string>{"paint 16,16 " + blue,
+                                        "paint 17,16 " + blue,
+                                        "paint 16,17 " + blue}));
     EXPECT_EQ(PathColourValue(process.spiral), ColourRed);
 }
 
 TEST_F(TestFormPresenterTest, GeneratesTheSnakesAndSetupClearsThePlotEvenWhenItFails)
 {
-    TestFormPresenter form(environment, view);
+    TestFormPresenter &form = open();
     form.Clicked(TestFormPresenter::generatePatternButton);
     EXPECT_EQ(get(Keys::NewPatternHorizontalSnake), GeneratedHorizontalSnake());
     EXPECT_EQ(get(Keys::NewPatternVerticalSnake), GeneratedVerticalSnake());
 
     form.Clicked(TestFormPresenter::setupButton);
-    view.settingsFailure = "database is locked";
+    ui.failure = "database is locked";
     form.Clicked(TestFormPresenter::setupButton);
     EXPECT_EQ(view.events, (std::vector<std::string>{"settings", "clear", "settings", "clear"}));
     EXPECT_EQ(view.messages, std::vector<std::string>{"message: database is locked"});

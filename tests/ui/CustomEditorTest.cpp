@@ -1,6 +1,6 @@
 #include "WindowTest.h"
 
-#include "qt/PatternEditor.h"
+#include "presenters/PatternEditorPresenter.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -9,12 +9,11 @@ using namespace Quiverstep;
 
 using CustomEditorTest = WindowTest;
 
-// The members the opener sets and reads, through the modal loop, the mouse and the keys.
-TEST_F(CustomEditorTest, ClickedLineIsShownAndEnterSavesIntoTheMembersEscapeLeavesWithout)
+// The pattern the opener hands over and reads back, through the modal loop, the mouse and
+// the keys.
+TEST_F(CustomEditorTest, ClickedLineIsShownAndEnterSavesTheResultEscapeLeavesWithout)
 {
-    PatternEditor editor;
-    editor.m_patternName = "P";
-    editor.m_patternBody = "1,2\\3:4\\TOP";
+    PatternEditorPresenter editor("P", "1,2\\3:4\\TOP", false);
     expect([](QWidget *window) {
         auto *list = child<QListWidget>(window, "stepList");
         mouseClick(list->viewport(), list->visualItemRect(list->item(1)).center());
@@ -26,21 +25,19 @@ TEST_F(CustomEditorTest, ClickedLineIsShownAndEnterSavesIntoTheMembersEscapeLeav
         EXPECT_EQ(list->currentRow(), 2);
         QTest::keyClick(window, Qt::Key_Return); // Save is the default button
     });
-    editor.exec();
-    EXPECT_TRUE(editor.m_saved);
-    EXPECT_FALSE(editor.m_removed);
-    EXPECT_EQ(editor.m_patternName, "P");
-    EXPECT_EQ(editor.m_patternBody, "1:2\\3:4\\ 2.00: -0.25\\TOP");
+    QtWindowView(editor).exec();
+    EXPECT_TRUE(editor.Saved());
+    EXPECT_FALSE(editor.Removed());
+    EXPECT_EQ(editor.Name(), "P");
+    EXPECT_EQ(editor.Body(), "1:2\\3:4\\ 2.00: -0.25\\TOP");
 
-    PatternEditor other;
-    other.m_patternName = "Q";
-    other.m_patternBody = "1,0\\BOTTOM";
+    PatternEditorPresenter other("Q", "1,0\\BOTTOM", false);
     expect([](QWidget *window) {
         type(window, "DitherName", "R");
         QTest::keyClick(window, Qt::Key_Escape);
     });
-    other.exec();
-    EXPECT_FALSE(other.m_saved);
-    EXPECT_EQ(other.m_patternName, "Q");
-    EXPECT_EQ(other.m_patternBody, "BOTTOM"); // the load consumed the body
+    QtWindowView(other).exec();
+    EXPECT_FALSE(other.Saved());
+    EXPECT_EQ(other.Name(), "Q");
+    EXPECT_EQ(other.Body(), "BOTTOM"); // the load consumed the body
 }

@@ -1,7 +1,7 @@
 #include "WindowTest.h"
 
-#include "qt/PathSimulator.h"
-#include "qt/TestForm.h"
+#include "presenters/PathSimulatorPresenter.h"
+#include "presenters/TestFormPresenter.h"
 
 #include <QTest>
 
@@ -39,10 +39,11 @@ TEST_F(EscapeTest, WindowsWithoutACancelButtonStayOpen)
         EXPECT_TRUE(staysOpenOnEscape(window));
         click(window, "exitButton");
     });
-    PathSimulator simulator(environment);
-    simulator.exec();
+    PathSimulatorPresenter simulator(environment, "", [] { return "1"; });
+    QtWindowView(simulator).exec();
 
-    TestForm form(environment);
+    TestFormPresenter presenter(environment);
+    QtWindowView form(presenter);
     form.show();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == &form; }));
     EXPECT_TRUE(staysOpenOnEscape(&form));

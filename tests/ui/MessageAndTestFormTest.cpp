@@ -1,7 +1,7 @@
 #include "WindowTest.h"
 
 #include "SettingKeys.h"
-#include "qt/TestForm.h"
+#include "presenters/TestFormPresenter.h"
 
 #include <QLabel>
 
@@ -19,10 +19,10 @@ TEST_F(MessageTest, EachMessageHasItsOwnWindowThatOkClosesAtOnceOrItselfAfterThr
     QPointer<TimedMessage> first = openMessages().front();
     if (child<QLabel>(first, "MsgText")->text() != "first")
         first = openMessages().back();
-    auto *timer = child<QTimer>(first, "closeTimer");
+    auto *timer = first->findChild<QTimer *>(); // its one timer: the countdown
     EXPECT_TRUE(timer->isActive());
     // Shown again while open: brought forward, with its text and countdown as they were.
-    first->m_messageText = "changed";
+    first->SetMessage("changed");
     settle(50);
     first->show();
     EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == first; }, 1000));
@@ -41,7 +41,7 @@ TEST_F(MessageTest, EachMessageHasItsOwnWindowThatOkClosesAtOnceOrItselfAfterThr
 TEST_F(MessageTest, TextIsPlainAndItsLinesAreShownAsLines)
 {
     TimedMessage message;
-    message.m_messageText = "<b>x</b>\r\nsecond line";
+    message.SetMessage("<b>x</b>\r\nsecond line");
     message.show();
     auto *label = child<QLabel>(&message, "MsgText");
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
@@ -57,7 +57,8 @@ TEST_F(TestFormTest, PaintsEachTargetAndSetupThroughItsModalLoopClearsThePlot)
     settings.Save(Keys::DitherType, "2");
     settings.Save(Keys::DitherStep, "1");
     settings.Save(Keys::CurrentStep, "0");
-    TestForm form(environment);
+    TestFormPresenter presenter(environment);
+    QtWindowView form(presenter);
     form.show();
     const QRgb background = cellColour(&form, 16, 16);
     click(&form, "guideStartButton"); // guide start: the spiral sets the path colour to blue

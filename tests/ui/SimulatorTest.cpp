@@ -1,8 +1,8 @@
 #include "WindowTest.h"
 
-#include "qt/PathCanvas.h"
 #include "PathCell.h"
-#include "qt/PathSimulator.h"
+#include "presenters/PathSimulatorPresenter.h"
+#include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
 #include <QLabel>
@@ -15,7 +15,15 @@ constexpr QRgb Blue = 0xFF0000FF;
 constexpr QRgb Red = 0xFFFF0000;
 constexpr QRgb White = 0xFFFFFFFF;
 
-using SimulatorTest = WindowTest;
+class SimulatorTest : public WindowTest
+{
+protected:
+    // The simulator as the settings dialog opens it, on the step size typed there.
+    PathSimulatorPresenter presenter{environment, "", [this] {
+                                         return SettingsDialog::Instance(environment)
+                                                 .Text(SettingsDialogPresenter::StepSize);
+                                     }};
+};
 
 } // namespace
 
@@ -24,10 +32,10 @@ using SimulatorTest = WindowTest;
 TEST_F(SimulatorTest, RunsOnItsTimerResetsToTheTypedStepPaintsTheCellsAndExitRestarts)
 {
     storePattern();
-    PathSimulator simulator(environment);
+    QtWindowView simulator(presenter);
     simulator.show();
     int steps = 0;
-    QObject::connect(&simulator, &PathSimulator::stepped, [&] { ++steps; });
+    QObject::connect(&simulator, &QtWindowView::positionPainted, [&] { ++steps; });
     EXPECT_TRUE(waitFor([&] { return steps >= 3; }));
     SettingsDialog &dialog = SettingsDialog::Instance(environment);
     type(&dialog, "StepSize", "3");
@@ -60,7 +68,7 @@ TEST_F(SimulatorTest, RunsOnItsTimerResetsToTheTypedStepPaintsTheCellsAndExitRes
 TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 {
     storePattern("Far\\1,0\\8,0\\TOP");
-    PathSimulator simulator(environment);
+    QtWindowView simulator(presenter);
     bool closedAtOnce = false;
     expect([&](QWidget *window) {
         // Step stops the timer's walk; every other step leaves the box.
@@ -80,7 +88,7 @@ TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
 TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
 {
     storePattern("Far\\8,0\\TOP");
-    PathSimulator simulator(environment);
+    QtWindowView simulator(presenter);
     QString text;
     QElapsedTimer sinceShown;
     expect([&](QWidget *window) {
@@ -100,8 +108,7 @@ TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
     EXPECT_EQ(message->parentWidget(), nullptr);
     EXPECT_EQ(child<QLabel>(message, "MsgText")->text(), text);
     EXPECT_TRUE(text.endsWith("Position  = (32, 16)"));
-    EXPECT_LE(child<QTimer>(message, "closeTimer")->remainingTime(),
-              3000 - sinceShown.elapsed() + 50);
+    EXPECT_LE(message->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
     mouseClick(child(message, "OKButton"));
     settle();
     EXPECT_TRUE(openMessages().isEmpty());

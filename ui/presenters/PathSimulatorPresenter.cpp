@@ -1,7 +1,5 @@
 #include "presenters/PathSimulatorPresenter.h"
 
-#include "presenters/PathSimulatorView.h"
-
 #include "DitherWalkReset.h"
 #include "SettingsValidation.h"
 
@@ -30,19 +28,24 @@ const WindowDescription &PathSimulatorPresenter::Description()
 }
 
 PathSimulatorPresenter::PathSimulatorPresenter(PlugInEnvironment &environment,
-                                               PathSimulatorView &view)
-    : m_environment(environment)
-    , m_view(view)
+                                               const std::string &caption,
+                                               StepSizeText stepSizeText)
+    : WindowPresenter(Description())
+    , m_environment(environment)
+    , m_caption(caption)
+    , m_stepSizeText(std::move(stepSizeText))
 {}
 
 PathSimulatorPresenter::~PathSimulatorPresenter() = default;
 
 void PathSimulatorPresenter::Load()
 {
+    if (!m_caption.empty())
+        View().SetCaption(m_caption);
     m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
     initSimulation();
-    m_view.SetText(runButton, "Stop");
-    m_view.StartStepTimer(StepMilliseconds);
+    View().SetText(runButton, "Stop");
+    View().StartTimer(stepTimer, StepMilliseconds);
     m_running = true;
 }
 
@@ -50,7 +53,7 @@ void PathSimulatorPresenter::Clicked(int control)
 {
     switch (control) {
     case exitButton:
-        m_view.Close();
+        View().Close(false);
         break;
     case resetButton:
         reset();
@@ -66,9 +69,9 @@ void PathSimulatorPresenter::Clicked(int control)
     }
 }
 
-void PathSimulatorPresenter::Tick()
+void PathSimulatorPresenter::Tick(int timer)
 {
-    if (m_running)
+    if (timer == stepTimer && m_running)
         simulateStep();
 }
 
@@ -78,7 +81,7 @@ void PathSimulatorPresenter::Unload()
         return;
     m_unloaded = true;
     reset();
-    m_view.StopStepTimer();
+    View().StopTimer(stepTimer);
     m_plugIn.reset();
 }
 
@@ -86,7 +89,7 @@ void PathSimulatorPresenter::initSimulation()
 {
     if (!m_plugIn)
         return;
-    m_view.ClearPath(pathCanvas);
+    View().ClearPath(pathCanvas);
     m_plugIn->Debugging = TestModes::GuideStart;
     m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
@@ -99,22 +102,22 @@ void PathSimulatorPresenter::simulateStep()
     const std::int32_t colour = PathColourValue(m_environment.process.spiral);
     m_plugIn->Debugging = TestModes::Dither;
     m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    m_view.PaintPosition(pathCanvas, m_plugIn->XOffset, m_plugIn->YOffset, colour);
+    View().PaintPosition(pathCanvas, m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
 void PathSimulatorPresenter::reset()
 {
-    m_view.StopStepTimer();
-    m_view.SetText(runButton, "Run");
+    View().StopTimer(stepTimer);
+    View().SetText(runButton, "Run");
     m_running = false;
     initSimulation();
     bool walkReset = false;
-    if (!Guarded(m_view, [&] {
-            walkReset = ResetDitherWalk(Settings(m_environment.store), m_view.StepSizeText());
+    if (!Guarded(View(), [&] {
+            walkReset = ResetDitherWalk(Settings(m_environment.store), m_stepSizeText());
         }))
         return;
     if (!walkReset) {
-        m_view.ShowMessage(std::string(ValidationMessages::PatternMissing));
+        View().ShowMessage(std::string(ValidationMessages::PatternMissing));
         return;
     }
     initSimulation();
@@ -123,12 +126,12 @@ void PathSimulatorPresenter::reset()
 void PathSimulatorPresenter::runOrStop()
 {
     if (m_running) {
-        m_view.StopStepTimer();
-        m_view.SetText(runButton, "Run");
+        View().StopTimer(stepTimer);
+        View().SetText(runButton, "Run");
         m_running = false;
     } else {
-        m_view.SetText(runButton, "Stop");
-        m_view.StartStepTimer(StepMilliseconds);
+        View().SetText(runButton, "Stop");
+        View().StartTimer(stepTimer, StepMilliseconds);
         m_running = true;
     }
 }

@@ -1,21 +1,22 @@
 #pragma once
 
-#include "presenters/WindowDescription.h"
+#include "presenters/WindowPresenter.h"
 
 #include "PlugInEnvironment.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace Quiverstep {
 
 class DitherPlugIn;
-class PathSimulatorView;
 
 // Draws, cell by cell, the path the stored dither settings follow. It has no stepping of
 // its own: it drives its own plug-in object in the test modes, so every simulated step is
 // a real dither update on the stored running state. Starts running; closing it resets the
 // walk.
-class PathSimulatorPresenter
+class PathSimulatorPresenter : public WindowPresenter
 {
 public:
     enum Control : int {
@@ -27,17 +28,22 @@ public:
     };
     static const WindowDescription &Description();
     static constexpr int StepMilliseconds = 80;
+    static constexpr int stepTimer = 1;
+    // The step size as typed in the settings dialog, saved or not.
+    using StepSizeText = std::function<std::string()>;
 
-    PathSimulatorPresenter(PlugInEnvironment &environment, PathSimulatorView &view);
-    ~PathSimulatorPresenter();
+    // The caption replaces the design caption when not empty.
+    PathSimulatorPresenter(PlugInEnvironment &environment,
+                           const std::string &caption,
+                           StepSizeText stepSizeText);
+    ~PathSimulatorPresenter() override;
 
     // The simulation starts running at once.
-    void Load();
-    void Clicked(int control);
-    // The step timer's tick.
-    void Tick();
+    void Load() override;
+    void Clicked(int control) override;
+    void Tick(int timer) override;
     // Exit, Escape and the window frame: the stored walk goes back to its start. Once.
-    void Unload();
+    void Unload() override;
 
 private:
     void initSimulation();
@@ -47,7 +53,8 @@ private:
     void stepOnce();
 
     PlugInEnvironment &m_environment;
-    PathSimulatorView &m_view;
+    std::string m_caption;
+    StepSizeText m_stepSizeText;
     std::unique_ptr<DitherPlugIn> m_plugIn;
     bool m_running = false;
     bool m_unloaded = false;

@@ -1,7 +1,5 @@
 #include "presenters/PatternEditorPresenter.h"
 
-#include "presenters/PatternEditorView.h"
-
 #include "PatternEditing.h"
 
 #include <vector>
@@ -40,24 +38,29 @@ const WindowDescription &PatternEditorPresenter::Description()
     return description;
 }
 
-PatternEditorPresenter::PatternEditorPresenter(PatternEditorView &view)
-    : m_view(view)
+PatternEditorPresenter::PatternEditorPresenter(const std::string &name,
+                                               const std::string &body,
+                                               bool newPattern)
+    : WindowPresenter(Description())
+    , m_name(name)
+    , m_body(body)
+    , m_newPattern(newPattern)
 {}
 
-void PatternEditorPresenter::Load(const std::string &name, const std::string &body, bool newPattern)
+void PatternEditorPresenter::Load()
 {
-    m_name = name;
-    m_newPattern = newPattern;
+    const std::string name = m_name;
+    const std::string body = m_body;
     m_saved = false;
     m_removed = false;
-    m_view.SetText(DitherName, name);
+    View().SetText(DitherName, name);
     const PatternEditing::LoadedBody loaded = PatternEditing::LoadBody(body);
     for (std::size_t i = 0; i < loaded.lines.size(); ++i)
-        m_view.InsertEntry(stepList, int(i), loaded.lines[i]);
+        View().InsertEntry(stepList, int(i), loaded.lines[i]);
     // The body is consumed as it is read: only its end marker is left.
     const std::size_t lastSlash = body.rfind('\\');
     m_body = lastSlash == std::string::npos ? body : body.substr(lastSlash + 1);
-    m_view.SetCheckState(loaded.repeatFromTop ? TopToBottom : BottomToTop, 1);
+    View().SetCheckState(loaded.repeatFromTop ? TopToBottom : BottomToTop, 1);
 }
 
 void PatternEditorPresenter::Clicked(int control)
@@ -70,10 +73,10 @@ void PatternEditorPresenter::Clicked(int control)
         deleteSelectedStep();
         break;
     case MoveUp:
-        moveSelectedTo(m_view.Selected(stepList) - 1);
+        moveSelectedTo(View().Selected(stepList) - 1);
         break;
     case MoveDown:
-        moveSelectedTo(m_view.Selected(stepList) < 0 ? -1 : m_view.Selected(stepList) + 1);
+        moveSelectedTo(View().Selected(stepList) < 0 ? -1 : View().Selected(stepList) + 1);
         break;
     case saveButton:
         save();
@@ -92,72 +95,72 @@ void PatternEditorPresenter::Clicked(int control)
 void PatternEditorPresenter::Cancel()
 {
     m_saved = false;
-    m_view.Close(false);
+    View().Close(false);
 }
 
 // Selecting raises the selection action, as the user's choice does.
 void PatternEditorPresenter::select(int index)
 {
-    m_view.Select(stepList, index);
+    View().Select(stepList, index);
     if (index >= 0)
-        SelectionChanged();
+        SelectionChanged(stepList);
 }
 
 void PatternEditorPresenter::addStep()
 {
-    const auto line = PatternEditing::AddedStepLine(m_view.Text(XStep), m_view.Text(YStep));
+    const auto line = PatternEditing::AddedStepLine(View().Text(XStep), View().Text(YStep));
     if (!line) {
-        m_view.ShowMessage("X and Y must be numeric");
+        View().ShowMessage("X and Y must be numeric");
         return;
     }
-    const int count = int(m_view.Entries(stepList).size());
-    m_view.InsertEntry(stepList, count, *line);
-    m_view.SetText(XStep, "");
-    m_view.SetText(YStep, "");
+    const int count = int(View().Entries(stepList).size());
+    View().InsertEntry(stepList, count, *line);
+    View().SetText(XStep, "");
+    View().SetText(YStep, "");
     select(count);
 }
 
 // Shows the selected step in the X and Y boxes.
-void PatternEditorPresenter::SelectionChanged()
+void PatternEditorPresenter::SelectionChanged(int)
 {
-    const int i = m_view.Selected(stepList);
+    const int i = View().Selected(stepList);
     if (i < 0)
         return;
     const PatternEditing::StepTexts texts = PatternEditing::LineStepTexts(
-            m_view.Entries(stepList)[std::size_t(i)]);
-    m_view.SetText(XStep, texts.x);
-    m_view.SetText(YStep, texts.y);
+            View().Entries(stepList)[std::size_t(i)]);
+    View().SetText(XStep, texts.x);
+    View().SetText(YStep, texts.y);
 }
 
 void PatternEditorPresenter::deleteSelectedStep()
 {
-    const int i = m_view.Selected(stepList);
+    const int i = View().Selected(stepList);
     if (i < 0)
         return;
-    m_view.RemoveEntry(stepList, i);
+    View().RemoveEntry(stepList, i);
     // The line that moved up into its place, else the new last one.
-    select(i < int(m_view.Entries(stepList).size()) ? i : i - 1);
+    select(i < int(View().Entries(stepList).size()) ? i : i - 1);
 }
 
 // Exchanges the selected line with line `target`, when there is one; the moved step stays
 // selected.
 void PatternEditorPresenter::moveSelectedTo(int target)
 {
-    const std::vector<std::string> lines = m_view.Entries(stepList);
+    const std::vector<std::string> lines = View().Entries(stepList);
     if (target < 0 || target >= int(lines.size()))
         return;
-    const int i = m_view.Selected(stepList);
-    m_view.RemoveEntry(stepList, i);
-    m_view.InsertEntry(stepList, i, lines[std::size_t(target)]);
-    m_view.RemoveEntry(stepList, target);
-    m_view.InsertEntry(stepList, target, lines[std::size_t(i)]);
+    const int i = View().Selected(stepList);
+    View().RemoveEntry(stepList, i);
+    View().InsertEntry(stepList, i, lines[std::size_t(target)]);
+    View().RemoveEntry(stepList, target);
+    View().InsertEntry(stepList, target, lines[std::size_t(i)]);
     select(target);
 }
 
 void PatternEditorPresenter::save()
 {
-    const std::string name = m_view.Text(DitherName);
-    const std::vector<std::string> lines = m_view.Entries(stepList);
+    const std::string name = View().Text(DitherName);
+    const std::vector<std::string> lines = View().Entries(stepList);
     const char *problem = nullptr;
     if (name.empty())
         problem = "Please specify the name for this pattern";
@@ -166,13 +169,13 @@ void PatternEditorPresenter::save()
     else if (lines.empty())
         problem = "No steps specified in the dither pattern. Please add some.";
     if (problem) {
-        m_view.ShowMessage(problem);
+        View().ShowMessage(problem);
         return;
     }
-    m_body = PatternEditing::BuildBody(lines, m_view.CheckState(TopToBottom) == 1);
+    m_body = PatternEditing::BuildBody(lines, View().CheckState(TopToBottom) == 1);
     m_name = name;
     m_saved = true;
-    m_view.Close(true);
+    View().Close(true);
 }
 
 void PatternEditorPresenter::removePattern()
@@ -180,15 +183,15 @@ void PatternEditorPresenter::removePattern()
     if (m_newPattern) {
         m_saved = false;
         m_removed = false;
-        m_view.Close(false);
+        View().Close(false);
         return;
     }
-    if (!m_view.AskYesNo("Do you want to delete this pattern permanently?"))
+    if (!View().AskYesNo("Do you want to delete this pattern permanently?"))
         return;
     m_saved = true;
     m_removed = true;
-    m_name = m_view.Text(DitherName);
-    m_view.Close(true);
+    m_name = View().Text(DitherName);
+    View().Close(true);
 }
 
 } // namespace Quiverstep

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "presenters/WindowDescription.h"
+#include "presenters/WindowPresenter.h"
 
 #include <string>
 
 namespace Quiverstep {
 
-class PatternEditorView;
-
-// The editor of one named dither pattern: its name, its steps and its end rule. Loaded with
+// The editor of one named dither pattern: its name, its steps and its end rule. Made with
 // the stored name and body; after Save or a confirmed Remove, Saved() and the name and body
 // are the result.
-class PatternEditorPresenter
+class PatternEditorPresenter : public WindowPresenter
 {
 public:
     enum Control : int {
@@ -35,19 +33,21 @@ public:
     };
     static const WindowDescription &Description();
 
-    explicit PatternEditorPresenter(PatternEditorView &view);
+    PatternEditorPresenter(const std::string &name, const std::string &body, bool newPattern);
 
-    void Load(const std::string &name, const std::string &body, bool newPattern);
-    void Clicked(int control);
+    void Load() override;
+    void Clicked(int control) override;
     // The user changed the step list's selection.
-    void SelectionChanged();
+    void SelectionChanged(int control) override;
     // Cancel, Escape and the window frame: the window leaves without a result.
-    void Cancel();
+    void Cancel() override;
 
-    // After Load: the name; after Save or Remove: the name box text.
+    // Before Load: as made; after Load: the name; after Save or Remove: the name box text.
     const std::string &Name() const { return m_name; }
-    // After Load: the body's end marker (the load consumes the body); after Save: the new body.
+    // Before Load: as made; after Load: the body's end marker (the load consumes the body);
+    // after Save: the new body.
     const std::string &Body() const { return m_body; }
+    bool IsNew() const { return m_newPattern; }
     bool Saved() const { return m_saved; }     // Save or a confirmed Remove
     bool Removed() const { return m_removed; } // a confirmed Remove
 
@@ -59,7 +59,6 @@ private:
     void save();
     void removePattern();
 
-    PatternEditorView &m_view;
     std::string m_name;
     std::string m_body;
     bool m_newPattern = false;

@@ -1,6 +1,7 @@
 #include "presenters/SettingsDialogPresenter.h"
 
-#include "presenters/SettingsDialogView.h"
+#include "presenters/PathSimulatorPresenter.h"
+#include "presenters/PatternEditorPresenter.h"
 
 #include "SettingKeys.h"
 
@@ -56,15 +57,14 @@ SettingsDialogPresenter *SettingsDialogPresenter::Loaded()
     return s_loaded;
 }
 
-SettingsDialogPresenter::SettingsDialogPresenter(PlugInEnvironment &environment,
-                                                 SettingsDialogView &view)
-    : m_environment(environment)
-    , m_view(view)
+SettingsDialogPresenter::SettingsDialogPresenter(PlugInEnvironment &environment)
+    : WindowPresenter(Description())
+    , m_environment(environment)
 {}
 
 SettingsDialogPresenter::~SettingsDialogPresenter()
 {
-    Closed();
+    SettingsDialogPresenter::Unload();
 }
 
 void SettingsDialogPresenter::Load()
@@ -79,13 +79,13 @@ void SettingsDialogPresenter::Load()
     const SettingsView stored = LoadSettingsView(settings);
     showList(stored.list);
     selectDitherType(stored.ditherType);
-    m_view.SetText(StepSize, stored.stepSize);
-    m_view.SetText(MaxDitherX, stored.maxDither);
-    m_view.SetCheckState(logCheckBox, stored.log);
-    m_view.SetCheckState(AO7, stored.ao7);
+    View().SetText(StepSize, stored.stepSize);
+    View().SetText(MaxDitherX, stored.maxDither);
+    View().SetCheckState(logCheckBox, stored.log);
+    View().SetCheckState(AO7, stored.ao7);
 }
 
-void SettingsDialogPresenter::Closed()
+void SettingsDialogPresenter::Unload()
 {
     // Closed means unloaded: the next use loads afresh from the store.
     if (s_loaded == this)
@@ -97,10 +97,10 @@ void SettingsDialogPresenter::Clicked(int control)
     switch (control) {
     case OK:
         if (ValidateAndSave())
-            m_view.Close(true);
+            View().Close(true);
         break;
     case cancelButton:
-        m_view.Close(false);
+        View().Close(false);
         break;
     case simulateButton:
         simulate();
@@ -121,7 +121,7 @@ void SettingsDialogPresenter::fillDitherTypeList()
 void SettingsDialogPresenter::showList(const DitherTypeList &list)
 {
     // Filling is not a selection: the list ends with none, as a fresh list has.
-    m_view.SetEntries(DitherType, list.entries);
+    View().SetEntries(DitherType, list.entries);
     m_entries = list.entries;
     m_patterns = list.patterns;
     m_nextPattern = list.nextPattern;
@@ -130,11 +130,17 @@ void SettingsDialogPresenter::showList(const DitherTypeList &list)
 void SettingsDialogPresenter::selectDitherType(int index)
 {
     // Raises the selection event as a user's choice would.
-    m_view.Select(DitherType, index);
-    DitherTypeChanged(index);
+    View().Select(DitherType, index);
+    ditherTypeChosen(index);
 }
 
-void SettingsDialogPresenter::DitherTypeChanged(int index)
+void SettingsDialogPresenter::SelectionChanged(int control)
+{
+    if (control == DitherType)
+        ditherTypeChosen(View().Selected(DitherType));
+}
+
+void SettingsDialogPresenter::ditherTypeChosen(int index)
 {
     if (index >= m_nextPattern)
         addNewPattern();
@@ -142,7 +148,7 @@ void SettingsDialogPresenter::DitherTypeChanged(int index)
 
 void SettingsDialogPresenter::addPattern(const std::string &name, const std::string &body)
 {
-    Guarded(m_view, [&] {
+    Guarded(View(), [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
         AddPattern(settings, m_nextPattern, name + "\\" + body);
@@ -154,36 +160,38 @@ void SettingsDialogPresenter::addPattern(const std::string &name, const std::str
 
 void SettingsDialogPresenter::addNewPattern()
 {
-    const PatternEdit edit = m_view.EditPattern("New Pattern", "", true);
-    if (edit.saved)
-        addPattern(edit.name, edit.body);
+    PatternEditorPresenter editor("New Pattern", "", true);
+    View().OpenModal(editor);
+    if (editor.Saved())
+        addPattern(editor.Name(), editor.Body());
     else
         selectDitherType(0);
 }
 
 void SettingsDialogPresenter::editSelectedPattern()
 {
-    const int i = m_view.Selected(DitherType);
+    const int i = View().Selected(DitherType);
     if (i < FirstPattern) {
-        m_view.ShowMessage("This pattern is built-in and cannot be altered");
+        View().ShowMessage("This pattern is built-in and cannot be altered");
         return;
     }
     if (i - FirstPattern >= int(m_patterns.size()))
         return; // the add entry is never left selected
     const PatternEntry entry = m_patterns[std::size_t(i - FirstPattern)];
-    const PatternEdit edit = m_view.EditPattern(entry.name, entry.body, false);
-    if (!edit.saved)
+    PatternEditorPresenter editor(entry.name, entry.body, false);
+    View().OpenModal(editor);
+    if (!editor.Saved())
         return;
 
     int restore = i;
-    Guarded(m_view, [&] {
+    Guarded(View(), [&] {
         const Settings settings(m_environment.store);
         StoreOperation operation(m_environment.store);
-        if (edit.removed) {
+        if (editor.Removed()) {
             DeletePattern(settings, i, m_nextPattern);
             restore = i - 1;
         } else {
-            ReplacePattern(settings, i, edit.name + "\\" + edit.body);
+            ReplacePattern(settings, i, editor.Name() + "\\" + editor.Body());
         }
         operation.Commit();
         fillDitherTypeList();
@@ -193,20 +201,20 @@ void SettingsDialogPresenter::editSelectedPattern()
 
 bool SettingsDialogPresenter::ValidateAndSave()
 {
-    const SettingsInput input{m_view.Text(MaxDitherX),
-                              m_view.Text(StepSize),
-                              m_view.Selected(DitherType),
-                              m_view.CheckState(AO7),
-                              m_view.CheckState(logCheckBox)};
+    const SettingsInput input{View().Text(MaxDitherX),
+                              View().Text(StepSize),
+                              View().Selected(DitherType),
+                              View().CheckState(AO7),
+                              View().CheckState(logCheckBox)};
     std::optional<std::string> problem;
-    if (!Guarded(m_view, [&] {
+    if (!Guarded(View(), [&] {
             problem = Quiverstep::ValidateAndSave(input,
                                                   m_environment.store,
                                                   m_environment.process.spiral);
         }))
         return false;
     if (problem) {
-        m_view.ShowMessage(*problem);
+        View().ShowMessage(*problem);
         return false;
     }
     return true;
@@ -216,10 +224,14 @@ void SettingsDialogPresenter::simulate()
 {
     if (!ValidateAndSave())
         return;
-    const int selected = m_view.Selected(DitherType);
+    const int selected = View().Selected(DitherType);
     const bool listed = selected >= 0 && std::size_t(selected) < m_entries.size();
-    m_view.OpenSimulator("Simulator - "
-                         + (listed ? m_entries[std::size_t(selected)] : std::string()));
+    PathSimulatorPresenter simulator(m_environment,
+                                     "Simulator - "
+                                             + (listed ? m_entries[std::size_t(selected)]
+                                                       : std::string()),
+                                     [this] { return View().Text(StepSize); });
+    View().OpenModal(simulator);
 }
 
 } // namespace Quiverstep

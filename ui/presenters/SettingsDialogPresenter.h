@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presenters/WindowDescription.h"
+#include "presenters/WindowPresenter.h"
 
 #include "Pattern.h"
 #include "PlugInEnvironment.h"
@@ -11,13 +11,12 @@
 
 namespace Quiverstep {
 
-class SettingsDialogView;
 struct DitherTypeList;
 
 // The settings dialog: dither type, step size, dither box, AO-7 and log, the stored patterns,
 // and the simulator. One instance per process, loaded from the store when first needed and
 // unloaded when it closes.
-class SettingsDialogPresenter
+class SettingsDialogPresenter : public WindowPresenter
 {
 public:
     enum Control : int {
@@ -43,22 +42,19 @@ public:
     // The process's loaded instance, if any.
     static SettingsDialogPresenter *Loaded();
 
-    SettingsDialogPresenter(PlugInEnvironment &environment, SettingsDialogView &view);
-    ~SettingsDialogPresenter();
-    SettingsDialogPresenter(const SettingsDialogPresenter &) = delete;
-    SettingsDialogPresenter &operator=(const SettingsDialogPresenter &) = delete;
+    explicit SettingsDialogPresenter(PlugInEnvironment &environment);
+    ~SettingsDialogPresenter() override;
 
-    SettingsDialogView &View() const { return m_view; }
     std::int32_t NextPattern() const { return m_nextPattern; }
 
     // Installs the built-in patterns and shows the stored settings; the instance is loaded.
-    void Load();
+    void Load() override;
     // The window has closed: the instance is no longer the loaded one.
-    void Closed();
+    void Unload() override;
 
-    void Clicked(int control);
-    // The user chose entry index of the dither type list.
-    void DitherTypeChanged(int index);
+    void Clicked(int control) override;
+    // The user chose an entry of the dither type list.
+    void SelectionChanged(int control) override;
 
     // Checks the controls' values and stores them; shows the first problem and returns false.
     bool ValidateAndSave();
@@ -67,13 +63,13 @@ private:
     void fillDitherTypeList();
     void showList(const DitherTypeList &list);
     void selectDitherType(int index);
+    void ditherTypeChosen(int index);
     void addPattern(const std::string &name, const std::string &body);
     void addNewPattern();
     void editSelectedPattern();
     void simulate();
 
     PlugInEnvironment &m_environment;
-    SettingsDialogView &m_view;
     std::vector<std::string> m_entries;
     std::vector<PatternEntry> m_patterns; // list entry i (2 or more) is m_patterns[i - 2]
     std::int32_t m_nextPattern = 2;

@@ -1,7 +1,5 @@
 #include "presenters/TestFormPresenter.h"
 
-#include "presenters/TestFormView.h"
-
 #include "GeneratedPatterns.h"
 
 #include "DitherPlugIn.h"
@@ -29,9 +27,9 @@ const WindowDescription &TestFormPresenter::Description()
     return description;
 }
 
-TestFormPresenter::TestFormPresenter(PlugInEnvironment &environment, TestFormView &view)
-    : m_environment(environment)
-    , m_view(view)
+TestFormPresenter::TestFormPresenter(PlugInEnvironment &environment)
+    : WindowPresenter(Description())
+    , m_environment(environment)
     , m_plugIn(std::make_unique<DitherPlugIn>(environment))
 {}
 
@@ -62,8 +60,8 @@ void TestFormPresenter::Clicked(int control)
 
 void TestFormPresenter::openSettings()
 {
-    Guarded(m_view, [&] { m_view.OpenSettings(); });
-    m_view.ClearPath(pathCanvas);
+    Guarded(View(), [&] { m_environment.ui.ShowSettings(); });
+    View().ClearPath(pathCanvas);
 }
 
 void TestFormPresenter::startGuiding()
@@ -84,12 +82,12 @@ void TestFormPresenter::completeDownload()
     const std::int32_t colour = PathColourValue(m_environment.process.spiral);
     m_plugIn->Debugging = TestModes::Dither;
     m_plugIn->CameraEvent(Events::ExposureEnd, Events::ImagingCamera, "", 0, 0);
-    m_view.PaintPosition(pathCanvas, m_plugIn->XOffset, m_plugIn->YOffset, colour);
+    View().PaintPosition(pathCanvas, m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
 void TestFormPresenter::generatePatterns()
 {
-    Guarded(m_view, [&] { GeneratePatterns(Settings(m_environment.store)); });
+    Guarded(View(), [&] { GeneratePatterns(Settings(m_environment.store)); });
 }
 
 } // namespace Quiverstep

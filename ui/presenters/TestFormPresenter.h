@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presenters/WindowDescription.h"
+#include "presenters/WindowPresenter.h"
 
 #include "PlugInEnvironment.h"
 
@@ -9,12 +9,11 @@
 namespace Quiverstep {
 
 class DitherPlugIn;
-class TestFormView;
 
 // A developer's window that plays the host: it opens the settings dialog, raises guide
 // starts, guide errors and finished images on its own plug-in object through its test modes,
 // plots each new target, and generates two snake patterns.
-class TestFormPresenter
+class TestFormPresenter : public WindowPresenter
 {
 public:
     enum Control : int {
@@ -27,10 +26,10 @@ public:
     };
     static const WindowDescription &Description();
 
-    TestFormPresenter(PlugInEnvironment &environment, TestFormView &view);
-    ~TestFormPresenter();
+    explicit TestFormPresenter(PlugInEnvironment &environment);
+    ~TestFormPresenter() override;
 
-    void Clicked(int control);
+    void Clicked(int control) override;
 
 private:
     void openSettings();
@@ -40,7 +39,6 @@ private:
     void generatePatterns();
 
     PlugInEnvironment &m_environment;
-    TestFormView &m_view;
     std::unique_ptr<DitherPlugIn> m_plugIn;
 };
 

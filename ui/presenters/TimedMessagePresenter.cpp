@@ -1,7 +1,5 @@
 #include "presenters/TimedMessagePresenter.h"
 
-#include "presenters/TimedMessageView.h"
-
 namespace Quiverstep {
 
 const WindowDescription &TimedMessagePresenter::Description()
@@ -20,27 +18,35 @@ const WindowDescription &TimedMessagePresenter::Description()
     return description;
 }
 
-TimedMessagePresenter::TimedMessagePresenter(TimedMessageView &view)
-    : m_view(view)
+TimedMessagePresenter::TimedMessagePresenter()
+    : WindowPresenter(Description())
 {}
 
-void TimedMessagePresenter::Load(const std::string &text, const std::string &title)
+void TimedMessagePresenter::SetMessage(const std::string &text, const std::string &title)
 {
-    if (!title.empty())
-        m_view.SetCaption(title);
-    m_view.SetMessage(text);
-    m_view.StartCloseTimer(DisplayMilliseconds);
+    m_text = text;
+    m_title = title;
+}
+
+void TimedMessagePresenter::Load()
+{
+    if (!m_title.empty())
+        View().SetCaption(m_title);
+    View().SetText(MsgText, m_text);
+    View().StartTimer(closeTimer, DisplayMilliseconds);
 }
 
 void TimedMessagePresenter::Clicked(int control)
 {
     if (control == OKButton)
-        m_view.Close();
+        View().Close(false);
 }
 
-void TimedMessagePresenter::TimeUp()
+void TimedMessagePresenter::Tick(int timer)
 {
-    m_view.Close();
+    // Once only: the window closes.
+    if (timer == closeTimer)
+        View().Close(false);
 }
 
 } // namespace Quiverstep

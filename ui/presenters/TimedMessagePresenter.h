@@ -1,16 +1,14 @@
 #pragma once
 
-#include "presenters/WindowDescription.h"
+#include "presenters/WindowPresenter.h"
 
 #include <string>
 
 namespace Quiverstep {
 
-class TimedMessageView;
-
 // A message that does not stop the caller: shown modeless, it closes itself after three
 // seconds or when OK is pressed.
-class TimedMessagePresenter
+class TimedMessagePresenter : public WindowPresenter
 {
 public:
     enum Control : int {
@@ -19,17 +17,21 @@ public:
     };
     static const WindowDescription &Description();
     static constexpr int DisplayMilliseconds = 3000;
+    static constexpr int closeTimer = 1;
 
-    explicit TimedMessagePresenter(TimedMessageView &view);
+    TimedMessagePresenter();
 
-    // Each opening: the message, and a title replacing the design caption when not empty.
-    void Load(const std::string &text, const std::string &title);
-    void Clicked(int control);
-    // The close timer fired.
-    void TimeUp();
+    // The message, and a title replacing the design caption when not empty, for the next
+    // opening; each opening loads them afresh.
+    void SetMessage(const std::string &text, const std::string &title = {});
+
+    void Load() override;
+    void Clicked(int control) override;
+    void Tick(int timer) override;
 
 private:
-    TimedMessageView &m_view;
+    std::string m_text;
+    std::string m_title;
 };
 
 } // namespace Quiverstep

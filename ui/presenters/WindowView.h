@@ -7,6 +7,8 @@
 
 namespace Quiverstep {
 
+class WindowPresenter;
+
 // What every presenter asks of its window, whatever the toolkit. Controls are named by their
 // ids in the window's description.
 class WindowView
@@ -34,6 +36,16 @@ public:
     // colour.
     virtual void ClearPath(int canvas) = 0;
     virtual void PaintPosition(int canvas, double x, double y, std::int32_t pathColour) = 0;
+
+    virtual void SetCaption(const std::string &caption) = 0;
+    // A timer of the window by the presenter's id: it ticks every interval until stopped, each
+    // tick to the presenter's Tick.
+    virtual void StartTimer(int timer, int milliseconds) = 0;
+    virtual void StopTimer(int timer) = 0;
+    // Opens the presenter's window modally over this one and returns when it has closed.
+    virtual void OpenModal(WindowPresenter &presenter) = 0;
+    // Closes the window, accepted when it leaves with a result; the presenter unloads.
+    virtual void Close(bool accepted) = 0;
 
     // A modal box with the text and an OK button.
     virtual void ShowMessage(const std::string &text) = 0;

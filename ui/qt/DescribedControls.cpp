@@ -75,7 +75,6 @@ QWidget *make(const ControlDescription &control, QWidget *parent)
 } // namespace
 
 DescribedControls::DescribedControls(QDialog &dialog, const WindowDescription &description)
-    : m_description(description)
 {
     dialog.setObjectName(QString::fromUtf8(description.name));
     dialog.setWindowTitle(QString::fromUtf8(description.caption));
@@ -109,17 +108,6 @@ DescribedControls::DescribedControls(QDialog &dialog, const WindowDescription &d
                      description.cancelButton ? qobject_cast<QAbstractButton *>(
                              m_widgets.at(description.cancelButton))
                                               : nullptr);
-}
-
-void DescribedControls::ForwardClicks(const std::function<void(int)> &clicked) const
-{
-    for (const ControlDescription &control : m_description.controls) {
-        if (auto *button = qobject_cast<QPushButton *>(m_widgets.at(control.id))) {
-            QObject::connect(button, &QPushButton::clicked, button, [clicked, id = control.id] {
-                clicked(id);
-            });
-        }
-    }
 }
 
 } // namespace Quiverstep

@@ -2,7 +2,6 @@
 
 #include "presenters/WindowDescription.h"
 
-#include <functional>
 #include <map>
 
 class QDialog;
@@ -25,11 +24,7 @@ public:
         return static_cast<T *>(Widget(id));
     }
 
-    // Calls clicked(id) when a button of the description is clicked.
-    void ForwardClicks(const std::function<void(int)> &clicked) const;
-
 private:
-    const WindowDescription &m_description;
     std::map<int, QWidget *> m_widgets;
 };
 

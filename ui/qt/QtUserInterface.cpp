@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QTimer>
 
-
 namespace Quiverstep {
 
 namespace {
@@ -52,7 +51,7 @@ void QtUserInterface::ShowTimedMessage(const std::string &text)
     // the one that is open (the simulator, the test form, the settings dialog).
     auto *message = new TimedMessage;
     message->setAttribute(Qt::WA_DeleteOnClose);
-    message->m_messageText = QString::fromStdString(text);
+    message->SetMessage(QString::fromStdString(text));
     message->ShowOver(QApplication::activeModalWidget());
 }
 

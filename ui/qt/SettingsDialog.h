@@ -1,16 +1,15 @@
 #pragma once
 
 #include "presenters/SettingsDialogPresenter.h"
-#include "presenters/SettingsDialogView.h"
 #include "qt/QtWindowView.h"
 
-#include <QDialog>
+#include <memory>
 
 namespace Quiverstep {
 
 // The settings dialog in Qt. One instance per process, loaded when first needed and
 // destroyed when it closes.
-class SettingsDialog : public QDialog, private QtWindowView<SettingsDialogView>
+class SettingsDialog : public QtWindowView
 {
     Q_OBJECT
 
@@ -24,23 +23,13 @@ public:
     // Destroys the instance, if any.
     static void Unload();
 
-    std::string stepSizeText() const;
-
 public slots:
     void done(int result) override;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    explicit SettingsDialog(PlugInEnvironment &environment);
+    explicit SettingsDialog(std::unique_ptr<SettingsDialogPresenter> presenter);
 
-    PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override;
-    void OpenSimulator(const std::string &caption) override;
-    void Close(bool saved) override;
-
-    PlugInEnvironment &m_environment;
-    SettingsDialogPresenter m_presenter;
+    std::unique_ptr<SettingsDialogPresenter> m_presenter;
 };
 
 } // namespace Quiverstep

@@ -1,28 +1,26 @@
 #pragma once
 
 #include "presenters/TimedMessagePresenter.h"
-#include "presenters/TimedMessageView.h"
-#include "qt/DescribedControls.h"
+#include "qt/QtWindowView.h"
 
-#include <QDialog>
 #include <QString>
 
-class QTimer;
+#include <memory>
 
 namespace Quiverstep {
 
 // The timed message in Qt.
-class TimedMessage : public QDialog, private TimedMessageView
+class TimedMessage : public QtWindowView
 {
     Q_OBJECT
 
 public:
     explicit TimedMessage(QWidget *parent = nullptr);
+    ~TimedMessage() override;
 
     // Taken when the window opens: the message, and a title replacing the design title
     // when not empty.
-    QString m_messageText;
-    QString m_title;
+    void SetMessage(const QString &text, const QString &title = {});
 
     // A show request while open only brings the window forward.
     void setVisible(bool visible) override;
@@ -32,21 +30,21 @@ public:
     // message stays open on its own with its text, its place and its countdown.
     void ShowOver(QWidget *modalWindow);
 
+    void Close(bool accepted) override;
+
+public slots:
+    // The window frame closes the window as Close does: close() ends here.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void SetCaption(const std::string &caption) override;
-    void SetMessage(const std::string &text) override;
-    void StartCloseTimer(int milliseconds) override;
-    void Close() override;
+    TimedMessage(std::unique_ptr<TimedMessagePresenter> presenter, QWidget *parent);
 
-    DescribedControls m_controls;
-    QTimer *m_closeTimer;
-    TimedMessagePresenter m_presenter;
-    bool m_loaded = false;
+    std::unique_ptr<TimedMessagePresenter> m_presenter;
     bool m_changingOwner = false;
 };
 

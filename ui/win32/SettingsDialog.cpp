@@ -1,23 +1,13 @@
 #include "win32/SettingsDialog.h"
 
-#include "win32/PathSimulator.h"
-#include "win32/PatternEditor.h"
-
-#include <memory>
-
 namespace Quiverstep {
-
-namespace {
-
-using P = SettingsDialogPresenter;
-
-} // namespace
 
 SettingsDialog &SettingsDialog::Instance(PlugInEnvironment &environment)
 {
     if (SettingsDialog *loaded = Loaded())
         return *loaded;
-    auto dialog = std::unique_ptr<SettingsDialog>(new SettingsDialog(environment));
+    auto dialog = std::unique_ptr<SettingsDialog>(
+            new SettingsDialog(std::make_unique<SettingsDialogPresenter>(environment)));
     dialog->Create(nullptr); // loads
     return *dialog.release();
 }
@@ -38,8 +28,7 @@ void SettingsDialog::ShowModal(PlugInEnvironment &environment)
     }
     dialog.DialogWindow::ShowModal();
     // Closed means unloaded: the next use loads afresh from the store.
-    if (Loaded() == &dialog)
-        delete &dialog;
+    delete &dialog;
 }
 
 void SettingsDialog::Unload()
@@ -47,52 +36,9 @@ void SettingsDialog::Unload()
     delete Loaded();
 }
 
-SettingsDialog::SettingsDialog(PlugInEnvironment &environment)
-    : Win32WindowView(P::Description())
-    , m_environment(environment)
-    , m_presenter(environment, *this)
+SettingsDialog::SettingsDialog(std::unique_ptr<SettingsDialogPresenter> presenter)
+    : Win32WindowView(*presenter)
+    , m_presenter(std::move(presenter))
 {}
-
-void SettingsDialog::onLoad()
-{
-    m_presenter.Load();
-}
-
-void SettingsDialog::onCommand(int id, int code, HWND)
-{
-    if (id == P::DitherType) {
-        if (code == CBN_SELCHANGE)
-            m_presenter.DitherTypeChanged(Selected(P::DitherType));
-    } else {
-        m_presenter.Clicked(id);
-    }
-}
-
-PatternEdit SettingsDialog::EditPattern(const std::string &name, const std::string &body, bool isNew)
-{
-    PatternEditor editor;
-    editor.m_patternName = name;
-    editor.m_patternBody = body;
-    editor.m_newPattern = isNew;
-    editor.ShowModal(m_hwnd);
-    return {editor.m_saved, editor.m_removed, editor.m_patternName, editor.m_patternBody};
-}
-
-void SettingsDialog::OpenSimulator(const std::string &caption)
-{
-    PathSimulator simulator(m_environment);
-    simulator.SetCaption(caption);
-    simulator.ShowModal(m_hwnd);
-}
-
-void SettingsDialog::Close(bool)
-{
-    DialogWindow::Close();
-}
-
-std::string SettingsDialog::stepSizeText() const
-{
-    return Text(P::StepSize);
-}
 
 } // namespace Quiverstep

@@ -1,17 +1,15 @@
 #pragma once
 
+#include "presenters/SettingsDialogPresenter.h"
 #include "win32/Win32WindowView.h"
 
-#include "presenters/SettingsDialogPresenter.h"
-#include "presenters/SettingsDialogView.h"
-
-#include <string>
+#include <memory>
 
 namespace Quiverstep {
 
 // The settings dialog in Win32. One instance per process, loaded when first needed and
 // unloaded when it closes.
-class SettingsDialog : public Win32WindowView<SettingsDialogView>
+class SettingsDialog : public Win32WindowView
 {
 public:
     // The process's instance, created and loaded (not shown) when there is none.
@@ -23,21 +21,10 @@ public:
     // Unloads the instance, if any.
     static void Unload();
 
-    std::string stepSizeText() const;
-
-protected:
-    void onLoad() override;
-    void onCommand(int id, int code, HWND control) override;
-
 private:
-    explicit SettingsDialog(PlugInEnvironment &environment);
+    explicit SettingsDialog(std::unique_ptr<SettingsDialogPresenter> presenter);
 
-    PatternEdit EditPattern(const std::string &name, const std::string &body, bool isNew) override;
-    void OpenSimulator(const std::string &caption) override;
-    void Close(bool saved) override;
-
-    PlugInEnvironment &m_environment;
-    SettingsDialogPresenter m_presenter;
+    std::unique_ptr<SettingsDialogPresenter> m_presenter;
 };
 
 } // namespace Quiverstep

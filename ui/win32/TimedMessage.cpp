@@ -2,19 +2,21 @@
 
 namespace Quiverstep {
 
-namespace {
-constexpr UINT_PTR closeTimer = 1;
-} // namespace
-
 TimedMessage::TimedMessage()
-    : DialogWindow(TimedMessagePresenter::Description())
-    , m_presenter(*this)
+    : TimedMessage(std::make_unique<TimedMessagePresenter>())
 {}
+
+TimedMessage::TimedMessage(std::unique_ptr<TimedMessagePresenter> presenter)
+    : Win32WindowView(*presenter)
+    , m_presenter(std::move(presenter))
+{}
+
+TimedMessage::~TimedMessage() = default;
 
 void TimedMessage::Open(const std::string &text)
 {
     auto *message = new TimedMessage;
-    message->m_messageText = text;
+    message->SetMessage(text);
     message->m_ownsItself = true;
     try {
         message->ShowModeless();
@@ -24,48 +26,15 @@ void TimedMessage::Open(const std::string &text)
     }
 }
 
-void TimedMessage::onLoad()
+void TimedMessage::SetMessage(const std::string &text, const std::string &title)
 {
-    m_presenter.Load(m_messageText, m_title);
-}
-
-void TimedMessage::onCommand(int id, int code, HWND)
-{
-    if (code == BN_CLICKED)
-        m_presenter.Clicked(id);
-}
-
-void TimedMessage::onTimer(UINT_PTR timer)
-{
-    if (timer == closeTimer)
-        m_presenter.TimeUp();
+    m_presenter->SetMessage(text, title);
 }
 
 void TimedMessage::onDestroyed()
 {
     if (m_ownsItself)
         delete this;
-}
-
-void TimedMessage::SetCaption(const std::string &caption)
-{
-    DialogWindow::SetCaption(caption);
-}
-
-void TimedMessage::SetMessage(const std::string &text)
-{
-    // The label shows lines joined by CR LF as lines.
-    SetText(GetDlgItem(m_hwnd, TimedMessagePresenter::MsgText), text);
-}
-
-void TimedMessage::StartCloseTimer(int milliseconds)
-{
-    SetTimer(m_hwnd, closeTimer, UINT(milliseconds), nullptr);
-}
-
-void TimedMessage::Close()
-{
-    DialogWindow::Close();
 }
 
 } // namespace Quiverstep

@@ -1,41 +1,36 @@
 #pragma once
 
-#include "win32/DialogWindow.h"
-
 #include "presenters/TimedMessagePresenter.h"
-#include "presenters/TimedMessageView.h"
+#include "win32/Win32WindowView.h"
 
+#include <memory>
 #include <string>
 
 namespace Quiverstep {
 
 // The timed message in Win32: a modeless window. Open() hands the window its own lifetime.
-class TimedMessage : public DialogWindow, private TimedMessageView
+class TimedMessage : public Win32WindowView
 {
 public:
     TimedMessage();
+    ~TimedMessage() override;
 
     // A new window showing text, not waited for; it deletes itself when it closes.
     static void Open(const std::string &text);
 
-    std::string m_messageText; // the label's text, taken when the window loads
-    std::string m_title;       // the title when not empty, taken when the window loads
+    // Taken when the window loads: the message, and a title replacing the design caption
+    // when not empty.
+    void SetMessage(const std::string &text, const std::string &title = {});
 
 protected:
-    void onLoad() override;
     // It closes by itself: a modal window owned by it would go with it.
     bool canOwn() const override { return false; }
-    void onCommand(int id, int code, HWND control) override;
-    void onTimer(UINT_PTR timer) override;
     void onDestroyed() override;
 
 private:
-    void SetCaption(const std::string &caption) override;
-    void SetMessage(const std::string &text) override;
-    void StartCloseTimer(int milliseconds) override;
-    void Close() override;
+    explicit TimedMessage(std::unique_ptr<TimedMessagePresenter> presenter);
 
-    TimedMessagePresenter m_presenter;
+    std::unique_ptr<TimedMessagePresenter> m_presenter;
     bool m_ownsItself = false;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WideText.h"
+#include "presenters/WindowPresenter.h"
 #include "win32/DialogWindow.h"
 #include "win32/MessageBoxes.h"
 #include "win32/PathPicture.h"
@@ -10,17 +10,15 @@
 
 namespace Quiverstep {
 
-// A window's view in Win32: the controls of its description, and message boxes and
-// questions that open over the window, once it exists.
-template<typename View>
-class Win32WindowView : public DialogWindow, public View
+// A window in Win32 made from its presenter's description: the controls, each handled by
+// its kind, their events handed to the presenter, and message boxes and questions that open
+// over the window, once it exists.
+class Win32WindowView : public DialogWindow, public WindowView
 {
-protected:
-    explicit Win32WindowView(const WindowDescription &description)
-        : DialogWindow(description)
-    {}
+public:
+    explicit Win32WindowView(WindowPresenter &presenter);
 
-    HWND item(int id) const { return GetDlgItem(m_hwnd, id); }
+    WindowPresenter &Presenter() const { return m_presenter; }
 
     std::string Text(int id) const override { return DialogWindow::Text(item(id)); }
     void SetText(int id, const std::string &text) override
@@ -30,47 +28,10 @@ protected:
 
     // The states' numbers are BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE.
     int CheckState(int id) const override { return int(SendMessageW(item(id), BM_GETCHECK, 0, 0)); }
-    void SetCheckState(int id, int state) override
-    {
-        if (description().Control(id).kind == ControlKind::RadioButton && state == BST_CHECKED) {
-            checkRadioButton(id);
-            return;
-        }
-        if (state == BST_INDETERMINATE) // grayed, as a hand-edited setting may ask for
-            SendMessageW(item(id), BM_SETSTYLE, BS_AUTO3STATE, FALSE);
-        SendMessageW(item(id), BM_SETCHECK, WPARAM(state), 0);
-    }
-
-    std::vector<std::string> Entries(int id) const override
-    {
-        const ListMessages &list = messages(id);
-        std::vector<std::string> entries;
-        const auto count = WPARAM(SendMessageW(item(id), list.count, 0, 0));
-        for (WPARAM i = 0; i < count; ++i) {
-            std::wstring text(std::size_t(SendMessageW(item(id), list.textLength, i, 0)) + 1, L'\0');
-            text.resize(std::size_t(
-                    SendMessageW(item(id), list.text, i, reinterpret_cast<LPARAM>(text.data()))));
-            entries.push_back(Narrow(text));
-        }
-        return entries;
-    }
-    void SetEntries(int id, const std::vector<std::string> &entries) override
-    {
-        SendMessageW(item(id), messages(id).reset, 0, 0);
-        for (const std::string &entry : entries)
-            SendMessageW(item(id),
-                         messages(id).add,
-                         0,
-                         reinterpret_cast<LPARAM>(Widen(entry).c_str()));
-        Select(id, -1);
-    }
-    void InsertEntry(int id, int index, const std::string &text) override
-    {
-        SendMessageW(item(id),
-                     messages(id).insert,
-                     WPARAM(index),
-                     reinterpret_cast<LPARAM>(Widen(text).c_str()));
-    }
+    void SetCheckState(int id, int state) override;
+    std::vector<std::string> Entries(int id) const override;
+    void SetEntries(int id, const std::vector<std::string> &entries) override;
+    void InsertEntry(int id, int index, const std::string &text) override;
     void RemoveEntry(int id, int index) override
     {
         SendMessageW(item(id), messages(id).remove, WPARAM(index), 0);
@@ -90,9 +51,25 @@ protected:
     {
         canvas()->PaintPosition(x, y, pathColour);
     }
-
+    void SetCaption(const std::string &caption) override { DialogWindow::SetCaption(caption); }
+    void StartTimer(int timer, int milliseconds) override
+    {
+        SetTimer(m_hwnd, UINT_PTR(timer), UINT(milliseconds), nullptr);
+    }
+    void StopTimer(int timer) override { KillTimer(m_hwnd, UINT_PTR(timer)); }
+    void OpenModal(WindowPresenter &presenter) override;
+    void Close(bool) override { DialogWindow::Close(); }
     void ShowMessage(const std::string &text) override { Quiverstep::ShowMessage(m_hwnd, text); }
     bool AskYesNo(const std::string &text) override { return Quiverstep::AskYesNo(m_hwnd, text); }
+
+protected:
+    HWND item(int id) const { return GetDlgItem(m_hwnd, id); }
+
+    void onLoad() override { m_presenter.Load(); }
+    void onCommand(int id, int code, HWND control) override;
+    void onTimer(UINT_PTR timer) override { m_presenter.Tick(int(timer)); }
+    void onCancel() override { m_presenter.Cancel(); }
+    void onUnload() override { m_presenter.Unload(); }
 
 private:
     // A drop-down list and a list box take the same requests under different numbers.
@@ -124,24 +101,9 @@ private:
     }
 
     // As CheckRadioButton: the button on, the others of its group off.
-    void checkRadioButton(int id)
-    {
-        std::vector<int> group;
-        bool found = false;
-        for (const ControlDescription &control : description().controls) {
-            const bool radio = control.kind == ControlKind::RadioButton;
-            if (!radio || control.groupStart) {
-                if (found)
-                    break;
-                group.clear();
-            }
-            if (radio)
-                group.push_back(control.id);
-            found = found || control.id == id;
-        }
-        for (int button : group)
-            SendMessageW(item(button), BM_SETCHECK, button == id ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
+    void checkRadioButton(int id);
+
+    WindowPresenter &m_presenter;
 };
 
 } // namespace Quiverstep

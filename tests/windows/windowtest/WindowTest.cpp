@@ -11,12 +11,12 @@
 #include "Win32Clock.h"
 #include "Win32TextFiles.h"
 #include "WindowsUserPaths.h"
+#include "presenters/PathSimulatorPresenter.h"
+#include "presenters/PatternEditorPresenter.h"
+#include "presenters/TestFormPresenter.h"
 #include "win32/DialogWindow.h"
 #include "win32/MessageLoop.h"
-#include "win32/PathSimulator.h"
-#include "win32/PatternEditor.h"
 #include "win32/SettingsDialog.h"
-#include "win32/TestForm.h"
 #include "win32/TimedMessage.h"
 #include "win32/Win32UserInterface.h"
 
@@ -248,8 +248,10 @@ std::string stored(const std::string &key)
 void storePattern(const std::string &pattern, const std::string &step)
 {
     for (const auto &[key, value] : {std::pair<std::string, std::string>{"Pattern2", pattern},
-             {"Dither Type", "2"}, {"Current Step", "1"}, {"Dither Step", step},
-             {"Max Dither X", "4"}})
+                                     {"Dither Type", "2"},
+                                     {"Current Step", "1"},
+                                     {"Dither Step", step},
+                                     {"Max Dither X", "4"}})
         RegistryStore().SaveSetting("Orrerix", "Quiverstep", key, value);
 }
 
@@ -290,7 +292,8 @@ void driveSettings()
     // What the dialog decides is the presenter's (tests/presenters); here the Win32 windows
     // carry it: the message box, the editor and the simulator through their modal loops.
     click(dialog, Dialog::Pattern);
-    check("Pattern with Spiral selected: message", answerMessageBox(IDOK),
+    check("Pattern with Spiral selected: message",
+          answerMessageBox(IDOK),
           "This pattern is built-in and cannot be altered");
 
     // The add entry opens the pattern editor; Save adds the pattern just above the add entry.
@@ -306,20 +309,21 @@ void driveSettings()
     waitGone(editor);
     Sleep(300);
     check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
-    check("saved pattern: stored", stored("Pattern7"),
+    check("saved pattern: stored",
+          stored("Pattern7"),
           "New Pattern\\ 1.50: -2.00\\ 0.00: 1.00\\ -1.00: 0.00\\BOTTOM");
 
     // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
     click(dialog, Dialog::Pattern);
     editor = waitForWindow(EditorCaption);
     check("Pattern opens the editor on it", text(editor, Editor::DitherName), "New Pattern");
-    check("pattern editor: Escape is its Cancel", afterEscape(editor, Editor::DitherName),
-          "closed");
+    check("pattern editor: Escape is its Cancel", afterEscape(editor, Editor::DitherName), "closed");
     check("pattern editor: Escape changed nothing", selectedEntry(list), "7 New Pattern of 9");
     click(dialog, Dialog::Pattern);
     editor = waitForWindow(EditorCaption);
     click(editor, Editor::removeButton);
-    check("Remove: question", answerMessageBox(IDYES),
+    check("Remove: question",
+          answerMessageBox(IDYES),
           "Do you want to delete this pattern permanently?");
     waitGone(editor);
     Sleep(300);
@@ -352,9 +356,14 @@ std::string typeName(const TYPEDESC &type)
 {
     if (type.vt == VT_PTR)
         return typeName(*type.lptdesc) + " byref";
-    const std::map<VARTYPE, std::string> names{
-        {VT_R8, "Double"}, {VT_BOOL, "Boolean"}, {VT_I2, "Integer"}, {VT_I4, "Long"},
-        {VT_BSTR, "String"}, {VT_VARIANT, "Variant"}, {VT_VOID, ""}, {VT_HRESULT, ""}};
+    const std::map<VARTYPE, std::string> names{{VT_R8, "Double"},
+                                               {VT_BOOL, "Boolean"},
+                                               {VT_I2, "Integer"},
+                                               {VT_I4, "Long"},
+                                               {VT_BSTR, "String"},
+                                               {VT_VARIANT, "Variant"},
+                                               {VT_VOID, ""},
+                                               {VT_HRESULT, ""}};
     const auto found = names.find(type.vt);
     return found != names.end() ? found->second : "?" + std::to_string(type.vt);
 }
@@ -424,7 +433,8 @@ void settingsThroughTheComponent()
         return;
     }
     check("type library: the members in interface order, as the core describes them",
-          describedMembers(plugIn), expectedMembers());
+          describedMembers(plugIn),
+          expectedMembers());
 
     LPOLESTR name = const_cast<LPOLESTR>(L"Settings");
     DISPID id = 0;
@@ -456,7 +466,8 @@ void timedMessage()
         MessageLoop::RunUntil([&] { return !IsWindow(message); });
         const DWORD shown = GetTickCount() - opened;
         check("timed message: closes itself after 3 s",
-              shown >= 2900 && shown < 4500 ? "yes" : std::to_string(shown) + " ms", "yes");
+              shown >= 2900 && shown < 4500 ? "yes" : std::to_string(shown) + " ms",
+              "yes");
     });
 }
 
@@ -489,7 +500,9 @@ void keysOnTheHostsLoop()
         environment().ui.ShowTimedMessage("outside the box");
         const HWND message = FindWindowW(L"QuiverstepDialog", MessageCaption);
         hostLoop([&] { return !IsWindow(message); }, 2500);
-        check("timed message on the host's loop: Enter presses OK", !IsWindow(message), "closed",
+        check("timed message on the host's loop: Enter presses OK",
+              !IsWindow(message),
+              "closed",
               "open");
         MessageLoop::RunUntil([&] { return !IsWindow(message); });
     });
@@ -510,21 +523,28 @@ void settingsAfterDelay()
         if (!dialog)
             return;
         check("Settings after myDelay: owned by the host's window",
-              GetWindow(dialog, GW_OWNER) == host, "owned", "not owned");
-        check("Settings after myDelay: the host's window disabled", !IsWindowEnabled(host),
-              "disabled", "enabled");
+              GetWindow(dialog, GW_OWNER) == host,
+              "owned",
+              "not owned");
+        check("Settings after myDelay: the host's window disabled",
+              !IsWindowEnabled(host),
+              "disabled",
+              "enabled");
         click(dialog, Dialog::cancelButton);
         waitGone(dialog);
     };
     drive(cancel, [&] { plugIn.Settings(); });
-    check("Settings after myDelay: the host's window enabled again", IsWindowEnabled(host),
-          "enabled", "disabled");
+    check("Settings after myDelay: the host's window enabled again",
+          IsWindowEnabled(host),
+          "enabled",
+          "disabled");
     DestroyWindow(host);
 }
 
 void showTestForm(const Action &driver)
 {
-    TestForm form(environment());
+    TestFormPresenter presenter(environment());
+    Win32WindowView form(presenter);
     drive(driver, [&] {
         form.ShowModeless();
         MessageLoop::RunUntil([&] { return !form.IsOpen(); });
@@ -560,7 +580,8 @@ void driveMessageOverModal()
                   : "none",
           "enabled in front");
     const std::string shown = text(message, Message::MsgText);
-    check("timed message: the box message", shown.substr(0, shown.find("\r\n")),
+    check("timed message: the box message",
+          shown.substr(0, shown.find("\r\n")),
           "Dither Pattern position exceeds Dither Box limit: please check!");
     click(message, Message::OKButton);
     check("timed message: OK closes", message && waitGone(message), "closed", "open");
