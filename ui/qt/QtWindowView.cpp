@@ -1,69 +1,103 @@
 #include "qt/QtWindowView.h"
 
-#include "qt/MessageBoxes.h"
 #include "qt/PathCanvas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QWheelEvent>
 
 namespace Quiverstep {
 
 namespace {
 
-// A drop-down list takes the wheel only when it has the focus: a wheel turned while the
-// mouse passes over it must not change the choice (nor open the pattern editor from the add
-// entry). The window gets the wheel instead.
-class WheelFilter : public QObject
-{
-public:
-    explicit WheelFilter(QComboBox *list)
-        : QObject(list)
-    {
-        list->setFocusPolicy(Qt::StrongFocus);
-        list->installEventFilter(this);
-    }
+// The layouts were made for an 8 point dialog font; larger captions would be clipped.
+constexpr int DialogPointSize = 8;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
-            event->ignore();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QListWidget *list(const DescribedControls &controls, int id)
+QWidget *make(const ControlDescription &control, QWidget *parent)
 {
-    return controls.Get<QListWidget>(id);
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+    case ControlKind::Button:
+        return new QPushButton(text, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(text, parent);
+    case ControlKind::RadioButton:
+        return new QRadioButton(text, parent);
+    case ControlKind::TextBox:
+        return new QLineEdit(text, parent);
+    case ControlKind::Label:
+        return new QLabel(text, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(text, parent);
+    case ControlKind::DropDownList:
+        return new QComboBox(parent);
+    case ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ControlKind::Canvas:
+        return new PathCanvas(parent);
+    }
+    return nullptr;
 }
 
-QComboBox *box(const DescribedControls &controls, int id)
+// A message box of the program's title, its text plain, never markup.
+int showBox(QWidget *parent,
+            const std::string &text,
+            QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
-    return controls.Get<QComboBox>(id);
+    QMessageBox box(parent);
+    box.setWindowTitle("Quiverstep");
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(text));
+    box.setStandardButtons(buttons);
+    box.setDefaultButton(defaultButton);
+    return box.exec();
 }
 
 } // namespace
 
 QtWindowView::QtWindowView(WindowPresenter &presenter, QWidget *parent)
     : QDialog(parent)
-    , m_controls(*this, presenter.Description())
     , m_presenter(presenter)
 {
-    m_presenter.Attach(*this);
-    for (const ControlDescription &control : presenter.Description().controls) {
-        QWidget *widget = m_controls.Widget(control.id);
+    const WindowDescription &description = presenter.Description();
+    setObjectName(QString::fromUtf8(description.name));
+    setWindowTitle(QString::fromUtf8(description.caption));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(description.width, description.height);
+    setSizeGripEnabled(false);
+    QFont dialogFont = font();
+    dialogFont.setPointSize(DialogPointSize);
+    setFont(dialogFont);
+
+    QWidget *previous = nullptr;
+    for (const ControlDescription &control : description.controls) {
+        QWidget *widget = make(control, control.frame ? m_controls.at(control.frame) : this);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setGeometry(control.left, control.top, control.width, control.height);
+        m_controls[control.id] = widget;
+        if (control.TakesFocus()) {
+            if (previous)
+                QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
         const int id = control.id;
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            // Without a default button, Enter presses none, not even the focused one.
+            if (id == description.defaultButton)
+                button->setDefault(true);
+            else if (!description.defaultButton)
+                button->setAutoDefault(false);
             connect(button, &QPushButton::clicked, this, [this, id] { m_presenter.Clicked(id); });
         } else if (auto *checkBox = qobject_cast<QCheckBox *>(widget)) {
             // A box opened grayed (a stored "2") is two-state from its first click on, so
@@ -72,7 +106,9 @@ QtWindowView::QtWindowView(WindowPresenter &presenter, QWidget *parent)
                 checkBox->setTristate(false);
             });
         } else if (auto *dropDown = qobject_cast<QComboBox *>(widget)) {
-            new WheelFilter(dropDown);
+            // It takes the wheel only with the focus; see eventFilter.
+            dropDown->setFocusPolicy(Qt::StrongFocus);
+            dropDown->installEventFilter(this);
             connect(dropDown, &QComboBox::currentIndexChanged, this, [this, id] {
                 m_presenter.SelectionChanged(id);
             });
@@ -82,6 +118,7 @@ QtWindowView::QtWindowView(WindowPresenter &presenter, QWidget *parent)
             });
         }
     }
+    m_presenter.Attach(*this);
 }
 
 QtWindowView::~QtWindowView() = default;
@@ -92,6 +129,28 @@ void QtWindowView::Load()
         return;
     m_loaded = true;
     m_presenter.Load();
+}
+
+bool QtWindowView::eventFilter(QObject *watched, QEvent *event)
+{
+    // A wheel turned while the mouse passes over a drop-down list must not change the choice
+    // (nor open the pattern editor from the add entry): the window gets it instead.
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(watched)
+        && !static_cast<QWidget *>(watched)->hasFocus()) {
+        event->ignore();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void QtWindowView::keyPressEvent(QKeyEvent *event)
+{
+    // QDialog would close a window without a cancel button and drop what the user entered.
+    if (!event->matches(QKeySequence::Cancel))
+        return QDialog::keyPressEvent(event);
+    const int cancel = m_presenter.Description().cancelButton;
+    if (cancel && control(cancel)->isEnabled())
+        control<QAbstractButton>(cancel)->click();
 }
 
 void QtWindowView::showEvent(QShowEvent *event)
@@ -108,54 +167,54 @@ ControlKind QtWindowView::kind(int id) const
 std::string QtWindowView::Text(int id) const
 {
     if (kind(id) == ControlKind::TextBox)
-        return m_controls.Get<QLineEdit>(id)->text().toStdString();
+        return control<QLineEdit>(id)->text().toStdString();
     if (kind(id) == ControlKind::Label)
-        return m_controls.Get<QLabel>(id)->text().toStdString();
-    return m_controls.Get<QAbstractButton>(id)->text().toStdString();
+        return control<QLabel>(id)->text().toStdString();
+    return control<QAbstractButton>(id)->text().toStdString();
 }
 
 void QtWindowView::SetText(int id, const std::string &text)
 {
     const QString shown = QString::fromStdString(text);
     if (kind(id) == ControlKind::TextBox)
-        m_controls.Get<QLineEdit>(id)->setText(shown);
+        control<QLineEdit>(id)->setText(shown);
     else if (kind(id) == ControlKind::Label) // a label breaks lines at LF alone
-        m_controls.Get<QLabel>(id)->setText(QString(shown).replace("\r\n", "\n"));
+        control<QLabel>(id)->setText(QString(shown).replace("\r\n", "\n"));
     else
-        m_controls.Get<QAbstractButton>(id)->setText(shown);
+        control<QAbstractButton>(id)->setText(shown);
 }
 
 int QtWindowView::CheckState(int id) const
 {
     if (kind(id) == ControlKind::RadioButton)
-        return m_controls.Get<QRadioButton>(id)->isChecked() ? 1 : 0;
-    return (3 - int(m_controls.Get<QCheckBox>(id)->checkState())) % 3;
+        return control<QRadioButton>(id)->isChecked() ? 1 : 0;
+    return (3 - int(control<QCheckBox>(id)->checkState())) % 3;
 }
 
 void QtWindowView::SetCheckState(int id, int state)
 {
     if (kind(id) == ControlKind::RadioButton)
-        m_controls.Get<QRadioButton>(id)->setChecked(state == 1);
+        control<QRadioButton>(id)->setChecked(state == 1);
     else
-        m_controls.Get<QCheckBox>(id)->setCheckState(Qt::CheckState((3 - state) % 3));
+        control<QCheckBox>(id)->setCheckState(Qt::CheckState((3 - state) % 3));
 }
 
 std::vector<std::string> QtWindowView::Entries(int id) const
 {
-    const bool isList = kind(id) == ControlKind::ListBox;
-    const int count = isList ? list(m_controls, id)->count() : box(m_controls, id)->count();
+    const int count = isList(id) ? control<QListWidget>(id)->count()
+                                 : control<QComboBox>(id)->count();
     std::vector<std::string> entries;
     for (int i = 0; i < count; ++i)
-        entries.push_back(
-                (isList ? list(m_controls, id)->item(i)->text() : box(m_controls, id)->itemText(i))
-                        .toStdString());
+        entries.push_back((isList(id) ? control<QListWidget>(id)->item(i)->text()
+                                      : control<QComboBox>(id)->itemText(i))
+                                  .toStdString());
     return entries;
 }
 
 void QtWindowView::SetEntries(int id, const std::vector<std::string> &entries)
 {
-    const QSignalBlocker blocker(m_controls.Widget(id));
-    kind(id) == ControlKind::ListBox ? list(m_controls, id)->clear() : box(m_controls, id)->clear();
+    const QSignalBlocker blocker(control(id));
+    isList(id) ? control<QListWidget>(id)->clear() : control<QComboBox>(id)->clear();
     for (std::size_t i = 0; i < entries.size(); ++i)
         InsertEntry(id, int(i), entries[i]);
     Select(id, -1);
@@ -163,49 +222,49 @@ void QtWindowView::SetEntries(int id, const std::vector<std::string> &entries)
 
 void QtWindowView::InsertEntry(int id, int index, const std::string &text)
 {
-    const QSignalBlocker blocker(m_controls.Widget(id));
-    if (kind(id) == ControlKind::ListBox)
-        list(m_controls, id)->insertItem(index, QString::fromStdString(text));
+    const QSignalBlocker blocker(control(id));
+    if (isList(id))
+        control<QListWidget>(id)->insertItem(index, QString::fromStdString(text));
     else
-        box(m_controls, id)->insertItem(index, QString::fromStdString(text));
+        control<QComboBox>(id)->insertItem(index, QString::fromStdString(text));
 }
 
 void QtWindowView::RemoveEntry(int id, int index)
 {
-    const QSignalBlocker blocker(m_controls.Widget(id));
-    if (kind(id) == ControlKind::ListBox)
-        delete list(m_controls, id)->takeItem(index);
+    const QSignalBlocker blocker(control(id));
+    if (isList(id))
+        delete control<QListWidget>(id)->takeItem(index);
     else
-        box(m_controls, id)->removeItem(index);
+        control<QComboBox>(id)->removeItem(index);
 }
 
 int QtWindowView::Selected(int id) const
 {
-    if (kind(id) != ControlKind::ListBox)
-        return box(m_controls, id)->currentIndex();
-    const QList<QListWidgetItem *> selected = list(m_controls, id)->selectedItems();
-    return selected.isEmpty() ? -1 : list(m_controls, id)->row(selected.first());
+    if (!isList(id))
+        return control<QComboBox>(id)->currentIndex();
+    const QList<QListWidgetItem *> selected = control<QListWidget>(id)->selectedItems();
+    return selected.isEmpty() ? -1 : control<QListWidget>(id)->row(selected.first());
 }
 
 void QtWindowView::Select(int id, int index)
 {
-    const QSignalBlocker blocker(m_controls.Widget(id));
-    if (kind(id) != ControlKind::ListBox)
-        return box(m_controls, id)->setCurrentIndex(index);
-    list(m_controls, id)->setCurrentRow(-1);
-    list(m_controls, id)->clearSelection();
+    const QSignalBlocker blocker(control(id));
+    if (!isList(id))
+        return control<QComboBox>(id)->setCurrentIndex(index);
+    control<QListWidget>(id)->setCurrentRow(-1);
+    control<QListWidget>(id)->clearSelection();
     if (index >= 0)
-        list(m_controls, id)->setCurrentRow(index);
+        control<QListWidget>(id)->setCurrentRow(index);
 }
 
 void QtWindowView::ClearPath(int id)
 {
-    m_controls.Get<PathCanvas>(id)->Clear();
+    control<PathCanvas>(id)->Clear();
 }
 
 void QtWindowView::PaintPosition(int id, double x, double y, std::int32_t pathColour)
 {
-    m_controls.Get<PathCanvas>(id)->PaintPosition(x, y, pathColour);
+    control<PathCanvas>(id)->PaintPosition(x, y, pathColour);
     emit positionPainted();
 }
 
@@ -262,12 +321,14 @@ void QtWindowView::done(int result)
 
 void QtWindowView::ShowMessage(const std::string &text)
 {
-    Quiverstep::ShowMessage(this, QString::fromStdString(text));
+    showBox(this, text, QMessageBox::Ok);
 }
 
 bool QtWindowView::AskYesNo(const std::string &text)
 {
-    return Quiverstep::AskYesNo(this, QString::fromStdString(text));
+    // No is the default: a stray Enter must not delete anything.
+    const auto buttons = QMessageBox::Yes | QMessageBox::No;
+    return showBox(this, text, buttons, QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace Quiverstep

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "presenters/WindowPresenter.h"
-#include "qt/DescribedControls.h"
 
 #include <QDialog>
 
@@ -11,9 +10,10 @@ class QTimer;
 
 namespace Quiverstep {
 
-// A window in Qt made from its presenter's description: the controls, each handled by its
-// kind, their events handed to the presenter, and message boxes and questions that open over
-// the window.
+// A window in Qt made from its presenter's description: a fixed-size dialog of the 8 point
+// font with its controls named, placed and in Tab order, each handled by its kind, their
+// events handed to the presenter, and message boxes and questions that open over the window.
+// Escape presses the described cancel button; a window without one stays open.
 class QtWindowView : public QDialog, public WindowView
 {
     Q_OBJECT
@@ -58,17 +58,24 @@ signals:
     void positionPainted();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    template<typename T = QWidget>
+    T *control(int id) const
+    {
+        return static_cast<T *>(m_controls.at(id));
+    }
     QTimer *timer(int id);
     bool loaded() const { return m_loaded; }
     void setLoaded(bool loaded) { m_loaded = loaded; }
 
-    DescribedControls m_controls;
-
 private:
     ControlKind kind(int id) const;
+    bool isList(int id) const { return kind(id) == ControlKind::ListBox; }
 
     WindowPresenter &m_presenter;
+    std::map<int, QWidget *> m_controls;
     std::map<int, QTimer *> m_timers;
     bool m_loaded = false;
 };

@@ -40,7 +40,7 @@ SettingsDialog::SettingsDialog(std::unique_ptr<SettingsDialogPresenter> presente
     , m_presenter(std::move(presenter))
 {
     for (int label : {P::stepSizeLabel, P::stepSizeUnit, P::maxDitherLabel, P::maxDitherUnit})
-        m_controls.Get<QLabel>(label)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        control<QLabel>(label)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void SettingsDialog::done(int result)

@@ -18,7 +18,7 @@ TimedMessage::TimedMessage(std::unique_ptr<TimedMessagePresenter> presenter, QWi
     : QtWindowView(*presenter, parent)
     , m_presenter(std::move(presenter))
 {
-    auto *label = m_controls.Get<QLabel>(TimedMessagePresenter::MsgText);
+    auto *label = control<QLabel>(TimedMessagePresenter::MsgText);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -73,7 +73,7 @@ bool TimedMessage::eventFilter(QObject *watched, QEvent *event)
         m_changingOwner = false;
         StartTimer(TimedMessagePresenter::closeTimer, std::max(remaining, 0));
     }
-    return QDialog::eventFilter(watched, event);
+    return QtWindowView::eventFilter(watched, event);
 }
 
 void TimedMessage::showEvent(QShowEvent *event)
