@@ -1,6 +1,6 @@
 #include "win32/MessageLoop.h"
 
-#include "win32/DialogWindow.h"
+#include "win32/Win32WindowView.h"
 
 namespace Quiverstep::MessageLoop {
 
@@ -14,7 +14,7 @@ bool PumpOne()
         return false;
     }
     const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root && DialogWindow::IsOurs(root) && IsDialogMessageW(root, &message))
+    if (root && Win32WindowView::IsOurs(root) && IsDialogMessageW(root, &message))
         return true;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -1,6 +1,6 @@
 #include "win32/PathPicture.h"
 
-#include "win32/DialogWindow.h"
+#include "win32/Win32WindowView.h"
 
 #include "PathPaint.h"
 

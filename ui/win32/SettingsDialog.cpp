@@ -26,7 +26,7 @@ void SettingsDialog::ShowModal(PlugInEnvironment &environment)
         SetForegroundWindow(dialog.hwnd());
         return;
     }
-    dialog.DialogWindow::ShowModal();
+    dialog.Win32WindowView::ShowModal();
     // Closed means unloaded: the next use loads afresh from the store.
     delete &dialog;
 }

@@ -1,31 +1,61 @@
 #pragma once
 
 #include "presenters/WindowPresenter.h"
-#include "win32/DialogWindow.h"
-#include "win32/MessageBoxes.h"
-#include "win32/PathPicture.h"
 
+#include <windows.h>
+
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Quiverstep {
 
-// A window in Win32 made from its presenter's description: the controls, each handled by
-// its kind, their events handed to the presenter, and message boxes and questions that open
-// over the window, once it exists.
-class Win32WindowView : public DialogWindow, public WindowView
+class PathPicture;
+
+// The module this code is linked into: the DLL, or a test program.
+HINSTANCE ModuleInstance();
+
+// A window in Win32 made from its presenter's description: a fixed-size window that behaves
+// as a dialog (Tab order, the default button on Enter, Escape), laid out in pixels at 96 dpi
+// and scaled for the screen's DPI, its controls handled by their kind, their events handed
+// to the presenter, and message boxes and questions that open over the window once it exists.
+class Win32WindowView : public WindowView
 {
 public:
     explicit Win32WindowView(WindowPresenter &presenter);
+    ~Win32WindowView() override;
+    Win32WindowView(const Win32WindowView &) = delete;
+    Win32WindowView &operator=(const Win32WindowView &) = delete;
 
     WindowPresenter &Presenter() const { return m_presenter; }
+    HWND hwnd() const { return m_hwnd; }
+    bool IsOpen() const { return m_hwnd != nullptr; }
 
-    std::string Text(int id) const override { return DialogWindow::Text(item(id)); }
-    void SetText(int id, const std::string &text) override
-    {
-        DialogWindow::SetText(item(id), text);
-    }
+    // Creates the window (hidden) and its controls, then loads the presenter. Called by the
+    // Show functions when the window is not open yet.
+    void Create(HWND owner);
+    // Shows the window modal to owner (none: the thread's active window, if any) and
+    // returns when it has closed.
+    void ShowModal(HWND owner = nullptr);
+    // Shows the window and returns at once; an open window is brought forward.
+    void ShowModeless(HWND owner = nullptr);
+    std::string Caption() const;
 
+    // Whether the top-level window is one of ours; how many of ours exist.
+    static bool IsOurs(HWND window);
+    static int OpenCount();
+    // Pixels at 96 dpi on this screen.
+    static int Scale(int pixels);
+    // Forgets the window classes, before the module that registered them goes.
+    static void UnregisterClasses();
+
+    // Texts of any window or control, in the core's UTF-8.
+    static std::string ControlText(HWND control);
+    static void SetControlText(HWND control, std::string_view text);
+
+    std::string Text(int id) const override { return ControlText(item(id)); }
+    void SetText(int id, const std::string &text) override { SetControlText(item(id), text); }
     // The states' numbers are BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE.
     int CheckState(int id) const override { return int(SendMessageW(item(id), BM_GETCHECK, 0, 0)); }
     void SetCheckState(int id, int state) override;
@@ -45,31 +75,28 @@ public:
     {
         SendMessageW(item(id), messages(id).select, WPARAM(index), 0);
     }
-
-    void ClearPath(int) override { canvas()->Clear(); }
-    void PaintPosition(int, double x, double y, std::int32_t pathColour) override
-    {
-        canvas()->PaintPosition(x, y, pathColour);
-    }
-    void SetCaption(const std::string &caption) override { DialogWindow::SetCaption(caption); }
+    void ClearPath(int id) override;
+    void PaintPosition(int id, double x, double y, std::int32_t pathColour) override;
+    void SetCaption(const std::string &caption) override;
     void StartTimer(int timer, int milliseconds) override
     {
         SetTimer(m_hwnd, UINT_PTR(timer), UINT(milliseconds), nullptr);
     }
     void StopTimer(int timer) override { KillTimer(m_hwnd, UINT_PTR(timer)); }
     void OpenModal(WindowPresenter &presenter) override;
-    void Close(bool) override { DialogWindow::Close(); }
-    void ShowMessage(const std::string &text) override { Quiverstep::ShowMessage(m_hwnd, text); }
-    bool AskYesNo(const std::string &text) override { return Quiverstep::AskYesNo(m_hwnd, text); }
+    // Unloads the window: the presenter unloads, then the window goes.
+    void Close(bool accepted = false) override;
+    void ShowMessage(const std::string &text) override;
+    bool AskYesNo(const std::string &text) override;
 
 protected:
     HWND item(int id) const { return GetDlgItem(m_hwnd, id); }
+    // Whether a modal window opened while this one is active may be its owned window.
+    virtual bool canOwn() const { return true; }
+    // When the window has gone; a self-owned window may delete itself here.
+    virtual void onDestroyed() {}
 
-    void onLoad() override { m_presenter.Load(); }
-    void onCommand(int id, int code, HWND control) override;
-    void onTimer(UINT_PTR timer) override { m_presenter.Tick(int(timer)); }
-    void onCancel() override { m_presenter.Cancel(); }
-    void onUnload() override { m_presenter.Unload(); }
+    HWND m_hwnd = nullptr;
 
 private:
     // A drop-down list and a list box take the same requests under different numbers.
@@ -77,33 +104,25 @@ private:
     {
         UINT reset, add, insert, remove, count, textLength, text, selected, select;
     };
-    const ListMessages &messages(int id) const
-    {
-        static constexpr ListMessages comboBox{CB_RESETCONTENT,
-                                               CB_ADDSTRING,
-                                               CB_INSERTSTRING,
-                                               CB_DELETESTRING,
-                                               CB_GETCOUNT,
-                                               CB_GETLBTEXTLEN,
-                                               CB_GETLBTEXT,
-                                               CB_GETCURSEL,
-                                               CB_SETCURSEL};
-        static constexpr ListMessages listBox{LB_RESETCONTENT,
-                                              LB_ADDSTRING,
-                                              LB_INSERTSTRING,
-                                              LB_DELETESTRING,
-                                              LB_GETCOUNT,
-                                              LB_GETTEXTLEN,
-                                              LB_GETTEXT,
-                                              LB_GETCURSEL,
-                                              LB_SETCURSEL};
-        return description().Control(id).kind == ControlKind::ListBox ? listBox : comboBox;
-    }
+    const ListMessages &messages(int id) const;
 
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void position(HWND owner);
+    void buildDescribed();
+    void makeDescribed(const ControlDescription &control);
+    void command(int id, int code);
+    void escape();
     // As CheckRadioButton: the button on, the others of its group off.
     void checkRadioButton(int id);
 
     WindowPresenter &m_presenter;
+    const WindowDescription &m_description;
+    std::unique_ptr<PathPicture> m_canvas; // the control of kind Canvas; one at the most
+    std::wstring m_caption;
+    HFONT m_font = nullptr;
+    bool m_modal = false;
+    bool m_closing = false;
 };
 
 } // namespace Quiverstep

@@ -1,6 +1,6 @@
 #include "ComModule.h"
 
-#include "win32/DialogWindow.h"
+#include "win32/Win32WindowView.h"
 
 namespace Quiverstep::ComModule {
 
@@ -53,7 +53,7 @@ void Lock(bool lock)
 
 bool CanUnload()
 {
-    return s_objects == 0 && s_locks == 0 && DialogWindow::OpenCount() == 0;
+    return s_objects == 0 && s_locks == 0 && Win32WindowView::OpenCount() == 0;
 }
 
 } // namespace Quiverstep::ComModule

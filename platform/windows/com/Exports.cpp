@@ -5,7 +5,7 @@
 #include "Quiverstep_h.h"
 #include "Registration.h"
 
-#include "win32/DialogWindow.h"
+#include "win32/Win32WindowView.h"
 
 #include <olectl.h>
 
@@ -20,7 +20,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         DisableThreadLibraryCalls(instance);
     } else if (reason == DLL_PROCESS_DETACH && !reserved) {
         // Unloaded while the process goes on: a later load registers its classes afresh.
-        Quiverstep::DialogWindow::UnregisterClasses();
+        Quiverstep::Win32WindowView::UnregisterClasses();
     }
     return TRUE;
 }

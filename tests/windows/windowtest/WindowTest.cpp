@@ -14,7 +14,7 @@
 #include "presenters/PathSimulatorPresenter.h"
 #include "presenters/PatternEditorPresenter.h"
 #include "presenters/TestFormPresenter.h"
-#include "win32/DialogWindow.h"
+#include "win32/Win32WindowView.h"
 #include "win32/MessageLoop.h"
 #include "win32/SettingsDialog.h"
 #include "win32/TimedMessage.h"
@@ -134,12 +134,12 @@ HWND opens(const std::string &what, const wchar_t *caption, const std::string &s
 
 std::string text(HWND window, int id)
 {
-    return DialogWindow::Text(GetDlgItem(window, id));
+    return Win32WindowView::ControlText(GetDlgItem(window, id));
 }
 
 void type(HWND window, int id, const std::string &value)
 {
-    DialogWindow::SetText(GetDlgItem(window, id), value);
+    Win32WindowView::SetControlText(GetDlgItem(window, id), value);
 }
 
 // A control's notification to its window, queued as a user's click is: for buttons that open
@@ -215,7 +215,7 @@ std::string answerMessageBox(int button)
         return "no message box";
     std::string shown;
     for (HWND child = nullptr; (child = FindWindowExW(box, child, L"Static", nullptr));)
-        shown += DialogWindow::Text(child);
+        shown += Win32WindowView::ControlText(child);
     PostMessageW(box, WM_COMMAND, WPARAM(button), 0);
     waitGone(box);
     return shown;
