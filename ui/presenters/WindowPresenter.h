@@ -21,7 +21,6 @@ public:
 
     const WindowDescription &Description() const { return m_description; }
     void Attach(WindowView &view) { m_view = &view; }
-    bool Attached() const { return m_view != nullptr; }
 
     // Once, when the window has been made.
     virtual void Load() {}
