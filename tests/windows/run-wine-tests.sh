@@ -209,11 +209,17 @@ suite() { # BITS BUILD
 }
 
 # Both DLLs registered in one fresh 64-bit prefix, where nothing of the suite's runs is left:
-# removing the 64-bit one keeps what the 32-bit one needs. The type library's key is shared by
-# both views in Wine as on Windows; the ProgID is shared on Windows but has a key per view in
-# Wine.
+# removing the 64-bit one keeps what the 32-bit one needs, as a 32-bit process sees it (Wine's
+# 32-bit processes read the ProgID that its 32-bit view does not show).
 both_bitnesses() {
     local dll key name=both\ bitnesses
+    seen32() { # KEY: present or gone, for a 32-bit process
+        if [ "$with32" = true ]; then
+            wine32 'C:\windows\syswow64\reg.exe' query "$1" >/dev/null 2>&1 && echo present || echo gone
+        else
+            exists "$1" /reg:32
+        fi
+    }
     new_prefix 64
     regsvr "$name: regsvr32 registers the 64-bit DLL" "$(winpath "$x64/Quiverstep.dll")"
     dll=$(winpath "$x86/Quiverstep.dll")
@@ -223,20 +229,20 @@ both_bitnesses() {
         $wine reg add "HKCR\\CLSID\\$class\\InprocServer32" /ve /d "$dll" /f /reg:32 >/dev/null 2>&1
         $wine reg add "HKCR\\Quiverstep.DitherPlugIn\\CLSID" /ve /d "$class" /f /reg:32 >/dev/null 2>&1
         $wine reg add "HKCR\\TypeLib\\$library\\1.0\\0\\win32" /ve /d "$dll" /f /reg:32 >/dev/null 2>&1
+        $wine reg add "HKCR\\Interface\\$interface" /ve /d _DitherPlugIn /f /reg:32 >/dev/null 2>&1
     fi
     regsvr "$name: regsvr32 /u of the 64-bit DLL" /u "$(winpath "$x64/Quiverstep.dll")"
     check "$name: 64-bit class removed" "$(exists "HKCR\\CLSID\\$class" /reg:64)" gone
     check "$name: 64-bit type library entry removed" \
         "$(exists "HKCR\\TypeLib\\$library\\1.0\\0\\win64" /reg:64)" gone
-    check "$name: 32-bit class kept" "$(exists "HKCR\\CLSID\\$class\\InprocServer32" /reg:32)" present
-    check "$name: ProgID kept for the 32-bit view" \
-        "$(exists 'HKCR\Quiverstep.DitherPlugIn\CLSID' /reg:32)" present
+    check "$name: 32-bit class kept" "$(seen32 "HKCR\\CLSID\\$class\\InprocServer32")" present
+    check "$name: ProgID kept for the 32-bit view" "$(seen32 'HKCR\Quiverstep.DitherPlugIn\CLSID')" present
     check "$name: 32-bit type library entry kept" \
-        "$(exists "HKCR\\TypeLib\\$library\\1.0\\0\\win32" /reg:32)" present
+        "$(seen32 "HKCR\\TypeLib\\$library\\1.0\\0\\win32")" present
     if [ "$with32" = true ]; then
         wine32 'C:\windows\syswow64\regsvr32.exe' /s /u "$dll"
     else
-        for key in Quiverstep.DitherPlugIn "CLSID\\$class" "TypeLib\\$library"; do
+        for key in Quiverstep.DitherPlugIn "CLSID\\$class" "TypeLib\\$library" "Interface\\$interface"; do
             $wine reg delete "HKCR\\$key" /f /reg:32 >/dev/null 2>&1
         done
     fi

@@ -166,13 +166,15 @@ HRESULT Unregister()
                       sizeof(void *) == 8 ? SYS_WIN64 : SYS_WIN32);
     if (deleteTree(classKey()) != ERROR_SUCCESS)
         return SELFREG_E_CLASS;
-    // A key that both bitnesses share stays while the other one's class is registered: it
-    // is that DLL's too.
+    // A key that both bitnesses may share stays while the other one's class is registered:
+    // it is that DLL's too, unless the other view keeps a copy of its own. Wine's 32-bit
+    // processes read the 64-bit ProgID although the 32-bit view shows none.
     const bool otherRegistered = existsInOtherView(classKey() + L"\\InprocServer32");
     for (const std::wstring &key : {L"TypeLib\\" + guidText(LIBID_Quiverstep),
                                     L"Interface\\" + guidText(IID__DitherPlugIn),
                                     std::wstring(ProgId)}) {
-        if (otherRegistered && sharedWithOtherView(key))
+        const bool ownCopy = existsInOtherView(key) && !sharedWithOtherView(key);
+        if (otherRegistered && !ownCopy)
             continue;
         if (deleteTree(key) != ERROR_SUCCESS)
             return SELFREG_E_CLASS;
