@@ -1,10 +1,11 @@
-# quiverstep.exe, the command-line program for Windows, sourced by run-wine-tests.sh into its
-# last prefix: the 32-bit one checked as a file, the 64-bit one run under Wine against the
-# registry and beside the Linux build (build/quiverstep; without it those comparisons are
-# skipped with one line). `quiverstep.exe phd2` is run against a real PHD2 from the kit beside
+# quiverstep.exe, the command-line program for Windows, sourced by run-wine-tests.sh: the
+# 32-bit one checked as a file, the 64-bit one run under Wine against the registry and beside
+# the Linux build (build/quiverstep; without it those comparisons are skipped with one line). `quiverstep.exe phd2` is run against a real PHD2 from the kit beside
 # the repository (../shared/phd2), the one QUIVERSTEP_PHD2 names or the one ./dev test builds
 # into build-phd2/prefix; without it, skipped with one line.
 repository=$(cd "$here/../.." && pwd)
+# A 64-bit prefix of its own: the suite's last one is 32-bit where 32-bit code runs.
+new_prefix 64
 linux=$repository/build/quiverstep
 work=$record_dir
 
@@ -18,7 +19,7 @@ done
 # Each run leaves OUT, ERR (without the CRs of Windows text) and STATUS; standard input is
 # INPUT, or nothing.
 windows() {
-    wine "$x64/quiverstep.exe" "$@" <"${INPUT:-/dev/null}" >"$work/out" 2>"$work/err"
+    $wine "$x64/quiverstep.exe" "$@" <"${INPUT:-/dev/null}" >"$work/out" 2>"$work/err"
     STATUS=$?
     OUT=$(tr -d '\r' <"$work/out")
     ERR=$(tr -d '\r' <"$work/err")
@@ -31,7 +32,7 @@ linux() {
 }
 fresh() { forget; rm -f "$work/linux.db"; } # both stores empty
 exported() { # KEY: the REG_SZ value as the registry has it, Unicode too, or "absent"
-    wine reg export "$section" "$(winpath "$work/export.reg")" /y >/dev/null 2>&1
+    $wine reg export "$section" "$(winpath "$work/export.reg")" /y >/dev/null 2>&1
     iconv -f UTF-16LE -t UTF-8 "$work/export.reg" 2>/dev/null | tr -d '\r' \
         | sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p" | grep . || echo absent
 }
@@ -116,7 +117,7 @@ else
     phd2_home=$work/phd2
     on_exit=('"$kit/run-phd2.sh" stop "$phd2_home" 9 >/dev/null 2>&1' "${on_exit[@]}")
     phd2_port=$("$kit/run-phd2.sh" "$phd2_prefix" "$phd2_home" 9 2>/dev/null | sed -n 's/^PHD2_PORT=//p')
-    wine "$x64/quiverstep.exe" phd2 --listen 127.0.0.1:0 --phd2 "127.0.0.1:$phd2_port" \
+    $wine "$x64/quiverstep.exe" phd2 --listen 127.0.0.1:0 --phd2 "127.0.0.1:$phd2_port" \
         >"$work/bridge.txt" 2>&1 &
     bridge=$!
     on_exit=('kill "$bridge" 2>/dev/null' "${on_exit[@]}")
