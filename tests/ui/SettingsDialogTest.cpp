@@ -32,7 +32,6 @@ TEST_F(SettingsDialogTest, TheQtWindowsCarryThePresentersEditorSimulatorAndMessa
     list->setCurrentIndex(7); // the add entry
     EXPECT_EQ(list->currentIndex(), 7);
     EXPECT_EQ(list->itemText(7), "P");
-    EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
 
     expect([](QWidget *window) {
         EXPECT_EQ(text(window, "DitherName"), "P");
