@@ -8,13 +8,6 @@ using namespace Quiverstep;
 
 using EntryTest = PlugInFixture;
 
-TEST_F(EntryTest, NameAndTrivialMembers)
-{
-    EXPECT_EQ(plugIn.Name(), "Quiverstep Guider 1.1.8");
-    plugIn.SetNumberToAverage(5);
-    EXPECT_EQ(plugIn.NumberToAverage(), 1);
-}
-
 TEST_F(EntryTest, WantEventAnswersOneForNineteenAndTwentyTwoAndClearsGuiding)
 {
     for (auto [which, wanted] : {std::pair{19, 1}, {22, 1}, {0, 0}, {20, 0}, {-1, 0}}) {
