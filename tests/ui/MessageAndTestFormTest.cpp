@@ -29,6 +29,7 @@ TEST_F(MessageTest, EachMessageHasItsOwnWindowThatOkClosesAtOnceOrItselfAfterThr
     settle(50);
     first->show();
     EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == first; }, 1000));
+    EXPECT_TRUE(staysOpenOnEscape(first));
     EXPECT_EQ(label->text(), shownText);
     EXPECT_LT(timer->remainingTime(), 2960);
     click(first, "OKButton");
@@ -50,6 +51,8 @@ TEST_F(TestFormTest, PaintsTheTargetAndSetupThroughItsModalLoopClearsThePlot)
     TestFormPresenter presenter(environment);
     QtWindowView form(presenter);
     form.show();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == &form; }));
+    EXPECT_TRUE(staysOpenOnEscape(&form));
     const QRgb background = cellColour(&form, 15, 16);
     click(&form, "guideStartButton");       // guide start: the spiral sets the path colour to blue
     click(&form, "downloadCompleteButton"); // the spiral's first step, to 15, 16

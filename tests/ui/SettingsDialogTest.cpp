@@ -91,6 +91,8 @@ TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocu
         EXPECT_TRUE(list->hasFocus());
         wheel(list, 1);
         EXPECT_EQ(list->currentIndex(), 5);
+        EXPECT_TRUE(staysOpenOnEscape(window));
+        EXPECT_EQ(list->currentIndex(), 5);
         mouseClick(child(window, "cancelButton"));
     });
     ui.ShowSettings();

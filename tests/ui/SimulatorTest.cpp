@@ -76,6 +76,7 @@ TEST_F(SimulatorTest, MessagesFromStepsInTheModalLoopCloseOnAClickAndOutliveTheW
         if (!openMessages().isEmpty())
             text = child<QLabel>(openMessages().front(), "MsgText")->text();
         settle(300); // so that a countdown begun again when the owner closes would show
+        EXPECT_TRUE(staysOpenOnEscape(window));
         mouseClick(child(window, "exitButton"));
     });
     simulator.exec();

@@ -1,7 +1,7 @@
 #include "WindowTest.h"
 
-#include "qt/PathCanvas.h"
 #include "PathCell.h"
+#include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
 #include <QTest>
@@ -103,6 +103,13 @@ void WindowTest::wheel(QWidget *control, int notches)
     // Spontaneous, so that the application gives the focus by the focus policy first.
     QSpontaneKeyEvent::setSpontaneous(&event);
     QApplication::instance()->notify(control, &event);
+}
+
+bool WindowTest::staysOpenOnEscape(QWidget *window)
+{
+    QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+    QApplication::processEvents();
+    return window->isVisible();
 }
 
 WindowTest::Action WindowTest::answer(const QString &expectedText,
