@@ -38,7 +38,6 @@ public:
 
     const Settings *settings = nullptr;
     std::function<void(PatternEditorPresenter &, TestView &)> edit; // none: Cancel
-    Lines events;
 };
 
 // The pattern editor saved with the name and the steps, or Remove answered with Yes.
