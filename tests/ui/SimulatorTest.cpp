@@ -56,14 +56,14 @@ TEST_F(SimulatorTest, RunsOnItsTimerPaintsTheCellsAndExitRestarts)
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
 }
 
-// Every step of this pattern leaves the box: the first message's OK takes a mouse click at
-// once through the modal loop; the second outlives the window it was raised over.
-TEST_F(SimulatorTest, MessagesFromStepsInTheModalLoopCloseOnAClickAndOutliveTheWindow)
+// Every step of this pattern leaves the box, each time with a timed message of its own, raised
+// in the simulator's modal loop. An OK closes its message at once on a mouse click; the others
+// outlive the window with their countdowns going on, and close themselves after three seconds.
+TEST_F(SimulatorTest, MessagesRaisedInTheModalLoopOutliveItAndCloseOnOkOrAfterThreeSeconds)
 {
-    storePattern("Far\\8,0\\TOP");
+    storePattern("Far\\8,0\\0,-8\\TOP");
     QtWindowView simulator(presenter);
     bool closedAtOnce = false;
-    QString text;
     QElapsedTimer sinceShown;
     expect([&](QWidget *window) {
         mouseClick(child(window, "stepButton")); // also stops the timer's walk
@@ -71,10 +71,9 @@ TEST_F(SimulatorTest, MessagesFromStepsInTheModalLoopCloseOnAClickAndOutliveTheW
             mouseClick(child(first, "OKButton"));
             closedAtOnce = !first || !first->isVisible();
         }
-        mouseClick(child(window, "stepButton"));
         sinceShown.start();
-        if (!openMessages().isEmpty())
-            text = child<QLabel>(openMessages().front(), "MsgText")->text();
+        mouseClick(child(window, "stepButton"));
+        mouseClick(child(window, "stepButton"));
         settle(300); // so that a countdown begun again when the owner closes would show
         EXPECT_TRUE(staysOpenOnEscape(window));
         mouseClick(child(window, "exitButton"));
@@ -82,15 +81,33 @@ TEST_F(SimulatorTest, MessagesFromStepsInTheModalLoopCloseOnAClickAndOutliveTheW
     simulator.exec();
     settle();
     EXPECT_TRUE(closedAtOnce); // a message was raised, and its OK took the click
-    // Exit's Reset put the walk back; the message is still open, with its text and its
-    // countdown, and its OK works.
-    ASSERT_EQ(openMessages().size(), 1);
-    TimedMessage *message = openMessages().front();
-    EXPECT_EQ(message->parentWidget(), nullptr);
-    EXPECT_EQ(child<QLabel>(message, "MsgText")->text(), text);
-    EXPECT_TRUE(text.endsWith("Position  = (32, 16)"));
-    EXPECT_LE(message->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
-    mouseClick(child(message, "OKButton"));
+    const QList<TimedMessage *> messages = openMessages();
+    ASSERT_EQ(messages.size(), 2);
+    QStringList positions;
+    for (TimedMessage *message : messages) {
+        EXPECT_EQ(message->parentWidget(), nullptr);
+        const QLabel *label = child<QLabel>(message, "MsgText");
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        EXPECT_TRUE(label->text().contains("\nStep Size =2\nPosition  = ")) // CR LF as lines
+                << label->text().toStdString();
+        positions << label->text().section("= ", -1);
+        EXPECT_LE(message->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
+    }
+    positions.sort();
+    EXPECT_EQ(positions.join(" "), "(16, 0) (32, 16)");
+    // Shown again while open: brought forward, with its text and countdown as they were.
+    QPointer<TimedMessage> first = messages.front();
+    const QString text = child<QLabel>(first, "MsgText")->text();
+    first->SetMessage("changed");
+    first->show();
+    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == first; }, 1000));
+    EXPECT_TRUE(staysOpenOnEscape(first));
+    EXPECT_EQ(child<QLabel>(first, "MsgText")->text(), text);
+    EXPECT_LE(first->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
+    click(first, "OKButton");
     settle();
-    EXPECT_TRUE(openMessages().isEmpty());
+    EXPECT_TRUE(first.isNull()); // deleted on close
+    EXPECT_TRUE(waitFor([] { return openMessages().isEmpty(); }, 5000));
+    EXPECT_GE(sinceShown.elapsed(), 2900);
+    EXPECT_LT(sinceShown.elapsed(), 4500);
 }
