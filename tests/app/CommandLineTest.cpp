@@ -8,7 +8,7 @@ using namespace Quiverstep;
 
 using CommandLineTest = CommandLineFixture;
 
-TEST_F(CommandLineTest, StoreSetGetList)
+TEST_F(CommandLineTest, StoreSetGetListAndAnAbsentKeyWithStatusOne)
 {
     set("Dither Step", "2");
     const CommandResult get = run({"store", "get", "Dither Step"});
@@ -17,14 +17,11 @@ TEST_F(CommandLineTest, StoreSetGetList)
     set("Empty", "");
     EXPECT_EQ(stored("Empty"), "\n");
     EXPECT_EQ(run({"store", "list"}).out, "Dither Step = 2\nEmpty = \n");
-}
 
-TEST_F(CommandLineTest, AbsentKeyIsReportedWithStatusOne)
-{
-    const CommandResult get = run({"store", "get", "Nothing"});
-    EXPECT_EQ(get.status, 1);
-    EXPECT_EQ(get.out, "");
-    EXPECT_TRUE(Contains(get.err, "Nothing"));
+    const CommandResult absent = run({"store", "get", "Nothing"});
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_EQ(absent.out, "");
+    EXPECT_TRUE(Contains(absent.err, "Nothing"));
 }
 
 TEST_F(CommandLineTest, PathPrintsTheStoredWalkWithoutAdvancingIt)
