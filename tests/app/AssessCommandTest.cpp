@@ -127,11 +127,8 @@ TEST_F(AssessCommandTest, AllRanksEveryDitherTypeOfTheDialogAndShowsTheRefusedOn
                          "decrease Step Size.\n"));
     EXPECT_TRUE(Contains(r.out, "\nRanked by mostReused"));
 
-    const std::string report = contents(json);
-    EXPECT_TRUE(Contains(report,
-                         "{\"ditherType\": \"Horizontall Snake 20x20\", \"stepSize\": \"1\", "
-                         "\"maxDither\": \"4\", \"images\": null, \"refused\": \"Selected "));
-    EXPECT_TRUE(Contains(report,
+    // How a refusal is written in the report is the assessment text test's.
+    EXPECT_TRUE(Contains(contents(json),
                          "{\"ditherType\": \"Half-step 2x2\", \"stepSize\": \"1\", "
                          "\"maxDither\": \"4\", \"images\": 40, \"refused\": null,"));
     EXPECT_TRUE(Contains(r.out, "\nReport: " + json + "\n"));
