@@ -69,21 +69,18 @@ TEST_F(RunCommandTest, OptionsAreSavedAsTheSettingsDialogSavesThem)
     EXPECT_TRUE(Contains(r.out, ": Random, step 2, max dither  6;"));
 }
 
-TEST_F(RunCommandTest, SettingsThatFailTheChecksGetTheDialogsMessageAndChangeNothing)
+TEST_F(RunCommandTest, SettingsThatFailTheChecksOrAnUnknownTypeAreRefusedAndChangeNothing)
 {
     // The stored or default step and box (1 and 4) for what is not given.
     const CommandResult r = run({"run", "--type", "Horizontal Snake 10x10"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "quiverstep: " + std::string(ValidationMessages::PatternOutsideBox) + "\n");
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(run({"store", "list"}).out, "");
-}
-
-TEST_F(RunCommandTest, AnUnknownDitherTypeNamesTheChoices)
-{
-    const CommandResult r = run({"run", "--type", "zigzag"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(Contains(r.err, "\"zigzag\""));
-    EXPECT_TRUE(Contains(r.err, "Half-step 2x2"));
+    // An unknown dither type names the choices.
+    const CommandResult unknown = run({"run", "--type", "zigzag"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(Contains(unknown.err, "\"zigzag\""));
+    EXPECT_TRUE(Contains(unknown.err, "Half-step 2x2"));
     EXPECT_EQ(run({"run", "--type", "7"}).status, 2); // five patterns: 2 to 6
+    EXPECT_EQ(run({"store", "list"}).out, "");
 }
