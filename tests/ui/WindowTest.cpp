@@ -56,12 +56,7 @@ void WindowTest::TearDown()
     SettingsDialog::Unload();
     EXPECT_TRUE(m_unexpected.isEmpty()) << "unexpected: " << m_unexpected.join(", ").toStdString();
     EXPECT_TRUE(m_expected.empty()) << "an expected window never opened";
-    settle();
-}
-
-WindowTest::~WindowTest()
-{
-    // Windows the test held itself are gone by now: nothing may be left at all.
+    // The windows the test held itself are gone by now: nothing may be left at all.
     settle();
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty())
             << "windows left: " << classNames(QApplication::topLevelWidgets());

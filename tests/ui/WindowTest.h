@@ -44,7 +44,6 @@ protected:
         m_modalWatch.start(5);
     }
 
-    ~WindowTest() override;
     void TearDown() override;
 
     // Processes events until the condition holds or the time is up; returns the condition.
