@@ -7,7 +7,6 @@
 #include "Spiral.h"
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -18,7 +17,7 @@ namespace Quiverstep {
 // A window's controls as plain values by id, an untouched one empty, and its message boxes
 // and questions recorded, in order, answered from `answers` (none left: No). A list keeps a
 // selection as a list box does: removing an entry drops it. A canvas's painting is recorded in
-// `events`. A window opened over it is handed to `opened`.
+// `events`. No window opens over it.
 class TestView : public WindowView
 {
 public:
@@ -55,11 +54,7 @@ public:
     void SetCaption(const std::string &text) override { caption = text; }
     void StartTimer(int timer, int milliseconds) override { timers[timer] = milliseconds; }
     void StopTimer(int timer) override { timers.erase(timer); }
-    void OpenModal(WindowPresenter &presenter) override
-    {
-        if (opened)
-            opened(presenter);
-    }
+    void OpenModal(WindowPresenter &) override {}
     void Close(bool accepted) override { closed = accepted; }
     void ShowMessage(const std::string &text) override { messages.push_back("message: " + text); }
     bool AskYesNo(const std::string &text) override
@@ -79,8 +74,7 @@ public:
     std::vector<std::string> events;   // "clear", "paint X,Y blue", and the test's own
     std::deque<bool> answers;
     std::string caption;
-    std::map<int, int> timers; // the running ones and their intervals
-    std::function<void(WindowPresenter &)> opened;
+    std::map<int, int> timers;  // the running ones and their intervals
     std::optional<bool> closed; // accepted or not, once closed
 
 private:

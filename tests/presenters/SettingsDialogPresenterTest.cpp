@@ -6,6 +6,8 @@
 
 #include "SettingKeys.h"
 
+#include <functional>
+
 using namespace Quiverstep;
 
 namespace {
