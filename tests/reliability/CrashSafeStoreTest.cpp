@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -73,15 +72,6 @@ std::vector<Snapshot> expectedStates(const Snapshot &start, std::uint32_t count)
     return states;
 }
 
-Snapshot patternsOf(const Snapshot &state)
-{
-    Snapshot patterns;
-    std::ranges::copy_if(state, std::back_inserter(patterns), [](const auto &entry) {
-        return entry.first.starts_with(Keys::PatternPrefix);
-    });
-    return patterns;
-}
-
 using CrashSafeStoreTest = TempFolderTest;
 
 } // namespace
@@ -90,7 +80,7 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
 {
     // Spiral, random walk, a built-in snake and the long user pattern in turn.
     const std::vector<std::string> types = {"0", "1", "4", "7"};
-    Snapshot before, patterns;
+    Snapshot before;
     {
         SqliteStore store(path);
         const Settings settings(store);
@@ -101,9 +91,7 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
         settings.Save(Keys::Pattern(8), "");
         settings.Save(Keys::DitherType, types[0]);
         before = store.List(Keys::Application, Keys::Section);
-        patterns = patternsOf(before);
     }
-    ASSERT_EQ(patterns.size(), 7u);
 
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
@@ -160,11 +148,11 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
                 << "opening after the kill waited";
 
         const std::vector<Snapshot> states = expectedStates(before, reported + 1);
+        // Either state holds every pattern whole, as the store held them before the round.
         const bool atNext = after == states[reported + 1];
         EXPECT_TRUE(after == states[reported] || atNext)
                 << "the store holds neither the state after " << reported
                 << " updates nor the one after";
-        EXPECT_EQ(patternsOf(after), patterns);
         before = next;
 
         roundsWithUpdates += reported > 0 || atNext;
