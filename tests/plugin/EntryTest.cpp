@@ -57,14 +57,10 @@ TEST_F(EntryTest, TestModesNeedNoCamera)
     EXPECT_TRUE(cameras.lines().empty());
 }
 
-TEST_F(EntryTest, SettingsOpensTheDialog)
+TEST_F(EntryTest, SettingsOpensTheDialogAndMyDelayWaitsForOneTickAboveOneHundred)
 {
     plugIn.Settings();
     EXPECT_EQ(ui.settingsShown(), 1);
-}
-
-TEST_F(EntryTest, MyDelayWaitsForOneTickAboveOneHundred)
-{
     const auto start = std::chrono::steady_clock::now();
     plugIn.myDelay(100);
     EXPECT_EQ(ui.delayTicks(), 0);
