@@ -123,7 +123,6 @@ TEST_F(PathSimulatorPresenterTest, PositionOutsideTheBoxRaisesATimedMessageAndIs
               std::vector<std::string>{
                       "Dither Pattern position exceeds Dither Box limit: please "
                       "check!\r\nDither Max=4\r\nStep Size =2\r\nPosition  = (32, 16)"});
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "30");
     EXPECT_EQ(view.events.back(), "paint 30,16 blue");
     steps(1); // stepping goes on
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");

@@ -100,8 +100,7 @@ TEST_F(SettingsDialogPresenterTest, DescribesTheControlsInTabOrderWithTheFrameBe
 TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrTheStoredValues)
 {
     EXPECT_EQ(P::Loaded(), &dialog);
-    EXPECT_EQ(view.entries[P::DitherType].size(), 8u);
-    EXPECT_EQ(view.entries[P::DitherType].at(6), "Vertical Snake 20x20");
+    EXPECT_EQ(view.entries[P::DitherType].size(), 8u); // texts: the settings show test's
     EXPECT_EQ(view.Selected(P::DitherType), 0);
     EXPECT_EQ(view.texts, (std::map<int, std::string>{{P::StepSize, "1"}, {P::MaxDitherX, "4"}}));
     EXPECT_EQ(view.checks, (std::map<int, int>{{P::logCheckBox, 0}, {P::AO7, 0}}));
