@@ -189,7 +189,6 @@ TEST_F(WalkTest, DitherTypeDecoding)
     settings.Save(Keys::DitherType, "3"); // no "Pattern3": the spiral
     Spiral::InitSpiral(walk.spiral, settings, 4, 1, true);
     EXPECT_EQ(updates(1), "15,16b#");
-    EXPECT_EQ(walk.state.type, 0);
     settings.Save(Keys::DitherType, "40000"); // outside the Integer range: the spiral
     EXPECT_EQ(updates(1), "15,15b#");
 }

@@ -66,10 +66,8 @@ TEST_F(GuidingSessionTest, EveryFrameIsACorrectionAndEveryImageADither)
         EXPECT_EQ(report.images[i].frames, 6);
     }
     EXPECT_EQ(report.track.size(), 1u + 4 * 6);
-    EXPECT_EQ(report.track.front().x, 16); // the guide start reads 0, 0
-    EXPECT_EQ(report.plugInName, "Quiverstep Guider 1.1.8");
-    EXPECT_EQ(report.ditherType, "Spiral");
-    EXPECT_EQ(report.logFile, "/night.log");
+    EXPECT_EQ(report.track.front().x, 16);   // the guide start reads 0, 0
+    EXPECT_EQ(report.logFile, "/night.log"); // name and type: in run's report
     const std::string &log = files.files["/night.log"];
     EXPECT_EQ(count(log, "Autoguider started at"), 1);
     // The modelled camera answers every reading of the header.
