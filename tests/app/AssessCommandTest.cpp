@@ -14,8 +14,7 @@ protected:
     // The words of the table row of a dither type.
     static std::vector<std::string> row(const std::string &out, const std::string &type)
     {
-        std::istringstream lines(out);
-        for (std::string line; std::getline(lines, line);) {
+        for (const std::string &line : LinesOf(out)) {
             if (line.size() > 6 && line.substr(6).starts_with(type + ' ')) {
                 std::istringstream words(line);
                 return {std::istream_iterator<std::string>(words), {}};
@@ -29,18 +28,15 @@ protected:
     {
         std::vector<std::string> names;
         const std::regex entry(R"(^ {3}[0-9-]  (.+?)  )");
-        std::istringstream lines(out);
-        for (std::string line; std::getline(lines, line);) {
-            std::smatch match;
-            if (std::regex_search(line, match, entry))
+        for (const std::string &line : LinesOf(out)) {
+            if (std::smatch match; std::regex_search(line, match, entry))
                 names.push_back(match[1]);
         }
         return names;
     }
 
     // `quiverstep assess` with the options, then the further ones.
-    CommandResult assess(std::vector<std::string> options,
-                         const std::vector<std::string> &more = {})
+    CommandResult assess(std::vector<std::string> options, const std::vector<std::string> &more = {})
     {
         options.insert(options.begin(), "assess");
         options.insert(options.end(), more.begin(), more.end());
@@ -58,7 +54,7 @@ protected:
 
 } // namespace
 
-TEST_F(AssessCommandTest, ASpiralOfOneRingAtScaleOneAndOneAndAHalfAndTurned)
+TEST_F(AssessCommandTest, ASpiralOfOneRingAtScaleOneAndOneAndAHalfTurned)
 {
     const std::vector<std::string>
             ring{"--type", "spiral", "--step", "1", "--max", "1", "--images", "9", "--json", json};
@@ -71,22 +67,17 @@ TEST_F(AssessCommandTest, ASpiralOfOneRingAtScaleOneAndOneAndAHalfAndTurned)
     EXPECT_TRUE(Contains(contents(json),
                          "\"positions\": [[0, 0], [-1, 0], [-1, -1], [0, -1], [1, -1], [1, 0], "
                          "[1, 1], [0, 1], [-1, 1]]"));
-    EXPECT_TRUE(Contains(r.out,
-                         "Best coverage of the sub-pixel square: Spiral, 1 of 16 cells. Least "
-                         "settling: Spiral, 1 guide frame per dither.\n"));
 
     // At 1.5 imaging pixels per guide pixel the ring falls on pixels -2, 0 and 1 and on the
-    // phases 0 and 0.5; half a guide pixel per frame takes two frames per dither.
-    r = assess(ring, {"--scale", "1.5", "--max-move", "0.5"});
+    // phases 0 and 0.5; half a guide pixel per frame takes two frames per dither. Turned by 90
+    // degrees, a step left in the guide camera is a step up in the imaging one.
+    r = assess(ring, {"--scale", "1.5", "--max-move", "0.5", "--angle", "90"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(row(r.out, "Spiral"),
               (std::vector<std::string>{"1", "Spiral", "1.5", "1.5", "9", "1", "0.25", "1.5", "2"}));
-
-    // Turned by 90 degrees, a step left in the guide camera is a step up in the imaging one.
-    ASSERT_EQ(assess(ring, {"--angle", "90"}).status, 0);
     EXPECT_TRUE(Contains(contents(json),
-                         "\"positions\": [[0, 0], [0, -1], [1, -1], [1, 0], [1, 1], [0, 1], "
-                         "[-1, 1], [-1, 0], [-1, -1]]"));
+                         "\"positions\": [[0, 0], [0, -1.5], [1.5, -1.5], [1.5, 0], [1.5, 1.5], "
+                         "[0, 1.5], [-1.5, 1.5], [-1.5, 0], [-1.5, -1.5]]"));
 }
 
 TEST_F(AssessCommandTest, AStoredPatternWalksItsKnownPathAndIsARowOfAll)
@@ -99,8 +90,7 @@ TEST_F(AssessCommandTest, AStoredPatternWalksItsKnownPathAndIsARowOfAll)
     const CommandResult r = assess(
             {"--type", "l walk", "--step", "1", "--max", "2", "--images", "5", "--json", json});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(
-            Contains(contents(json), "\"positions\": [[0, 0], [2, 0], [2, 1], [2, 1], [2, 0]]"));
+    EXPECT_TRUE(Contains(contents(json), "\"positions\": [[0, 0], [2, 0], [2, 1], [2, 1], [2, 0]]"));
     // Moves 2, 1, 0, 1; pixels (0, 0), (2, 0) twice, (2, 1) twice; frames 2, 1, 0, 1.
     EXPECT_EQ(row(r.out, "L walk"),
               (std::vector<std::string>{"1", "L", "walk", "0", "1", "3", "2", "0.0625", "2", "1"}));
@@ -137,11 +127,8 @@ TEST_F(AssessCommandTest, AllRanksEveryDitherTypeOfTheDialogAndShowsTheRefusedOn
                          "decrease Step Size.\n"));
     EXPECT_TRUE(Contains(r.out, "\nRanked by mostReused"));
 
-    const std::string report = contents(json);
-    EXPECT_TRUE(Contains(report,
-                         "{\"ditherType\": \"Horizontall Snake 20x20\", \"stepSize\": \"1\", "
-                         "\"maxDither\": \"4\", \"images\": null, \"refused\": \"Selected "));
-    EXPECT_TRUE(Contains(report,
+    // How a refusal is written in the report is the assessment text test's.
+    EXPECT_TRUE(Contains(contents(json),
                          "{\"ditherType\": \"Half-step 2x2\", \"stepSize\": \"1\", "
                          "\"maxDither\": \"4\", \"images\": 40, \"refused\": null,"));
     EXPECT_TRUE(Contains(r.out, "\nReport: " + json + "\n"));
@@ -170,7 +157,6 @@ TEST_F(AssessCommandTest, TheUsersStoreIsNeverChanged)
     const std::string before = run({"store", "list"}).out;
     ASSERT_EQ(assess({"--all", "--images", "20"}).status, 0);
     ASSERT_EQ(assess({"--type", "Half-step 2x2", "--step", "2", "--max", "2"}).status, 0);
-    ASSERT_EQ(assess({"--type", "Horizontal Snake 10x10"}).status, 2);
     EXPECT_EQ(run({"store", "list"}).out, before);
 }
 
@@ -201,10 +187,9 @@ TEST_F(AssessCommandTest, RefusedSettingsAndBadOptionsGetStatusTwoAndChangeNothi
 
 TEST_F(AssessCommandTest, TheRandomWalkIsTheOneRunTakesWithTheSameSeed)
 {
-    const auto night = folder / "r.json";
+    const std::string night = (folder / "r.json").string();
     const std::vector<std::string> walk{"--type", "random", "--images", "12"};
-    std::vector<std::string> arguments{"run", "--frames", "1", "--seed", "4", "--json"};
-    arguments.push_back(night.string());
+    std::vector<std::string> arguments{"run", "--frames", "1", "--seed", "4", "--json", night};
     arguments.insert(arguments.end(), walk.begin(), walk.end());
     ASSERT_EQ(run(arguments).status, 0);
     std::string expected = "\"positions\": [";

@@ -57,7 +57,8 @@ TEST_F(RunCommandTest, EveryRunStartsTheWalkAfreshSoItRepeats)
     EXPECT_NE(run({"run", "--images", "6", "--frames", "4", "--seed", "9"}).out, first.out);
 }
 
-// What a save stores is the settings layer's rule; here that the options reach it.
+// What a save stores is the settings layer's rule; here that the options reach it. A pattern
+// named in any letter case is the assess command test's: both commands take the same options.
 TEST_F(RunCommandTest, OptionsAreSavedAsTheSettingsDialogSavesThem)
 {
     ASSERT_EQ(run({"run", "--images", "0", "--type", "random", "--step", "2", "--max", " 6"}).status,
@@ -66,26 +67,20 @@ TEST_F(RunCommandTest, OptionsAreSavedAsTheSettingsDialogSavesThem)
     // Later runs keep what was saved.
     const CommandResult r = run({"run", "--images", "1"});
     EXPECT_TRUE(Contains(r.out, ": Random, step 2, max dither  6;"));
-    // A pattern is chosen by its name in any letter case.
-    ASSERT_EQ(run({"run", "--images", "0", "--type", "HALF-STEP 2X2"}).status, 0);
-    EXPECT_EQ(stored("Dither Type"), "2\n");
 }
 
-TEST_F(RunCommandTest, SettingsThatFailTheChecksGetTheDialogsMessageAndChangeNothing)
+TEST_F(RunCommandTest, SettingsThatFailTheChecksOrAnUnknownTypeAreRefusedAndChangeNothing)
 {
     // The stored or default step and box (1 and 4) for what is not given.
     const CommandResult r = run({"run", "--type", "Horizontal Snake 10x10"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "quiverstep: " + std::string(ValidationMessages::PatternOutsideBox) + "\n");
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(run({"store", "list"}).out, "");
-}
-
-TEST_F(RunCommandTest, AnUnknownDitherTypeNamesTheChoices)
-{
-    const CommandResult r = run({"run", "--type", "zigzag"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(Contains(r.err, "\"zigzag\""));
-    EXPECT_TRUE(Contains(r.err, "Half-step 2x2"));
+    // An unknown dither type names the choices.
+    const CommandResult unknown = run({"run", "--type", "zigzag"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(Contains(unknown.err, "\"zigzag\""));
+    EXPECT_TRUE(Contains(unknown.err, "Half-step 2x2"));
     EXPECT_EQ(run({"run", "--type", "7"}).status, 2); // five patterns: 2 to 6
+    EXPECT_EQ(run({"store", "list"}).out, "");
 }

@@ -28,7 +28,6 @@ TEST_F(SettingsCommandsTest, SuccessfulSaveStoresAsTheDialogDoes)
     const CommandResult snake = run(
             {"settings", "save", "--type", "3", "--step", "1", "--max", " 5", "--ao7", "--log"});
     EXPECT_EQ(snake.status, 0) << snake.err;
-    EXPECT_EQ(stored("Current Offset X"), "11\n"); // the built-in pattern of a fresh store
     EXPECT_EQ(stored("Max Dither X"), " 5\n");
     EXPECT_EQ(stored("AO7 Compatible"), "1\n");
     EXPECT_EQ(stored("Log"), "1\n");

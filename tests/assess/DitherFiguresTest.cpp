@@ -57,7 +57,7 @@ TEST(DitherFiguresTest, AWalkTurnedByNinetyDegrees)
     EXPECT_EQ(f.settleFrames, 2); // one guide pixel on the larger axis at half a pixel a frame
 }
 
-TEST(DitherFiguresTest, MovesTakeTheMedianOfAnEvenCountAndSettlingRoundsUpPerDither)
+TEST(DitherFiguresTest, MovesTakeTheMedianOfAnEvenCountAndSettlingRoundsUpOnTheLargerAxis)
 {
     const std::vector<PixelPoint> targets = alongX({0, 1, 4, 2, 6}); // moves 1, 3, 2, 4
     const DitherFigures f = ComputeDitherFigures(targets, geometry(1));
@@ -66,16 +66,11 @@ TEST(DitherFiguresTest, MovesTakeTheMedianOfAnEvenCountAndSettlingRoundsUpPerDit
     EXPECT_EQ(f.settleFrames, 2.5); // 1 + 3 + 2 + 4 frames over 4 dithers
     // At 1.5 px per frame: 1, 2, 2 and 3 frames.
     EXPECT_EQ(ComputeDitherFigures(targets, geometry(1, 0, 1.5)).settleFrames, 2);
-}
-
-TEST(DitherFiguresTest, SettlingTakesTheLargerAxisAndAMoveThatFitsExactly)
-{
     // 0.3 px at 0.1 px per frame is 3 frames, although 0.3 / 0.1 is a little above 3.
     EXPECT_EQ(ComputeDitherFigures(alongX({0, 0.3, 0.6}), geometry(1, 0, 0.1)).settleFrames, 3);
-    const std::vector<PixelPoint> diagonal{{16, 16}, {17, 18.5}};
-    const DitherFigures f = ComputeDitherFigures(diagonal, geometry(1));
-    EXPECT_EQ(f.settleFrames, 3);
-    EXPECT_EQ(f.minMove, std::hypot(1, 2.5));
+    const DitherFigures diagonal = ComputeDitherFigures({{16, 16}, {17, 18.5}}, geometry(1));
+    EXPECT_EQ(diagonal.settleFrames, 3);
+    EXPECT_EQ(diagonal.minMove, std::hypot(1, 2.5));
 }
 
 TEST(DitherFiguresTest, PixelsAreCountedWhereTheFloorPutsThem)

@@ -104,7 +104,7 @@ TEST(BuiltInPatterns, InstalledOnlyBelowVersion11)
     EXPECT_EQ(settings.Get(Keys::Version, ""), "1.2");
 }
 
-TEST(PatternRun, EnumerationStopsAtEmptyTextOrMissingBackslash)
+TEST(PatternRun, EnumerationStopsAtEmptyTextOrMissingBackslashAddAndDeleteKeepTheRunDense)
 {
     MemoryStore store;
     Settings settings(store);
@@ -116,12 +116,7 @@ TEST(PatternRun, EnumerationStopsAtEmptyTextOrMissingBackslash)
     ASSERT_EQ(list.patterns.size(), 1u);
     EXPECT_EQ(list.patterns[0].name, "A");
     EXPECT_EQ(list.patterns[0].body, "1,0\\TOP");
-}
 
-TEST(PatternRun, AddAndDeleteKeepTheRunDense)
-{
-    MemoryStore store;
-    Settings settings(store);
     InstallBuiltInPatterns(settings);
     AddPattern(settings, 7, "P\\1,0\\TOP");
     EXPECT_EQ(settings.Get("Pattern7", ""), "P\\1,0\\TOP");
@@ -133,7 +128,7 @@ TEST(PatternRun, AddAndDeleteKeepTheRunDense)
     EXPECT_EQ(settings.Get("Pattern3", ""), four);
     EXPECT_EQ(settings.Get("Pattern6", ""), "P\\1,0\\TOP");
     EXPECT_EQ(settings.Find("Pattern7"), std::string());
-    PatternList list = EnumeratePatterns(settings);
+    list = EnumeratePatterns(settings);
     EXPECT_EQ(list.nextPattern, 7);
     EXPECT_EQ(list.patterns[0].name, "Half-step 2x2");
 

@@ -88,6 +88,10 @@ protected:
         quiverstep_CameraEvent(plugin, 22, 1, "", 0, 0);
     }
 
+    int set(const char *member, const QuiverstepValue &value)
+    {
+        return quiverstep_set(plugin, member, &value);
+    }
     double number(const char *member)
     {
         QuiverstepValue value{};
@@ -117,20 +121,14 @@ TEST_F(LibraryTest, ACorrectionIsAMoveThroughTheHostsTable)
 
 TEST_F(LibraryTest, MembersAreReadAndWrittenByNameWithoutRegardToCase)
 {
-    QuiverstepValue value{QUIVERSTEP_NUMBER, 0, 17.5, nullptr};
-    EXPECT_EQ(quiverstep_set(plugin, "xoffset", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(set("xoffset", {QUIVERSTEP_NUMBER, 0, 17.5, nullptr}), QUIVERSTEP_OK);
     EXPECT_EQ(number("XOffset"), 17.5);
-
-    value = {QUIVERSTEP_TEXT, 0, 0, " 2.5 "};
-    EXPECT_EQ(quiverstep_set(plugin, "DEBUGGING", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(set("DEBUGGING", {QUIVERSTEP_TEXT, 0, 0, " 2.5 "}), QUIVERSTEP_OK);
     EXPECT_EQ(number("Debugging"), 2); // halves round to even
-
-    value = {QUIVERSTEP_BOOLEAN, 1, 0, nullptr};
-    EXPECT_EQ(quiverstep_set(plugin, "nMinMove", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(set("nMinMove", {QUIVERSTEP_BOOLEAN, 1, 0, nullptr}), QUIVERSTEP_OK);
     EXPECT_EQ(number("nMinMove"), -1);
-
-    value = {QUIVERSTEP_TEXT, 0, 0, "true"};
-    EXPECT_EQ(quiverstep_set(plugin, "bGuiding", &value), QUIVERSTEP_OK);
+    EXPECT_EQ(set("bGuiding", {QUIVERSTEP_TEXT, 0, 0, "true"}), QUIVERSTEP_OK);
+    QuiverstepValue value{};
     EXPECT_EQ(quiverstep_get(plugin, "bGuiding", &value), QUIVERSTEP_OK);
     EXPECT_EQ(value.type, QUIVERSTEP_BOOLEAN);
     EXPECT_EQ(value.boolean, 1);
@@ -138,19 +136,15 @@ TEST_F(LibraryTest, MembersAreReadAndWrittenByNameWithoutRegardToCase)
 
 TEST_F(LibraryTest, BadNamesAndValuesAreReportedAndChangeNothing)
 {
-    QuiverstepValue value{QUIVERSTEP_NUMBER, 0, 40000, nullptr};
-    EXPECT_EQ(quiverstep_set(plugin, "Debugging", &value), QUIVERSTEP_ERROR_VALUE);
+    EXPECT_EQ(set("Debugging", {QUIVERSTEP_NUMBER, 0, 40000, nullptr}), QUIVERSTEP_ERROR_VALUE);
     EXPECT_EQ(number("Debugging"), 0);
+    const QuiverstepValue letters{QUIVERSTEP_TEXT, 0, 0, "abc"};
+    EXPECT_EQ(set("YOffset", letters), QUIVERSTEP_ERROR_VALUE);
+    EXPECT_EQ(set("bGuiding", letters), QUIVERSTEP_ERROR_VALUE);
+    EXPECT_EQ(set("XOffset", {9, 0, 0, nullptr}), QUIVERSTEP_ERROR_VALUE); // no such type
 
-    value = {QUIVERSTEP_TEXT, 0, 0, "abc"};
-    EXPECT_EQ(quiverstep_set(plugin, "YOffset", &value), QUIVERSTEP_ERROR_VALUE);
-    EXPECT_EQ(quiverstep_set(plugin, "bGuiding", &value), QUIVERSTEP_ERROR_VALUE);
-
-    value = {9, 0, 0, nullptr};
-    EXPECT_EQ(quiverstep_set(plugin, "XOffset", &value), QUIVERSTEP_ERROR_VALUE);
-
-    value = {QUIVERSTEP_NUMBER, 0, 1, nullptr};
-    EXPECT_EQ(quiverstep_set(plugin, "Name", &value), QUIVERSTEP_ERROR_MEMBER);
+    QuiverstepValue value{QUIVERSTEP_NUMBER, 0, 1, nullptr};
+    EXPECT_EQ(set("Name", value), QUIVERSTEP_ERROR_MEMBER);
     EXPECT_STREQ(quiverstep_last_error(), "no member Name");
     EXPECT_EQ(quiverstep_get(plugin, "nStepSize", &value), QUIVERSTEP_ERROR_MEMBER);
     EXPECT_EQ(quiverstep_get(plugin, nullptr, &value), QUIVERSTEP_ERROR_ARGUMENT);
@@ -161,13 +155,13 @@ TEST_F(LibraryTest, AFailingHostNeverFailsAnEvent)
 {
     // Unreadable errors make the event a guide start, which still loads the target.
     host.readable = false;
-    QuiverstepValue value{QUIVERSTEP_NUMBER, 0, 3, nullptr};
-    quiverstep_set(plugin, "XOffset", &value);
+    const QuiverstepValue three{QUIVERSTEP_NUMBER, 0, 3, nullptr};
+    set("XOffset", three);
     guideFrame(0.5, 0.5);
     EXPECT_EQ(number("XOffset"), 16);
 
     host.creatable = false;
-    quiverstep_set(plugin, "XOffset", &value);
+    set("XOffset", three);
     guideFrame(0.5, 0.5);
     EXPECT_EQ(number("XOffset"), 16);
     EXPECT_EQ(host.live, 0);
@@ -202,8 +196,7 @@ TEST_F(LibraryTest, TheBoxMessageGoesToTheHostsHandlerFromTheNamedStore)
                 static_cast<std::vector<std::string> *>(context)->push_back(text);
             },
             &messages);
-    QuiverstepValue test{QUIVERSTEP_NUMBER, 0, 3, nullptr};
-    quiverstep_set(plugin, "Debugging", &test);
+    set("Debugging", {QUIVERSTEP_NUMBER, 0, 3, nullptr}); // dither whatever the event
     quiverstep_CameraEvent(plugin, 19, 0, "", 0, 0);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].substr(0, messages[0].find('\r')),

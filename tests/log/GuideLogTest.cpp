@@ -119,7 +119,8 @@ TEST_F(GuideLogTest, StampsUseTheTwelveHourClock)
     EXPECT_EQ(GuideLog::FormatStamp({2026, 11, 30, 11, 59, 59}), "2026/11/30 11:59:59 AM");
 }
 
-TEST_F(GuideLogTest, LogValuesThatSwitchItOn)
+// Correction lines follow the switch only from the next block on.
+TEST_F(GuideLogTest, LogValuesThatSwitchItOnForTheNextBlock)
 {
     for (const char *off : {"0", "False", "True", ""}) {
         settings.Save(Keys::Log, off);
@@ -130,23 +131,16 @@ TEST_F(GuideLogTest, LogValuesThatSwitchItOn)
         EXPECT_EQ(std::count(cameras.lines().begin(), cameras.lines().end(), "camera: create"), 2)
                 << off;
     }
+    settings.Save(Keys::Log, "1");
+    correction(0.5, 0.5);
+    EXPECT_TRUE(files.files.empty());
+
     for (const char *on : {"1", "2", "1abc"}) {
         files.files.clear();
         settings.Save(Keys::Log, on);
         guideStart();
         EXPECT_FALSE(log().empty()) << on;
     }
-}
-
-TEST_F(GuideLogTest, CorrectionLinesFollowTheSwitchOnlyAfterTheNextBlock)
-{
-    settings.Save(Keys::Log, "0");
-    guideStart();
-    settings.Save(Keys::Log, "1");
-    correction(0.5, 0.5);
-    EXPECT_TRUE(files.files.empty());
-
-    guideStart();
     settings.Save(Keys::Log, "0");
     correction(0.5, 0.5);
     EXPECT_TRUE(log().ends_with("Autoguider Error X=0.5 Y = 0.5  Offset X = 16 Y = 16\r\n"))

@@ -22,7 +22,7 @@ protected:
 
 } // namespace
 
-TEST_F(GuideEventTest, GuideStartReloadsTargetAndLimits)
+TEST_F(GuideEventTest, GuideStartReloadsTargetAndLimitsAndReadsTheDitherTypeAsTruthValue)
 {
     settings.Save(Keys::CurrentOffsetX, "17");
     settings.Save(Keys::CurrentOffsetY, "15.5");
@@ -37,10 +37,7 @@ TEST_F(GuideEventTest, GuideStartReloadsTargetAndLimits)
               "camera: create; camera: Autoguider = 1; camera: GuideErrorX -> 0; "
               "camera: GuideErrorY -> 0; camera: AutoguiderMaximumMove -> 1500; "
               "camera: AutoguiderMinimumMove -> 200; camera: release; ");
-}
 
-TEST_F(GuideEventTest, GuideStartReadsDitherTypeAsTruthValue)
-{
     std::string &log = logOn();
     // A text that is no truth value leaves the type as it was.
     for (auto [stored, loaded] : {std::pair{"2", "-1"}, {"Spiral", "-1"}, {"0", "0"}}) {
@@ -51,7 +48,9 @@ TEST_F(GuideEventTest, GuideStartReadsDitherTypeAsTruthValue)
     }
 }
 
-TEST_F(GuideEventTest, CorrectionMovesWithAxesEnabledOnlyAroundTheMove)
+// A correction moves with the axes enabled only around the move; moves are limited to the
+// maximum, and below the minimum become none.
+TEST_F(GuideEventTest, CorrectionMovesWithinTheLimitsWithAxesEnabledOnlyAroundTheMove)
 {
     guideStart();
     cameras.clearLines();
@@ -65,10 +64,7 @@ TEST_F(GuideEventTest, CorrectionMovesWithAxesEnabledOnlyAroundTheMove)
               "camera: Move(16.5, 15.8, 16, 16); camera: EnabledXAxis = False; "
               "camera: enabledyaxis = False; camera: Autoguider = 1; camera: Autoguider = 0; "
               "camera: release; ");
-}
 
-TEST_F(GuideEventTest, MovesAreLimitedToTheMaximumAndBelowTheMinimumBecomeNone)
-{
     struct Case
     {
         double maxMove, minMove, targetX, errorX, errorY;

@@ -2,8 +2,6 @@
 
 #include "presenters/PathSimulatorPresenter.h"
 
-#include "Spiral.h"
-
 using namespace Quiverstep;
 
 namespace {
@@ -14,14 +12,6 @@ class PathSimulatorTestView : public TestView
 {
 public:
     PathSimulatorTestView() { texts[Simulator::runButton] = ""; }
-    void ClearPath(int) override { paints.clear(); }
-    void PaintPosition(int, double x, double y, std::int32_t colour) override
-    {
-        paints.push_back(std::to_string(int(x)) + "," + std::to_string(int(y)) + " "
-                         + (colour == ColourBlue  ? "blue"
-                            : colour == ColourRed ? "red"
-                                                  : "?"));
-    }
     // The Run button's text and the step timer's interval; the simulator runs when both say so.
     std::string state() const
     {
@@ -31,7 +21,6 @@ public:
                + std::to_string(timer == timers.end() ? 0 : timer->second);
     }
 
-    std::vector<std::string> paints; // since the last clear
     std::string stepSize = "2";
 };
 
@@ -62,7 +51,7 @@ TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepS
     steps(1); // exactly one step, and the run stops
     EXPECT_EQ(view.state(), "Run 0");
     simulator.Tick(Simulator::stepTimer);
-    EXPECT_EQ(view.paints.size(), 3u);
+    EXPECT_EQ(view.events.size(), 4u); // the clear on loading, then three steps
     simulator.Clicked(Simulator::runButton);
     EXPECT_EQ(view.state(), "Stop 80");
     simulator.Clicked(Simulator::runButton);
@@ -85,16 +74,17 @@ TEST_F(PathSimulatorPresenterTest,
     EXPECT_EQ(get(Keys::CurrentOffsetY), "18");
     view.stepSize = "2";
     simulator.Clicked(Simulator::resetButton);
-    EXPECT_TRUE(view.paints.empty()); // cleared
+    EXPECT_EQ(view.events.back(), "clear");
+    view.events.clear();
     steps(7);
-    EXPECT_EQ(view.paints,
-              (std::vector<std::string>{"16,18 blue",
-                                        "14,16 blue",
-                                        "18,16 red",
-                                        "16,18 red",
-                                        "14,16 red",
-                                        "18,16 blue",
-                                        "16,18 blue"}));
+    EXPECT_EQ(view.events,
+              (std::vector<std::string>{"paint 16,18 blue",
+                                        "paint 14,16 blue",
+                                        "paint 18,16 red",
+                                        "paint 16,18 red",
+                                        "paint 14,16 red",
+                                        "paint 18,16 blue",
+                                        "paint 16,18 blue"}));
     EXPECT_EQ(get(Keys::CurrentStep), "2");
     simulator.Unload();
     EXPECT_EQ(get(Keys::CurrentStep), "1");
@@ -103,7 +93,7 @@ TEST_F(PathSimulatorPresenterTest,
     EXPECT_EQ(get(Keys::CurrentOffsetY), "16");
     steps(1); // the plug-in is gone
     simulator.Tick(Simulator::stepTimer);
-    EXPECT_TRUE(view.paints.empty());
+    EXPECT_EQ(view.events.back(), "clear"); // the unload's reset, and no step after it
     EXPECT_EQ(view.state(), "Run 0");
 }
 
@@ -133,8 +123,7 @@ TEST_F(PathSimulatorPresenterTest, PositionOutsideTheBoxRaisesATimedMessageAndIs
               std::vector<std::string>{
                       "Dither Pattern position exceeds Dither Box limit: please "
                       "check!\r\nDither Max=4\r\nStep Size =2\r\nPosition  = (32, 16)"});
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "30");
-    EXPECT_EQ(view.paints.back(), "30,16 blue");
+    EXPECT_EQ(view.events.back(), "paint 30,16 blue");
     steps(1); // stepping goes on
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
 }

@@ -4,9 +4,9 @@
 
 #include "EnvironmentRig.h"
 #include "HeadlessUserInterface.h"
+#include "Spiral.h"
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,8 +16,8 @@ namespace Quiverstep {
 
 // A window's controls as plain values by id, an untouched one empty, and its message boxes
 // and questions recorded, in order, answered from `answers` (none left: No). A list keeps a
-// selection as a list box does: removing an entry drops it. A window opened over it is handed
-// to `opened`.
+// selection as a list box does: removing an entry drops it. A canvas's painting is recorded in
+// `events`. No window opens over it.
 class TestView : public WindowView
 {
 public:
@@ -43,17 +43,18 @@ public:
     }
     int Selected(int control) const override { return valueOr(selected, control, -1); }
     void Select(int control, int index) override { selected[control] = index; }
-    // Painting is recorded only by the views of the windows that have a canvas.
-    void ClearPath(int) override {}
-    void PaintPosition(int, double, double, std::int32_t) override {}
+    void ClearPath(int) override { events.push_back("clear"); }
+    void PaintPosition(int, double x, double y, std::int32_t colour) override
+    {
+        events.push_back("paint " + std::to_string(int(x)) + "," + std::to_string(int(y))
+                         + (colour == ColourBlue  ? " blue"
+                            : colour == ColourRed ? " red"
+                                                  : " ?"));
+    }
     void SetCaption(const std::string &text) override { caption = text; }
     void StartTimer(int timer, int milliseconds) override { timers[timer] = milliseconds; }
     void StopTimer(int timer) override { timers.erase(timer); }
-    void OpenModal(WindowPresenter &presenter) override
-    {
-        if (opened)
-            opened(presenter);
-    }
+    void OpenModal(WindowPresenter &) override {}
     void Close(bool accepted) override { closed = accepted; }
     void ShowMessage(const std::string &text) override { messages.push_back("message: " + text); }
     bool AskYesNo(const std::string &text) override
@@ -70,10 +71,10 @@ public:
     std::map<int, std::vector<std::string>> entries;
     std::map<int, int> selected;
     std::vector<std::string> messages; // "message: TEXT" or "question: TEXT"
+    std::vector<std::string> events;   // "clear", "paint X,Y blue", and the test's own
     std::deque<bool> answers;
     std::string caption;
-    std::map<int, int> timers; // the running ones and their intervals
-    std::function<void(WindowPresenter &)> opened;
+    std::map<int, int> timers;  // the running ones and their intervals
     std::optional<bool> closed; // accepted or not, once closed
 
 private:

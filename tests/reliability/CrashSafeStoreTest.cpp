@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -73,15 +72,6 @@ std::vector<Snapshot> expectedStates(const Snapshot &start, std::uint32_t count)
     return states;
 }
 
-Snapshot patternsOf(const Snapshot &state)
-{
-    Snapshot patterns;
-    std::ranges::copy_if(state, std::back_inserter(patterns), [](const auto &entry) {
-        return entry.first.starts_with(Keys::PatternPrefix);
-    });
-    return patterns;
-}
-
 using CrashSafeStoreTest = TempFolderTest;
 
 } // namespace
@@ -90,7 +80,7 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
 {
     // Spiral, random walk, a built-in snake and the long user pattern in turn.
     const std::vector<std::string> types = {"0", "1", "4", "7"};
-    Snapshot before, patterns;
+    Snapshot before;
     {
         SqliteStore store(path);
         const Settings settings(store);
@@ -101,16 +91,12 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
         settings.Save(Keys::Pattern(8), "");
         settings.Save(Keys::DitherType, types[0]);
         before = store.List(Keys::Application, Keys::Section);
-        patterns = patternsOf(before);
     }
-    ASSERT_EQ(patterns.size(), 7u);
 
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     int roundsWithUpdates = 0;
-    std::uint64_t updates = 0;
-    double slowestOpen = 0;
     for (int round = 0; round < Kills; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         int fds[2];
@@ -157,30 +143,20 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
             Settings(store).Save(Keys::DitherType, types[std::size_t(round + 1) % types.size()]);
             next = store.List(Keys::Application, Keys::Section);
         }
-        const double seconds
-                = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        slowestOpen = std::max(slowestOpen, seconds);
-        EXPECT_LT(seconds, 1.0 * SlowFactor) << "opening after the kill waited";
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                  1.0 * SlowFactor)
+                << "opening after the kill waited";
 
         const std::vector<Snapshot> states = expectedStates(before, reported + 1);
+        // Either state holds every pattern whole, as the store held them before the round.
         const bool atNext = after == states[reported + 1];
         EXPECT_TRUE(after == states[reported] || atNext)
                 << "the store holds neither the state after " << reported
                 << " updates nor the one after";
-        EXPECT_EQ(patternsOf(after), patterns);
         before = next;
 
-        const std::uint32_t made = reported + (atNext ? 1 : 0);
-        updates += made;
-        roundsWithUpdates += made > 0;
+        roundsWithUpdates += reported > 0 || atNext;
     }
     // The kills must have hit a writer at work, not only one that was starting.
     EXPECT_GE(roundsWithUpdates, Kills / 4);
-    RecordProperty("updates", std::to_string(updates));
-    RecordProperty("slowestOpenSeconds", std::to_string(slowestOpen));
-    std::printf("%d kills, %llu updates survived, %d rounds with updates, slowest open %.3f s\n",
-                Kills,
-                static_cast<unsigned long long>(updates),
-                roundsWithUpdates,
-                slowestOpen);
 }

@@ -122,7 +122,6 @@ TEST_F(HostileStoreTest, EveryKeyWithEveryHostileValueForEveryDitherType)
 {
     std::vector<std::string> keys(Keys::All.begin(), Keys::All.end());
     keys.insert(keys.end(), {Keys::Pattern(2), Keys::Pattern(3)});
-    int nights = 0;
     for (const std::string type : {"0", "1", "2", "3"}) {
         for (const std::string &key : keys) {
             for (const auto &[name, text] : HostileValues) {
@@ -131,13 +130,11 @@ TEST_F(HostileStoreTest, EveryKeyWithEveryHostileValueForEveryDitherType)
                 configure(settings, type);
                 settings.Save(key, text);
                 const std::vector<std::string> problems = night(store);
-                ++nights;
                 EXPECT_TRUE(problems.empty()) << "type " << type << ", " << key << " = " << name
                                               << ": " << problems.front();
             }
         }
     }
-    EXPECT_EQ(nights, 4 * 24 * 12);
 }
 
 TEST_F(HostileStoreTest, LongPatternWalkedFromHostileSteps)

@@ -13,7 +13,7 @@
 
 using namespace Quiverstep;
 
-TEST(DitherTypeList, StoredTypeIsLimitedToTheListedEntries)
+TEST(DitherTypeList, StoredTypeIsLimitedToTheListedEntriesAndCheckBoxesReadTheirTexts)
 {
     // Five patterns, so the add entry is entry 7. How a text decodes is the dither type's
     // rule; "true" and "3.5" show that the list reads it so.
@@ -23,10 +23,6 @@ TEST(DitherTypeList, StoredTypeIsLimitedToTheListedEntries)
     EXPECT_EQ(InitialDitherTypeIndex("6.5", 8), 6);
     EXPECT_EQ(InitialDitherTypeIndex("true", 8), 1);
     EXPECT_EQ(InitialDitherTypeIndex("3.5", 8), 4);
-}
-
-TEST(DitherTypeList, CheckBoxStatesFromStoredTexts)
-{
     // "True" is no number: its leading number is 0.
     for (auto [text, state] :
          {std::pair{"False", 0}, {"True", 0}, {"1", 1}, {"0.4", 0}, {"2", 2}, {"-1", 1}})

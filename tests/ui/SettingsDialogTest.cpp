@@ -22,7 +22,6 @@ TEST_F(SettingsDialogTest, TheQtWindowsCarryThePresentersEditorSimulatorAndMessa
     EXPECT_EQ(dialog.windowTitle(), "Quiverstep 1.1 Settings");
     expect([](QWidget *window) {
         EXPECT_EQ(window->windowTitle(), "Custom Dither Pattern");
-        EXPECT_EQ(text(window, "DitherName"), "New Pattern");
         type(window, "DitherName", "P");
         type(window, "XStep", "1");
         type(window, "YStep", "0");
@@ -32,12 +31,8 @@ TEST_F(SettingsDialogTest, TheQtWindowsCarryThePresentersEditorSimulatorAndMessa
     list->setCurrentIndex(7); // the add entry
     EXPECT_EQ(list->currentIndex(), 7);
     EXPECT_EQ(list->itemText(7), "P");
-    EXPECT_EQ(get(Keys::Pattern(7)), "P\\ 1.00: 0.00\\BOTTOM");
 
-    expect([](QWidget *window) {
-        EXPECT_EQ(text(window, "DitherName"), "P");
-        click(window, "removeButton");
-    });
+    expect([](QWidget *window) { click(window, "removeButton"); });
     expect(answer("Do you want to delete this pattern permanently?", QMessageBox::Yes));
     click(&dialog, "Pattern");
     EXPECT_EQ(list->currentIndex(), 6);
@@ -66,7 +61,6 @@ TEST_F(SettingsDialogTest, MyDelayLoadsTheHiddenDialogAndWaitsEvenWhenTheDialogC
     EXPECT_GE(timer.elapsed(), 145);
     ASSERT_NE(SettingsDialog::Loaded(), nullptr);
     EXPECT_FALSE(SettingsDialog::Loaded()->isVisible());
-    EXPECT_EQ(get(Keys::Version), "1.1"); // its load installed the built-in patterns
 
     QTimer::singleShot(30, [] { SettingsDialog::Unload(); });
     QObject guard; // ends a wait nothing else would end, so that a lost tick fails, not hangs
@@ -77,9 +71,14 @@ TEST_F(SettingsDialogTest, MyDelayLoadsTheHiddenDialogAndWaitsEvenWhenTheDialogC
     EXPECT_LT(timer.elapsed(), 2000);
 }
 
-TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocus)
+// The wheel turns the dither type list only when it has the focus; a check box opened grayed
+// is two-state from its first click.
+TEST_F(SettingsDialogTest, WheelOnlyOverTheFocusedListAndCheckBoxesOpenedGrayedTwoState)
 {
-    settings.Save(Keys::DitherType, "6"); // the last pattern: one notch on is the add entry
+    settings.Save(Keys::DitherType, "6");  // the last pattern: one notch on is the add entry
+    settings.Save(Keys::MaxDitherX, "10"); // a box that holds the 20x20 snakes
+    settings.Save(Keys::Log, "2");
+    settings.Save(Keys::AO7Compatible, "2");
     expect([](QWidget *window) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         auto *list = child<QComboBox>(window, "DitherType");
@@ -92,16 +91,8 @@ TEST_F(SettingsDialogTest, WheelOverTheDitherTypeListTurnsItOnlyWhenItHasTheFocu
         EXPECT_TRUE(list->hasFocus());
         wheel(list, 1);
         EXPECT_EQ(list->currentIndex(), 5);
-        mouseClick(child(window, "cancelButton"));
-    });
-    ui.ShowSettings();
-}
-
-TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
-{
-    settings.Save(Keys::Log, "2");
-    settings.Save(Keys::AO7Compatible, "2");
-    expect([](QWidget *window) {
+        EXPECT_TRUE(staysOpenOnEscape(window));
+        EXPECT_EQ(list->currentIndex(), 5);
         for (const char *name : {"logCheckBox", "AO7"}) {
             auto *box = child<QCheckBox>(window, name);
             EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << name;
@@ -119,6 +110,7 @@ TEST_F(SettingsDialogTest, CheckBoxOpenedGrayedIsTwoStateFromItsFirstClick)
     });
     ui.ShowSettings(); // modal, and unloaded when closed
     EXPECT_EQ(SettingsDialog::Loaded(), nullptr);
+    EXPECT_EQ(get(Keys::DitherType), "5");
     EXPECT_EQ(get(Keys::Log), "1");
     EXPECT_EQ(get(Keys::AO7Compatible), "1");
 }

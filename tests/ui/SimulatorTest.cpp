@@ -3,7 +3,6 @@
 #include "PathCell.h"
 #include "presenters/PathSimulatorPresenter.h"
 #include "qt/PathCanvas.h"
-#include "qt/SettingsDialog.h"
 
 #include <QLabel>
 
@@ -18,18 +17,15 @@ constexpr QRgb White = 0xFFFFFFFF;
 class SimulatorTest : public WindowTest
 {
 protected:
-    // The simulator as the settings dialog opens it, on the step size typed there.
-    PathSimulatorPresenter presenter{environment, "", [this] {
-                                         return SettingsDialog::Instance(environment)
-                                                 .Text(SettingsDialogPresenter::StepSize);
-                                     }};
+    // Reset's step size as typed in the settings dialog: the presenter test checks that it
+    // is the typed one; here the stored one.
+    PathSimulatorPresenter presenter{environment, "", [] { return "2"; }};
 };
 
 } // namespace
 
-// The real step timer, the step size typed in the settings dialog, the painted cells, and
-// the walk reset when the window closes.
-TEST_F(SimulatorTest, RunsOnItsTimerResetsToTheTypedStepPaintsTheCellsAndExitRestarts)
+// The real step timer, the painted cells, and the walk reset when the window closes.
+TEST_F(SimulatorTest, RunsOnItsTimerPaintsTheCellsAndExitRestarts)
 {
     storePattern();
     QtWindowView simulator(presenter);
@@ -37,12 +33,7 @@ TEST_F(SimulatorTest, RunsOnItsTimerResetsToTheTypedStepPaintsTheCellsAndExitRes
     int steps = 0;
     QObject::connect(&simulator, &QtWindowView::positionPainted, [&] { ++steps; });
     EXPECT_TRUE(waitFor([&] { return steps >= 3; }));
-    SettingsDialog &dialog = SettingsDialog::Instance(environment);
-    type(&dialog, "StepSize", "3");
     click(&simulator, "resetButton"); // stops the run
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "19");
-    type(&dialog, "StepSize", "2");
-    click(&simulator, "resetButton");
     const struct
     {
         double x, y;
@@ -65,51 +56,58 @@ TEST_F(SimulatorTest, RunsOnItsTimerResetsToTheTypedStepPaintsTheCellsAndExitRes
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
 }
 
-TEST_F(SimulatorTest, MessageFromAStepInTheModalLoopClosesAtOnceOnAMouseClick)
+// Every step of this pattern leaves the box, each time with a timed message of its own, raised
+// in the simulator's modal loop. An OK closes its message at once on a mouse click; the others
+// outlive the window with their countdowns going on, and close themselves after three seconds.
+TEST_F(SimulatorTest, MessagesRaisedInTheModalLoopOutliveItAndCloseOnOkOrAfterThreeSeconds)
 {
-    storePattern("Far\\1,0\\8,0\\TOP");
+    storePattern("Far\\8,0\\0,-8\\TOP");
     QtWindowView simulator(presenter);
     bool closedAtOnce = false;
-    expect([&](QWidget *window) {
-        // Step stops the timer's walk; every other step leaves the box.
-        for (int i = 0; i < 3 && openMessages().isEmpty(); ++i)
-            mouseClick(child(window, "stepButton"));
-        if (!openMessages().isEmpty()) {
-            QPointer<TimedMessage> message = openMessages().back();
-            mouseClick(child(message, "OKButton"));
-            closedAtOnce = !message || !message->isVisible();
-        }
-        mouseClick(child(window, "exitButton"));
-    });
-    simulator.exec();
-    EXPECT_TRUE(closedAtOnce); // a message was raised, and its OK took the click
-}
-
-TEST_F(SimulatorTest, AMessageOutlivesTheModalWindowItWasRaisedOver)
-{
-    storePattern("Far\\8,0\\TOP");
-    QtWindowView simulator(presenter);
-    QString text;
     QElapsedTimer sinceShown;
     expect([&](QWidget *window) {
-        mouseClick(child(window, "stepButton"));
+        mouseClick(child(window, "stepButton")); // also stops the timer's walk
+        if (QPointer<TimedMessage> first = openMessages().value(0)) {
+            mouseClick(child(first, "OKButton"));
+            closedAtOnce = !first || !first->isVisible();
+        }
         sinceShown.start();
-        ASSERT_EQ(openMessages().size(), 1);
-        text = child<QLabel>(openMessages().front(), "MsgText")->text();
+        mouseClick(child(window, "stepButton"));
+        mouseClick(child(window, "stepButton"));
         settle(300); // so that a countdown begun again when the owner closes would show
+        EXPECT_TRUE(staysOpenOnEscape(window));
         mouseClick(child(window, "exitButton"));
     });
     simulator.exec();
     settle();
-    // Exit's Reset put the walk back; the message is still open, with its text and its
-    // countdown, and its OK works.
-    ASSERT_EQ(openMessages().size(), 1);
-    TimedMessage *message = openMessages().front();
-    EXPECT_EQ(message->parentWidget(), nullptr);
-    EXPECT_EQ(child<QLabel>(message, "MsgText")->text(), text);
-    EXPECT_TRUE(text.endsWith("Position  = (32, 16)"));
-    EXPECT_LE(message->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
-    mouseClick(child(message, "OKButton"));
+    EXPECT_TRUE(closedAtOnce); // a message was raised, and its OK took the click
+    const QList<TimedMessage *> messages = openMessages();
+    ASSERT_EQ(messages.size(), 2);
+    QStringList positions;
+    for (TimedMessage *message : messages) {
+        EXPECT_EQ(message->parentWidget(), nullptr);
+        const QLabel *label = child<QLabel>(message, "MsgText");
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        EXPECT_TRUE(label->text().contains("\nStep Size =2\nPosition  = ")) // CR LF as lines
+                << label->text().toStdString();
+        positions << label->text().section("= ", -1);
+        EXPECT_LE(message->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
+    }
+    positions.sort();
+    EXPECT_EQ(positions.join(" "), "(16, 0) (32, 16)");
+    // Shown again while open: brought forward, with its text and countdown as they were.
+    QPointer<TimedMessage> first = messages.front();
+    const QString text = child<QLabel>(first, "MsgText")->text();
+    first->SetMessage("changed");
+    first->show();
+    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == first; }, 1000));
+    EXPECT_TRUE(staysOpenOnEscape(first));
+    EXPECT_EQ(child<QLabel>(first, "MsgText")->text(), text);
+    EXPECT_LE(first->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
+    click(first, "OKButton");
     settle();
-    EXPECT_TRUE(openMessages().isEmpty());
+    EXPECT_TRUE(first.isNull()); // deleted on close
+    EXPECT_TRUE(waitFor([] { return openMessages().isEmpty(); }, 5000));
+    EXPECT_GE(sinceShown.elapsed(), 2900);
+    EXPECT_LT(sinceShown.elapsed(), 4500);
 }

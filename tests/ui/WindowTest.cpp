@@ -1,7 +1,7 @@
 #include "WindowTest.h"
 
-#include "qt/PathCanvas.h"
 #include "PathCell.h"
+#include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
 #include <QTest>
@@ -56,12 +56,7 @@ void WindowTest::TearDown()
     SettingsDialog::Unload();
     EXPECT_TRUE(m_unexpected.isEmpty()) << "unexpected: " << m_unexpected.join(", ").toStdString();
     EXPECT_TRUE(m_expected.empty()) << "an expected window never opened";
-    settle();
-}
-
-WindowTest::~WindowTest()
-{
-    // Windows the test held itself are gone by now: nothing may be left at all.
+    // The windows the test held itself are gone by now: nothing may be left at all.
     settle();
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty())
             << "windows left: " << classNames(QApplication::topLevelWidgets());
@@ -103,6 +98,13 @@ void WindowTest::wheel(QWidget *control, int notches)
     // Spontaneous, so that the application gives the focus by the focus policy first.
     QSpontaneKeyEvent::setSpontaneous(&event);
     QApplication::instance()->notify(control, &event);
+}
+
+bool WindowTest::staysOpenOnEscape(QWidget *window)
+{
+    QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+    QApplication::processEvents();
+    return window->isVisible();
 }
 
 WindowTest::Action WindowTest::answer(const QString &expectedText,

@@ -44,7 +44,6 @@ protected:
         m_modalWatch.start(5);
     }
 
-    ~WindowTest() override;
     void TearDown() override;
 
     // Processes events until the condition holds or the time is up; returns the condition.
@@ -72,6 +71,10 @@ protected:
     // Turns the mouse wheel over the middle of the control by notches (positive: away from the
     // user), delivered as the window system's wheel events are.
     static void wheel(QWidget *control, int notches);
+    // Escape as the window system delivers it to the window's focused control; whether the
+    // window is still open. Only a window with a cancel button (the pattern editor's Cancel)
+    // closes on Escape: the others keep what the user entered and the walk as it stands.
+    static bool staysOpenOnEscape(QWidget *window);
     static void type(const QWidget *root, const char *name, const QString &text)
     {
         if (auto *box = child<QLineEdit>(root, name))
