@@ -34,7 +34,14 @@ PathSimulatorPresenter::PathSimulatorPresenter(PlugInEnvironment &environment,
     , m_environment(environment)
     , m_caption(caption)
     , m_stepSizeText(std::move(stepSizeText))
-{}
+{
+    setActions({
+            {exitButton, [this] { View().Close(false); }},
+            {resetButton, [this] { reset(); }},
+            {runButton, [this] { runOrStop(); }},
+            {stepButton, [this] { stepOnce(); }},
+    });
+}
 
 PathSimulatorPresenter::~PathSimulatorPresenter() = default;
 
@@ -47,26 +54,6 @@ void PathSimulatorPresenter::Load()
     View().SetText(runButton, "Stop");
     View().StartTimer(stepTimer, StepMilliseconds);
     m_running = true;
-}
-
-void PathSimulatorPresenter::Clicked(int control)
-{
-    switch (control) {
-    case exitButton:
-        View().Close(false);
-        break;
-    case resetButton:
-        reset();
-        break;
-    case runButton:
-        runOrStop();
-        break;
-    case stepButton:
-        stepOnce();
-        break;
-    default:
-        break;
-    }
 }
 
 void PathSimulatorPresenter::Tick(int timer)

@@ -40,7 +40,6 @@ public:
 
     // The simulation starts running at once.
     void Load() override;
-    void Clicked(int control) override;
     void Tick(int timer) override;
     // Exit, Escape and the window frame: the stored walk goes back to its start. Once.
     void Unload() override;

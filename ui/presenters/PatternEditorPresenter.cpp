@@ -45,7 +45,21 @@ PatternEditorPresenter::PatternEditorPresenter(const std::string &name,
     , m_name(name)
     , m_body(body)
     , m_newPattern(newPattern)
-{}
+{
+    setActions({
+            {addButton, [this] { addStep(); }},
+            {Delete, [this] { deleteSelectedStep(); }},
+            {MoveUp, [this] { moveSelectedTo(View().Selected(stepList) - 1); }},
+            {MoveDown,
+             [this] {
+                 const int i = View().Selected(stepList);
+                 moveSelectedTo(i < 0 ? -1 : i + 1);
+             }},
+            {saveButton, [this] { save(); }},
+            {cancelButton, [this] { Cancel(); }},
+            {removeButton, [this] { removePattern(); }},
+    });
+}
 
 void PatternEditorPresenter::Load()
 {
@@ -61,35 +75,6 @@ void PatternEditorPresenter::Load()
     const std::size_t lastSlash = body.rfind('\\');
     m_body = lastSlash == std::string::npos ? body : body.substr(lastSlash + 1);
     View().SetCheckState(loaded.repeatFromTop ? TopToBottom : BottomToTop, 1);
-}
-
-void PatternEditorPresenter::Clicked(int control)
-{
-    switch (control) {
-    case addButton:
-        addStep();
-        break;
-    case Delete:
-        deleteSelectedStep();
-        break;
-    case MoveUp:
-        moveSelectedTo(View().Selected(stepList) - 1);
-        break;
-    case MoveDown:
-        moveSelectedTo(View().Selected(stepList) < 0 ? -1 : View().Selected(stepList) + 1);
-        break;
-    case saveButton:
-        save();
-        break;
-    case cancelButton:
-        Cancel();
-        break;
-    case removeButton:
-        removePattern();
-        break;
-    default:
-        break;
-    }
 }
 
 void PatternEditorPresenter::Cancel()

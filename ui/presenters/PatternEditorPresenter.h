@@ -36,7 +36,6 @@ public:
     PatternEditorPresenter(const std::string &name, const std::string &body, bool newPattern);
 
     void Load() override;
-    void Clicked(int control) override;
     // The user changed the step list's selection.
     void SelectionChanged(int control) override;
     // Cancel, Escape and the window frame: the window leaves without a result.

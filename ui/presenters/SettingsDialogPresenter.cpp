@@ -60,7 +60,18 @@ SettingsDialogPresenter *SettingsDialogPresenter::Loaded()
 SettingsDialogPresenter::SettingsDialogPresenter(PlugInEnvironment &environment)
     : WindowPresenter(Description())
     , m_environment(environment)
-{}
+{
+    setActions({
+            {OK,
+             [this] {
+                 if (ValidateAndSave())
+                     View().Close(true);
+             }},
+            {cancelButton, [this] { View().Close(false); }},
+            {simulateButton, [this] { simulate(); }},
+            {Pattern, [this] { editSelectedPattern(); }},
+    });
+}
 
 SettingsDialogPresenter::~SettingsDialogPresenter()
 {
@@ -90,27 +101,6 @@ void SettingsDialogPresenter::Unload()
     // Closed means unloaded: the next use loads afresh from the store.
     if (s_loaded == this)
         s_loaded = nullptr;
-}
-
-void SettingsDialogPresenter::Clicked(int control)
-{
-    switch (control) {
-    case OK:
-        if (ValidateAndSave())
-            View().Close(true);
-        break;
-    case cancelButton:
-        View().Close(false);
-        break;
-    case simulateButton:
-        simulate();
-        break;
-    case Pattern:
-        editSelectedPattern();
-        break;
-    default:
-        break;
-    }
 }
 
 void SettingsDialogPresenter::fillDitherTypeList()

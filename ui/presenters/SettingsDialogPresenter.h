@@ -52,7 +52,6 @@ public:
     // The window has closed: the instance is no longer the loaded one.
     void Unload() override;
 
-    void Clicked(int control) override;
     // The user chose an entry of the dither type list.
     void SelectionChanged(int control) override;
 

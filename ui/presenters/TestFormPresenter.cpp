@@ -31,32 +31,17 @@ TestFormPresenter::TestFormPresenter(PlugInEnvironment &environment)
     : WindowPresenter(Description())
     , m_environment(environment)
     , m_plugIn(std::make_unique<DitherPlugIn>(environment))
-{}
+{
+    setActions({
+            {setupButton, [this] { openSettings(); }},
+            {guideStartButton, [this] { startGuiding(); }},
+            {guideErrorButton, [this] { correctGuideError(); }},
+            {downloadCompleteButton, [this] { completeDownload(); }},
+            {generatePatternButton, [this] { generatePatterns(); }},
+    });
+}
 
 TestFormPresenter::~TestFormPresenter() = default;
-
-void TestFormPresenter::Clicked(int control)
-{
-    switch (control) {
-    case setupButton:
-        openSettings();
-        break;
-    case guideStartButton:
-        startGuiding();
-        break;
-    case guideErrorButton:
-        correctGuideError();
-        break;
-    case downloadCompleteButton:
-        completeDownload();
-        break;
-    case generatePatternButton:
-        generatePatterns();
-        break;
-    default:
-        break;
-    }
-}
 
 void TestFormPresenter::openSettings()
 {

@@ -29,8 +29,6 @@ public:
     explicit TestFormPresenter(PlugInEnvironment &environment);
     ~TestFormPresenter() override;
 
-    void Clicked(int control) override;
-
 private:
     void openSettings();
     void startGuiding();

@@ -20,7 +20,9 @@ const WindowDescription &TimedMessagePresenter::Description()
 
 TimedMessagePresenter::TimedMessagePresenter()
     : WindowPresenter(Description())
-{}
+{
+    setActions({{OKButton, [this] { View().Close(false); }}});
+}
 
 void TimedMessagePresenter::SetMessage(const std::string &text, const std::string &title)
 {
@@ -34,12 +36,6 @@ void TimedMessagePresenter::Load()
         View().SetCaption(m_title);
     View().SetText(MsgText, m_text);
     View().StartTimer(closeTimer, DisplayMilliseconds);
-}
-
-void TimedMessagePresenter::Clicked(int control)
-{
-    if (control == OKButton)
-        View().Close(false);
 }
 
 void TimedMessagePresenter::Tick(int timer)

@@ -26,7 +26,6 @@ public:
     void SetMessage(const std::string &text, const std::string &title = {});
 
     void Load() override;
-    void Clicked(int control) override;
     void Tick(int timer) override;
 
 private:

@@ -3,7 +3,10 @@
 #include "presenters/WindowDescription.h"
 #include "presenters/WindowView.h"
 
+#include <functional>
+#include <map>
 #include <stdexcept>
+#include <utility>
 
 namespace Quiverstep {
 
@@ -24,8 +27,12 @@ public:
 
     // Once, when the window has been made.
     virtual void Load() {}
-    // A button, check box or radio button was clicked.
-    virtual void Clicked(int) {}
+    // A button was clicked: its action, when it has one.
+    void Clicked(int control)
+    {
+        if (const auto action = m_actions.find(control); action != m_actions.end())
+            action->second();
+    }
     // The user changed a list's selection.
     virtual void SelectionChanged(int) {}
     // A timer the presenter started ticked.
@@ -42,8 +49,16 @@ public:
         return *m_view;
     }
 
+protected:
+    // What each button does, by its id.
+    void setActions(std::map<int, std::function<void()>> actions)
+    {
+        m_actions = std::move(actions);
+    }
+
 private:
     const WindowDescription &m_description;
+    std::map<int, std::function<void()>> m_actions;
     WindowView *m_view = nullptr;
 };
 
