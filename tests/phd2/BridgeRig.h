@@ -38,19 +38,17 @@ protected:
     void phd2Event(const std::string &line) { bridge.Phd2Line(line + "\r\n"); }
 
     // The bridge's last request to PHD2, checked for its method, answered with `result`.
-    Json answer(const std::string &method, const Json &result)
+    void answer(const std::string &method, const Json &result)
     {
-        const Json request = Json::parse(links.toPhd2.at(links.toPhd2.size() - 1));
+        const Json request = Json::parse(links.toPhd2.back());
         EXPECT_EQ(request["method"], method);
         bridge.Phd2Line(Line(ResultReply(result, request["id"])));
-        return request;
     }
-    Json fail(const std::string &method, int code, const std::string &message)
+    void fail(const std::string &method, int code, const std::string &message)
     {
         const Json request = Json::parse(links.toPhd2.back());
         EXPECT_EQ(request["method"], method);
         bridge.Phd2Line(Line(ErrorReply(code, message, request["id"])));
-        return request;
     }
 
     // Answers the requests of one dither; returns the lock the bridge asked for. PHD2's
