@@ -7,6 +7,7 @@
 #include "PlugInRig.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
+#include "BenchmarkStore.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -23,55 +24,6 @@
 using namespace Quiverstep;
 
 namespace {
-
-struct StoreAccess
-{
-    bool write = false;
-    std::string key, value;
-};
-
-// A store that, while tracing, notes each read and write: the store work of one event, for
-// replaying it without the plug-in.
-template<class Store>
-class TracingStore : public Store
-{
-public:
-    using Store::Store;
-
-    std::optional<std::string> Find(std::string_view application,
-                                    std::string_view section,
-                                    std::string_view key) override
-    {
-        if (tracing)
-            accesses.push_back({false, std::string(key), {}});
-        return Store::Find(application, section, key);
-    }
-    void SaveSetting(std::string_view application,
-                     std::string_view section,
-                     std::string_view key,
-                     std::string_view value) override
-    {
-        if (tracing)
-            accesses.push_back({true, std::string(key), std::string(value)});
-        Store::SaveSetting(application, section, key, value);
-    }
-
-    bool tracing = false;
-    std::vector<StoreAccess> accesses;
-};
-
-// The settings every benchmark scenario starts from: its dither type, step 1, max dither 4,
-// the log off, the target at the centre, the built-in patterns.
-void SaveBenchmarkSettings(const Settings &settings, const std::string &ditherType)
-{
-    settings.Save(Keys::DitherType, ditherType);
-    settings.Save(Keys::DitherStep, "1");
-    settings.Save(Keys::MaxDitherX, "4");
-    settings.Save(Keys::Log, "0");
-    settings.Save(Keys::CurrentOffsetX, "16");
-    settings.Save(Keys::CurrentOffsetY, "16");
-    InstallBuiltInPatterns(settings);
-}
 
 // The settings database reached directly, with the production store's settings (write-ahead
 // log, full synchronisation): the floor under what an event costs.
