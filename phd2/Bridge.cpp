@@ -279,8 +279,23 @@ void Bridge::startDither(int client, const Json &request, Reply reply)
         return refuse(Codes::InvalidParams, parsed.error);
     if (m_phase != Phase::Idle)
         return refuse(Codes::Failed, inProgress("dither", "dither"));
-    if (m_phd2Settling)
-        return refuse(Codes::Failed, inProgress("dither", m_phd2Dithered ? "dither" : "guide"));
+    if (m_phd2Settling) {
+        // PHD2 sends each connection its events on its own: the client may have seen the
+        // SettleDone that the bridge's connection has not read yet. PHD2 answers after every
+        // event it sent before, so its answer decides.
+        call("get_settling", nullptr, [this, client, request, reply, id](const Json &answer) {
+            if (answer.value("result", Json()) == true) {
+                const char *running = m_phd2Dithered ? "dither" : "guide";
+                if (reply)
+                    reply(ErrorReply(Codes::Failed, inProgress("dither", running), id));
+                return;
+            }
+            m_phd2Settling = false;
+            m_phd2Dithered = false;
+            startDither(client, request, reply);
+        });
+        return;
+    }
     if (!m_phd2Known) {
         // A client whose connection to PHD2 came up before the bridge's own.
         m_waitingForPhd2.push_back([this, client, request, reply] { startDither(client, request, reply); });
