@@ -9,24 +9,6 @@
 
 namespace Quiverstep {
 
-const WindowDescription &PathSimulatorPresenter::Description()
-{
-    using K = ControlKind;
-    // clang-format off
-    static const WindowDescription description{
-        "PathSimulator", "Dither Simulator", 456, 292, WindowPlacement::CentreOwner,
-        {
-            {exitButton, "exitButton", K::Button, "Exit", 368, 12, 81, 25},
-            {pathCanvas, "pathCanvas", K::Canvas, "", 12, 12, 341, 265},
-            {runButton, "runButton", K::Button, "Run", 364, 216, 81, 29},
-            {stepButton, "stepButton", K::Button, "Step", 364, 252, 81, 29},
-            {resetButton, "resetButton", K::Button, "Reset", 364, 180, 81, 29},
-        },
-    };
-    // clang-format on
-    return description;
-}
-
 PathSimulatorPresenter::PathSimulatorPresenter(PlugInEnvironment &environment,
                                                const std::string &caption,
                                                StepSizeText stepSizeText)

@@ -6,38 +6,6 @@
 
 namespace Quiverstep {
 
-const WindowDescription &PatternEditorPresenter::Description()
-{
-    using K = ControlKind;
-    // clang-format off
-    static const WindowDescription description{
-        "PatternEditor", "Custom Dither Pattern", 445, 414, WindowPlacement::CentreOwner,
-        {
-            {nameLabel, "nameLabel", K::Label, "Dither Name:", 12, 24, 101, 25},
-            {DitherName, "DitherName", K::TextBox, "", 124, 24, 213, 29},
-            {saveButton, "saveButton", K::Button, "Save", 348, 20, 81, 33},
-            {cancelButton, "cancelButton", K::Button, "Cancel", 348, 60, 81, 33},
-            {addButton, "addButton", K::Button, "Add", 20, 72, 77, 29},
-            {xLabel, "xLabel", K::Label, "X:", 108, 80, 13, 21},
-            {XStep, "XStep", K::TextBox, "", 124, 72, 53, 29},
-            {yLabel, "yLabel", K::Label, "Y:", 188, 80, 13, 21},
-            {YStep, "YStep", K::TextBox, "", 208, 72, 53, 29},
-            {stepList, "stepList", K::ListBox, "", 20, 104, 317, 160},
-            {Delete, "Delete", K::Button, "Delete", 20, 284, 65, 25},
-            {MoveUp, "MoveUp", K::Button, "Move Up", 168, 284, 77, 25},
-            {MoveDown, "MoveDown", K::Button, "Move Down", 256, 284, 85, 25},
-            {removeButton, "removeButton", K::Button, "Remove", 348, 104, 81, 33},
-            {endRuleFrame, "endRuleFrame", K::Frame, "At the end of the pattern", 20, 320, 321, 85},
-            {BottomToTop, "BottomToTop", K::RadioButton, "Reverse direction (bottom to top)", 20, 52, 217, 21, endRuleFrame, true},
-            {TopToBottom, "TopToBottom", K::RadioButton, "Repeat top to bottom", 20, 24, 201, 21, endRuleFrame},
-        },
-        saveButton,
-        cancelButton,
-    };
-    // clang-format on
-    return description;
-}
-
 PatternEditorPresenter::PatternEditorPresenter(const std::string &name,
                                                const std::string &body,
                                                bool newPattern)

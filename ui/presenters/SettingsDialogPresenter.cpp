@@ -18,40 +18,6 @@ constexpr int FirstPattern = 2;
 
 } // namespace
 
-const WindowDescription &SettingsDialogPresenter::Description()
-{
-    using K = ControlKind;
-    constexpr int F = ditherTypeFrame; // the controls placed in the frame
-    const char *const restart = "Saving restarts the dither path at its first position.";
-    const char *const units = "Step Size and Max Dither are in guide camera pixels.";
-    // clang-format off
-    static const WindowDescription description{
-        "SettingsDialog", "Quiverstep 1.1 Settings", 449, 231, WindowPlacement::CentreScreen,
-        {
-            {OK, "OK", K::Button, "OK", 356, 12, 81, 33},
-            {cancelButton, "cancelButton", K::Button, "Cancel", 356, 48, 81, 33},
-            {F, "ditherTypeFrame", K::Frame, "Dither Type", 12, 12, 337, 149},
-            {StepSize, "StepSize", K::TextBox, Keys::Defaults::DitherStep.data(), 96, 64, 65, 29, F},
-            {MaxDitherX, "MaxDitherX", K::TextBox, Keys::Defaults::MaxDither.data(), 96, 100, 65, 29, F},
-            {DitherType, "DitherType", K::DropDownList, "", 72, 24, 241, 24, F},
-            {Pattern, "Pattern", K::Button, "Pattern:", 8, 24, 57, 25, F},
-            {simulateButton, "simulateButton", K::Button, "Simulate...", 356, 104, 81, 33},
-            {logCheckBox, "logCheckBox", K::CheckBox, "Log", 360, 152, 77, 25},
-            {AO7, "AO7", K::CheckBox, "Using AO-7", 212, 72, 109, 17, F},
-            {stepSizeLabel, "stepSizeLabel", K::Label, "Step Size:", 8, 68, 69, 29, F},
-            {stepSizeUnit, "stepSizeUnit", K::Label, "pixels", 168, 72, 45, 21, F},
-            {maxDitherLabel, "maxDitherLabel", K::Label, "Max Dither:", 8, 104, 85, 29, F},
-            {maxDitherUnit, "maxDitherUnit", K::Label, "pixels", 168, 104, 45, 21, F},
-            {restartNote, "restartNote", K::Label, restart, 12, 172, 337, 21},
-            {unitsNote, "unitsNote", K::Label, units, 12, 196, 337, 21},
-        },
-        OK,
-        0, // Cancel is no cancel button: Escape must not drop what the user entered
-    };
-    // clang-format on
-    return description;
-}
-
 SettingsDialogPresenter *SettingsDialogPresenter::Loaded()
 {
     return s_loaded;

@@ -8,25 +8,6 @@
 
 namespace Quiverstep {
 
-const WindowDescription &TestFormPresenter::Description()
-{
-    using K = ControlKind;
-    // clang-format off
-    static const WindowDescription description{
-        "TestForm", "Test", 604, 468, WindowPlacement::SystemDefault,
-        {
-            {setupButton, "setupButton", K::Button, "Setup", 68, 32, 137, 57},
-            {guideStartButton, "guideStartButton", K::Button, "Guide Start", 68, 120, 137, 57},
-            {guideErrorButton, "guideErrorButton", K::Button, "Guide Error", 68, 200, 137, 57},
-            {downloadCompleteButton, "downloadCompleteButton", K::Button, "Download Complete", 68, 284, 137, 53},
-            {pathCanvas, "pathCanvas", K::Canvas, "", 252, 32, 317, 313},
-            {generatePatternButton, "generatePatternButton", K::Button, "Generate Pattern", 224, 392, 101, 65},
-        },
-    };
-    // clang-format on
-    return description;
-}
-
 TestFormPresenter::TestFormPresenter(PlugInEnvironment &environment)
     : WindowPresenter(Description())
     , m_environment(environment)

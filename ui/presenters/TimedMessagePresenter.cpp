@@ -2,22 +2,6 @@
 
 namespace Quiverstep {
 
-const WindowDescription &TimedMessagePresenter::Description()
-{
-    using K = ControlKind;
-    // clang-format off
-    static const WindowDescription description{
-        "TimedMessage", "Quiverstep: Error", 384, 171, WindowPlacement::CentreScreen,
-        {
-            {OKButton, "OKButton", K::Button, "OK", 144, 132, 81, 25},
-            {MsgText, "MsgText", K::Label, "", 8, 12, 369, 109},
-        },
-        OKButton,
-    };
-    // clang-format on
-    return description;
-}
-
 TimedMessagePresenter::TimedMessagePresenter()
     : WindowPresenter(Description())
 {
