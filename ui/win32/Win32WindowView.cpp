@@ -5,6 +5,7 @@
 
 #include "WideText.h"
 
+#include <cwchar>
 #include <set>
 #include <stdexcept>
 
@@ -179,21 +180,15 @@ void Win32WindowView::Create(HWND owner)
     if (!registered)
         throw std::runtime_error("window class cannot be registered");
 
-    if (!m_font)
-        m_font = CreateFontW(-MulDiv(DialogPointSize, screenDpi(), 72),
-                             0,
-                             0,
-                             0,
-                             FW_NORMAL,
-                             FALSE,
-                             FALSE,
-                             FALSE,
-                             DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE,
-                             L"MS Shell Dlg");
+    if (!m_font) {
+        // The dialog font; the fields left zero are the defaults.
+        LOGFONTW font{};
+        font.lfHeight = -MulDiv(DialogPointSize, screenDpi(), 72);
+        font.lfWeight = FW_NORMAL;
+        font.lfCharSet = DEFAULT_CHARSET;
+        wcscpy(font.lfFaceName, L"MS Shell Dlg");
+        m_font = CreateFontIndirectW(&font);
+    }
     if (!owner)
         owner = parkingWindow();
     RECT frame{0, 0, Scale(m_description.width), Scale(m_description.height)};
