@@ -113,6 +113,35 @@ TEST_F(PathSimulatorPresenterTest, MissingPatternIsReportedOnResetAndOnUnloadAnd
     EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
 }
 
+TEST_F(PathSimulatorPresenterTest, ResetPutsOtherTypesAndAnUnreadableStepSizeAtTheCentre)
+{
+    storePattern();
+    simulator.Load();
+    view.stepSize = "abc"; // only a hand-edited store leaves the box unreadable
+    simulator.Clicked(Simulator::resetButton);
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
+    settings.Save(Keys::SpiralPosX, "14");
+    for (const char *type : {"0", "1"}) {
+        settings.Save(Keys::DitherType, type);
+        settings.Save(Keys::CurrentOffsetX, "20");
+        settings.Save(Keys::CurrentStep, "3");
+        simulator.Clicked(Simulator::resetButton);
+        EXPECT_EQ(get(Keys::CurrentOffsetX) + " " + get(Keys::CurrentOffsetY) + " "
+                          + get(Keys::CurrentStep),
+                  "16 16 1")
+                << type;
+    }
+    EXPECT_EQ(get(Keys::SpiralPosX), "14"); // the spiral's own walk is kept
+    // Types whose pattern does not exist: 2.5 names "Pattern2.5". The walk is kept.
+    for (const char *type : {"9", "2.5"}) {
+        settings.Save(Keys::DitherType, type);
+        settings.Save(Keys::CurrentOffsetX, "20");
+        simulator.Clicked(Simulator::resetButton);
+        EXPECT_EQ(get(Keys::CurrentOffsetX), "20") << type;
+    }
+    EXPECT_EQ(view.messages.size(), 2u);
+}
+
 TEST_F(PathSimulatorPresenterTest, PositionOutsideTheBoxRaisesATimedMessageAndIsPaintedClamped)
 {
     storePattern("Far\\1,0\\8,0\\TOP");

@@ -2,7 +2,6 @@
 
 #include "presenters/TestFormPresenter.h"
 
-#include "GeneratedPatterns.h"
 #include "SettingKeys.h"
 
 #include <optional>
@@ -65,8 +64,16 @@ TEST_F(TestFormPresenterTest, GeneratesTheSnakesAndSetupClearsThePlotEvenWhenItF
 {
     TestFormPresenter &form = open();
     form.Clicked(TestFormPresenter::generatePatternButton);
-    // What is generated, and under which keys, is the settings layer test's.
-    EXPECT_EQ(get(Keys::NewPatternHorizontalSnake), GeneratedHorizontalSnake());
+    const std::string horizontal = get(Keys::NewPatternHorizontalSnake);
+    form.Clicked(TestFormPresenter::generatePatternButton); // replaced, not appended
+    EXPECT_EQ(get(Keys::NewPatternHorizontalSnake), horizontal);
+    // How a snake walks is the built-in patterns' rule; here its name, reach and end marker.
+    EXPECT_TRUE(horizontal.starts_with("Horizontal Snake\\-5,-5\\-4,-5\\"));
+    EXPECT_TRUE(horizontal.ends_with("\\4,5\\5,5\\BOTTOM"));
+    const std::string vertical = get(Keys::NewPatternVerticalSnake);
+    EXPECT_TRUE(vertical.starts_with("Vertical Snake\\-5,-5\\-5,-4\\"));
+    EXPECT_TRUE(vertical.ends_with("\\5,4\\5,5\\BOTTOM"));
+    EXPECT_TRUE(EnumeratePatterns(settings).patterns.empty());
 
     form.Clicked(TestFormPresenter::setupButton);
     ui.failure = "database is locked";

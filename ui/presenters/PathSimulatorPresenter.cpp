@@ -1,11 +1,16 @@
 #include "presenters/PathSimulatorPresenter.h"
 
-#include "DitherWalkReset.h"
 #include "SettingsValidation.h"
 
+#include "Conversions.h"
 #include "DitherPlugIn.h"
+#include "DitherType.h"
+#include "Errors.h"
 #include "EventNumbers.h"
+#include "SettingKeys.h"
 #include "Spiral.h"
+
+#include <cmath>
 
 namespace Quiverstep {
 
@@ -81,15 +86,44 @@ void PathSimulatorPresenter::reset()
     m_running = false;
     initSimulation();
     bool walkReset = false;
-    if (!Guarded(View(), [&] {
-            walkReset = ResetDitherWalk(Settings(m_environment.store), m_stepSizeText());
-        }))
+    if (!Guarded(View(), [&] { walkReset = resetWalk(); }))
         return;
     if (!walkReset) {
         View().ShowMessage(std::string(ValidationMessages::PatternMissing));
         return;
     }
     initSimulation();
+}
+
+bool PathSimulatorPresenter::resetWalk()
+{
+    const Settings settings(m_environment.store);
+    GuidePosition start;
+    const double type = LeadingNumber(settings.Get(Keys::DitherType, Keys::Defaults::DitherType));
+    if (DitherType::IsPattern(type)) {
+        // The key takes the type as real number text: a stored 2.5 names "Pattern2.5".
+        if (!std::isfinite(type))
+            return false;
+        const std::string text = settings.Get(std::string(Keys::PatternPrefix) + RealToText(type),
+                                              "");
+        if (text.empty())
+            return false;
+        double stepSize = 0;
+        try {
+            stepSize = StrictNumber(m_stepSizeText());
+        } catch (const ConversionError &) {
+            // Only a hand-edited store can leave the box unreadable: start at the centre.
+        } catch (const OverflowError &) {
+        }
+        start = FirstStepPosition(text, stepSize);
+    }
+    StoreOperation operation(m_environment.store);
+    settings.Save(Keys::CurrentStep, "1");
+    settings.Save(Keys::CurrentDirection, FlagToText(false));
+    settings.Save(Keys::CurrentOffsetX, RealToText(start.x));
+    settings.Save(Keys::CurrentOffsetY, RealToText(start.y));
+    operation.Commit();
+    return true;
 }
 
 void PathSimulatorPresenter::runOrStop()

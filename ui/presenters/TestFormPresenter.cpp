@@ -1,9 +1,9 @@
 #include "presenters/TestFormPresenter.h"
 
-#include "GeneratedPatterns.h"
-
 #include "DitherPlugIn.h"
 #include "EventNumbers.h"
+#include "Pattern.h"
+#include "SettingKeys.h"
 #include "Spiral.h"
 
 namespace Quiverstep {
@@ -51,9 +51,19 @@ void TestFormPresenter::completeDownload()
     View().PaintPosition(pathCanvas, m_plugIn->XOffset, m_plugIn->YOffset, colour);
 }
 
+// Two sample snakes over -5..5, each under a key of its own, replacing what it held.
 void TestFormPresenter::generatePatterns()
 {
-    Guarded(View(), [&] { GeneratePatterns(Settings(m_environment.store)); });
+    constexpr int Reach = 5;
+    Guarded(View(), [&] {
+        const Settings settings(m_environment.store);
+        StoreOperation operation(m_environment.store);
+        settings.Save(Keys::NewPatternHorizontalSnake,
+                      HorizontalSnake("Horizontal Snake", Reach, "BOTTOM"));
+        settings.Save(Keys::NewPatternVerticalSnake,
+                      VerticalSnake("Vertical Snake", Reach, "BOTTOM"));
+        operation.Commit();
+    });
 }
 
 } // namespace Quiverstep
