@@ -3,7 +3,6 @@
 // transaction. A correction reads no settings and must stay under 5 microseconds; a dither
 // update may cost at most 1.5 times its floor, which holds only while all of its writes
 // reach the disk in one durable commit.
-#include "Pattern.h"
 #include "PlugInRig.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"

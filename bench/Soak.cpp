@@ -2,8 +2,8 @@
 // every dither type in turn, on the per-user SQLite store with the guide log on (or, with
 // --memory, on the in-memory store without a log, as the tests run it). The resident memory
 // after the last frame must be within 1 MiB of what it was after the first 10,000 frames.
+#include "BenchmarkStore.h"
 #include "MemoryStore.h"
-#include "Pattern.h"
 #include "PlugInRig.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
@@ -47,11 +47,9 @@ int main(int argc, char **argv)
     else
         store = std::make_unique<SqliteStore>(folder / "Quiverstep.db");
     const Settings settings(*store);
-    settings.Save(Keys::DitherStep, "1");
-    settings.Save(Keys::MaxDitherX, "4");
+    SaveBenchmarkSettings(settings, "0");
     settings.Save(Keys::Log, inMemory ? "0" : "1");
     settings.Save(Keys::LogFile, log.string());
-    InstallBuiltInPatterns(settings);
     PlugInRig rig(*store);
     rig.cameras.KeepLines(false);
     rig.cameras.SetValue("AutoguiderMaximumMove", 1000.0);

@@ -3,7 +3,6 @@
 // arbitrary sequence of events, test modes, hand edits and member writes. Every event must
 // return, release its camera, close its store operation, write only the running state,
 // and write only what its readers can read back.
-#include "Conversions.h"
 #include "EventChecks.h"
 #include "Fuzz.h"
 #include "MemoryTextFiles.h"

@@ -11,27 +11,19 @@ using namespace Quiverstep;
 
 namespace {
 
+// A row at step 1 and max dither " 4": the figures of targets along x at these offsets from
+// the centre, or a refusal of two lines.
 Assessment::Result assessed(const std::string &name, std::vector<double> offsets, double scale)
 {
     std::vector<PixelPoint> targets;
     for (const double offset : offsets)
         targets.push_back({16 + offset, 16});
-    Assessment::Result result;
-    result.ditherType = name;
-    result.stepSize = "1";
-    result.maxDither = " 4";
-    result.figures = ComputeDitherFigures(targets, {scale, 0, 1});
-    return result;
+    return {name, "1", " 4", std::nullopt, ComputeDitherFigures(targets, {scale, 0, 1})};
 }
 
 Assessment::Result refused(const std::string &name)
 {
-    Assessment::Result result;
-    result.ditherType = name;
-    result.stepSize = "1";
-    result.maxDither = " 4";
-    result.refused = "First line.\r\nSecond line.";
-    return result;
+    return {name, "1", " 4", "First line.\r\nSecond line.", {}};
 }
 
 // Three settings of three images each, and one refused, in the order of the dialog's list.

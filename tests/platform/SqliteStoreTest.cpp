@@ -73,9 +73,7 @@ TEST_F(SqliteStoreTest, UnwritableFolderIsAnErrorNamingThePath)
 // One operation on the database is one transaction from its first read: it reads one
 // snapshot and commits once, or not at all; when another connection wrote in between, its
 // writes still land.
-using StoreTransactionTest = TempFolderTest;
-
-TEST_F(StoreTransactionTest, OperationReadsOneSnapshot)
+TEST_F(SqliteStoreTest, OperationReadsOneSnapshot)
 {
     SqliteStore store(path);
     SqliteStore other(path);
@@ -90,7 +88,7 @@ TEST_F(StoreTransactionTest, OperationReadsOneSnapshot)
     EXPECT_EQ(settings.Get(Keys::CurrentStep, ""), "2");
 }
 
-TEST_F(StoreTransactionTest, WritesLandTogetherWhenAnotherConnectionWroteSinceTheReads)
+TEST_F(SqliteStoreTest, WritesLandTogetherWhenAnotherConnectionWroteSinceTheReads)
 {
     SqliteStore store(path);
     SqliteStore other(path);
@@ -117,7 +115,7 @@ TEST_F(StoreTransactionTest, WritesLandTogetherWhenAnotherConnectionWroteSinceTh
     EXPECT_EQ(check.Get(Keys::CurrentOffsetX, ""), "17");
 }
 
-TEST_F(StoreTransactionTest, OperationOfReadsLeavesNoLock)
+TEST_F(SqliteStoreTest, OperationOfReadsLeavesNoLock)
 {
     SqliteStore store(path);
     SqliteStore other(path);

@@ -1,6 +1,7 @@
 // Hand-edited settings of every kind under every key, for each dither type: every event of
 // a night must return within a second, release its camera, keep the target a finite number
 // and write only running state that its readers take back.
+#include "BenchmarkStore.h"
 #include "Conversions.h"
 #include "EventChecks.h"
 #include "Pattern.h"
@@ -67,20 +68,15 @@ protected:
         TempFolderTest::TearDown();
     }
 
-    // A working configuration with logging on, for the given dither type.
+    // A working configuration (the benchmarks' own) with logging on, for the given dither type.
     void configure(const Settings &settings, const std::string &type)
     {
-        settings.Save(Keys::DitherType, type);
-        settings.Save(Keys::DitherStep, "1");
-        settings.Save(Keys::MaxDitherX, "4");
+        SaveBenchmarkSettings(settings, type);
         settings.Save(Keys::MaxDitherY, "4");
         settings.Save(Keys::Log, "1");
         settings.Save(Keys::LogFile, (folder / "guide.log").string());
-        settings.Save(Keys::CurrentOffsetX, "16");
-        settings.Save(Keys::CurrentOffsetY, "16");
         settings.Save(Keys::CurrentStep, "0");
         settings.Save(Keys::CurrentDirection, "False");
-        InstallBuiltInPatterns(settings);
     }
 
     // A night in all test modes; returns what went wrong, empty when nothing did.

@@ -4,9 +4,10 @@
 
 using namespace Quiverstep::PatternEditing;
 
-TEST(PatternEditing, AddedLinesAreRoundedToHundredthsAwayFromZero)
+// What is not a number, and numbers whose hundredths overflow a double, are refused.
+TEST(PatternEditing, AddedLinesAreRoundedToHundredthsAwayFromZeroOrRefused)
 {
-    const std::pair<std::pair<const char *, const char *>, const char *> cases[] = {
+    const std::pair<std::pair<const char *, const char *>, std::optional<std::string>> cases[] = {
             {{"1.5", "-2"}, " 1.50: -2.00"},
             {{"0.25", "3"}, " 0.25: 3.00"},
             {{"-0.5", "0"}, " -0.50: 0.00"},
@@ -22,19 +23,15 @@ TEST(PatternEditing, AddedLinesAreRoundedToHundredthsAwayFromZero)
              "05658643300917875847079885722624679831889191699161055933571742683699620624736352"
              "96474636515660464935663040684957844303524367815028553272712298986386310828644513"
              "2123539211232533116754998568756505124374154292179946233247948553395896.32"},
+            {{"abc", "1"}, std::nullopt},
+            {{"1", ""}, std::nullopt},
+            {{"1e999", "1"}, std::nullopt},
+            {{"1", "1.8E306"}, std::nullopt},
+            {{"-1e307", "1"}, std::nullopt},
     };
     for (const auto &[input, line] : cases)
-        EXPECT_EQ(AddedStepLine(input.first, input.second), line) << input.first;
-}
-
-TEST(PatternEditing, AddRefusesWhatIsNotANumber)
-{
-    EXPECT_FALSE(AddedStepLine("abc", "1"));
-    EXPECT_FALSE(AddedStepLine("1", ""));
-    EXPECT_FALSE(AddedStepLine("1e999", "1"));
-    // Numbers whose hundredths overflow a double cannot be written as a step.
-    EXPECT_FALSE(AddedStepLine("1", "1.8E306"));
-    EXPECT_FALSE(AddedStepLine("-1e307", "1"));
+        EXPECT_EQ(AddedStepLine(input.first, input.second), line)
+                << input.first << " " << input.second;
 }
 
 TEST(PatternEditing, LoadTurnsCommasIntoColonsAndSaveKeepsTheLines)
