@@ -13,9 +13,10 @@ using Editor = PatternEditorPresenter;
 class PatternEditorPresenterTest : public ::testing::Test
 {
 protected:
-    // A new editor on the pattern, loaded into the view.
+    // A new editor on the pattern, loaded into a new view.
     void load(const std::string &name, const std::string &body, bool newPattern)
     {
+        view = TestView();
         editor.emplace(name, body, newPattern);
         editor->Attach(view);
         editor->Load();
@@ -77,6 +78,67 @@ TEST_F(PatternEditorPresenterTest, StoredBodyIsShownAddAppendsTheRoundedStepAndS
     EXPECT_FALSE(editor->Removed());
     EXPECT_EQ(editor->Body(), "1:2\\3:4\\ 2.00: -0.25\\BOTTOM");
     EXPECT_EQ(editor->Name(), "P");
+}
+
+// What is not a number, and numbers whose hundredths overflow a double, are refused.
+TEST_F(PatternEditorPresenterTest, AddedLinesAreRoundedToHundredthsAwayFromZeroOrRefused)
+{
+    load("P", "TOP", true);
+    const std::string refused = "message: X and Y must be numeric";
+    const std::pair<std::pair<const char *, const char *>, std::string> cases[] = {
+            {{"1.5", "-2"}, " 1.50: -2.00"},
+            {{"0.25", "3"}, " 0.25: 3.00"},
+            {{"-0.5", "0"}, " -0.50: 0.00"},
+            {{"1.05", "0"}, " 1.05: 0.00"},
+            {{"-0.5", "-0.25"}, " -0.50: -0.25"},
+            {{"-0.004", "0.005"}, " 0.00: 0.01"}, // no "-" on a value that rounds to 0
+            {{" 123456.789 ", "1e2"}, " 123456.79: 100.00"},
+            // The digits of large values are those of the double, exactly.
+            {{"123456789012345678", "-1e20"}, " 123456789012345671.68: -100000000000000000000.00"},
+            {{"0", "1.7E306"},
+             " 0.00: 16999999999999999388307957886599817433334607430407587450277311919353772917816"
+             "05658643300917875847079885722624679831889191699161055933571742683699620624736352"
+             "96474636515660464935663040684957844303524367815028553272712298986386310828644513"
+             "2123539211232533116754998568756505124374154292179946233247948553395896.32"},
+            {{"1", ""}, refused},
+            {{"1e999", "1"}, refused},
+            {{"1", "1.8E306"}, refused},
+            {{"-1e307", "1"}, refused},
+    };
+    for (const auto &[input, line] : cases) {
+        const std::size_t before = view.entries[Editor::stepList].size();
+        add(input.first, input.second);
+        const std::vector<std::string> &lines = view.entries[Editor::stepList];
+        EXPECT_EQ(lines.size() > before ? lines.back() : view.messages.back(), line)
+                << input.first << " " << input.second;
+    }
+}
+
+TEST_F(PatternEditorPresenterTest, LoadTurnsCommasIntoColonsReadsTheEndMarkerAndShowsASelectedStep)
+{
+    // The end marker is "TOP" in any case; anything else, or none, is the other rule.
+    for (const auto &[body, rule] : {std::pair{"1,2\\top", Editor::TopToBottom},
+                                     {"1,2\\TOPS", Editor::BottomToTop},
+                                     {"", Editor::BottomToTop}}) {
+        load("P", body, false);
+        EXPECT_EQ(view.checks, (std::map<int, int>{{rule, 1}})) << body;
+    }
+    EXPECT_TRUE(view.entries[Editor::stepList].empty()); // the empty body has no lines
+    view.checks = {{Editor::TopToBottom, 1}};
+    add("1", "1");
+    editor->Clicked(Editor::saveButton);
+    EXPECT_EQ(editor->Body(), " 1.00: 1.00\\TOP");
+
+    // A selected line shows its numbers; one without ":" clears both boxes.
+    load("P", " 1.50, -2.00\\ 0.00,  0.50\\7\\BOTTOM", false);
+    EXPECT_EQ(view.entries[Editor::stepList],
+              (std::vector<std::string>{" 1.50: -2.00", " 0.00:  0.50", "7"}));
+    for (auto [row, x, y] : {std::tuple{0, "1.5", "-2"}, {1, "0", "0.5"}, {2, "", ""}}) {
+        view.selected[Editor::stepList] = row;
+        editor->SelectionChanged(Editor::stepList);
+        EXPECT_EQ(view.texts[Editor::XStep] + " " + view.texts[Editor::YStep], std::string(x) + " " + y)
+                << row;
+    }
 }
 
 TEST_F(PatternEditorPresenterTest, DeleteAndMoveKeepTheRightLineSelectedAndShowIt)

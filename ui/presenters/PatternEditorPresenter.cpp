@@ -1,10 +1,62 @@
 #include "presenters/PatternEditorPresenter.h"
 
-#include "PatternEditing.h"
+#include "Conversions.h"
+#include "Errors.h"
 
+#include <charconv>
+#include <cmath>
+#include <optional>
 #include <vector>
 
 namespace Quiverstep {
+
+namespace {
+
+// A value rounded to hundredths, halves away from zero, with two decimals: "1.05", "-0.50".
+// Nothing when the value times 100 overflows a double.
+std::optional<std::string> hundredthsText(double value)
+{
+    const double n = std::floor(std::abs(value) * 100 + 0.5);
+    if (!std::isfinite(n))
+        return std::nullopt;
+    // Formatted with a precision, to_chars gives every digit of the whole number exactly,
+    // where dividing the double would round.
+    char whole[400]; // the largest double has 309 digits
+    const auto end = std::to_chars(whole, whole + sizeof whole, n, std::chars_format::fixed, 0);
+    std::string digits(whole, end.ptr);
+    if (digits.size() < 3)
+        digits = std::string(3 - digits.size(), '0') + digits;
+    const std::size_t point = digits.size() - 2;
+    return (value < 0 && n != 0 ? "-" : "") + digits.substr(0, point) + "." + digits.substr(point);
+}
+
+// The line the Add button appends: " 1.50: -2.00". Nothing when a text is not a number or its
+// hundredths cannot be formed.
+std::optional<std::string> addedStepLine(std::string_view xText, std::string_view yText)
+{
+    std::optional<std::string> x;
+    std::optional<std::string> y;
+    try {
+        x = hundredthsText(StrictNumber(xText));
+        y = hundredthsText(StrictNumber(yText));
+    } catch (const ConversionError &) {
+        return std::nullopt;
+    } catch (const OverflowError &) {
+        return std::nullopt;
+    }
+    if (!x || !y)
+        return std::nullopt;
+    return " " + *x + ": " + *y;
+}
+
+// A step's number as the X or Y box shows it.
+std::string numberText(std::string_view text)
+{
+    const double value = LeadingNumber(text);
+    return std::isfinite(value) ? RealToText(value) : std::string();
+}
+
+} // namespace
 
 PatternEditorPresenter::PatternEditorPresenter(const std::string &name,
                                                const std::string &body,
@@ -31,18 +83,20 @@ PatternEditorPresenter::PatternEditorPresenter(const std::string &name,
 
 void PatternEditorPresenter::Load()
 {
-    const std::string name = m_name;
-    const std::string body = m_body;
     m_saved = false;
     m_removed = false;
-    View().SetText(DitherName, name);
-    const PatternEditing::LoadedBody loaded = PatternEditing::LoadBody(body);
-    for (std::size_t i = 0; i < loaded.lines.size(); ++i)
-        View().InsertEntry(stepList, int(i), loaded.lines[i]);
-    // The body is consumed as it is read: only its end marker is left.
-    const std::size_t lastSlash = body.rfind('\\');
-    m_body = lastSlash == std::string::npos ? body : body.substr(lastSlash + 1);
-    View().SetCheckState(loaded.repeatFromTop ? TopToBottom : BottomToTop, 1);
+    View().SetText(DitherName, m_name);
+    // The body is consumed as it is read: each step up to a "\" is a line of the list (its
+    // first "," made ":"), and only the end marker is left.
+    int count = 0;
+    for (std::size_t slash; (slash = m_body.find('\\')) != std::string::npos;) {
+        std::string step = m_body.substr(0, slash);
+        m_body.erase(0, slash + 1);
+        if (const std::size_t comma = step.find(','); comma != std::string::npos)
+            step[comma] = ':';
+        View().InsertEntry(stepList, count++, step);
+    }
+    View().SetCheckState(ToUpper(m_body) == "TOP" ? TopToBottom : BottomToTop, 1);
 }
 
 void PatternEditorPresenter::Cancel()
@@ -61,7 +115,7 @@ void PatternEditorPresenter::select(int index)
 
 void PatternEditorPresenter::addStep()
 {
-    const auto line = PatternEditing::AddedStepLine(View().Text(XStep), View().Text(YStep));
+    const auto line = addedStepLine(View().Text(XStep), View().Text(YStep));
     if (!line) {
         View().ShowMessage("X and Y must be numeric");
         return;
@@ -79,10 +133,12 @@ void PatternEditorPresenter::SelectionChanged(int)
     const int i = View().Selected(stepList);
     if (i < 0)
         return;
-    const PatternEditing::StepTexts texts = PatternEditing::LineStepTexts(
-            View().Entries(stepList)[std::size_t(i)]);
-    View().SetText(XStep, texts.x);
-    View().SetText(YStep, texts.y);
+    const std::string line = View().Entries(stepList)[std::size_t(i)];
+    // A line without ":" clears both boxes.
+    const std::size_t colon = line.find(':');
+    const bool step = colon != std::string::npos;
+    View().SetText(XStep, step ? numberText(std::string_view(line).substr(0, colon)) : "");
+    View().SetText(YStep, step ? numberText(std::string_view(line).substr(colon + 1)) : "");
 }
 
 void PatternEditorPresenter::deleteSelectedStep()
@@ -125,7 +181,11 @@ void PatternEditorPresenter::save()
         View().ShowMessage(problem);
         return;
     }
-    m_body = PatternEditing::BuildBody(lines, View().CheckState(TopToBottom) == 1);
+    // Every line followed by "\", then the end marker.
+    m_body.clear();
+    for (const std::string &line : lines)
+        m_body += line + "\\";
+    m_body += View().CheckState(TopToBottom) == 1 ? "TOP" : "BOTTOM";
     m_name = name;
     m_saved = true;
     View().Close(true);
