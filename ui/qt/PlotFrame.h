@@ -18,7 +18,6 @@ public:
     PlotFrame(const QRectF &area, double xMin, double xMax, double yMin, double yMax);
 
     QPointF Map(double x, double y) const;
-    const QRectF &Area() const { return m_area; }
 
     // The frame, a tick with its number every `tickStep` along both axes, and the axis
     // labels below and to the left.

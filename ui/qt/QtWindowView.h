@@ -22,7 +22,6 @@ public:
     explicit QtWindowView(WindowPresenter &presenter, QWidget *parent = nullptr);
     ~QtWindowView() override;
 
-    WindowPresenter &Presenter() const { return m_presenter; }
     // Attaches and loads the presenter, once; a window not loaded before loads when shown.
     void Load();
 

@@ -159,11 +159,6 @@ void Win32WindowView::SetCaption(const std::string &caption)
         SetWindowTextW(m_hwnd, m_caption.c_str());
 }
 
-std::string Win32WindowView::Caption() const
-{
-    return Narrow(m_caption);
-}
-
 void Win32WindowView::Create(HWND owner)
 {
     static const bool registered = [] {

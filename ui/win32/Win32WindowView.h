@@ -28,7 +28,6 @@ public:
     Win32WindowView(const Win32WindowView &) = delete;
     Win32WindowView &operator=(const Win32WindowView &) = delete;
 
-    WindowPresenter &Presenter() const { return m_presenter; }
     HWND hwnd() const { return m_hwnd; }
     bool IsOpen() const { return m_hwnd != nullptr; }
 
@@ -40,7 +39,6 @@ public:
     void ShowModal(HWND owner = nullptr);
     // Shows the window and returns at once; an open window is brought forward.
     void ShowModeless(HWND owner = nullptr);
-    std::string Caption() const;
 
     // Whether the top-level window is one of ours; how many of ours exist.
     static bool IsOurs(HWND window);
