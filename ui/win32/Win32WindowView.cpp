@@ -9,6 +9,8 @@
 #include <set>
 #include <stdexcept>
 
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
 namespace Quiverstep {
 
 namespace {
@@ -83,15 +85,8 @@ int screenDpi()
 
 HINSTANCE ModuleInstance()
 {
-    static HINSTANCE instance = [] {
-        HMODULE handle = nullptr;
-        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
-                                   | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCWSTR>(&ModuleInstance),
-                           &handle);
-        return handle;
-    }();
-    return instance;
+    // The linker places this at the start of the module's image: its handle.
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
 }
 
 Win32WindowView::Win32WindowView(WindowPresenter &presenter)
