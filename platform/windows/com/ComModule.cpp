@@ -5,42 +5,20 @@
 namespace Quiverstep::ComModule {
 
 namespace {
-HINSTANCE s_instance = nullptr;
-LONG s_objects = 0;
 LONG s_locks = 0;
 } // namespace
-
-HINSTANCE Instance()
-{
-    return s_instance;
-}
-
-void SetInstance(HINSTANCE instance)
-{
-    s_instance = instance;
-}
 
 std::wstring Path()
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(s_instance, path.data(), DWORD(path.size()));
+        const DWORD length = GetModuleFileNameW(ModuleInstance(), path.data(), DWORD(path.size()));
         if (length < path.size()) {
             path.resize(length);
             return path;
         }
         path.resize(path.size() * 2);
     }
-}
-
-void AddObject()
-{
-    InterlockedIncrement(&s_objects);
-}
-
-void ReleaseObject()
-{
-    InterlockedDecrement(&s_objects);
 }
 
 void Lock(bool lock)
@@ -53,7 +31,7 @@ void Lock(bool lock)
 
 bool CanUnload()
 {
-    return s_objects == 0 && s_locks == 0 && Win32WindowView::OpenCount() == 0;
+    return s_locks == 0 && Win32WindowView::OpenCount() == 0;
 }
 
 } // namespace Quiverstep::ComModule

@@ -60,12 +60,12 @@ HRESULT DitherPlugInObject::Create(REFIID iid, void **object)
 DitherPlugInObject::DitherPlugInObject()
     : m_plugIn(std::make_unique<DitherPlugIn>(WindowsEnvironment()))
 {
-    ComModule::AddObject();
+    ComModule::Lock(true);
 }
 
 DitherPlugInObject::~DitherPlugInObject()
 {
-    ComModule::ReleaseObject();
+    ComModule::Lock(false);
 }
 
 HRESULT DitherPlugInObject::QueryInterface(REFIID iid, void **object)

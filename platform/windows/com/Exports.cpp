@@ -16,7 +16,6 @@ Quiverstep::ClassFactory s_factory;
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
-        Quiverstep::ComModule::SetInstance(instance);
         DisableThreadLibraryCalls(instance);
     } else if (reason == DLL_PROCESS_DETACH && !reserved) {
         // Unloaded while the process goes on: a later load registers its classes afresh.
