@@ -88,11 +88,6 @@ void PathPicture::PaintPosition(double x, double y, std::int32_t pathColour)
     RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-std::int32_t PathPicture::PixelColour(int x, int y) const
-{
-    return std::int32_t(GetPixel(m_memory, x, y));
-}
-
 LRESULT CALLBACK PathPicture::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE)

@@ -17,14 +17,11 @@ public:
     PathPicture(const PathPicture &) = delete;
     PathPicture &operator=(const PathPicture &) = delete;
 
-    HWND hwnd() const { return m_hwnd; }
     void Clear();
     // Paints the cell of position (x, y) as the path shows a reached position: a flash in
     // the complement of the path colour with a black border, a pause, then the path colour
     // with a white border.
     void PaintPosition(double x, double y, std::int32_t pathColour);
-    // The colour of one inner pixel, 0xBBGGRR.
-    std::int32_t PixelColour(int x, int y) const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
