@@ -50,8 +50,8 @@ LONG setValue(const std::wstring &key, const wchar_t *name, const std::wstring &
     return status;
 }
 
-// Deletes a key of HKEY_CLASSES_ROOT with everything under it; one that is not there counts
-// as deleted. By hand, since RegDeleteTree is missing before Vista.
+// Deletes a key with everything under it; one that is not there counts as deleted. By hand,
+// since RegDeleteTree is missing before Vista.
 LONG deleteTree(HKEY parent, const std::wstring &key)
 {
     HKEY handle = nullptr;
@@ -75,11 +75,6 @@ LONG deleteTree(HKEY parent, const std::wstring &key)
         return status;
     status = RegDeleteKeyW(parent, key.c_str());
     return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
-}
-
-LONG deleteTree(const std::wstring &key)
-{
-    return deleteTree(HKEY_CLASSES_ROOT, key);
 }
 
 // On 64-bit Windows the other bitness's registry view (on 32-bit Windows the flag is
@@ -164,7 +159,7 @@ HRESULT Unregister()
                       0,
                       LOCALE_NEUTRAL,
                       sizeof(void *) == 8 ? SYS_WIN64 : SYS_WIN32);
-    if (deleteTree(classKey()) != ERROR_SUCCESS)
+    if (deleteTree(HKEY_CLASSES_ROOT, classKey()) != ERROR_SUCCESS)
         return SELFREG_E_CLASS;
     // A key that both bitnesses may share stays while the other one's class is registered:
     // it is that DLL's too, unless the other view keeps a copy of its own. Wine's 32-bit
@@ -176,7 +171,7 @@ HRESULT Unregister()
         const bool ownCopy = existsInOtherView(key) && !sharedWithOtherView(key);
         if (otherRegistered && !ownCopy)
             continue;
-        if (deleteTree(key) != ERROR_SUCCESS)
+        if (deleteTree(HKEY_CLASSES_ROOT, key) != ERROR_SUCCESS)
             return SELFREG_E_CLASS;
     }
     return S_OK;
