@@ -81,6 +81,12 @@ int screenDpi()
     return dpi;
 }
 
+// Pixels at 96 dpi on this screen.
+int scale(int pixels)
+{
+    return MulDiv(pixels, screenDpi(), 96);
+}
+
 } // namespace
 
 HINSTANCE ModuleInstance()
@@ -106,11 +112,6 @@ Win32WindowView::~Win32WindowView()
     }
     if (m_font)
         DeleteObject(m_font);
-}
-
-int Win32WindowView::Scale(int pixels)
-{
-    return MulDiv(pixels, screenDpi(), 96);
 }
 
 bool Win32WindowView::IsOurs(HWND window)
@@ -181,7 +182,7 @@ void Win32WindowView::Create(HWND owner)
     }
     if (!owner)
         owner = parkingWindow();
-    RECT frame{0, 0, Scale(m_description.width), Scale(m_description.height)};
+    RECT frame{0, 0, scale(m_description.width), scale(m_description.height)};
     AdjustWindowRectEx(&frame, FrameStyle, FALSE, FrameExStyle);
     m_closing = false;
     CreateWindowExW(FrameExStyle,
@@ -349,10 +350,10 @@ void Win32WindowView::makeDescribed(const ControlDescription &control)
     if (control.kind == ControlKind::Canvas) {
         m_canvas = std::make_unique<PathPicture>(m_hwnd,
                                                  control.id,
-                                                 Scale(left),
-                                                 Scale(top),
-                                                 Scale(control.width),
-                                                 Scale(control.height));
+                                                 scale(left),
+                                                 scale(top),
+                                                 scale(control.width),
+                                                 scale(control.height));
         return;
     }
     const bool isDefault = control.id == m_description.defaultButton;
@@ -364,10 +365,10 @@ void Win32WindowView::makeDescribed(const ControlDescription &control)
                                        made.windowClass,
                                        Widen(control.text).c_str(),
                                        made.style | WS_CHILD | WS_VISIBLE,
-                                       Scale(left),
-                                       Scale(top),
-                                       Scale(control.width),
-                                       Scale(control.height + (dropDown ? ListHeight : 0)),
+                                       scale(left),
+                                       scale(top),
+                                       scale(control.width),
+                                       scale(control.height + (dropDown ? ListHeight : 0)),
                                        m_hwnd,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                        ModuleInstance(),
@@ -380,7 +381,7 @@ void Win32WindowView::makeDescribed(const ControlDescription &control)
         GetWindowRect(child, &closed);
         const int extra = int(closed.bottom - closed.top)
                           - int(SendMessageW(child, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-        SendMessageW(child, CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(Scale(control.height) - extra));
+        SendMessageW(child, CB_SETITEMHEIGHT, WPARAM(-1), LPARAM(scale(control.height) - extra));
     }
 }
 

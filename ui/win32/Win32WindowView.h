@@ -43,8 +43,6 @@ public:
     // Whether the top-level window is one of ours; how many of ours exist.
     static bool IsOurs(HWND window);
     static int OpenCount();
-    // Pixels at 96 dpi on this screen.
-    static int Scale(int pixels);
     // Forgets the window classes, before the module that registered them goes.
     static void UnregisterClasses();
 
