@@ -45,16 +45,12 @@ HRESULT guarded(Action &&action) noexcept
 
 HRESULT DitherPlugInObject::Create(REFIID iid, void **object)
 {
-    DitherPlugInObject *created = nullptr;
-    const HRESULT made = guarded([&] {
-        created = new DitherPlugInObject;
-        return S_OK;
+    return guarded([&] {
+        DitherPlugInObject *created = new DitherPlugInObject;
+        const HRESULT result = created->QueryInterface(iid, object);
+        created->Release();
+        return result;
     });
-    if (FAILED(made))
-        return made;
-    const HRESULT result = created->QueryInterface(iid, object);
-    created->Release();
-    return result;
 }
 
 DitherPlugInObject::DitherPlugInObject()
@@ -199,8 +195,7 @@ HRESULT DitherPlugInObject::get_WantEvent(LONG *WhichEvent, LONG *value)
 {
     if (!WhichEvent || !value)
         return E_POINTER;
-    const std::int32_t event = *WhichEvent;
-    *value = m_plugIn->WantEvent(event);
+    *value = m_plugIn->WantEvent(*WhichEvent);
     return S_OK;
 }
 
@@ -216,8 +211,7 @@ HRESULT DitherPlugInObject::put_NumberToAverage(short *value)
 {
     if (!value)
         return E_POINTER;
-    const std::int16_t written = *value;
-    m_plugIn->SetNumberToAverage(written);
+    m_plugIn->SetNumberToAverage(*value);
     return S_OK;
 }
 
@@ -262,8 +256,7 @@ HRESULT DitherPlugInObject::myDelay(VARIANT *duration)
     if (FAILED(VariantChangeTypeEx(&milliseconds, duration, LOCALE_INVARIANT, 0, VT_R8)))
         return DISP_E_TYPEMISMATCH;
     return guarded([&] {
-        const double value = milliseconds.dblVal;
-        m_plugIn->myDelay(value);
+        m_plugIn->myDelay(milliseconds.dblVal);
         return S_OK;
     });
 }
