@@ -66,12 +66,11 @@ void PathPicture::Clear()
 
 void PathPicture::fillCell(const RECT &cell, std::int32_t fill, std::int32_t border)
 {
-    const HBRUSH fillBrush = CreateSolidBrush(COLORREF(fill));
-    const HBRUSH borderBrush = CreateSolidBrush(COLORREF(border));
-    FillRect(m_memory, &cell, fillBrush);
-    FrameRect(m_memory, &cell, borderBrush);
-    DeleteObject(fillBrush);
-    DeleteObject(borderBrush);
+    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    SetDCBrushColor(m_memory, COLORREF(fill));
+    FillRect(m_memory, &cell, brush);
+    SetDCBrushColor(m_memory, COLORREF(border));
+    FrameRect(m_memory, &cell, brush);
 }
 
 void PathPicture::PaintPosition(double x, double y, std::int32_t pathColour)
