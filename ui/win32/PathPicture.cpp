@@ -15,13 +15,12 @@ constexpr wchar_t WindowClass[] = L"QuiverstepPicture";
 PathPicture::PathPicture(HWND parent, int id, int left, int top, int width, int height)
 {
     static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
+        WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = &PathPicture::windowProc;
         windowClass.hInstance = ModuleInstance();
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = WindowClass;
-        return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        return RegisterClassW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     (void) registered;
     m_hwnd = CreateWindowExW(WS_EX_CLIENTEDGE,

@@ -158,15 +158,14 @@ void Win32WindowView::SetCaption(const std::string &caption)
 void Win32WindowView::Create(HWND owner)
 {
     static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
+        WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = &Win32WindowView::windowProc;
         windowClass.cbWndExtra = DLGWINDOWEXTRA; // the dialog manager keeps its state there
         windowClass.hInstance = ModuleInstance();
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = WindowClass;
-        return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        return RegisterClassW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     if (!registered)
         throw std::runtime_error("window class cannot be registered");
