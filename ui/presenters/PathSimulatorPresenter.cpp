@@ -5,7 +5,6 @@
 #include "Conversions.h"
 #include "DitherPlugIn.h"
 #include "DitherType.h"
-#include "Errors.h"
 #include "EventNumbers.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
@@ -108,14 +107,8 @@ bool PathSimulatorPresenter::resetWalk()
                                               "");
         if (text.empty())
             return false;
-        double stepSize = 0;
-        try {
-            stepSize = StrictNumber(m_stepSizeText());
-        } catch (const ConversionError &) {
-            // Only a hand-edited store can leave the box unreadable: start at the centre.
-        } catch (const OverflowError &) {
-        }
-        start = FirstStepPosition(text, stepSize);
+        // Only a hand-edited store can leave the box unreadable: start at the centre.
+        start = FirstStepPosition(text, TypedNumber(m_stepSizeText()).value_or(0));
     }
     StoreOperation operation(m_environment.store);
     settings.Save(Keys::CurrentStep, "1");
