@@ -24,7 +24,7 @@ PathSimulatorPresenter::PathSimulatorPresenter(PlugInEnvironment &environment,
     setActions({
             {exitButton, [this] { View().Close(false); }},
             {resetButton, [this] { reset(); }},
-            {runButton, [this] { runOrStop(); }},
+            {runButton, [this] { setRunning(!m_running); }},
             {stepButton, [this] { stepOnce(); }},
     });
 }
@@ -37,9 +37,7 @@ void PathSimulatorPresenter::Load()
         View().SetCaption(m_caption);
     m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
     initSimulation();
-    View().SetText(runButton, "Stop");
-    View().StartTimer(stepTimer, StepMilliseconds);
-    m_running = true;
+    setRunning(true);
 }
 
 void PathSimulatorPresenter::Tick(int timer)
@@ -80,9 +78,7 @@ void PathSimulatorPresenter::simulateStep()
 
 void PathSimulatorPresenter::reset()
 {
-    View().StopTimer(stepTimer);
-    View().SetText(runButton, "Run");
-    m_running = false;
+    setRunning(false);
     initSimulation();
     bool walkReset = false;
     if (!Guarded(View(), [&] { walkReset = resetWalk(); }))
@@ -119,23 +115,20 @@ bool PathSimulatorPresenter::resetWalk()
     return true;
 }
 
-void PathSimulatorPresenter::runOrStop()
+void PathSimulatorPresenter::setRunning(bool running)
 {
-    if (m_running) {
+    if (!running)
         View().StopTimer(stepTimer);
-        View().SetText(runButton, "Run");
-        m_running = false;
-    } else {
-        View().SetText(runButton, "Stop");
+    View().SetText(runButton, running ? "Stop" : "Run");
+    if (running)
         View().StartTimer(stepTimer, StepMilliseconds);
-        m_running = true;
-    }
+    m_running = running;
 }
 
 void PathSimulatorPresenter::stepOnce()
 {
     if (m_running)
-        runOrStop();
+        setRunning(false);
     simulateStep();
 }
 
