@@ -10,11 +10,6 @@ namespace Quiverstep {
 
 namespace {
 
-double number(const CameraValue &value)
-{
-    return std::get<double>(value);
-}
-
 // A public data member through its pointer: a Boolean as a truth value, any other as a number.
 template<auto Field>
 CameraValue readField(const DitherPlugIn &plugIn)
@@ -34,7 +29,7 @@ void writeField(DitherPlugIn &plugIn, const CameraValue &value)
     if constexpr (std::is_same_v<Type, bool>)
         field = std::get<bool>(value);
     else
-        field = Type(number(value));
+        field = Type(std::get<double>(value));
 }
 
 template<auto Field>
@@ -60,7 +55,7 @@ const std::array<PlugInMember, 8> Members{{
          false,
          [](const DitherPlugIn &p) { return CameraValue(double(p.NumberToAverage())); },
          [](DitherPlugIn &p, const CameraValue &v) {
-             p.SetNumberToAverage(std::int16_t(number(v)));
+             p.SetNumberToAverage(std::int16_t(std::get<double>(v)));
          }},
 }};
 

@@ -20,22 +20,12 @@ std::unique_ptr<HostCamera> RecordingCameraFactory::Create()
 
 void RecordingCameraFactory::SetValue(const std::string &member, CameraValue value)
 {
-    m_values[folded(member)] = std::move(value);
+    m_values[ToUpper(member)] = std::move(value);
 }
 
 void RecordingCameraFactory::FailMember(const std::string &member)
 {
-    m_failing.insert(folded(member));
-}
-
-std::string RecordingCameraFactory::ValueText(const CameraValue &value)
-{
-    return CameraText(value);
-}
-
-std::string RecordingCameraFactory::folded(const std::string &member)
-{
-    return ToUpper(member);
+    m_failing.insert(ToUpper(member));
 }
 
 void RecordingCameraFactory::record(const std::string &line)
@@ -61,8 +51,7 @@ RecordingCamera::~RecordingCamera()
 
 void RecordingCamera::check(std::string_view member)
 {
-    if (!m_factory.m_failing.empty()
-        && m_factory.m_failing.count(RecordingCameraFactory::folded(std::string(member)))) {
+    if (!m_factory.m_failing.empty() && m_factory.m_failing.count(ToUpper(member))) {
         m_factory.record("camera: " + std::string(member) + " failed");
         throw CameraError(std::string(member) + " failed");
     }
@@ -71,11 +60,10 @@ void RecordingCamera::check(std::string_view member)
 CameraValue RecordingCamera::Get(std::string_view member)
 {
     check(member);
-    const auto it = m_factory.m_values.find(RecordingCameraFactory::folded(std::string(member)));
+    const auto it = m_factory.m_values.find(ToUpper(member));
     const CameraValue value = it == m_factory.m_values.end() ? CameraValue(0.0) : it->second;
     if (m_factory.recording()) {
-        m_factory.record("camera: " + std::string(member) + " -> "
-                         + RecordingCameraFactory::ValueText(value));
+        m_factory.record("camera: " + std::string(member) + " -> " + CameraText(value));
     }
     return value;
 }
@@ -84,8 +72,7 @@ void RecordingCamera::Set(std::string_view member, const CameraValue &value)
 {
     check(member);
     if (m_factory.recording()) {
-        m_factory.record("camera: " + std::string(member) + " = "
-                         + RecordingCameraFactory::ValueText(value));
+        m_factory.record("camera: " + std::string(member) + " = " + CameraText(value));
     }
 }
 

@@ -32,11 +32,8 @@ public:
     void clearLines() { m_lines.clear(); }
     int liveCameras() const { return m_live; }
 
-    static std::string ValueText(const CameraValue &value);
-
 private:
     friend class RecordingCamera;
-    static std::string folded(const std::string &member);
     bool recording() const { return m_keepLines || m_recorder; }
     void record(const std::string &line);
 

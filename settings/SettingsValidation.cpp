@@ -17,7 +17,9 @@ namespace {
 // 16 plus or minus this would leave the 2 to 30 range the dither update keeps.
 constexpr double LargestMaxDither = 14;
 
-std::optional<double> numeric(std::string_view text)
+} // namespace
+
+std::optional<double> TypedNumber(std::string_view text)
 {
     try {
         return StrictNumber(text);
@@ -27,13 +29,6 @@ std::optional<double> numeric(std::string_view text)
         return std::nullopt; // too large for a number
     }
 }
-
-std::optional<std::string> message(std::string_view text)
-{
-    return std::string(text);
-}
-
-} // namespace
 
 GuidePosition FirstStepPosition(std::string_view patternText, double stepSize)
 {
@@ -71,33 +66,33 @@ std::optional<std::string> ValidateAndSave(const SettingsInput &input,
                                            SettingsStore &store,
                                            Spiral::State &spiral)
 {
-    const auto maxDither = numeric(input.maxDither);
+    const auto maxDither = TypedNumber(input.maxDither);
     if (!maxDither)
-        return message(ValidationMessages::MaxDitherNotNumeric);
-    const auto stepSize = numeric(input.stepSize);
+        return std::string(ValidationMessages::MaxDitherNotNumeric);
+    const auto stepSize = TypedNumber(input.stepSize);
     if (!stepSize)
-        return message(ValidationMessages::StepNotNumeric);
+        return std::string(ValidationMessages::StepNotNumeric);
     if (*maxDither < *stepSize)
-        return message(ValidationMessages::StepLargerThanBox);
+        return std::string(ValidationMessages::StepLargerThanBox);
     if (*maxDither >= LargestMaxDither)
-        return message(ValidationMessages::BoxTooLarge);
+        return std::string(ValidationMessages::BoxTooLarge);
     if (*stepSize <= 0)
-        return message(ValidationMessages::StepNotPositive);
+        return std::string(ValidationMessages::StepNotPositive);
     if (input.ditherType < 0)
-        return message(ValidationMessages::NoDitherType);
+        return std::string(ValidationMessages::NoDitherType);
 
     const Settings settings(store);
     if (!PatternFitsBox(settings, input.ditherType, input.stepSize, input.maxDither))
-        return message(ValidationMessages::PatternOutsideBox);
+        return std::string(ValidationMessages::PatternOutsideBox);
     if (input.ao7 != 0 && *stepSize != std::trunc(*stepSize))
-        return message(ValidationMessages::FractionalAo7Step);
+        return std::string(ValidationMessages::FractionalAo7Step);
 
     StoreOperation operation(store);
     GuidePosition start;
     if (DitherType::IsPattern(input.ditherType)) {
         const std::string text = ReadPattern(settings, input.ditherType);
         if (text.empty())
-            return message(ValidationMessages::PatternMissing);
+            return std::string(ValidationMessages::PatternMissing);
         start = FirstStepPosition(text, *stepSize);
         settings.Save(Keys::CurrentStep, "1");
         settings.Save(Keys::CurrentDirection, FlagToText(false));

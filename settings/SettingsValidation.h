@@ -42,6 +42,9 @@ inline constexpr std::string_view PatternMissing
         = "Dither Pattern doesn't exist. Please select another.";
 } // namespace ValidationMessages
 
+// The number a typed text holds; nothing when it is not numeric or too large for a number.
+std::optional<double> TypedNumber(std::string_view text);
+
 // Checks the inputs in their fixed order. On the first failure returns its message and
 // stores nothing; otherwise stores every setting, resets the running dither state and the
 // spiral walk in one store operation, and returns nothing.

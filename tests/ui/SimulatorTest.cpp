@@ -1,6 +1,6 @@
 #include "WindowTest.h"
 
-#include "PathCell.h"
+#include "PathPaint.h"
 #include "presenters/PathSimulatorPresenter.h"
 #include "qt/PathCanvas.h"
 

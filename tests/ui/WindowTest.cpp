@@ -1,6 +1,6 @@
 #include "WindowTest.h"
 
-#include "PathCell.h"
+#include "PathPaint.h"
 #include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 

@@ -5,7 +5,6 @@
 #include "Conversions.h"
 #include "DitherPlugIn.h"
 #include "DitherType.h"
-#include "Errors.h"
 #include "EventNumbers.h"
 #include "SettingKeys.h"
 #include "Spiral.h"
@@ -25,7 +24,7 @@ PathSimulatorPresenter::PathSimulatorPresenter(PlugInEnvironment &environment,
     setActions({
             {exitButton, [this] { View().Close(false); }},
             {resetButton, [this] { reset(); }},
-            {runButton, [this] { runOrStop(); }},
+            {runButton, [this] { setRunning(!m_running); }},
             {stepButton, [this] { stepOnce(); }},
     });
 }
@@ -38,9 +37,7 @@ void PathSimulatorPresenter::Load()
         View().SetCaption(m_caption);
     m_plugIn = std::make_unique<DitherPlugIn>(m_environment);
     initSimulation();
-    View().SetText(runButton, "Stop");
-    View().StartTimer(stepTimer, StepMilliseconds);
-    m_running = true;
+    setRunning(true);
 }
 
 void PathSimulatorPresenter::Tick(int timer)
@@ -81,9 +78,7 @@ void PathSimulatorPresenter::simulateStep()
 
 void PathSimulatorPresenter::reset()
 {
-    View().StopTimer(stepTimer);
-    View().SetText(runButton, "Run");
-    m_running = false;
+    setRunning(false);
     initSimulation();
     bool walkReset = false;
     if (!Guarded(View(), [&] { walkReset = resetWalk(); }))
@@ -108,14 +103,8 @@ bool PathSimulatorPresenter::resetWalk()
                                               "");
         if (text.empty())
             return false;
-        double stepSize = 0;
-        try {
-            stepSize = StrictNumber(m_stepSizeText());
-        } catch (const ConversionError &) {
-            // Only a hand-edited store can leave the box unreadable: start at the centre.
-        } catch (const OverflowError &) {
-        }
-        start = FirstStepPosition(text, stepSize);
+        // Only a hand-edited store can leave the box unreadable: start at the centre.
+        start = FirstStepPosition(text, TypedNumber(m_stepSizeText()).value_or(0));
     }
     StoreOperation operation(m_environment.store);
     settings.Save(Keys::CurrentStep, "1");
@@ -126,23 +115,20 @@ bool PathSimulatorPresenter::resetWalk()
     return true;
 }
 
-void PathSimulatorPresenter::runOrStop()
+void PathSimulatorPresenter::setRunning(bool running)
 {
-    if (m_running) {
+    if (!running)
         View().StopTimer(stepTimer);
-        View().SetText(runButton, "Run");
-        m_running = false;
-    } else {
-        View().SetText(runButton, "Stop");
+    View().SetText(runButton, running ? "Stop" : "Run");
+    if (running)
         View().StartTimer(stepTimer, StepMilliseconds);
-        m_running = true;
-    }
+    m_running = running;
 }
 
 void PathSimulatorPresenter::stepOnce()
 {
     if (m_running)
-        runOrStop();
+        setRunning(false);
     simulateStep();
 }
 

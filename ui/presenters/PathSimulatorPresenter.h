@@ -53,7 +53,8 @@ private:
     // "False". Returns false, writing nothing, when the selected pattern does not exist. The
     // spiral's own walk is left as it is.
     bool resetWalk();
-    void runOrStop();
+    // Run shows Stop while the steps run on the timer.
+    void setRunning(bool running);
     void stepOnce();
 
     PlugInEnvironment &m_environment;

@@ -1,7 +1,8 @@
 #include "presenters/PatternEditorPresenter.h"
 
+#include "SettingsValidation.h"
+
 #include "Conversions.h"
-#include "Errors.h"
 
 #include <charconv>
 #include <cmath>
@@ -34,19 +35,15 @@ std::optional<std::string> hundredthsText(double value)
 // hundredths cannot be formed.
 std::optional<std::string> addedStepLine(std::string_view xText, std::string_view yText)
 {
-    std::optional<std::string> x;
-    std::optional<std::string> y;
-    try {
-        x = hundredthsText(StrictNumber(xText));
-        y = hundredthsText(StrictNumber(yText));
-    } catch (const ConversionError &) {
-        return std::nullopt;
-    } catch (const OverflowError &) {
-        return std::nullopt;
-    }
+    const auto x = TypedNumber(xText);
+    const auto y = TypedNumber(yText);
     if (!x || !y)
         return std::nullopt;
-    return " " + *x + ": " + *y;
+    const auto xShown = hundredthsText(*x);
+    const auto yShown = hundredthsText(*y);
+    if (!xShown || !yShown)
+        return std::nullopt;
+    return " " + *xShown + ": " + *yShown;
 }
 
 // A step's number as the X or Y box shows it.

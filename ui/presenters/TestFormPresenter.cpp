@@ -15,8 +15,8 @@ TestFormPresenter::TestFormPresenter(PlugInEnvironment &environment)
 {
     setActions({
             {setupButton, [this] { openSettings(); }},
-            {guideStartButton, [this] { startGuiding(); }},
-            {guideErrorButton, [this] { correctGuideError(); }},
+            {guideStartButton, [this] { raiseGuideFrame(TestModes::GuideStart); }},
+            {guideErrorButton, [this] { raiseGuideFrame(TestModes::Correction); }},
             {downloadCompleteButton, [this] { completeDownload(); }},
             {generatePatternButton, [this] { generatePatterns(); }},
     });
@@ -30,15 +30,9 @@ void TestFormPresenter::openSettings()
     View().ClearPath(pathCanvas);
 }
 
-void TestFormPresenter::startGuiding()
+void TestFormPresenter::raiseGuideFrame(std::int16_t testMode)
 {
-    m_plugIn->Debugging = TestModes::GuideStart;
-    m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
-}
-
-void TestFormPresenter::correctGuideError()
-{
-    m_plugIn->Debugging = TestModes::Correction;
+    m_plugIn->Debugging = testMode;
     m_plugIn->CameraEvent(Events::GuideFrame, Events::Autoguider, "", 0, 0);
 }
 

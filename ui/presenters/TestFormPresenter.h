@@ -4,6 +4,7 @@
 
 #include "PlugInEnvironment.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace Quiverstep {
@@ -31,8 +32,8 @@ public:
 
 private:
     void openSettings();
-    void startGuiding();
-    void correctGuideError();
+    // A guide start or a correction, by the test mode.
+    void raiseGuideFrame(std::int16_t testMode);
     void completeDownload();
     void generatePatterns();
 

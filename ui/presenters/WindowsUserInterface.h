@@ -3,6 +3,8 @@
 #include "PlugInEnvironment.h"
 #include "UserInterface.h"
 
+#include <stdexcept>
+
 namespace Quiverstep {
 
 // The plug-in's user interface in windows, whatever the toolkit: the settings dialog, a
@@ -15,7 +17,12 @@ public:
     void Attach(PlugInEnvironment &environment) { m_environment = &environment; }
 
 protected:
-    PlugInEnvironment &environment() const;
+    PlugInEnvironment &environment() const
+    {
+        if (!m_environment)
+            throw std::logic_error("the windows' user interface used before Attach");
+        return *m_environment;
+    }
 
 private:
     PlugInEnvironment *m_environment = nullptr;

@@ -27,8 +27,10 @@ PathCanvas::PathCanvas(QWidget *parent)
 
 void PathCanvas::ensureImage()
 {
-    if (m_image.size() != innerSize()) {
-        m_image = QImage(innerSize(), QImage::Format_RGB32);
+    // The drawing fills the frame inside its border.
+    const QSize size = contentsRect().size();
+    if (m_image.size() != size) {
+        m_image = QImage(size, QImage::Format_RGB32);
         m_image.fill(palette().color(QPalette::Button));
     }
 }

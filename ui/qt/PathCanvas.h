@@ -23,8 +23,6 @@ public:
     // cell in the path colour with a white border.
     void PaintPosition(double x, double y, std::int32_t pathColour);
 
-    // The inner drawing region, without the border.
-    QSize innerSize() const { return contentsRect().size(); }
     const QImage &image();
 
 protected:

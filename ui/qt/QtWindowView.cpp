@@ -121,8 +121,6 @@ QtWindowView::QtWindowView(WindowPresenter &presenter, QWidget *parent)
     m_presenter.Attach(*this);
 }
 
-QtWindowView::~QtWindowView() = default;
-
 void QtWindowView::Load()
 {
     if (m_loaded)
@@ -164,24 +162,18 @@ ControlKind QtWindowView::kind(int id) const
     return m_presenter.Description().Control(id).kind;
 }
 
+// Text boxes, labels and buttons all hold it in their "text" property.
 std::string QtWindowView::Text(int id) const
 {
-    if (kind(id) == ControlKind::TextBox)
-        return control<QLineEdit>(id)->text().toStdString();
-    if (kind(id) == ControlKind::Label)
-        return control<QLabel>(id)->text().toStdString();
-    return control<QAbstractButton>(id)->text().toStdString();
+    return control(id)->property("text").toString().toStdString();
 }
 
 void QtWindowView::SetText(int id, const std::string &text)
 {
-    const QString shown = QString::fromStdString(text);
-    if (kind(id) == ControlKind::TextBox)
-        control<QLineEdit>(id)->setText(shown);
-    else if (kind(id) == ControlKind::Label) // a label breaks lines at LF alone
-        control<QLabel>(id)->setText(QString(shown).replace("\r\n", "\n"));
-    else
-        control<QAbstractButton>(id)->setText(shown);
+    QString shown = QString::fromStdString(text);
+    if (kind(id) == ControlKind::Label) // a label breaks lines at LF alone
+        shown.replace("\r\n", "\n");
+    control(id)->setProperty("text", shown);
 }
 
 int QtWindowView::CheckState(int id) const
@@ -302,10 +294,7 @@ void QtWindowView::OpenModal(WindowPresenter &presenter)
 
 void QtWindowView::Close(bool accepted)
 {
-    if (accepted)
-        accept();
-    else
-        QDialog::reject();
+    done(accepted ? Accepted : Rejected);
 }
 
 void QtWindowView::reject()

@@ -20,7 +20,6 @@ class QtWindowView : public QDialog, public WindowView
 
 public:
     explicit QtWindowView(WindowPresenter &presenter, QWidget *parent = nullptr);
-    ~QtWindowView() override;
 
     // Attaches and loads the presenter, once; a window not loaded before loads when shown.
     void Load();

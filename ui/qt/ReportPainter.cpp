@@ -3,7 +3,7 @@
 #include "qt/PlotFrame.h"
 
 #include "GuideBox.h"
-#include "PathCell.h"
+#include "PathPaint.h"
 #include "ReportText.h"
 #include "Spiral.h"
 

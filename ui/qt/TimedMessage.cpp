@@ -24,11 +24,9 @@ TimedMessage::TimedMessage(std::unique_ptr<TimedMessagePresenter> presenter, QWi
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-TimedMessage::~TimedMessage() = default;
-
-void TimedMessage::SetMessage(const QString &text, const QString &title)
+void TimedMessage::SetMessage(const QString &text)
 {
-    m_presenter->SetMessage(text.toStdString(), title.toStdString());
+    m_presenter->SetMessage(text.toStdString());
 }
 
 void TimedMessage::Close(bool)

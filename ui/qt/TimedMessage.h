@@ -16,11 +16,9 @@ class TimedMessage : public QtWindowView
 
 public:
     explicit TimedMessage(QWidget *parent = nullptr);
-    ~TimedMessage() override;
 
-    // Taken when the window opens: the message, and a title replacing the design title
-    // when not empty.
-    void SetMessage(const QString &text, const QString &title = {});
+    // Taken when the window opens.
+    void SetMessage(const QString &text);
 
     // A show request while open only brings the window forward.
     void setVisible(bool visible) override;

@@ -4,18 +4,12 @@ namespace Quiverstep {
 
 SettingsDialog &SettingsDialog::Instance(PlugInEnvironment &environment)
 {
-    if (SettingsDialog *loaded = Loaded())
-        return *loaded;
+    if (SettingsDialogPresenter *loaded = SettingsDialogPresenter::Loaded())
+        return static_cast<SettingsDialog &>(loaded->View());
     auto dialog = std::unique_ptr<SettingsDialog>(
             new SettingsDialog(std::make_unique<SettingsDialogPresenter>(environment)));
     dialog->Create(nullptr); // loads
     return *dialog.release();
-}
-
-SettingsDialog *SettingsDialog::Loaded()
-{
-    SettingsDialogPresenter *loaded = SettingsDialogPresenter::Loaded();
-    return loaded ? static_cast<SettingsDialog *>(&loaded->View()) : nullptr;
 }
 
 void SettingsDialog::ShowModal(PlugInEnvironment &environment)
@@ -29,11 +23,6 @@ void SettingsDialog::ShowModal(PlugInEnvironment &environment)
     dialog.Win32WindowView::ShowModal();
     // Closed means unloaded: the next use loads afresh from the store.
     delete &dialog;
-}
-
-void SettingsDialog::Unload()
-{
-    delete Loaded();
 }
 
 SettingsDialog::SettingsDialog(std::unique_ptr<SettingsDialogPresenter> presenter)

@@ -14,12 +14,8 @@ class SettingsDialog : public Win32WindowView
 public:
     // The process's instance, created and loaded (not shown) when there is none.
     static SettingsDialog &Instance(PlugInEnvironment &environment);
-    // The instance when one is loaded.
-    static SettingsDialog *Loaded();
     // Shows the instance modally and unloads it when it closes.
     static void ShowModal(PlugInEnvironment &environment);
-    // Unloads the instance, if any.
-    static void Unload();
 
 private:
     explicit SettingsDialog(std::unique_ptr<SettingsDialogPresenter> presenter);
