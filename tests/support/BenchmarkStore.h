@@ -59,4 +59,13 @@ inline void SaveBenchmarkSettings(const Settings &settings, const std::string &d
     InstallBuiltInPatterns(settings);
 }
 
+// A user pattern of that many steps inside a box of 4, for the walks that scan a long text.
+inline std::string LongPattern(int steps)
+{
+    std::string text = "Long walk";
+    for (int i = 0; i < steps; ++i)
+        text += "\\" + std::to_string(i % 9 - 4) + "," + std::to_string(i / 9 % 9 - 4);
+    return text + "\\BOTTOM";
+}
+
 } // namespace Quiverstep
