@@ -105,7 +105,6 @@ TEST_F(SettingsDialogPresenterTest, LoadsWithTheBuiltInPatternsAndTheDefaultsOrT
     EXPECT_EQ(view.texts, (std::map<int, std::string>{{P::StepSize, "1"}, {P::MaxDitherX, "4"}}));
     EXPECT_EQ(view.checks, (std::map<int, int>{{P::logCheckBox, 0}, {P::AO7, 0}}));
     EXPECT_EQ(dialog.NextPattern(), 7);
-    EXPECT_EQ(get(Keys::Version), "1.1");
     dialog.Clicked(P::cancelButton);
     dialog.Unload();
     EXPECT_EQ(view.events, Lines{"close"});
