@@ -103,26 +103,6 @@ std::filesystem::path dataFolder()
     return std::filesystem::canonical("/proc/self/exe").parent_path() / "bench-data";
 }
 
-struct Scenario
-{
-    std::string name;
-    std::string ditherType;
-    bool image = true;       // event 19 (a dither update); otherwise event 22
-    bool guideStart = false; // event 22 with errors (0, 0)
-    std::string lastStep;    // "Current Step" put back before each update
-    double eventTarget = 0;  // absolute target in seconds, 0 for none
-    double floorFactor = 0;  // target as a multiple of the floor, 0 for none
-};
-
-const std::vector<Scenario> Scenarios = {
-        {"correction", "0", false, false, "", 5e-6, 0},
-        {"guide start", "0", false, true, "", 0, 0},
-        {"dither: spiral", "0", true, false, "", 0, 1.5},
-        {"dither: random", "1", true, false, "", 0, 1.5},
-        {"dither: Half-step 2x2", "2", true, false, "", 0, 1.5},
-        {"dither: Horizontall Snake 20x20, last step", "5", true, false, "440", 0, 1.5},
-};
-
 // A fresh database's files, removed again afterwards.
 struct DatabaseFiles
 {
@@ -144,7 +124,7 @@ struct DatabaseFiles
 // One plug-in on a fresh database, after a guide start, set up for a scenario.
 struct Bench
 {
-    explicit Bench(const Scenario &s)
+    explicit Bench(const BenchmarkScenario &s)
         : scenario(s)
     {
         SaveBenchmarkSettings(Settings(database), s.ditherType);
@@ -162,13 +142,8 @@ struct Bench
     // scenario's last step, as each measured update starts.
     void Prepare(bool walkBack = true)
     {
-        if (walkBack && !scenario.lastStep.empty()) {
-            const Settings settings(database);
-            StoreOperation operation(database);
-            settings.Save(Keys::CurrentStep, scenario.lastStep);
-            settings.Save(Keys::CurrentDirection, "False");
-            operation.Commit();
-        }
+        if (walkBack)
+            PutBackLastStep(database, scenario);
         if (scenario.image)
             rig.plugIn.bGuiding = true;
     }
@@ -189,7 +164,7 @@ struct Bench
         return database.accesses;
     }
 
-    const Scenario scenario;
+    const BenchmarkScenario scenario;
     const std::string empty;
     DatabaseFiles files;
     TracingStore<SqliteStore> database{files.path};
@@ -197,7 +172,7 @@ struct Bench
     RawDatabase raw{files.path};
 };
 
-void eventBenchmark(benchmark::State &state, const Scenario &s)
+void eventBenchmark(benchmark::State &state, const BenchmarkScenario &s)
 {
     Bench bench(s);
     for (auto _ : state) {
@@ -214,7 +189,7 @@ void eventBenchmark(benchmark::State &state, const Scenario &s)
     state.counters["store accesses"] = double(bench.Trace().size());
 }
 
-void floorBenchmark(benchmark::State &state, const Scenario &s)
+void floorBenchmark(benchmark::State &state, const BenchmarkScenario &s)
 {
     Bench bench(s);
     // Two consecutive events, replayed in turn: the database skips a write of the value a
@@ -274,8 +249,8 @@ std::string cpuModel()
 
 int main(int argc, char **argv)
 {
-    for (const Scenario &s : Scenarios) {
-        using Function = void (*)(benchmark::State &, const Scenario &);
+    for (const BenchmarkScenario &s : BenchmarkScenarios) {
+        using Function = void (*)(benchmark::State &, const BenchmarkScenario &);
         for (auto [kind, function] : {std::pair<std::string, Function>{"event/", eventBenchmark},
                                       {"floor/", floorBenchmark}})
             benchmark::RegisterBenchmark((kind + s.name).c_str(), function, s)
@@ -292,7 +267,7 @@ int main(int argc, char **argv)
     bool allMet = true;
     std::printf("\n| CameraEvent | store accesses | cost (median) | floor (median) | cost / floor "
                 "| target | met |\n|---|---|---|---|---|---|---|\n");
-    for (const Scenario &s : Scenarios) {
+    for (const BenchmarkScenario &s : BenchmarkScenarios) {
         const auto event = reporter.medians.find("event/" + s.name);
         const auto floor = reporter.medians.find("floor/" + s.name);
         if (event == reporter.medians.end() || floor == reporter.medians.end())

@@ -66,10 +66,8 @@ TEST(BuiltInPatterns, ExactTexts)
     EXPECT_TRUE(texts[2].ends_with("\\5,4\\5,5\\BOTTOM"));
     EXPECT_TRUE(texts[3].starts_with("Horizontall Snake 20x20\\-10,-10\\-9,-10\\"));
     EXPECT_TRUE(texts[4].starts_with("Vertical Snake 20x20\\-10,-10\\-10,-9\\"));
-    expectSnake(texts[1], 5);
-    expectSnake(texts[2], 5);
-    expectSnake(texts[3], 10);
-    expectSnake(texts[4], 10);
+    for (int i = 1; i <= 4; ++i)
+        expectSnake(texts[i], i < 3 ? 5 : 10);
 }
 
 TEST(BuiltInPatterns, InstalledOnlyBelowVersion11)

@@ -83,7 +83,7 @@ TEST_F(BridgeDitherTest, RefusesWhenPhd2CannotDitherAndReportsEveryFailure)
     answer("get_settling", false);
     answer("get_lock_position", Json{5, 5});
     answer("get_calibration_data", Json{{"xAngle", 0}, {"yAngle", 90}});
-    fail("set_lock_position", Codes::InvalidRequest, "could not set lock position");
+    answer("set_lock_position", "could not set lock position", Codes::InvalidRequest);
     EXPECT_EQ(last()["error"], (Json{{"code", 1}, {"message", "could not set lock position"}}));
 
     // The walk cannot be read.

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -37,18 +36,14 @@ protected:
     void send(const std::string &line, int client = Client) { bridge.ClientBytes(client, line + "\r\n"); }
     void phd2Event(const std::string &line) { bridge.Phd2Line(line + "\r\n"); }
 
-    // The bridge's last request to PHD2, checked for its method, answered with `result`.
-    void answer(const std::string &method, const Json &result)
+    // The bridge's last request to PHD2, checked for its method, answered with `result`, or
+    // refused with the error `code` and `result` as its message.
+    void answer(const std::string &method, const Json &result, int code = 0)
     {
         const Json request = Json::parse(links.toPhd2.back());
         EXPECT_EQ(request["method"], method);
-        bridge.Phd2Line(Line(ResultReply(result, request["id"])));
-    }
-    void fail(const std::string &method, int code, const std::string &message)
-    {
-        const Json request = Json::parse(links.toPhd2.back());
-        EXPECT_EQ(request["method"], method);
-        bridge.Phd2Line(Line(ErrorReply(code, message, request["id"])));
+        bridge.Phd2Line(Line(code ? ErrorReply(code, result.get<std::string>(), request["id"])
+                                  : ResultReply(result, request["id"])));
     }
 
     // Answers the requests of one dither; returns the lock the bridge asked for. PHD2's

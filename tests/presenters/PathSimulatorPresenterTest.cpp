@@ -148,10 +148,8 @@ TEST_F(PathSimulatorPresenterTest, PositionOutsideTheBoxRaisesATimedMessageAndIs
     simulator.Load();
     simulator.Clicked(Simulator::resetButton);
     steps(1);
-    EXPECT_EQ(ui.messages(),
-              std::vector<std::string>{
-                      "Dither Pattern position exceeds Dither Box limit: please "
-                      "check!\r\nDither Max=4\r\nStep Size =2\r\nPosition  = (32, 16)"});
+    ASSERT_EQ(ui.messages().size(), 1u); // its text is the walk test's
+    EXPECT_TRUE(ui.messages()[0].ends_with("Position  = (32, 16)"));
     EXPECT_EQ(view.events.back(), "paint 30,16 blue");
     steps(1); // stepping goes on
     EXPECT_EQ(get(Keys::CurrentOffsetX), "18");

@@ -46,17 +46,14 @@ protected:
 
 TEST_F(TestFormPresenterTest, PlotsEachTargetInThePathColourTheStepFound)
 {
-    settings.Save(Keys::Pattern(2), "Cross\\0,0\\1,0\\0,1\\TOP");
-    settings.Save(Keys::DitherType, "2");
-    settings.Save(Keys::DitherStep, "1");
-    settings.Save(Keys::CurrentStep, "0");
+    storePattern("Cross\\0,0\\1,0\\0,1\\TOP");
     TestFormPresenter &form = open();
     form.Clicked(TestFormPresenter::guideStartButton); // the spiral's colour turns blue
     for (int i = 0; i < 3; ++i)
         form.Clicked(TestFormPresenter::downloadCompleteButton);
     // The third step wrapped the pattern and turned the colour red: its cell keeps blue.
     EXPECT_EQ(view.events,
-              (std::vector<std::string>{"paint 16,16 blue", "paint 17,16 blue", "paint 16,17 blue"}));
+              (std::vector<std::string>{"paint 16,16 blue", "paint 18,16 blue", "paint 16,18 blue"}));
     EXPECT_EQ(PathColourValue(process.spiral), ColourRed);
 }
 

@@ -4,8 +4,8 @@
 // last reported update or the one after it: every key its old or its new value, the keys of
 // one update together, every pattern whole. The expected states come from running the same
 // updates on a copy in memory.
+#include "BenchmarkStore.h"
 #include "MemoryStore.h"
-#include "Pattern.h"
 #include "PlugInRig.h"
 #include "SettingKeys.h"
 #include "SqliteStore.h"
@@ -31,14 +31,6 @@ namespace {
 using Snapshot = std::vector<std::pair<std::string, std::string>>;
 
 constexpr int Kills = 200;
-
-std::string longPattern()
-{
-    std::string text = "Long walk";
-    for (int i = 0; i < 10000; ++i)
-        text += "\\" + std::to_string(i % 9 - 4) + ":" + std::to_string(i / 9 % 9 - 4);
-    return text + "\\BOTTOM";
-}
 
 // The child: dither updates until killed, each reported by its count once it has returned.
 [[noreturn]] void dither(const std::filesystem::path &path, int report)
@@ -84,12 +76,9 @@ TEST_F(CrashSafeStoreTest, KilledWriterLosesNothing)
     {
         SqliteStore store(path);
         const Settings settings(store);
-        settings.Save(Keys::DitherStep, "1");
-        settings.Save(Keys::MaxDitherX, "4");
-        InstallBuiltInPatterns(settings);
-        settings.Save(Keys::Pattern(7), longPattern());
+        SaveBenchmarkSettings(settings, types[0]);
+        settings.Save(Keys::Pattern(7), LongPattern(10000));
         settings.Save(Keys::Pattern(8), "");
-        settings.Save(Keys::DitherType, types[0]);
         before = store.List(Keys::Application, Keys::Section);
     }
 

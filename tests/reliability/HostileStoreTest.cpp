@@ -20,14 +20,6 @@ using namespace Quiverstep;
 
 namespace {
 
-std::string patternOfSteps(int steps)
-{
-    std::string text = "Long walk";
-    for (int i = 0; i < steps; ++i)
-        text += "\\" + IntegerToText(i % 9 - 4) + "," + IntegerToText(i / 9 % 9 - 4);
-    return text + "\\BOTTOM";
-}
-
 // A name for the report, and the text.
 const std::vector<std::pair<std::string, std::string>> HostileValues = {
         {"empty", ""},
@@ -39,7 +31,7 @@ const std::vector<std::pair<std::string, std::string>> HostileValues = {
         {"a million digits", std::string(1000000, '7')},
         {"backslashes", "\\\\\\\\"},
         {"control characters", std::string("\x01\x02\t\r\n\x1b\x7f\0z", 9)},
-        {"100,000 steps", patternOfSteps(100000)},
+        {"100,000 steps", LongPattern(100000)},
         {"2147483647", "2147483647"},
         {"-2147483648", "-2147483648"},
 };
@@ -144,7 +136,7 @@ TEST_F(HostileStoreTest, LongPatternWalkedFromHostileSteps)
             WatchedStore store;
             const Settings settings(store);
             configure(settings, "2");
-            settings.Save(Keys::Pattern(2), patternOfSteps(100000));
+            settings.Save(Keys::Pattern(2), LongPattern(100000));
             settings.Save(Keys::CurrentStep, step);
             settings.Save(Keys::CurrentDirection, direction);
             const std::vector<std::string> problems = night(store);

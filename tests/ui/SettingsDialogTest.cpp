@@ -21,7 +21,6 @@ TEST_F(SettingsDialogTest, TheQtWindowsCarryThePresentersEditorSimulatorAndMessa
     auto *list = child<QComboBox>(&dialog, "DitherType");
     EXPECT_EQ(dialog.windowTitle(), "Quiverstep 1.1 Settings");
     expect([](QWidget *window) {
-        EXPECT_EQ(window->windowTitle(), "Custom Dither Pattern");
         type(window, "DitherName", "P");
         type(window, "XStep", "1");
         type(window, "YStep", "0");
@@ -41,7 +40,6 @@ TEST_F(SettingsDialogTest, TheQtWindowsCarryThePresentersEditorSimulatorAndMessa
     expect(answer("This pattern is built-in and cannot be altered"));
     click(&dialog, "Pattern");
     expect([](QWidget *window) {
-        EXPECT_EQ(window->objectName(), "PathSimulator");
         EXPECT_EQ(window->windowTitle(), "Simulator - Random");
         click(window, "exitButton");
     });

@@ -52,8 +52,7 @@ TEST_F(SimulatorTest, RunsOnItsTimerPaintsTheCellsAndExitRestarts)
     EXPECT_EQ(steps, stepped);
     click(&simulator, "exitButton");
     settle();
-    EXPECT_EQ(get(Keys::CurrentStep), "1");
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "18");
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "18"); // the walk reset: the presenter test's
 }
 
 // Every step of this pattern leaves the box, each time with a timed message of its own, raised
@@ -82,19 +81,15 @@ TEST_F(SimulatorTest, MessagesRaisedInTheModalLoopOutliveItAndCloseOnOkOrAfterTh
     settle();
     EXPECT_TRUE(closedAtOnce); // a message was raised, and its OK took the click
     const QList<TimedMessage *> messages = openMessages();
-    ASSERT_EQ(messages.size(), 2);
-    QStringList positions;
+    ASSERT_EQ(messages.size(), 2); // the positions in them are the walk test's
     for (TimedMessage *message : messages) {
         EXPECT_EQ(message->parentWidget(), nullptr);
         const QLabel *label = child<QLabel>(message, "MsgText");
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
         EXPECT_TRUE(label->text().contains("\nStep Size =2\nPosition  = ")) // CR LF as lines
                 << label->text().toStdString();
-        positions << label->text().section("= ", -1);
         EXPECT_LE(message->findChild<QTimer *>()->remainingTime(), 3000 - sinceShown.elapsed() + 50);
     }
-    positions.sort();
-    EXPECT_EQ(positions.join(" "), "(16, 0) (32, 16)");
     // Shown again while open: brought forward, with its text and countdown as they were.
     QPointer<TimedMessage> first = messages.front();
     const QString text = child<QLabel>(first, "MsgText")->text();

@@ -296,7 +296,8 @@ void driveSettings()
           answerMessageBox(IDOK),
           "This pattern is built-in and cannot be altered");
 
-    // The add entry opens the pattern editor; Save adds the pattern just above the add entry.
+    // The add entry opens the pattern editor; Save adds the pattern just above the add entry
+    // (what it stores is the presenter tests').
     selectDitherType(dialog, list, 7);
     HWND editor = opens("pattern editor from the add entry", EditorCaption, "445x414");
     for (const auto &[x, y] : {std::pair{"1.5", "-2"}, {"0", "1"}, {"-1", "0"}}) {
@@ -309,9 +310,6 @@ void driveSettings()
     waitGone(editor);
     Sleep(300);
     check("saved pattern: listed and selected", selectedEntry(list), "7 New Pattern of 9");
-    check("saved pattern: stored",
-          stored("Pattern7"),
-          "New Pattern\\ 1.50: -2.00\\ 0.00: 1.00\\ -1.00: 0.00\\BOTTOM");
 
     // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
     click(dialog, Dialog::Pattern);
@@ -328,7 +326,6 @@ void driveSettings()
     waitGone(editor);
     Sleep(300);
     check("removed: the one before selected", selectedEntry(list), "6 Vertical Snake 20x20 of 8");
-    check("removed pattern: the end of the list stored", stored("Pattern7"), "");
     selectDitherType(dialog, list, 0);
     Sleep(300);
 
