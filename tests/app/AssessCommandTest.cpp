@@ -58,26 +58,31 @@ TEST_F(AssessCommandTest, ASpiralOfOneRingAtScaleOneAndOneAndAHalfTurned)
 {
     const std::vector<std::string>
             ring{"--type", "spiral", "--step", "1", "--max", "1", "--images", "9", "--json", json};
-    CommandResult r = assess(ring);
-    ASSERT_EQ(r.status, 0) << r.err;
-    // Eight moves of one pixel around the centre: every image on a pixel of its own, all on
-    // the same sub-pixel phase.
-    EXPECT_EQ(row(r.out, "Spiral"),
-              (std::vector<std::string>{"1", "Spiral", "1", "1", "9", "1", "0.0625", "1", "1"}));
-    EXPECT_TRUE(Contains(contents(json),
-                         "\"positions\": [[0, 0], [-1, 0], [-1, -1], [0, -1], [1, -1], [1, 0], "
-                         "[1, 1], [0, 1], [-1, 1]]"));
-
-    // At 1.5 imaging pixels per guide pixel the ring falls on pixels -2, 0 and 1 and on the
-    // phases 0 and 0.5; half a guide pixel per frame takes two frames per dither. Turned by 90
-    // degrees, a step left in the guide camera is a step up in the imaging one.
-    r = assess(ring, {"--scale", "1.5", "--max-move", "0.5", "--angle", "90"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(row(r.out, "Spiral"),
-              (std::vector<std::string>{"1", "Spiral", "1.5", "1.5", "9", "1", "0.25", "1.5", "2"}));
-    EXPECT_TRUE(Contains(contents(json),
-                         "\"positions\": [[0, 0], [0, -1.5], [1.5, -1.5], [1.5, 0], [1.5, 1.5], "
-                         "[0, 1.5], [-1.5, 1.5], [-1.5, 0], [-1.5, -1.5]]"));
+    const struct
+    {
+        std::vector<std::string> options, row;
+        std::string positions;
+    } cases[] = {
+            // Eight moves of one pixel around the centre: every image on a pixel of its own,
+            // all on the same sub-pixel phase.
+            {{},
+             {"1", "Spiral", "1", "1", "9", "1", "0.0625", "1", "1"},
+             "[[0, 0], [-1, 0], [-1, -1], [0, -1], [1, -1], [1, 0], [1, 1], [0, 1], [-1, 1]]"},
+            // At 1.5 imaging pixels per guide pixel the ring falls on pixels -2, 0 and 1 and on
+            // the phases 0 and 0.5; half a guide pixel per frame takes two frames per dither.
+            // Turned by 90 degrees, a step left in the guide camera is a step up in the imaging
+            // one.
+            {{"--scale", "1.5", "--max-move", "0.5", "--angle", "90"},
+             {"1", "Spiral", "1.5", "1.5", "9", "1", "0.25", "1.5", "2"},
+             "[[0, 0], [0, -1.5], [1.5, -1.5], [1.5, 0], [1.5, 1.5], [0, 1.5], [-1.5, 1.5], "
+             "[-1.5, 0], [-1.5, -1.5]]"},
+    };
+    for (const auto &c : cases) {
+        const CommandResult r = assess(ring, c.options);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(row(r.out, "Spiral"), c.row);
+        EXPECT_TRUE(Contains(contents(json), "\"positions\": " + c.positions));
+    }
 }
 
 TEST_F(AssessCommandTest, AStoredPatternWalksItsKnownPathAndIsARowOfAll)
