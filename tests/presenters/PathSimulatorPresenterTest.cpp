@@ -33,7 +33,13 @@ protected:
             simulator.Clicked(Simulator::stepButton);
     }
 
-    PathSimulatorPresenterTest() { simulator.Attach(view); }
+    // Opened on the example pattern.
+    PathSimulatorPresenterTest()
+    {
+        storePattern();
+        simulator.Attach(view);
+        simulator.Load();
+    }
 
     PathSimulatorTestView view;
     Simulator simulator{environment, "", [this] { return view.stepSize; }};
@@ -43,8 +49,6 @@ protected:
 
 TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepStopsTheRun)
 {
-    storePattern();
-    simulator.Load();
     EXPECT_EQ(view.state(), "Stop 80");
     simulator.Tick(Simulator::stepTimer);
     simulator.Tick(Simulator::stepTimer);
@@ -64,8 +68,6 @@ TEST_F(PathSimulatorPresenterTest, OpensRunningTicksStepOnlyWhileRunningAndStepS
 TEST_F(PathSimulatorPresenterTest,
        ResetStartsAtTheTypedStepCellsTakeTheColourBeforeTheStepAndUnloadRestarts)
 {
-    storePattern();
-    simulator.Load();
     // Reset starts at the step typed in the settings dialog; the walk uses the stored one.
     view.stepSize = "3";
     simulator.Clicked(Simulator::resetButton);
@@ -97,26 +99,9 @@ TEST_F(PathSimulatorPresenterTest,
     EXPECT_EQ(view.state(), "Run 0");
 }
 
-TEST_F(PathSimulatorPresenterTest, MissingPatternIsReportedOnResetAndOnUnloadAndTheWalkIsKept)
+TEST_F(PathSimulatorPresenterTest,
+       ResetPutsOtherTypesAndAnUnreadableStepSizeAtTheCentreAndKeepsTheWalkOfAMissingPattern)
 {
-    storePattern("");
-    settings.Save(Keys::CurrentStep, "4");
-    settings.Save(Keys::CurrentOffsetX, "20");
-    simulator.Load();
-    simulator.Clicked(Simulator::resetButton);
-    EXPECT_EQ(view.state(), "Run 0");
-    simulator.Unload();
-    simulator.Unload(); // once only
-    const std::string missing = "message: Dither Pattern doesn't exist. Please select another.";
-    EXPECT_EQ(view.messages, (std::vector<std::string>{missing, missing}));
-    EXPECT_EQ(get(Keys::CurrentStep), "4");
-    EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
-}
-
-TEST_F(PathSimulatorPresenterTest, ResetPutsOtherTypesAndAnUnreadableStepSizeAtTheCentre)
-{
-    storePattern();
-    simulator.Load();
     view.stepSize = "abc"; // only a hand-edited store leaves the box unreadable
     simulator.Clicked(Simulator::resetButton);
     EXPECT_EQ(get(Keys::CurrentOffsetX), "16");
@@ -132,20 +117,25 @@ TEST_F(PathSimulatorPresenterTest, ResetPutsOtherTypesAndAnUnreadableStepSizeAtT
                 << type;
     }
     EXPECT_EQ(get(Keys::SpiralPosX), "14"); // the spiral's own walk is kept
-    // Types whose pattern does not exist: 2.5 names "Pattern2.5". The walk is kept.
+    // Types whose pattern does not exist: 2.5 names "Pattern2.5". Reset and the unload, once,
+    // report it and keep the walk.
     for (const char *type : {"9", "2.5"}) {
         settings.Save(Keys::DitherType, type);
         settings.Save(Keys::CurrentOffsetX, "20");
         simulator.Clicked(Simulator::resetButton);
         EXPECT_EQ(get(Keys::CurrentOffsetX), "20") << type;
     }
-    EXPECT_EQ(view.messages.size(), 2u);
+    simulator.Unload();
+    simulator.Unload();
+    EXPECT_EQ(get(Keys::CurrentOffsetX), "20");
+    EXPECT_EQ(view.messages,
+              std::vector<std::string>(
+                      3, "message: Dither Pattern doesn't exist. Please select another."));
 }
 
 TEST_F(PathSimulatorPresenterTest, PositionOutsideTheBoxRaisesATimedMessageAndIsPaintedClamped)
 {
-    storePattern("Far\\1,0\\8,0\\TOP");
-    simulator.Load();
+    settings.Save(Keys::Pattern(2), "Far\\1,0\\8,0\\TOP");
     simulator.Clicked(Simulator::resetButton);
     steps(1);
     ASSERT_EQ(ui.messages().size(), 1u); // its text is the walk test's

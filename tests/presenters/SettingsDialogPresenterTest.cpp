@@ -1,6 +1,5 @@
 #include "PresenterTest.h"
 
-#include "presenters/PathSimulatorPresenter.h"
 #include "presenters/PatternEditorPresenter.h"
 #include "presenters/SettingsDialogPresenter.h"
 
@@ -42,7 +41,7 @@ public:
     std::function<void(PatternEditorPresenter &, TestView &)> edit; // none: Cancel
 };
 
-// The pattern editor saved with the name and the steps, or Remove answered with Yes.
+// The pattern editor saved with the name and the steps.
 auto saved(const std::string &name, std::vector<std::pair<const char *, const char *>> steps)
 {
     return [=](PatternEditorPresenter &editor, TestView &view) {
@@ -54,11 +53,6 @@ auto saved(const std::string &name, std::vector<std::pair<const char *, const ch
         }
         editor.Clicked(PatternEditorPresenter::saveButton);
     };
-}
-void removed(PatternEditorPresenter &editor, TestView &view)
-{
-    view.answers = {true};
-    editor.Clicked(PatternEditorPresenter::removeButton);
 }
 
 class SettingsDialogPresenterTest : public PresenterTest
@@ -162,7 +156,10 @@ TEST_F(SettingsDialogPresenterTest, PatternButtonEditsOrDeletesTheSelectedPatter
     EXPECT_EQ(dialog.NextPattern(), 7);
 
     // Removed: the next ones move up, the one before is selected.
-    view.edit = removed;
+    view.edit = [](PatternEditorPresenter &editor, TestView &editorView) {
+        editorView.answers = {true};
+        editor.Clicked(PatternEditorPresenter::removeButton);
+    };
     dialog.Clicked(P::Pattern);
     EXPECT_EQ(view.events,
               (Lines{"editor Horizontal Snake 10x10: -5,-5\\-4,-5\\",

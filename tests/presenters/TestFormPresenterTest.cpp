@@ -4,8 +4,6 @@
 
 #include "SettingKeys.h"
 
-#include <optional>
-
 using namespace Quiverstep;
 
 namespace {
@@ -30,16 +28,7 @@ class TestFormPresenterTest : public EnvironmentRig<SettingsUserInterface>
 protected:
     TestFormPresenterTest() { ui.events = &view.events; }
 
-    // Made after the test has stored its settings: the form's plug-in object reads them.
-    TestFormPresenter &open()
-    {
-        form.emplace(environment);
-        form->Attach(view);
-        return *form;
-    }
-
     TestView view;
-    std::optional<TestFormPresenter> form;
 };
 
 } // namespace
@@ -47,7 +36,8 @@ protected:
 TEST_F(TestFormPresenterTest, PlotsEachTargetInThePathColourTheStepFound)
 {
     storePattern("Cross\\0,0\\1,0\\0,1\\TOP");
-    TestFormPresenter &form = open();
+    TestFormPresenter form(environment); // after the store: its plug-in object reads it
+    form.Attach(view);
     form.Clicked(TestFormPresenter::guideStartButton); // the spiral's colour turns blue
     for (int i = 0; i < 3; ++i)
         form.Clicked(TestFormPresenter::downloadCompleteButton);
@@ -59,7 +49,8 @@ TEST_F(TestFormPresenterTest, PlotsEachTargetInThePathColourTheStepFound)
 
 TEST_F(TestFormPresenterTest, GeneratesTheSnakesAndSetupClearsThePlotEvenWhenItFails)
 {
-    TestFormPresenter &form = open();
+    TestFormPresenter form(environment);
+    form.Attach(view);
     form.Clicked(TestFormPresenter::generatePatternButton);
     const std::string horizontal = get(Keys::NewPatternHorizontalSnake);
     form.Clicked(TestFormPresenter::generatePatternButton); // replaced, not appended

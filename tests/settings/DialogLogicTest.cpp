@@ -1,8 +1,6 @@
 #include "DitherTypeList.h"
 #include "PathPaint.h"
 
-#include "MemoryStore.h"
-#include "SettingKeys.h"
 #include "Spiral.h"
 
 #include <gtest/gtest.h>

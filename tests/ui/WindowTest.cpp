@@ -1,7 +1,5 @@
 #include "WindowTest.h"
 
-#include "PathPaint.h"
-#include "qt/PathCanvas.h"
 #include "qt/SettingsDialog.h"
 
 #include <QTest>
@@ -137,13 +135,6 @@ QList<TimedMessage *> WindowTest::openMessages()
             found << message;
     }
     return found;
-}
-
-QRgb WindowTest::cellColour(const QWidget *root, double x, double y)
-{
-    const QImage &image = child<PathCanvas>(root, "pathCanvas")->image();
-    const CellRect rect = PathCell(image.width(), image.height(), x, y);
-    return image.pixel(int((rect.x1 + rect.x2) / 2), int((rect.y1 + rect.y2) / 2));
 }
 
 } // namespace Quiverstep

@@ -80,13 +80,6 @@ protected:
         if (auto *box = child<QLineEdit>(root, name))
             box->setText(text);
     }
-    static QString text(const QWidget *root, const char *name)
-    {
-        auto *box = child<QLineEdit>(root, name);
-        return box ? box->text() : QString();
-    }
-    // The colour at the middle of the path cell of (x, y) on the window's canvas.
-    static QRgb cellColour(const QWidget *root, double x, double y);
 
     // Each expected action runs on the next modal window that appears, from that window's
     // event loop. A modal window nobody expected is recorded and closed: no test hangs on it.

@@ -132,11 +132,6 @@ HWND opens(const std::string &what, const wchar_t *caption, const std::string &s
     return window;
 }
 
-std::string text(HWND window, int id)
-{
-    return Win32WindowView::ControlText(GetDlgItem(window, id));
-}
-
 void type(HWND window, int id, const std::string &value)
 {
     Win32WindowView::SetControlText(GetDlgItem(window, id), value);
@@ -284,10 +279,7 @@ void driveSettings()
     const HWND list = GetDlgItem(dialog, Dialog::DitherType);
     check("settings dialog: Spiral selected of 8", selectedEntry(list), "0 Spiral of 8");
     savePicture(dialog, L"settings");
-    type(dialog, Dialog::StepSize, "2");
     escapeKeepsOpen("settings dialog", dialog, Dialog::StepSize);
-    check("settings dialog: Escape keeps the entry", text(dialog, Dialog::StepSize), "2");
-    type(dialog, Dialog::StepSize, "1");
 
     // What the dialog decides is the presenter's (tests/presenters); here the Win32 windows
     // carry it: the message box, the editor and the simulator through their modal loops.
@@ -314,9 +306,7 @@ void driveSettings()
     // Pattern opens the selected pattern; Remove asks, and Yes deletes it.
     click(dialog, Dialog::Pattern);
     editor = waitForWindow(EditorCaption);
-    check("Pattern opens the editor on it", text(editor, Editor::DitherName), "New Pattern");
     check("pattern editor: Escape is its Cancel", afterEscape(editor, Editor::DitherName), "closed");
-    check("pattern editor: Escape changed nothing", selectedEntry(list), "7 New Pattern of 9");
     click(dialog, Dialog::Pattern);
     editor = waitForWindow(EditorCaption);
     click(editor, Editor::removeButton);
@@ -342,7 +332,6 @@ void driveSettings()
     waitGone(simulator);
 
     // OK with valid input closes the dialog, and Settings returns.
-    type(dialog, Dialog::StepSize, "1");
     type(dialog, Dialog::MaxDitherX, "3");
     click(dialog, Dialog::OK);
     check("OK with valid input closes the dialog", waitGone(dialog), "closed", "open");
@@ -443,30 +432,9 @@ void settingsThroughTheComponent()
     });
     check("Settings returns when the dialog closes", SUCCEEDED(done), "yes", "no");
     plugIn->Release();
-    check("OK stored the values", stored("Dither Step") + " " + stored("Max Dither X"), "1 3");
 }
 
 // --- The timed message and the test form, in this program.
-
-void timedMessage()
-{
-    const auto picture = [] {
-        if (const HWND message = waitForWindow(MessageCaption))
-            savePicture(message, L"message");
-    };
-    drive(picture, [] {
-        const DWORD opened = GetTickCount();
-        environment().ui.ShowTimedMessage(BoxLimitMessage(4, 1, 21, 16));
-        const HWND message = FindWindowW(L"QuiverstepDialog", MessageCaption);
-        check("timed message: opens without waiting", message != nullptr, "open", "none");
-        check("timed message: client size", clientSize(message), "384x171");
-        MessageLoop::RunUntil([&] { return !IsWindow(message); });
-        const DWORD shown = GetTickCount() - opened;
-        check("timed message: closes itself after 3 s",
-              shown >= 2900 && shown < 4500 ? "yes" : std::to_string(shown) + " ms",
-              "yes");
-    });
-}
 
 // A host's own message loop, which knows nothing of dialogs (no IsDialogMessage), for up to
 // the given time or until done.
@@ -483,19 +451,23 @@ void hostLoop(const std::function<bool()> &done, DWORD milliseconds)
     }
 }
 
-// The timed message of a camera event lives on the host's message loop: its dialog keys
-// work there too.
-void keysOnTheHostsLoop()
+// The timed message of a camera event lives on the host's message loop: its dialog keys work
+// there too.
+void timedMessage()
 {
-    const auto keys = [] {
-        if (const HWND message = waitForWindow(MessageCaption)) {
-            escapeKeepsOpen("timed message on the host's loop", message, Message::OKButton);
-            press(GetDlgItem(message, Message::OKButton), VK_RETURN);
-        }
+    const auto driver = [] {
+        const HWND message = waitForWindow(MessageCaption);
+        if (!message)
+            return;
+        savePicture(message, L"message");
+        escapeKeepsOpen("timed message on the host's loop", message, Message::OKButton);
+        press(GetDlgItem(message, Message::OKButton), VK_RETURN);
     };
-    drive(keys, [] {
-        environment().ui.ShowTimedMessage("outside the box");
+    drive(driver, [] {
+        environment().ui.ShowTimedMessage(BoxLimitMessage(4, 1, 21, 16));
         const HWND message = FindWindowW(L"QuiverstepDialog", MessageCaption);
+        check("timed message: opens without waiting", message != nullptr, "open", "none");
+        check("timed message: client size", clientSize(message), "384x171");
         hostLoop([&] { return !IsWindow(message); }, 2500);
         check("timed message on the host's loop: Enter presses OK",
               !IsWindow(message),
@@ -560,7 +532,7 @@ void driveTestForm()
 }
 
 // A dither-box message while a modal window is open (the settings dialog over the test
-// form): the message window opens enabled, in front, and its OK closes it.
+// form): the message window opens enabled, in front, and closes itself after three seconds.
 void driveMessageOverModal()
 {
     const HWND form = waitForWindow(L"Test");
@@ -568,6 +540,7 @@ void driveMessageOverModal()
     const HWND dialog = opens("settings dialog from the test form's Setup", SettingsCaption);
     click(form, Form::downloadCompleteButton); // an image that dithers out of the box
     const HWND message = waitForWindow(MessageCaption);
+    const DWORD opened = GetTickCount();
     const bool inFront = message && waitFor([&] {
                              return GetForegroundWindow() == message ? message : nullptr;
                          });
@@ -576,12 +549,13 @@ void driveMessageOverModal()
                             + (inFront ? " in front" : " behind")
                   : "none",
           "enabled in front");
-    const std::string shown = text(message, Message::MsgText);
-    check("timed message: the box message",
-          shown.substr(0, shown.find("\r\n")),
-          "Dither Pattern position exceeds Dither Box limit: please check!");
-    click(message, Message::OKButton);
-    check("timed message: OK closes", message && waitGone(message), "closed", "open");
+    const bool closed = message && waitGone(message);
+    const DWORD shown = GetTickCount() - opened;
+    check("timed message: closes itself after 3 s",
+          !closed                         ? "open"
+          : shown >= 2900 && shown < 4500 ? "yes"
+                                          : std::to_string(shown) + " ms",
+          "yes");
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     waitGone(dialog);
     PostMessageW(form, WM_CLOSE, 0, 0);
@@ -617,7 +591,6 @@ int wmain(int argc, wchar_t **argv)
     storePattern("Far\\10,0\\TOP", "1"); // one step out of the dither box
     showTestForm(driveMessageOverModal);
     numbersUnderGermanLocale();
-    keysOnTheHostsLoop();
     settingsAfterDelay();
     std::fprintf(s_results, "windowtest: %d passed, %d failed\n", s_passed, s_failed);
     std::fclose(s_results);
