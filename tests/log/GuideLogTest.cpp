@@ -15,7 +15,6 @@ protected:
     {
         settings.Save(Keys::LogFile, path);
         settings.Save(Keys::Log, "1");
-        clock.time = {2026, 12, 6, 21, 30, 5};
         cameras.SetValue("AutoguiderBacklashXAxis", 12.0);
         cameras.SetValue("EnabledXAxis", true);
         cameras.SetValue("MoveVia", std::string("Relays"));
