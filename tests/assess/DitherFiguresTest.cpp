@@ -39,24 +39,6 @@ TEST(DitherFiguresTest, QuarterTurnsMoveWholePixelsOntoWholePixels)
     EXPECT_NEAR(turned.y, 0, 1e-12);
 }
 
-TEST(DitherFiguresTest, AWalkTurnedByNinetyDegrees)
-{
-    // Right, then down, then left and down: in the imaging camera turned by 90 degrees the
-    // images go down, then left, then left and up.
-    const std::vector<PixelPoint> targets{{16, 16}, {17, 16}, {17, 17}, {16, 18}};
-    const DitherFigures f = ComputeDitherFigures(targets, geometry(1.5, 90, 0.5));
-    const std::vector<PixelPoint> positions{{0, 0}, {0, 1.5}, {-1.5, 1.5}, {-3, 0}};
-    EXPECT_EQ(f.positions, positions);
-    EXPECT_EQ(f.minMove, 1.5);
-    EXPECT_EQ(f.medianMove, 1.5);
-    EXPECT_EQ(f.distinctPixels, 4); // pixels (0, 0), (0, 1), (-2, 1), (-3, 0)
-    EXPECT_EQ(f.mostReused, 1);
-    EXPECT_EQ(f.phaseCells, 3); // phases (0, 0), (0, 0.5), (0.5, 0.5), (0, 0)
-    EXPECT_EQ(f.PhaseCoverage(), 0.1875);
-    EXPECT_EQ(f.excursion, 3);
-    EXPECT_EQ(f.settleFrames, 2); // one guide pixel on the larger axis at half a pixel a frame
-}
-
 TEST(DitherFiguresTest, MovesTakeTheMedianOfAnEvenCountAndSettlingRoundsUpOnTheLargerAxis)
 {
     const std::vector<PixelPoint> targets = alongX({0, 1, 4, 2, 6}); // moves 1, 3, 2, 4

@@ -207,11 +207,8 @@ TEST_F(WalkTest, RandomStaysInTheBoxAndAlwaysMoves)
         lastX = x;
         lastY = y;
     }
-}
 
-TEST_F(WalkTest, RandomRestartsAtTheCentreWhenNoMoveIsPossibleOrOutsideTheWindow)
-{
-    settings.Save(Keys::DitherType, "1");
+    // It restarts at the centre when no move is possible or it is outside the window.
     settings.Save(Keys::DitherStep, "0"); // not even from the centre: it stays there
     EXPECT_EQ(updates(1), "16,16#");
     settings.Save(Keys::DitherStep, "1");

@@ -104,8 +104,6 @@ TEST(GuideCameraModelTest, MembersMatchWithoutCaseAndUnknownOnesFail)
     EXPECT_EQ(model.Get("ENABLEDYAXIS"), CameraValue(true));
     model.Set("Autoguider", 1001.0);
     EXPECT_EQ(number(model, "autoguider"), 1001);
-    model.Set("Status", std::string("Writing guide data"));
-    EXPECT_EQ(model.Get("Status"), CameraValue(std::string("Writing guide data")));
     EXPECT_THROW(model.Get("FocusPosition"), CameraError);
     EXPECT_THROW(model.Set("GuideErrorX", 1.0), CameraError);
 }

@@ -33,11 +33,12 @@ TEST(ReportTextTest, AnEmptyNightHasNoNaNs)
     EXPECT_EQ(SessionReport{}.MeanSettleFrames(), 0);
 }
 
-TEST(ReportTextTest, Table)
+TEST(ReportTextTest, TableAndJson)
 {
-    std::ostringstream out;
-    WriteReportTable(out, sample());
-    EXPECT_EQ(out.str(),
+    std::ostringstream table, json;
+    WriteReportTable(table, sample());
+    WriteReportJson(json, sample());
+    EXPECT_EQ(table.str(),
               "Quiverstep Guider 1.1.8: Half \"step\", step 0.5, max dither 2; 3 images of 4 guide "
               "frames; seed 7\n"
               "\n"
@@ -51,13 +52,7 @@ TEST(ReportTextTest, Table)
               "settled\n"
               "RMS guide error while exposing: 0.570 px\n"
               "Message: line 1\r\nline 2\n");
-}
-
-TEST(ReportTextTest, Json)
-{
-    std::ostringstream out;
-    WriteReportJson(out, sample());
-    EXPECT_EQ(out.str(),
+    EXPECT_EQ(json.str(),
               "{\n"
               "  \"plugIn\": \"Quiverstep Guider 1.1.8\",\n"
               "  \"ditherType\": \"Half \\\"step\\\"\",\n"

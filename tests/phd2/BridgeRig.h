@@ -68,9 +68,7 @@ protected:
         std::vector<std::string> names;
         for (const std::string &line : links.toClient[client]) {
             const Json message = Json::parse(line);
-            if (message.is_array())
-                names.push_back("batch of " + std::to_string(message.size()));
-            else if (message.contains("Event"))
+            if (message.contains("Event"))
                 names.push_back(message["Event"]);
             else if (message.contains("error"))
                 names.push_back("error: " + message["error"]["message"].get<std::string>());

@@ -1,7 +1,6 @@
 #include "BridgeWalkStore.h"
 
 #include "CommandLineFixture.h"
-#include "TextLines.h"
 
 #include "Conversions.h"
 #include "SeededRandom.h"
@@ -12,34 +11,28 @@ namespace Quiverstep {
 
 namespace {
 
-class WalkStoreTest : public CommandLineFixture
+using WalkStoreTest = CommandLineFixture;
+
+// The bridge's next dither target, as `quiverstep path` prints it.
+std::string nextTarget(BridgeWalkStore &walk)
 {
-protected:
-    // The next targets that `quiverstep path` shows, then those that the bridge's dithers take
-    // from the same store, each as "x y".
-    std::pair<std::vector<std::string>, std::vector<std::string>> pathAndDithers(int count)
-    {
-        const CommandResult path = run({"path", "--steps", std::to_string(count), "--seed", "7"});
-        EXPECT_EQ(path.status, 0) << path.err;
-        SqliteStore store(this->path);
-        SeededRandom random(DitherSeed(7));
-        BridgeWalkStore walk(store, random);
-        std::vector<std::string> dithers;
-        for (int i = 0; i < count; ++i) {
-            std::vector<std::string> messages;
-            const Phd2::Point target = walk.NextTarget(messages);
-            dithers.push_back(RealToText(target.x) + " " + RealToText(target.y));
-        }
-        return {LinesOf(path.out), dithers};
-    }
-};
+    std::vector<std::string> messages;
+    const Phd2::Point target = walk.NextTarget(messages);
+    return RealToText(target.x) + " " + RealToText(target.y) + "\n";
+}
 
 TEST_F(WalkStoreTest, DithersTakeTheTargetsOfPathForEveryDitherTypeAndLeaveTheLogSetting)
 {
     for (const std::string type : {"0", "1", "2"}) {
         ASSERT_EQ(run({"settings", "save", "--type", type, "--step", "1", "--max", "4", "--log"}).status, 0);
-        const auto [path, dithers] = pathAndDithers(6);
-        EXPECT_EQ(dithers, path) << "type " << type;
+        const CommandResult path = run({"path", "--steps", "6", "--seed", "7"});
+        SqliteStore store(this->path);
+        SeededRandom random(DitherSeed(7));
+        BridgeWalkStore walk(store, random);
+        std::string dithers;
+        for (int i = 0; i < 6; ++i)
+            dithers += nextTarget(walk);
+        EXPECT_EQ(dithers, path.out) << "type " << type;
         EXPECT_EQ(stored("Log"), "1\n");
     }
 }
@@ -51,12 +44,11 @@ TEST_F(WalkStoreTest, ARestartedBridgeGoesOnWithTheStoredWalkAndAnchor)
         SqliteStore store(path);
         UnseededRandom random;
         BridgeWalkStore walk(store, random);
-        std::vector<std::string> messages;
-        walk.NextTarget(messages);
-        walk.NextTarget(messages);
+        nextTarget(walk);
+        nextTarget(walk);
         walk.SaveAnchor({{650.25, 300}, {651.25, 299}});
     }
-    const std::vector<std::string> next = LinesOf(run({"path", "--steps", "1"}).out);
+    const std::string next = run({"path", "--steps", "1"}).out;
     SqliteStore store(path);
     UnseededRandom random;
     BridgeWalkStore walk(store, random);
@@ -64,9 +56,7 @@ TEST_F(WalkStoreTest, ARestartedBridgeGoesOnWithTheStoredWalkAndAnchor)
     ASSERT_TRUE(anchor);
     EXPECT_EQ(anchor->origin.x, 650.25);
     EXPECT_EQ(anchor->lastTarget.y, 299);
-    std::vector<std::string> messages;
-    const Phd2::Point third = walk.NextTarget(messages);
-    EXPECT_EQ(std::vector<std::string>{RealToText(third.x) + " " + RealToText(third.y)}, next);
+    EXPECT_EQ(nextTarget(walk), next);
 }
 
 } // namespace

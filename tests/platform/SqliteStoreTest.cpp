@@ -72,20 +72,29 @@ TEST_F(SqliteStoreTest, UnwritableFolderIsAnErrorNamingThePath)
 
 // One operation on the database is one transaction from its first read: it reads one
 // snapshot and commits once, or not at all; when another connection wrote in between, its
-// writes still land.
-TEST_F(SqliteStoreTest, OperationReadsOneSnapshot)
+// writes still land. An operation of reads alone, committed or not, holds no lock after it.
+TEST_F(SqliteStoreTest, OperationReadsOneSnapshotAndLeavesNoLock)
 {
     SqliteStore store(path);
     SqliteStore other(path);
     const Settings settings(store);
     Settings(other).Save(Keys::CurrentStep, "1");
-
-    StoreOperation operation(store);
-    EXPECT_EQ(settings.Get(Keys::CurrentStep, ""), "1");
-    Settings(other).Save(Keys::CurrentStep, "2");
-    EXPECT_EQ(settings.Get(Keys::CurrentStep, ""), "1") << "a read inside the operation moved";
-    operation.Commit();
+    {
+        StoreOperation operation(store);
+        EXPECT_EQ(settings.Get(Keys::CurrentStep, ""), "1");
+        Settings(other).Save(Keys::CurrentStep, "2");
+        EXPECT_EQ(settings.Get(Keys::CurrentStep, ""), "1") << "a read inside the operation moved";
+        operation.Commit();
+    }
     EXPECT_EQ(settings.Get(Keys::CurrentStep, ""), "2");
+    {
+        StoreOperation abandoned(store);
+        settings.Get(Keys::DitherStep, "1");
+    }
+    StoreOperation operation(other);
+    Settings(other).Save(Keys::DitherStep, "2");
+    EXPECT_NO_THROW(operation.Commit());
+    EXPECT_EQ(settings.Get(Keys::DitherStep, ""), "2");
 }
 
 TEST_F(SqliteStoreTest, WritesLandTogetherWhenAnotherConnectionWroteSinceTheReads)
@@ -113,23 +122,4 @@ TEST_F(SqliteStoreTest, WritesLandTogetherWhenAnotherConnectionWroteSinceTheRead
         settings.Save(Keys::CurrentOffsetX, "99");
     }
     EXPECT_EQ(check.Get(Keys::CurrentOffsetX, ""), "17");
-}
-
-TEST_F(SqliteStoreTest, OperationOfReadsLeavesNoLock)
-{
-    SqliteStore store(path);
-    SqliteStore other(path);
-    {
-        StoreOperation operation(store);
-        Settings(store).Get(Keys::DitherStep, "1");
-        operation.Commit();
-    }
-    {
-        StoreOperation abandoned(store);
-        Settings(store).Get(Keys::DitherStep, "1");
-    }
-    StoreOperation operation(other);
-    Settings(other).Save(Keys::DitherStep, "2");
-    EXPECT_NO_THROW(operation.Commit());
-    EXPECT_EQ(Settings(store).Get(Keys::DitherStep, ""), "2");
 }
