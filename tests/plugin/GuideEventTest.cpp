@@ -80,10 +80,13 @@ TEST_F(GuideEventTest, CorrectionMovesWithinTheLimitsWithAxesEnabledOnlyAroundTh
     }
 }
 
-// An image right after the guide start, which clears bGuiding, is the entry test's.
 TEST_F(GuideEventTest, ImageDithersOnlyAfterACorrection)
 {
     guideStart();
+    event(19, 0);
+    EXPECT_EQ(plugIn.XOffset, 16);
+    EXPECT_FALSE(settings.Find(Keys::CurrentOffsetX));
+
     correction(0.5, 0.5);
     event(19, 0);
     EXPECT_EQ(plugIn.XOffset, 15);
