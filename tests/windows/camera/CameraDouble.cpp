@@ -17,7 +17,6 @@
 #include <olectl.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -66,35 +65,25 @@ std::wstring show(VARIANT value)
     return shown;
 }
 
-// The visible top-level windows of this process, in order.
-BOOL CALLBACK collect(HWND window, LPARAM windows)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND> *>(windows)->push_back(window);
-    return TRUE;
-}
-
 DWORD WINAPI closeUntil(void *caption)
 {
     const std::unique_ptr<std::wstring> owned(static_cast<std::wstring *>(caption));
     const std::wstring &awaited = *owned;
-    std::vector<HWND> closed;
-    std::map<HWND, int> untitled; // when each window was first seen without a caption
+    std::map<HWND, int> seen; // when each window was first seen, -1 once closed
     for (int tick = 0; tick < 200; ++tick, Sleep(50)) {
-        std::vector<HWND> windows;
-        EnumWindows(collect, LPARAM(&windows));
-        for (HWND window : windows) {
-            if (std::find(closed.begin(), closed.end(), window) != closed.end())
+        // The top-level windows, in order, of which those of this process that are shown.
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process != GetCurrentProcessId() || !IsWindowVisible(window))
                 continue;
+            int &first = seen.emplace(window, tick).first->second;
             wchar_t text[256] = {};
             // A window just shown may not answer with its caption yet: asked again for a second.
-            if (GetWindowTextW(window, text, 256) == 0
-                && tick - untitled.emplace(window, tick).first->second < 20)
+            if (first < 0 || (GetWindowTextW(window, text, 256) == 0 && tick - first < 20))
                 continue;
             record(std::wstring(L"window ") + text);
-            closed.push_back(window);
+            first = -1;
             PostMessageW(window, WM_CLOSE, 0, 0);
             if (text == awaited)
                 return 0;
