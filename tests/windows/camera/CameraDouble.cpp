@@ -28,7 +28,6 @@ extern "C" IMAGE_DOS_HEADER __ImageBase; // this DLL's module handle
 namespace {
 
 const std::wstring ClassId = L"{EB5C7297-BF90-47CF-8863-075A5B2943E8}";
-const std::wstring ProgId = L"CCDSoft.Camera";
 
 // What every camera object of the process shares.
 std::map<std::wstring, DISPID> s_ids; // folded name -> id
@@ -45,10 +44,8 @@ std::wstring folded(std::wstring name)
 
 void record(const std::wstring &line)
 {
-    wchar_t path[MAX_PATH] = {};
-    if (!GetEnvironmentVariableW(L"QUIVERSTEP_CAMERA_RECORD", path, MAX_PATH))
-        return;
-    if (std::FILE *file = _wfopen(path, L"ab")) {
+    const wchar_t *path = _wgetenv(L"QUIVERSTEP_CAMERA_RECORD");
+    if (std::FILE *file = path ? _wfopen(path, L"ab") : nullptr) {
         std::fprintf(file, "%ls\r\n", line.c_str());
         std::fclose(file);
     }
@@ -198,11 +195,9 @@ public:
     }
     STDMETHODIMP_(ULONG) AddRef() override { return 2; }
     STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP CreateInstance(IUnknown *outer, REFIID iid, void **result) override
+    STDMETHODIMP CreateInstance(IUnknown *, REFIID iid, void **result) override
     {
         *result = nullptr;
-        if (outer)
-            return CLASS_E_NOAGGREGATION;
         if (s_createFails) {
             record(L"create refused");
             return E_FAIL;
@@ -217,12 +212,9 @@ public:
 
 } // namespace
 
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID *result)
+STDAPI DllGetClassObject(REFCLSID, REFIID iid, LPVOID *result)
 {
-    wchar_t text[40] = {};
-    StringFromGUID2(clsid, text, 40);
-    *result = nullptr;
-    return text == ClassId ? s_factory.QueryInterface(iid, result) : CLASS_E_CLASSNOTAVAILABLE;
+    return s_factory.QueryInterface(iid, result); // COM asks only for the class registered here
 }
 
 STDAPI DllCanUnloadNow()
@@ -237,8 +229,7 @@ STDAPI DllRegisterServer()
     const std::wstring server = L"CLSID\\" + ClassId + L"\\InprocServer32";
     const std::wstring values[][3] = {{server, L"", path},
                                       {server, L"ThreadingModel", L"Apartment"},
-                                      {L"CLSID\\" + ClassId + L"\\ProgID", L"", ProgId},
-                                      {ProgId + L"\\CLSID", L"", ClassId}};
+                                      {L"CCDSoft.Camera\\CLSID", L"", ClassId}};
     for (const auto &[key, name, text] : values) {
         const DWORD size = DWORD((text.size() + 1) * sizeof(wchar_t));
         if (RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), name.c_str(), REG_SZ, &text[0], size))
