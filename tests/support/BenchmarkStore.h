@@ -23,19 +23,15 @@ class TracingStore : public Store
 {
 public:
     using Store::Store;
+    using typename Store::Text;
 
-    std::optional<std::string> Find(std::string_view application,
-                                    std::string_view section,
-                                    std::string_view key) override
+    std::optional<std::string> Find(Text application, Text section, Text key) override
     {
         if (tracing)
             accesses.push_back({false, std::string(key), {}});
         return Store::Find(application, section, key);
     }
-    void SaveSetting(std::string_view application,
-                     std::string_view section,
-                     std::string_view key,
-                     std::string_view value) override
+    void SaveSetting(Text application, Text section, Text key, Text value) override
     {
         if (tracing)
             accesses.push_back({true, std::string(key), std::string(value)});
