@@ -4,9 +4,9 @@
 // the section's key. Which reads and writes an event makes is traced on the plug-in core
 // itself over the same registry. Prints a table of medians of five runs.
 #include "BenchmarkStore.h"
+#include "DispatchCameraFactory.h"
 #include "DitherPlugIn.h"
 #include "HeadlessUserInterface.h"
-#include "RecordingCamera.h"
 #include "RegistryStore.h"
 #include "WideText.h"
 #include "Win32Clock.h"
@@ -33,15 +33,13 @@ void require(HRESULT result, const char *what)
 }
 
 // Arguments as a late-bound host passes them: by value, of their own types.
-VARIANT argument(VARTYPE type, double value = 0)
+VARIANT argument(VARTYPE type, LONG value = 0)
 {
     VARIANT v;
     VariantInit(&v); // VT_BSTR with a null BSTR is the empty text
     v.vt = type;
     if (type == VT_I4)
-        v.lVal = LONG(value);
-    else if (type == VT_R8)
-        v.dblVal = value;
+        v.lVal = value;
     else if (type == VT_BOOL)
         v.boolVal = VARIANT_TRUE;
     return v;
@@ -85,7 +83,6 @@ public:
         DISPID named = DISPID_PROPERTYPUT;
         Invoke(id, DISPATCH_PROPERTYPUT, {&value, &named, 1, 1});
     }
-    void Put(const wchar_t *name, double value) { Put(Id(name), argument(VT_R8, value)); }
 
 private:
     IDispatch *m_object = nullptr;
@@ -143,7 +140,7 @@ void replay(const std::vector<StoreAccess> &accesses)
 }
 
 // One scenario: the plug-in as the host has it after a guide start, and the plug-in core
-// over the tracing store, set up alike.
+// over the tracing store, set up alike on the camera double's values, which the process shares.
 class Bench
 {
 public:
@@ -151,11 +148,8 @@ public:
         : m_scenario(s)
     {
         SaveBenchmarkSettings(Settings(m_store), s.ditherType);
-        m_camera.Put(L"AutoguiderMaximumMove", 1000);
-        m_camera.Put(L"AutoguiderMinimumMove", 100);
-        m_cameras.KeepLines(false);
-        m_cameras.SetValue("AutoguiderMaximumMove", 1000.0);
-        m_cameras.SetValue("AutoguiderMinimumMove", 100.0);
+        m_camera->Set("AutoguiderMaximumMove", 1000.0);
+        m_camera->Set("AutoguiderMinimumMove", 100.0);
         guideFrame(0, 0);
         guideFrame(0.3, -0.2);
     }
@@ -181,10 +175,8 @@ public:
 private:
     void guideFrame(double x, double y)
     {
-        m_camera.Put(L"GuideErrorX", x);
-        m_camera.Put(L"GuideErrorY", y);
-        m_cameras.SetValue("GuideErrorX", x);
-        m_cameras.SetValue("GuideErrorY", y);
+        m_camera->Set("GuideErrorX", x);
+        m_camera->Set("GuideErrorY", y);
         event(22, 1);
         m_core.CameraEvent(22, 1, m_empty, 0, 0);
     }
@@ -209,11 +201,11 @@ private:
     const LONG m_which = m_scenario.image ? 19 : 22, m_whichCamera = m_scenario.image ? 0 : 1;
     const std::string m_empty;
     TracingStore<RegistryStore> m_store;
-    LateBound m_camera{L"CCDSoft.Camera"};
     LateBound m_plugIn{L"Quiverstep.DitherPlugIn"};
     DISPID m_cameraEvent = m_plugIn.Id(L"CameraEvent");
     DISPID m_guiding = m_plugIn.Id(L"bGuiding");
-    RecordingCameraFactory m_cameras;
+    DispatchCameraFactory m_cameras;
+    const std::unique_ptr<HostCamera> m_camera = m_cameras.Create();
     HeadlessUserInterface m_ui;
     Win32Clock m_clock;
     Win32TextFiles m_files;
