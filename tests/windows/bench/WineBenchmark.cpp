@@ -35,8 +35,7 @@ void require(HRESULT result, const char *what)
 // Arguments as a late-bound host passes them: by value, of their own types.
 VARIANT argument(VARTYPE type, LONG value = 0)
 {
-    VARIANT v;
-    VariantInit(&v); // VT_BSTR with a null BSTR is the empty text
+    VARIANT v{}; // VT_BSTR with a null BSTR is the empty text
     v.vt = type;
     if (type == VT_I4)
         v.lVal = value;
@@ -71,17 +70,11 @@ public:
     // The arguments in parameters come last first, as automation passes them.
     void Invoke(DISPID id, WORD flags, DISPPARAMS parameters)
     {
-        VARIANT result;
-        VariantInit(&result);
+        VARIANT result{};
         require(m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
                                  flags == DISPATCH_METHOD ? &result : nullptr, nullptr, nullptr),
                 "Invoke");
         VariantClear(&result);
-    }
-    void Put(DISPID id, VARIANT value)
-    {
-        DISPID named = DISPID_PROPERTYPUT;
-        Invoke(id, DISPATCH_PROPERTYPUT, {&value, &named, 1, 1});
     }
 
 private:
@@ -150,8 +143,13 @@ public:
         SaveBenchmarkSettings(Settings(m_store), s.ditherType);
         m_camera->Set("AutoguiderMaximumMove", 1000.0);
         m_camera->Set("AutoguiderMinimumMove", 100.0);
-        guideFrame(0, 0);
-        guideFrame(0.3, -0.2);
+        const double errors[][2] = {{0, 0}, {0.3, -0.2}}; // a guide start, then a correction
+        for (const auto &[x, y] : errors) {
+            m_camera->Set("GuideErrorX", x);
+            m_camera->Set("GuideErrorY", y);
+            event(22, 1);
+            m_core.CameraEvent(22, 1, "", 0, 0);
+        }
     }
 
     double Event()
@@ -159,34 +157,27 @@ public:
         return medianCost([this] { prepare(); }, [this] { event(m_which, m_whichCamera); });
     }
 
-    // The registry work of one event, traced on the core.
+    // The registry work of one event, traced on the core after the setting up's correction.
     std::vector<StoreAccess> Trace()
     {
         prepare();
-        if (m_scenario.image)
-            m_core.bGuiding = true;
         m_store.accesses.clear();
         m_store.tracing = true;
-        m_core.CameraEvent(m_which, m_whichCamera, m_empty, 0, 0);
+        m_core.CameraEvent(m_which, m_whichCamera, "", 0, 0);
         m_store.tracing = false;
         return m_store.accesses;
     }
 
 private:
-    void guideFrame(double x, double y)
-    {
-        m_camera->Set("GuideErrorX", x);
-        m_camera->Set("GuideErrorY", y);
-        event(22, 1);
-        m_core.CameraEvent(22, 1, m_empty, 0, 0);
-    }
-
     // Back to the scenario's last step, and a correction since the last dither.
     void prepare()
     {
         PutBackLastStep(m_store, m_scenario);
-        if (m_scenario.image)
-            m_plugIn.Put(m_guiding, argument(VT_BOOL));
+        if (m_scenario.image) {
+            VARIANT guiding = argument(VT_BOOL);
+            DISPID named = DISPID_PROPERTYPUT;
+            m_plugIn.Invoke(m_guiding, DISPATCH_PROPERTYPUT, {&guiding, &named, 1, 1});
+        }
     }
 
     // CameraEvent(WhichEvent, WhichCamera, "", 0, 0), each argument by value.
@@ -199,7 +190,6 @@ private:
 
     const BenchmarkScenario m_scenario;
     const LONG m_which = m_scenario.image ? 19 : 22, m_whichCamera = m_scenario.image ? 0 : 1;
-    const std::string m_empty;
     TracingStore<RegistryStore> m_store;
     LateBound m_plugIn{L"Quiverstep.DitherPlugIn"};
     DISPID m_cameraEvent = m_plugIn.Id(L"CameraEvent");
@@ -215,20 +205,12 @@ private:
     DitherPlugIn m_core{m_environment};
 };
 
-std::string duration(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f us", value * 1e6);
-    return text;
-}
-
 } // namespace
 
 int main()
 {
     if (FAILED(CoInitialize(nullptr)))
         return 1;
-    int status = 0;
     try {
         std::printf("| CameraEvent | registry accesses | cost | floor | cost / floor |\n"
                     "|---|---|---|---|---|\n");
@@ -239,20 +221,20 @@ int main()
             const std::vector<StoreAccess> accesses = bench.Trace();
             const double cost = bench.Event();
             const double floor = accesses.empty() ? 0 : medianCost([] {}, [&] { replay(accesses); });
-            char ratio[16] = "-";
-            if (floor > 0)
+            char floorText[32] = "no registry work", ratio[16] = "-";
+            if (floor > 0) {
+                std::snprintf(floorText, sizeof floorText, "%.2f us", floor * 1e6);
                 std::snprintf(ratio, sizeof ratio, "%.2f", cost / floor);
-            std::printf("| %s | %zu | %s | %s | %s |\n", s.name.c_str(), accesses.size(),
-                        duration(cost).c_str(), floor > 0 ? duration(floor).c_str() : "no registry work",
-                        ratio);
+            }
+            std::printf("| %s | %zu | %.2f us | %s | %s |\n", s.name.c_str(), accesses.size(),
+                        cost * 1e6, floorText, ratio);
             std::fflush(stdout);
         }
         std::printf("\nMedians of %d runs of %d events each, under Wine; Wine's registry is not "
                     "Windows'.\n", Runs, EventsPerRun);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "benchmark: %s\n", error.what());
-        status = 1;
+        return 1;
     }
     CoUninitialize();
-    return status;
 }
